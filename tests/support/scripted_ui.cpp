@@ -1,0 +1,77 @@
+#include "support/scripted_ui.h"
+
+#include <gtest/gtest.h>
+
+namespace lumora::testing {
+
+namespace {
+class RecordingProgress : public Progress {
+ public:
+  explicit RecordingProgress(std::vector<std::string>& events) : events_(events) {}
+  void setRange(int maximum) override { events_.push_back("range " + std::to_string(maximum)); }
+  void setPosition(int position) override {
+    events_.push_back("position " + std::to_string(position));
+  }
+
+ private:
+  std::vector<std::string>& events_;
+};
+}  // namespace
+
+void ScriptedUi::message(std::string_view text, std::string_view caption, Icon icon) {
+  shown.push_back({Shown::Kind::Message, std::string(text), std::string(caption), icon,
+                   Buttons::Ok, {}});
+}
+
+Answer ScriptedUi::ask(std::string_view text, std::string_view caption, Buttons buttons,
+                       Icon icon) {
+  shown.push_back(
+      {Shown::Kind::Question, std::string(text), std::string(caption), icon, buttons, {}});
+  if (answers.empty()) {
+    ADD_FAILURE() << "unscripted question: " << caption << ": " << text;
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  }
+  const Answer a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+std::vector<std::string> ScriptedUi::openFiles(const FileDialogOptions& options) {
+  fileDialogs.push_back(options);
+  if (openResults.empty()) return {};
+  auto r = openResults.front();
+  openResults.pop_front();
+  return r;
+}
+
+std::optional<std::string> ScriptedUi::saveFile(const FileDialogOptions& options) {
+  fileDialogs.push_back(options);
+  if (saveResults.empty()) return std::nullopt;
+  auto r = saveResults.front();
+  saveResults.pop_front();
+  return r;
+}
+
+void ScriptedUi::showList(std::string_view caption, const std::vector<std::string>& lines) {
+  shown.push_back({Shown::Kind::List, {}, std::string(caption), Icon::None, Buttons::Ok, lines});
+}
+
+std::unique_ptr<Progress> ScriptedUi::progress(std::string_view title,
+                                               std::string_view lineFormat) {
+  progressEvents.push_back("open " + std::string(title) + " / " + std::string(lineFormat));
+  return std::make_unique<RecordingProgress>(progressEvents);
+}
+
+std::vector<std::string> ScriptedUi::messageTexts() const {
+  std::vector<std::string> out;
+  for (const auto& s : shown)
+    if (s.kind == Shown::Kind::Message) out.push_back(s.text);
+  return out;
+}
+
+const Shown& ScriptedUi::last() const {
+  static const Shown none{};
+  return shown.empty() ? none : shown.back();
+}
+
+}  // namespace lumora::testing

@@ -1,0 +1,57 @@
+#pragma once
+// A Ui for tests: answers questions from a queue and records every message,
+// question and list with its caption, so tests can assert the exact texts.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shell/platform/clock.h"
+#include "shell/platform/ui.h"
+
+namespace lumora::testing {
+
+struct Shown {
+  enum class Kind { Message, Question, List } kind = Kind::Message;
+  std::string text;
+  std::string caption;
+  Icon icon = Icon::None;
+  Buttons buttons = Buttons::Ok;
+  std::vector<std::string> lines;  // list dialogs only
+};
+
+class ScriptedUi : public Ui {
+ public:
+  // Queued answers, taken one per question. An unscripted question fails the
+  // running test and answers Cancel/No.
+  std::deque<Answer> answers;
+  std::deque<std::vector<std::string>> openResults;
+  std::deque<std::optional<std::string>> saveResults;
+
+  std::vector<Shown> shown;
+  std::vector<FileDialogOptions> fileDialogs;
+  int beeps = 0;
+  std::vector<std::string> progressEvents;
+
+  void message(std::string_view text, std::string_view caption, Icon icon) override;
+  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
+  std::vector<std::string> openFiles(const FileDialogOptions& options) override;
+  std::optional<std::string> saveFile(const FileDialogOptions& options) override;
+  void showList(std::string_view caption, const std::vector<std::string>& lines) override;
+  std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override;
+  void beep() override { ++beeps; }
+  void setWaitCursor(bool) override {}
+
+  // Texts of the messages only (not questions), in order.
+  std::vector<std::string> messageTexts() const;
+  const Shown& last() const;
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(LocalDateTime t) : time(t) {}
+  LocalDateTime now() const override { return time; }
+  LocalDateTime time;
+};
+
+}  // namespace lumora::testing
