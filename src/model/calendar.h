@@ -46,10 +46,14 @@ struct TCalendar {
   std::int32_t DstShift = 0;
   DayNumber DstStartDate = 0;
   DayNumber DstEndDate = 0;
+
+  friend bool operator==(const TCalendar&, const TCalendar&) = default;
 };
 
-// Fills the calendar for the period first..last (first <= last, at most 31
-// days): every field but the daylight-saving data.
+// Fills the calendar for the period first..last: every field but the
+// daylight-saving data. The entries past the month's end are cleared (see
+// ExtendCalendar). A period of fewer than 1 or more than 31 days leaves the
+// calendar unchanged.
 void FillCalendar(TCalendar& cal, DayNumber first, DayNumber last);
 
 // Fills MonthDays, DayNames and WeekendDay for the days after the month.

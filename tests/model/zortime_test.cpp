@@ -1,0 +1,150 @@
+#include "model/zortime.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "shell/platform/event_log.h"
+
+namespace lumora {
+namespace {
+
+TEST(FormatTime, AllThreeFormsAtTheBoundaries) {
+  struct Case {
+    int minutes;
+    const char* padded;    // padHours, colon
+    const char* unpadded;  // colon only
+    const char* compact;   // no colon
+  };
+  const Case cases[] = {
+      {450, " 7:30", "07:30", "0730"},
+      {0, " 0:00", "00:00", "0000"},
+      {1440, "24:00", "24:00", "2400"},
+      {9000, "150:00", "150:00", "15000"},
+      // Division truncates toward zero, so both parts carry the sign.
+      {-90, "-1:-30", "-1:-30", "-1-30"},
+      {-30, " 0:-30", "00:-30", "00-30"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minutes);
+    EXPECT_EQ(FormatTime(c.minutes, true, true), c.padded);
+    EXPECT_EQ(FormatTime(c.minutes, false, true), c.unpadded);
+    EXPECT_EQ(FormatTime(c.minutes, false, false), c.compact);
+    // Padding only matters with the colon.
+    EXPECT_EQ(FormatTime(c.minutes, true, false), c.compact);
+  }
+  EXPECT_EQ(FormatTime(INT_MIN, false, true), "-35791394:-8");
+}
+
+TEST(ParseTime, ReadsHoursAndMinutesTheWayTheDialogsWriteThem) {
+  EXPECT_EQ(ParseTime("7:30", true), 450);
+  EXPECT_EQ(ParseTime("07.30", true), 450);
+  EXPECT_EQ(ParseTime("07:30", true), 450);
+  EXPECT_EQ(ParseTime("23:59", true), 1439);
+  EXPECT_EQ(ParseTime("12", true), 720);  // no separator: no minutes
+  EXPECT_EQ(ParseTime("", true), 0);
+  EXPECT_EQ(ParseTime("12:", true), 720);
+  EXPECT_EQ(ParseTime("12:-5", true), 720);  // negative minutes count as 0
+  // Every formatted time of day reads back.
+  for (int m = 0; m < 1440; m += 7) EXPECT_EQ(ParseTime(FormatTime(m, false, true), true), m);
+}
+
+TEST(ParseTime, RefusesOutOfRangeParts) {
+  EXPECT_EQ(ParseTime("24:00", true), -1);
+  EXPECT_EQ(ParseTime("24:00", false), 1440);
+  EXPECT_EQ(ParseTime("12:60", false), -1);
+  EXPECT_EQ(ParseTime("12:59", false), 779);
+  EXPECT_EQ(ParseTime("150:00", true), -1);
+  EXPECT_EQ(ParseTime("150:00", false), 9000);
+  EXPECT_EQ(ParseTime("-1:00", false), -1);
+  EXPECT_EQ(ParseTime("-0:30", false), 0);  // the sign ends the hours' digits, "0:30" follows it
+}
+
+TEST(ParseTime, ScansForMinutesFromTheFirstCharacter) {
+  // The leading blank is the first non-digit, so the minutes are read from "7:30".
+  EXPECT_EQ(ParseTime(" 7:30", true), 427);
+  EXPECT_EQ(ParseTime("+7:30", true), 427);
+  EXPECT_EQ(ParseTime("7h30m", true), 450);
+}
+
+TEST(ParseTime, HugeHoursAreRefusedNotOverflowed) {
+  EXPECT_EQ(ParseTime("99999999999999999999:00", false), -1);
+  EXPECT_EQ(ParseTime("35791394:07", false), INT_MAX);
+  EXPECT_EQ(ParseTime("35791394:08", false), -1);
+  EXPECT_EQ(ParseTime("35791395", false), -1);
+}
+
+TEST(LeadingInt, BlanksSignDigitsAndSaturation) {
+  EXPECT_EQ(LeadingInt("   42xyz"), 42);
+  EXPECT_EQ(LeadingInt("-17"), -17);
+  EXPECT_EQ(LeadingInt("+17"), 17);
+  EXPECT_EQ(LeadingInt("- 17"), 0);  // no blanks after the sign
+  EXPECT_EQ(LeadingInt("abc"), 0);
+  EXPECT_EQ(LeadingInt("   "), 0);
+  EXPECT_EQ(LeadingInt("2147483647"), INT_MAX);
+  EXPECT_EQ(LeadingInt("2147483648"), INT_MAX);
+  EXPECT_EQ(LeadingInt("-2147483648"), INT_MIN);
+  EXPECT_EQ(LeadingInt("-2147483649"), INT_MIN);
+  EXPECT_EQ(LeadingInt(std::string(5000, '9')), INT_MAX);
+  EXPECT_EQ(LeadingInt("-" + std::string(5000, '9')), INT_MIN);
+}
+
+class GetIntTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = std::filesystem::temp_directory_path() /
+            ("lumora_getint_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".txt");
+  }
+  void TearDown() override {
+    log_.close();
+    std::filesystem::remove(path_);
+  }
+  std::string logText() const {
+    std::ifstream in(path_, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  std::filesystem::path path_;
+  EventLog log_;
+};
+
+TEST_F(GetIntTest, FieldEndingExactlyAtTheLineEnd) {
+  ASSERT_TRUE(log_.open(path_));
+  EXPECT_EQ(GetInt("ABC 123", 4, 3, log_), 123);
+  EXPECT_EQ(GetInt("AB  -12", 2, 5, log_), -12);
+  EXPECT_EQ(GetInt("12345", 1, 2, log_), 23);  // only the field, not what follows
+  EXPECT_EQ(GetInt("", 0, 0, log_), 0);
+  EXPECT_EQ(logText(), "");
+}
+
+TEST_F(GetIntTest, LineOneShortLogsAndGivesZero) {
+  ASSERT_TRUE(log_.open(path_));
+  EXPECT_EQ(GetInt("ABC 12", 4, 3, log_), 0);
+  EXPECT_EQ(GetInt("ABC", 10, 1, log_), 0);
+  EXPECT_EQ(GetInt("ABC", 1, SIZE_MAX, log_), 0);  // position + width would wrap
+  EXPECT_EQ(logText(),
+            "Cannot GetInt. String too Short\nCannot GetInt. String too Short\n"
+            "Cannot GetInt. String too Short\n");
+}
+
+TEST_F(GetIntTest, ClosedLogWritesNothing) {
+  EXPECT_EQ(GetInt("ABC 12", 4, 3, log_), 0);
+  EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST(MonthAbbrev, NamesAndOutOfRange) {
+  EXPECT_EQ(MonthAbbrev(1), "JAN");
+  EXPECT_EQ(MonthAbbrev(9), "SEP");
+  EXPECT_EQ(MonthAbbrev(12), "DEC");
+  EXPECT_EQ(MonthAbbrev(0), "");
+  EXPECT_EQ(MonthAbbrev(13), "");
+  EXPECT_EQ(MonthAbbrev(-1), "");
+}
+
+}  // namespace
+}  // namespace lumora
