@@ -1,4 +1,4 @@
-#include "building/transaction_history.h"
+#include "model/transaction_history.h"
 
 #include <gtest/gtest.h>
 

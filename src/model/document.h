@@ -1,0 +1,152 @@
+#pragma once
+// The one schedule document: roster, pairings, toolbox, calendar, blocking
+// rules, texts and the view state it carries for the views. Its record arrays
+// are allocated once and reset in place; records are referred to by index.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/calendar.h"
+#include "model/capacity.h"
+#include "model/fixed_array.h"
+#include "model/pair.h"
+#include "model/pilot.h"
+#include "model/transaction_history.h"
+
+namespace lumora {
+
+class EventLog;
+class Ui;
+
+enum class CrewKind : std::uint8_t { Captains = 0, FirstOfficers = 1, FlightAttendants = 2 };
+
+// FileKind values.
+inline constexpr std::int32_t kScheduleFile = 0;
+inline constexpr std::int32_t kRosterViewerFile = 1;
+inline constexpr std::int32_t kScheduleViewerFile = 2;
+inline constexpr std::int32_t kCompanyFile = 3;
+
+inline constexpr int kPairFilterCount = 20;
+inline constexpr int kAirportPageCount = 20;
+inline constexpr int kImportFileTypes = 5;  // pairing files and the four extracts
+inline constexpr int kBlockFilterButtons = 8;
+inline constexpr int kSearchCheckBoxes = 4;
+
+// A pairing instance chosen in the pairing window.
+struct PairSelection {
+  std::int32_t pair = -1;
+  std::int32_t day = -1;
+  std::int32_t slot = -1;
+};
+
+// State the views own but the document resets when it is cleared.
+struct DocumentViewState {
+  PairSelection selection;
+  PairSelection previousSelection;
+  std::int32_t pairEditorCurrent = 0;
+  std::uint8_t lastMonthView = 0;
+  std::uint8_t allCreditsDisplay = 0;
+  std::uint8_t bidsWindowFilter = 0;
+  std::array<std::uint8_t, kBlockFilterButtons> blockFilters{};
+  std::array<std::uint8_t, kSearchCheckBoxes> searchChecks{};
+  std::uint8_t searchGroupVisible = 0;
+  std::int32_t currentPairFilter = 0;
+  // Mouse-gesture state of the grid (drag source, pressed cell); reset to none.
+  std::int32_t gestureCrew = -1;
+  std::int32_t gestureDay = -1;
+  std::int32_t gesturePair = -1;
+  std::array<std::int32_t, kBlockDays> dayBalance{};
+};
+
+class TDocument {
+ public:
+  TDocument();
+  TDocument(const TDocument&) = delete;
+  TDocument& operator=(const TDocument&) = delete;
+
+  // --- records (fixed capacity, never grow or move)
+  FixedArray<TPilot> Pilots{kPilotSlots};
+  FixedArray<TPair> Pairs{kPairSlots};
+  FixedArray<TAbsence> ToolboxItems{kToolboxSlots};
+  std::int32_t PilotCount = 0;
+  std::int32_t LastPair = -1;
+  std::int32_t LastBasePair = -1;
+  std::int32_t ToolboxCount = 0;
+
+  // --- identity and calendar
+  std::string FileName;  // full path; empty for a new document
+  std::int32_t FileKind = kScheduleFile;
+  std::string FileDescriptor;  // base (3), equipment (3), category (2), pairing letter (1)
+  std::uint8_t CrewType = 0;   // 0 captains, 1 first officers, 2 flight attendants
+  TCalendar cal;
+
+  // --- blocking rules (minutes unless noted)
+  std::int32_t AvgCredit = 4650;
+  std::int32_t MaxCredit = 4800;
+  std::int32_t MinCredit = 4500;
+  std::int32_t DaysOffBlockHolder = 0;  // count
+  std::int32_t DaysOffReserve = 0;      // count
+  std::int32_t ReducedMaxCredit = 3420;
+  std::int32_t ReducedMinCredit = 2820;
+  std::int32_t ReducedMinDaysOff = 12;  // count
+  std::int32_t CheckPilotMaxCredit = 5400;
+
+  // --- flags and texts
+  std::uint8_t ShowAssignedPairs = 1;
+  std::uint8_t BlocksShown = 0;
+  std::uint8_t PairWindowVisible = 0;
+  std::uint8_t ToolboxWindowVisible = 0;
+  std::uint8_t BidsWindowVisible = 0;
+  std::uint8_t BlockSearchOn = 0;
+  std::array<std::string, kPairFilterCount> PairFilters;
+  std::string ToolboxDate;
+  std::string SegmentSummary;
+  std::string SharedNotes;  // personal data
+  std::string AirportDetails;
+  std::array<std::string, kAirportPageCount> AirportPages;
+  TransactionHistory History;  // saved in its text form
+
+  // --- stored but used by nothing else
+  std::array<std::uint8_t, 10> ReservedFlags{};
+  std::array<std::string, 3> ReservedTexts;
+  std::int32_t ReservedMonthWord = 1;                  // first word of the month block
+  std::array<std::int32_t, 4> ReservedReducedWords{};  // last four words of the reduced block
+  std::int32_t ReservedPrevMonthWord = 0;              // after the previous month's days
+  std::array<std::string, 2> ReservedShortTexts;       // two 6-byte texts
+
+  // --- not stored
+  std::uint8_t Modified = 0;
+  std::uint8_t Untitled = 1;
+  std::uint8_t FreshDocument = 1;
+  std::int32_t DocState = 0;
+  std::uint8_t AutoSaveCountdown = 20;
+  std::int32_t AssignsSinceBackup = 0;
+  std::array<std::string, kImportFileTypes> ImportFileNames;
+
+  DocumentViewState view;
+
+  CrewKind crewKind() const { return static_cast<CrewKind>(CrewType); }
+  int monthLength() const { return cal.MonthLength; }
+  bool isPairIndex(std::int32_t p) const { return p >= 0 && p <= LastPair; }
+};
+
+// Resets the document to empty; keeps the crew category, the month's names
+// and dates, the days-off rules and the shared texts of the previous file.
+void ClearDocument(TDocument& doc, EventLog& log);
+
+// Clears every crew slot and/or the imported pairing slots.
+void ZeroData(TDocument& doc, bool crew, bool pairings, EventLog& log);
+
+// Re-derives the pairings' assigned marks from the crew members' day cells,
+// clearing cells that cannot hold what they hold, and reports the corrections.
+void RepairAssignments(TDocument& doc, Ui& ui);
+
+// Extends the calendar past the month and restores the extra-crew marks that
+// the schedule file does not store. Runs once after every load.
+void FlagExtraCrewPairs(TDocument& doc, EventLog& log);
+
+// Validates every pairing against the document's month and airport table.
+void ValidateAllPairings(TDocument& doc);
+
+}  // namespace lumora
