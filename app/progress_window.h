@@ -1,0 +1,42 @@
+#pragma once
+// The modeless progress window of imports and scans.
+
+#include <QPointer>
+#include <QProgressDialog>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "shell/platform/ui.h"
+
+class QProgressBar;
+
+namespace lumora {
+
+class ProgressWindow final : public Progress {
+ public:
+  ProgressWindow(std::string_view title, std::string_view lineFormat, QWidget* parent = nullptr);
+  ~ProgressWindow() override;
+  ProgressWindow(const ProgressWindow&) = delete;
+  ProgressWindow& operator=(const ProgressWindow&) = delete;
+
+  void setRange(int maximum) override;
+  void setPosition(int position) override;
+
+  const QProgressDialog& dialog() const { return *dialog_; }
+  QString lineText() const { return dialog_->labelText(); }
+  QString percentText() const;
+
+ private:
+  void refresh();
+
+  std::string lineFormat_;
+  int maximum_ = 0;
+  int position_ = 0;
+  std::unique_ptr<QProgressDialog> dialog_;
+  // The parent window may take the dialog down first; then it is not ours to delete.
+  QPointer<QProgressDialog> alive_;
+  QProgressBar* bar_;  // owned by the dialog
+};
+
+}  // namespace lumora
