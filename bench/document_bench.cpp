@@ -1,0 +1,58 @@
+// The document-wide passes of the block rebuild and of a new or opened file,
+// on the full-capacity document.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "model/document.h"
+#include "shell/platform/event_log.h"
+#include "support/full_document.h"
+#include "support/null_ui.h"
+
+namespace lumora::bench {
+namespace {
+
+void BM_FillFullCapacityDocument(benchmark::State& state) {
+  auto doc = std::make_unique<TDocument>();
+  for (auto _ : state) FillFullCapacityDocument(*doc, 1);
+}
+BENCHMARK(BM_FillFullCapacityDocument)->Unit(benchmark::kMillisecond);
+
+void BM_ClearDocument(benchmark::State& state) {
+  auto doc = std::make_unique<TDocument>();
+  EventLog log;
+  for (auto _ : state) {
+    state.PauseTiming();
+    FillFullCapacityDocument(*doc, 1);
+    state.ResumeTiming();
+    ClearDocument(*doc, log);
+  }
+}
+// Each round refills the document untimed, which costs far more than the
+// clear: a fixed number of rounds keeps the run short.
+BENCHMARK(BM_ClearDocument)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_RepairAssignments(benchmark::State& state) {
+  TDocument& doc = SharedFullDocument();
+  NullUi ui;
+  for (auto _ : state) RepairAssignments(doc, ui);
+  // A sound document needs no correction; a report means the pass broke it.
+  if (ui.messages != 0) state.SkipWithError(ui.lastMessage.c_str());
+}
+BENCHMARK(BM_RepairAssignments)->Unit(benchmark::kMillisecond);
+
+void BM_ValidateAllPairings(benchmark::State& state) {
+  TDocument& doc = SharedFullDocument();
+  for (auto _ : state) ValidateAllPairings(doc);
+  for (int p = 0; p <= doc.LastPair; ++p) {
+    if (!doc.Pairs[p].Valid) {
+      state.SkipWithError("a pairing of the full document no longer validates");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_ValidateAllPairings)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lumora::bench
