@@ -2,17 +2,48 @@
 // program, answering questions from a policy and printing messages on stderr.
 
 #include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+
+#include "batch_ui.h"
+#include "commands.h"
 
 int main(int argc, char** argv) {
+  using namespace lumora::cli;
   CLI::App app{"Lumora batch tool: runs schedule-file commands without windows"};
   app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
-  app.require_subcommand(0);
+  app.require_subcommand(0, 1);
+
+  std::string file;
+  std::string output;
+
+  CLI::App* info = app.add_subcommand("info", "Summary of a schedule file as JSON");
+  info->add_option("FILE", file, "Schedule file")->required();
+
+  CLI::App* dump = app.add_subcommand("dump", "The whole document of a schedule file as JSON");
+  dump->add_option("FILE", file, "Schedule file")->required();
+
+  CLI::App* save = app.add_subcommand("save", "Load a schedule file and save it again");
+  save->add_option("FILE", file, "Schedule file")->required();
+  save->add_option("OUT", output, "Schedule file to write")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     const int rc = app.exit(e);
-    // Bad arguments are "could not run" (2); --help and --version succeed.
-    return rc == 0 ? 0 : 2;
+    // Bad arguments are "could not run"; --help and --version succeed.
+    return rc == 0 ? kExitOk : kExitCannotRun;
   }
-  return 0;
+
+  try {
+    lumora::BatchUi ui(false);
+    if (*info) return RunInfo(file, ui, std::cout);
+    if (*dump) return RunDump(file, ui, std::cout);
+    if (*save) return RunSave(file, output, ui);
+    std::cout << app.help();
+    return kExitOk;
+  } catch (const std::exception& e) {
+    std::cerr << "lumora-cli: " << e.what() << '\n';
+    return 1;
+  }
 }

@@ -1,0 +1,53 @@
+// Loads arbitrary bytes as a schedule file. Whatever the bytes, the load must
+// stay inside the document's fixed arrays and leave it within its capacities.
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <span>
+
+#include "files/schedule_file.h"
+#include "shell/platform/event_log.h"
+#include "shell/platform/ui.h"
+
+namespace {
+
+class SilentUi : public lumora::Ui {
+ public:
+  void message(std::string_view, std::string_view, lumora::Icon) override {}
+  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
+    return lumora::Answer::No;
+  }
+  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
+  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
+  void showList(std::string_view, const std::vector<std::string>&) override {}
+  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
+    return nullptr;
+  }
+  void beep() override {}
+  void setWaitCursor(bool) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static auto doc = std::make_unique<lumora::TDocument>();
+  static lumora::EventLog log;
+  static SilentUi ui;
+  lumora::ClearDocument(*doc, log);
+  doc->FileName = "fuzz.lm2";
+  const lumora::LoadResult result =
+      lumora::DecodeScheduleFile(*doc, std::span<const std::uint8_t>(data, size), ui, log);
+  if (doc->PilotCount < 0 || doc->PilotCount > lumora::kMaxRosterPilots) std::abort();
+  if (doc->LastPair < -1 || doc->LastPair >= lumora::kPairSlots) std::abort();
+  if (doc->ToolboxCount < 0 || doc->ToolboxCount > lumora::kToolboxSlots) std::abort();
+  if (doc->cal.MonthLength < 0 || doc->cal.MonthLength > lumora::kMonthDays) std::abort();
+  if (result.loaded) {
+    // What a load leaves must survive the steps every open runs next.
+    lumora::RepairAssignments(*doc, ui);
+    lumora::ValidateAllPairings(*doc);
+    lumora::FlagExtraCrewPairs(*doc, log);
+    (void)lumora::EncodeScheduleFile(*doc, lumora::kScheduleFile);
+  }
+  return 0;
+}

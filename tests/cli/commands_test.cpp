@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "batch_ui.h"
+#include "commands.h"
+#include "document_json.h"
+#include "files/schedule_file.h"
+#include "files/temp_folder.h"
+#include "shell/platform/event_log.h"
+#include "support/random_document.h"
+#include "support/scripted_ui.h"
+
+namespace lumora::cli {
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class CommandsTest : public ::testing::Test {
+ protected:
+  // Writes a random document as a schedule file and keeps it for comparison.
+  std::filesystem::path WriteRandomFile(std::uint32_t seed, bool blocksShown = false) {
+    testing::FillRandomDocument(*doc, seed);
+    doc->BlocksShown = blocksShown ? 1 : 0;
+    const auto path = folder.path() / "month.lm2";
+    testing::ScriptedUi saveUi;
+    EXPECT_TRUE(SaveFile(*doc, path, kScheduleFile, saveUi, log));
+    return path;
+  }
+
+  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  EventLog log;
+  testing::TempFolder folder;
+  std::ostringstream out, err;
+  BatchUi ui{err, false};
+};
+
+TEST_F(CommandsTest, InfoSummarisesTheFile) {
+  const auto path = WriteRandomFile(7);
+  ASSERT_EQ(RunInfo(path.string(), ui, out), kExitOk) << err.str();
+  const auto info = nlohmann::json::parse(out.str());
+  EXPECT_EQ(info["Header"], "Lumora      29");
+  EXPECT_EQ(info["Version"], "29");
+  EXPECT_EQ(info["FileKind"], 0);
+  EXPECT_EQ(info["PilotCount"], doc->PilotCount);
+  EXPECT_EQ(info["LastPair"], doc->LastPair);
+  EXPECT_EQ(info["LastBasePair"], doc->LastBasePair);
+  EXPECT_EQ(info["ToolboxCount"], doc->ToolboxCount);
+  EXPECT_EQ(info["MonthLength"], doc->cal.MonthLength);
+  const std::vector<std::string> keys{"Header",     "Version",     "FileKind",     "FileDescriptor",
+                                      "CrewType",   "MonthLength", "MonthNumber",  "YearText",
+                                      "PilotCount", "LastPair",    "LastBasePair", "ToolboxCount"};
+  ASSERT_EQ(info.size(), keys.size());
+  for (const auto& key : keys) EXPECT_TRUE(info.contains(key)) << key;
+}
+
+TEST_F(CommandsTest, DumpShowsEveryArrayAtFullLength) {
+  const auto path = WriteRandomFile(11);
+  ASSERT_EQ(RunDump(path.string(), ui, out), kExitOk) << err.str();
+  const auto dump = nlohmann::json::parse(out.str());
+  EXPECT_EQ(dump["MonthDays"].size(), 62u);
+  EXPECT_EQ(dump["PrevMonthDays"].size(), 31u);
+  EXPECT_EQ(dump["DayNames"].size(), 62u);
+  EXPECT_EQ(dump["WeekendDay"].size(), 62u);
+  EXPECT_EQ(dump["Pairs"].size(), static_cast<std::size_t>(doc->LastPair + 1));
+  ASSERT_EQ(dump["Pilots"].size(), static_cast<std::size_t>(doc->PilotCount));
+  EXPECT_EQ(dump["ToolboxItems"].size(), static_cast<std::size_t>(doc->ToolboxCount));
+  EXPECT_TRUE(dump["HistoryText"].get<std::string>().starts_with(
+      std::to_string(doc->History.size())
+          .insert(0, 4 - std::to_string(doc->History.size()).size(), '0')));
+  for (const auto& pair : dump["Pairs"]) {
+    EXPECT_EQ(pair["DayStatus"].size(), 31u);
+    EXPECT_EQ(pair["DailyCredit"].size(), 31u);
+  }
+  for (std::size_t c = 0; c < dump["Pilots"].size(); ++c) {
+    const auto& pilot = dump["Pilots"][c];
+    EXPECT_EQ(pilot["DayCell"].size(), 62u);
+    EXPECT_EQ(pilot["DayOther"].size(), 62u);
+    EXPECT_EQ(pilot["DayOther"][0].size(), 10u);
+    EXPECT_EQ(pilot["Activity"].size(), 62u);
+    EXPECT_EQ(pilot["DutyTotals"].size(), 93u);
+    EXPECT_EQ(pilot["DutyTotals"][0].size(), 3u);
+    EXPECT_EQ(pilot["Last89HardTime"].size(), 89u);
+    EXPECT_EQ(pilot["SearchMarks"].size(), 100u);
+    EXPECT_EQ(pilot["CarryIn"].size(), 20u);
+    EXPECT_EQ(pilot["DayLocked"].size(), 62u);
+    EXPECT_EQ(pilot["EmpNumber"], doc->Pilots[c].EmpNumber);
+    EXPECT_EQ(pilot["Name"], Latin1ToUtf8(doc->Pilots[c].Name));
+  }
+}
+
+TEST_F(CommandsTest, SaveWritesWhatWasLoaded) {
+  const auto path = WriteRandomFile(23);
+  const auto copy = folder.path() / "copy.lm2";
+  ASSERT_EQ(RunSave(path.string(), copy.string(), ui), kExitOk) << err.str();
+  EXPECT_EQ(ReadAll(copy), ReadAll(path));
+
+  std::ostringstream first, second;
+  ASSERT_EQ(RunDump(path.string(), ui, first), kExitOk);
+  ASSERT_EQ(RunDump(copy.string(), ui, second), kExitOk);
+  EXPECT_EQ(first.str(), second.str());
+}
+
+TEST_F(CommandsTest, AFileSavedWithTheGridShownIsRepairedOnLoad) {
+  // Random day cells break the assignment invariants; the load rebuilds the
+  // blocks, which repairs them, and the copy holds the repaired document.
+  testing::FillRandomDocument(*doc, 29, {.maxPilots = 12, .maxPairs = 20});
+  doc->PilotCount = std::max(doc->PilotCount, 2);
+  doc->cal.MonthLength = std::max(doc->cal.MonthLength, 1);
+  ASSERT_GE(doc->LastPair, 0);
+  doc->CrewType = 0;
+  doc->BlocksShown = 1;
+  doc->PairWindowVisible = doc->BidsWindowVisible = 1;
+  doc->Pilots[0].DayCell[0] = doc->Pilots[1].DayCell[0] = doc->LastPair;
+  const auto path = folder.path() / "month.lm2";
+  testing::ScriptedUi saveUi;
+  ASSERT_TRUE(SaveFile(*doc, path, kScheduleFile, saveUi, log));
+  const auto copy = folder.path() / "copy.lm2";
+  ASSERT_EQ(RunSave(path.string(), copy.string(), ui), kExitOk);
+  EXPECT_NE(err.str().find(" Errors Corrected OK to proceed"), std::string::npos) << err.str();
+
+  std::ostringstream first, second;
+  ASSERT_EQ(RunDump(path.string(), ui, first), kExitOk);
+  ASSERT_EQ(RunDump(copy.string(), ui, second), kExitOk);
+  EXPECT_EQ(first.str(), second.str());
+  EXPECT_EQ(nlohmann::json::parse(second.str())["BlocksShown"], 1);
+}
+
+TEST_F(CommandsTest, FilesThatDoNotLoadCannotRun) {
+  const auto missing = (folder.path() / "missing.lm2").string();
+  EXPECT_EQ(RunInfo(missing, ui, out), kExitCannotRun);
+  EXPECT_EQ(err.str(), "Lumora - Cannot Open File: " + missing + "\n");
+
+  const auto foreign = folder.path() / "notes.lm2";
+  std::ofstream(foreign) << "not a schedule";
+  err.str("");
+  const auto copy = folder.path() / "copy.lm2";
+  EXPECT_EQ(RunSave(foreign.string(), copy.string(), ui), kExitCannotRun);
+  EXPECT_EQ(err.str(), "This is Not a Valid Lumora 2 File.: " + foreign.string() + "\n");
+  EXPECT_FALSE(std::filesystem::exists(copy));
+  EXPECT_TRUE(out.str().empty());
+}
+
+TEST(Latin1ToUtf8, EveryByteBecomesItsCodePoint) {
+  EXPECT_EQ(Latin1ToUtf8("Montr\xE9"
+                         "al"),
+            "Montr\xC3\xA9"
+            "al");
+  EXPECT_EQ(Latin1ToUtf8(std::string("\x00\x7F\x80\xFF", 4)),
+            std::string("\x00\x7F\xC2\x80\xC3\xBF", 6));
+}
+
+}  // namespace
+}  // namespace lumora::cli
