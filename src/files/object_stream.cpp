@@ -31,6 +31,14 @@ void StreamWriter::append(const std::uint8_t* bytes, std::size_t count) {
 }
 
 void StreamWriter::appendLittleEndian(std::uint32_t value) {
+  if (!failed_ && byteLimit_ - data_.size() >= 4) {
+    // The common case, kept free of the short-write bookkeeping.
+    data_.push_back(static_cast<std::uint8_t>(value));
+    data_.push_back(static_cast<std::uint8_t>(value >> 8));
+    data_.push_back(static_cast<std::uint8_t>(value >> 16));
+    data_.push_back(static_cast<std::uint8_t>(value >> 24));
+    return;
+  }
   const std::array<std::uint8_t, 4> bytes{
       static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
       static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
@@ -61,7 +69,7 @@ void StreamWriter::writeString(std::string_view text) {
     return;
   }
   writeWord32(static_cast<std::uint32_t>(text.size()));
-  for (const char c : text) writeByte(static_cast<std::uint8_t>(c));
+  append(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
 void StreamWriter::writeNullString() {
@@ -93,6 +101,12 @@ const std::uint8_t* StreamReader::take(std::size_t count) {
 }
 
 std::uint32_t StreamReader::readLittleEndian(std::size_t width) {
+  if (width == 4 && !failed_ && remaining() >= 4) {
+    const std::uint8_t* at = data_.data() + position_;
+    position_ += 4;
+    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+  }
   const std::uint8_t* bytes = take(width);
   if (bytes == nullptr) return 0;
   std::uint32_t value = 0;

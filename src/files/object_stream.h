@@ -72,6 +72,10 @@ class StreamWriter {
     writeObject(streamClass.name, streamClass.version, std::forward<Body>(body));
   }
 
+  // Room for a stream of about that size, so that a large save grows its
+  // buffer once.
+  void reserve(std::size_t bytes) { data_.reserve(bytes < byteLimit_ ? bytes : byteLimit_); }
+
   // Nothing is buffered beyond `data()`; kept for the callers' save sequence.
   void flush() {}
 
