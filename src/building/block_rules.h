@@ -1,0 +1,34 @@
+#pragma once
+// What block building asks of the legality rules. The rules library
+// implements it; building only sees this interface, so the dependency runs
+// from the rules down to building and not back.
+
+#include <string>
+
+#include "model/document.h"
+
+namespace lumora {
+
+// The rest test of one assignment: refused, or accepted with the texts that
+// describe a short rest before and after (each possibly empty).
+struct AssignCheckResult {
+  bool accepted = false;
+  std::string restBefore;
+  std::string restAfter;
+};
+
+class BlockRules {
+ public:
+  virtual ~BlockRules() = default;
+
+  // Whether pairing `pair` may start on day `day` in crew member `crew`'s
+  // block as far as rest is concerned.
+  virtual AssignCheckResult CheckAssignmentRest(const TDocument& doc, int crew, int pair,
+                                                int day) = 0;
+
+  // Re-evaluates the whole block of crew member `crew` and stores the findings
+  // on him; in captain files followed by the two-captain rule.
+  virtual void CheckBlock(TDocument& doc, int crew) = 0;
+};
+
+}  // namespace lumora
