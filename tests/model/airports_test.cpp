@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "model/airports.h"
+#include "model/calendar.h"
+#include "model/document.h"
+
+namespace lumora {
+namespace {
+
+// YVR and YYZ observe daylight saving time, YRT does not.
+constexpr std::string_view kAirports =
+    "YVR,08:00,00:45,Y,"
+    "YRT,06:00,00:20,N,"
+    "YYZ,05:00,01:00,Y,";
+
+const DayNumber kMarch8 = ToDayNumber({8, 3, 2026});
+const DayNumber kNovember1 = ToDayNumber({1, 11, 2026});
+const DaylightSavingPeriod kPeriod{kMarch8, kNovember1};
+
+TEST(AirportTransportTime, ReadsTheFieldOrFallsBackToHalfAnHour) {
+  EXPECT_EQ(AirportTransportTime(kAirports, "YVR"), 45);
+  EXPECT_EQ(AirportTransportTime(kAirports, "YYZ"), 60);
+  EXPECT_EQ(AirportTransportTime(kAirports, "LHR"), kDefaultTransportTime);
+  EXPECT_EQ(AirportTransportTime(kAirports, "YV"), kDefaultTransportTime);
+}
+
+TEST(BaseObservesDaylightSaving, OnlyAnNFlagOfTheBaseSaysNo) {
+  EXPECT_TRUE(BaseObservesDaylightSaving("YVR320CA", kAirports));
+  EXPECT_FALSE(BaseObservesDaylightSaving("YRT320CAV", kAirports));
+  EXPECT_TRUE(BaseObservesDaylightSaving("LHR320CAV", kAirports));
+  EXPECT_TRUE(BaseObservesDaylightSaving("YR", kAirports));
+  EXPECT_TRUE(BaseObservesDaylightSaving("", kAirports));
+  // A table cut short after the code reads no flag.
+  EXPECT_TRUE(BaseObservesDaylightSaving("YRT", "YRT,06:00,"));
+}
+
+TEST(TimeZoneDifference, BothObservingGivesThePlainDifference) {
+  const DayNumber july1 = ToDayNumber({1, 7, 2026});
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YYZ", kPeriod, july1, 600, "YVR", ""), 180);
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YYZ", kPeriod, july1, 600, "YVR", "YVR"), 0);
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YYZ", kPeriod, july1, 600, "YYZ", "YVR"), -180);
+}
+
+TEST(TimeZoneDifference, OneHourCorrectionStartsAndEndsAtTwoInTheMorning) {
+  const auto diff = [](DayNumber date, int time, std::string_view airport,
+                       std::string_view reference) {
+    return TimeZoneDifference(kAirports, "YVR", kPeriod, date, time, airport, reference);
+  };
+  // Only the airport observes: one hour more inside the period.
+  EXPECT_EQ(diff(kMarch8 - 1, 1439, "YVR", "YRT"), 120);
+  EXPECT_EQ(diff(kMarch8, 119, "YVR", "YRT"), 120);
+  EXPECT_EQ(diff(kMarch8, 120, "YVR", "YRT"), 180);
+  EXPECT_EQ(diff(kMarch8 + 1, 0, "YVR", "YRT"), 180);
+  EXPECT_EQ(diff(kNovember1 - 1, 1439, "YVR", "YRT"), 180);
+  EXPECT_EQ(diff(kNovember1, 119, "YVR", "YRT"), 180);
+  EXPECT_EQ(diff(kNovember1, 120, "YVR", "YRT"), 120);
+  // Only the reference observes: one hour less inside.
+  EXPECT_EQ(diff(kMarch8, 120, "YRT", "YVR"), -180);
+  EXPECT_EQ(diff(kNovember1, 120, "YRT", "YVR"), -120);
+  // The base as reference.
+  EXPECT_EQ(diff(kMarch8 + 10, 600, "YRT", ""), -180);
+}
+
+TEST(TimeZoneDifference, UnknownOrMalformedCodesGiveMinusOne) {
+  const DayNumber july1 = ToDayNumber({1, 7, 2026});
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YVR", kPeriod, july1, 0, "LHR", ""), kUnknownAirport);
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YVR", kPeriod, july1, 0, "YYZ", "LHR"), kUnknownAirport);
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YVR", kPeriod, july1, 0, "YYZZ", ""), kUnknownAirport);
+  // A descriptor too short to name the base.
+  EXPECT_EQ(TimeZoneDifference(kAirports, "YV", kPeriod, july1, 0, "YYZ", ""), kUnknownAirport);
+  EXPECT_EQ(TimeZoneDifference("", "YVR", kPeriod, july1, 0, "YYZ", ""), kUnknownAirport);
+}
+
+TEST(TimeZoneDifference, DocumentFormUsesItsTableBaseAndChangeDates) {
+  auto doc = std::make_unique<TDocument>();
+  doc->AirportDetails = std::string(kAirports);
+  doc->FileDescriptor = "YRT320FAV";
+  doc->cal.DstStartDate = kMarch8;
+  doc->cal.DstEndDate = kNovember1;
+  // Only YYZ observes: its hour ahead of the base is made up inside the period.
+  EXPECT_EQ(TimeZoneDifference(*doc, kMarch8, 120, "YYZ", ""), 0);
+  EXPECT_EQ(TimeZoneDifference(*doc, kMarch8, 119, "YYZ", ""), -60);
+}
+
+}  // namespace
+}  // namespace lumora
