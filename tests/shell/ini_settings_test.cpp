@@ -1,0 +1,218 @@
+#include "shell/ini_settings.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "files/atomic_file.h"
+#include "files/temp_folder.h"
+#include "shell/user_folders.h"
+
+namespace lumora {
+namespace {
+
+using testing::RunningAsRoot;
+using testing::TempFolder;
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(IniSettingsTest, SectionsAndKeysCompareWithoutCaseAndValuesAreTrimmed) {
+  TempFolder folder;
+  const auto file = folder / "lumora.ini";
+  WriteText(file,
+            "Stray=before any section\n"
+            "[lm]\n"
+            "  LASTPRGPATH =  /data/prg  \n"
+            "Grid=1\n"
+            "; Layovers=0 is a comment\n"
+            "[ Other ]\n"
+            "Grid=7\n");
+  const IniSettingsStore store(file);
+  EXPECT_EQ(store.loadState(), IniSettingsStore::LoadState::Loaded);
+  EXPECT_EQ(store.readString("LM", "LastPrgPath", "x"), "/data/prg");
+  EXPECT_EQ(store.readString("LM", "LastPRGPath", "x"), "/data/prg");
+  EXPECT_EQ(store.readInt("lM", "gRID", 5), 1);
+  EXPECT_EQ(store.readInt("other", "grid", 5), 7);
+  EXPECT_EQ(store.readInt("LM", "Layovers", 5), 5);
+  EXPECT_EQ(store.readString("LM", "Stray", "none"), "none");
+}
+
+TEST(IniSettingsTest, ANumberIsTheLeadingDecimalAndTheFallbackOnlyForAMissingKey) {
+  TempFolder folder;
+  const auto file = folder / "lumora.ini";
+  WriteText(file, "[LM]\r\nXPadding=05px\r\nBidWinX= -12,5\r\nWord=abc\r\nEmpty=\r\n");
+  const IniSettingsStore store(file);
+  EXPECT_EQ(store.readInt("LM", "XPadding", 99), 5);
+  EXPECT_EQ(store.readInt("LM", "BidWinX", 99), -12);
+  EXPECT_EQ(store.readInt("LM", "Word", 99), 0);
+  EXPECT_EQ(store.readInt("LM", "Empty", 99), 0);
+  EXPECT_EQ(store.readString("LM", "Empty", "fallback"), "");
+  EXPECT_EQ(store.readInt("LM", "Missing", 99), 99);
+}
+
+TEST(IniSettingsTest, AMissingOrUnreadableFileGivesTheDefaultsAndIsNeverReplaced) {
+  TempFolder folder;
+  {
+    // Missing: reads give defaults, nothing is created until a write.
+    const auto file = folder / "none" / "lumora.ini";
+    IniSettingsStore store(file);
+    EXPECT_EQ(store.readString("LM", "Grid", "d"), "d");
+    EXPECT_FALSE(std::filesystem::exists(file.parent_path()));
+    EXPECT_TRUE(store.writeString("LM", "Grid", "1"));
+    EXPECT_EQ(ReadText(file), "[LM]\nGrid=1\n");
+  }
+  {
+    // Too large to be ours.
+    const auto file = folder / "huge.ini";
+    const std::string huge = "[LM]\nGrid=1\n" + std::string(IniSettingsStore::kMaxFileSize, ';');
+    WriteText(file, huge);
+    IniSettingsStore store(file);
+    EXPECT_EQ(store.loadState(), IniSettingsStore::LoadState::Unreadable);
+    EXPECT_EQ(store.readInt("LM", "Grid", 0), 0);
+    EXPECT_FALSE(store.writeString("LM", "Grid", "0"));
+    EXPECT_EQ(ReadText(file), huge);
+  }
+  {
+    // A folder where the file should be.
+    const auto file = folder / "dir.ini";
+    std::filesystem::create_directory(file);
+    IniSettingsStore store(file);
+    EXPECT_EQ(store.loadState(), IniSettingsStore::LoadState::Unreadable);
+    EXPECT_EQ(store.readString("LM", "Grid", "d"), "d");
+    EXPECT_FALSE(store.writeString("LM", "Grid", "0"));
+  }
+  if (!RunningAsRoot()) {
+    const auto file = folder / "locked.ini";
+    WriteText(file, "[LM]\nGrid=1\n");
+    ::chmod(file.c_str(), 0200);
+    IniSettingsStore store(file);
+    EXPECT_EQ(store.readInt("LM", "Grid", 0), 0);
+    EXPECT_FALSE(store.writeString("LM", "Grid", "0"));
+    ::chmod(file.c_str(), 0600);
+    EXPECT_EQ(ReadText(file), "[LM]\nGrid=1\n");
+  }
+}
+
+TEST(IniSettingsTest, WritesKeepEverythingElseAndTheSpellingOfExistingKeys) {
+  TempFolder folder;
+  const auto file = folder / "lumora.ini";
+  WriteText(file,
+            "; written by hand\r\n"
+            "[LM]\r\n"
+            "LastPRGPath = C:\\\r\n"
+            "Grid=0\r\n"
+            "\r\n"
+            "[RecentFiles]\r\n"
+            "File1=/a.lm2\r\n"
+            "[lm]\r\n"
+            "Later=1");  // no final line end
+  IniSettingsStore store(file);
+  EXPECT_TRUE(store.writeString("LM", "lastprgpath", "/home/u/prg"));
+  EXPECT_TRUE(store.writeString("lm", "Layovers", "0"));
+  EXPECT_TRUE(store.writeString("CLIPBOARD", "ClipXes", "1"));
+  EXPECT_EQ(ReadText(file),
+            "; written by hand\r\n"
+            "[LM]\r\n"
+            "LastPRGPath = /home/u/prg\r\n"
+            "Grid=0\r\n"
+            "Layovers=0\r\n"
+            "\r\n"
+            "[RecentFiles]\r\n"
+            "File1=/a.lm2\r\n"
+            "[lm]\r\n"
+            "Later=1\r\n"
+            "\r\n"
+            "[CLIPBOARD]\r\n"
+            "ClipXes=1\r\n");
+
+  // Written through: a store made later reads the same.
+  const IniSettingsStore again(file);
+  EXPECT_EQ(again.readString("LM", "LastPrgPath", ""), "/home/u/prg");
+  EXPECT_EQ(again.readInt("LM", "Later", 0), 1);
+  EXPECT_EQ(again.readInt("Clipboard", "clipxes", 0), 1);
+}
+
+TEST(IniSettingsTest, WhatTheLineFormatCannotHoldIsRefusedAndAFailedWriteChangesNothing) {
+  TempFolder folder;
+  const auto file = folder / "lumora.ini";
+  IniSettingsStore store(file);
+  ASSERT_TRUE(store.writeString("LM", "LastBlkPath", "/old"));
+  const std::string before = ReadText(file);
+
+  // A folder name with a line break must not add a key of its own.
+  EXPECT_FALSE(store.writeString("LM", "LastBlkPath", "/x\n[LM]\nDebugFile=1"));
+  EXPECT_FALSE(store.writeString("LM", "Last=Path", "1"));
+  EXPECT_FALSE(store.writeString("LM]", "Key", "1"));
+  EXPECT_FALSE(store.writeString("LM", "", "1"));
+  EXPECT_FALSE(
+      store.writeString("LM", "LastBlkPath", std::string(IniSettingsStore::kMaxFileSize, 'x')));
+  {
+    ScopedDiskFaults faults(SimulatedDiskFaults{.failRename = true});
+    EXPECT_FALSE(store.writeString("LM", "LastBlkPath", "/new"));
+  }
+  EXPECT_EQ(store.readString("LM", "LastBlkPath", ""), "/old");
+  EXPECT_EQ(store.readInt("LM", "DebugFile", 0), 0);
+  EXPECT_EQ(ReadText(file), before);
+}
+
+TEST(IniSettingsTest, AStructReadsBackExactlyWhatWasWrittenAndNothingWhenDamaged) {
+  TempFolder folder;
+  const auto file = folder / "lumora.ini";
+  IniSettingsStore store(file);
+  for (const std::string& text :
+       {std::string("16,7,400,0,0,0,Arial"), std::string(" spaced, 100% \t"),
+        std::string("two\nlines;ABCDEF01"), std::string(), std::string("\0x", 2)}) {
+    ASSERT_TRUE(store.writeStruct("LM", "Font", text));
+    EXPECT_EQ(store.readStruct("LM", "Font"), text);
+    EXPECT_EQ(IniSettingsStore(file).readStruct("lm", "FONT"), text);
+  }
+  EXPECT_EQ(store.readStruct("LM", "Missing"), std::nullopt);
+
+  ASSERT_TRUE(store.writeStruct("LM", "Font", "16,7,400,0,0,0,Arial"));
+  std::string stored = store.readString("LM", "Font", "");
+  ASSERT_FALSE(stored.empty());
+  std::string changed = stored;
+  changed[0] = '2';
+  for (const std::string& damaged :
+       {changed, stored.substr(0, stored.size() - 1), stored.substr(1), std::string("Arial"),
+        std::string("%G0;00000000"), std::string("%4;00000000")}) {
+    ASSERT_TRUE(store.writeString("LM", "Font", damaged));
+    EXPECT_EQ(IniSettingsStore(file).readStruct("LM", "Font"), std::nullopt) << damaged;
+  }
+}
+
+TEST(IniSettingsTest, TheFoldersFollowTheOverrideThenAnAbsoluteXdgFolderThenHome) {
+  const std::filesystem::path home = "/home/u";
+  EXPECT_EQ(ResolveUserFolder("/own", "/xdg", ".config", home), "/own");
+  EXPECT_EQ(ResolveUserFolder("", "/xdg", ".config", home), "/xdg/lumora");
+  EXPECT_EQ(ResolveUserFolder("", "relative", ".config", home), "/home/u/.config/lumora");
+  EXPECT_EQ(ResolveUserFolder("", "", ".local/state", home), "/home/u/.local/state/lumora");
+
+  const std::string saved = EnvironmentValue("LUMORA_CONFIG_DIR");
+  ::setenv("LUMORA_CONFIG_DIR", "/tmp/lumora-config-test", 1);
+  EXPECT_EQ(SettingsFilePath(), "/tmp/lumora-config-test/lumora.ini");
+  if (saved.empty()) {
+    ::unsetenv("LUMORA_CONFIG_DIR");
+  } else {
+    ::setenv("LUMORA_CONFIG_DIR", saved.c_str(), 1);
+  }
+}
+
+}  // namespace
+}  // namespace lumora
