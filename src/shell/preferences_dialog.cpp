@@ -1,0 +1,145 @@
+#include "shell/preferences_dialog.h"
+
+#include <array>
+
+#include "shell/platform/settings_store.h"
+#include "shell/platform/ui.h"
+#include "shell/settings_catalogue.h"
+
+namespace lumora {
+
+namespace {
+
+struct BoxControl {
+  int id;
+  bool PreferencesDialog::*field;
+  const SettingKey* key;  // with its default as the dialog shows it
+  std::string_view label;
+};
+
+const std::array<BoxControl, 11> kBoxes{{
+    {PreferencesDialog::kGridBox, &PreferencesDialog::grid, &kGrid, " Display Grid for Weekdays"},
+    {PreferencesDialog::kLayoversBox, &PreferencesDialog::layovers, &kLayovers,
+     " Display Layover Points"},
+    {PreferencesDialog::kShowFullPairBox, &PreferencesDialog::showFullPair, &kShowFullPair,
+     " Display Full Pairing Number"},
+    {PreferencesDialog::kShowFullLayOverBox, &PreferencesDialog::showFullLayOver, &kShowFullLayOver,
+     " Display Full Layover Points"},
+    {PreferencesDialog::kAutoSaveBox, &PreferencesDialog::autoSave, &kAutoSave,
+     " Auto Save a .BAK File (10 Mins)"},
+    {PreferencesDialog::kRemindBackupBox, &PreferencesDialog::remindBackup, &kRemindBackup,
+     "Remind me to Backup File"},
+    {PreferencesDialog::kPrintXesBox, &PreferencesDialog::printXes, &kPrintXesInDialog,
+     " Print Day Off Requests"},
+    {PreferencesDialog::kHoldCtrlKeyBox, &PreferencesDialog::holdCtrlKey, &kHoldCtrlKey,
+     " Hold Ctrl Key to Remove Pairings"},
+    {PreferencesDialog::kAllowIllegalBox, &PreferencesDialog::allowIllegal, &kAllowIllegal,
+     " Allow Illegal Assignments"},
+    {PreferencesDialog::kDebugFileBox, &PreferencesDialog::debugFile, &kDebugFile,
+     "Log Events to C:\\LMDebug.txt"},
+    {PreferencesDialog::kDisableFtpBox, &PreferencesDialog::disableFtp, &kDisableFtp,
+     "Disable FTP Data Transfer"},
+}};
+
+const BoxControl* FindBox(int id) {
+  for (const BoxControl& box : kBoxes) {
+    if (box.id == id) return &box;
+  }
+  return nullptr;
+}
+
+std::string EditText(const SettingsStore& store, const SettingKey& key) {
+  std::string text = ReadSetting(store, key);
+  if (text.size() < PreferencesDialog::kPaddingDigits) return std::string(key.defaultText);
+  text.resize(PreferencesDialog::kPaddingDigits);
+  return text;
+}
+
+std::string_view Typed(const std::string& edit) {
+  return std::string_view(edit).substr(0, PreferencesDialog::kPaddingDigits);
+}
+
+}  // namespace
+
+PreferencesDialog::PreferencesDialog(const SettingsStore& store) {
+  for (const BoxControl& box : kBoxes) this->*box.field = ReadSettingFlag(store, *box.key);
+  xPadding = EditText(store, kXPaddingInDialog);
+  yPadding = EditText(store, kYPaddingInDialog);
+}
+
+std::string_view PreferencesDialog::label(int controlId) {
+  if (const BoxControl* box = FindBox(controlId)) return box->label;
+  switch (controlId) {
+    case kXPaddingEdit:
+      return "Horizontal  Whitespace";
+    case kYPaddingEdit:
+      return "Vertical  Whitespace";
+    case kFontButton:
+      return "Font...";
+    case kColorsButton:
+      return "Colors...";
+    default:
+      return {};
+  }
+}
+
+bool* PreferencesDialog::box(int controlId) {
+  const BoxControl* box = FindBox(controlId);
+  return box != nullptr ? &(this->*box->field) : nullptr;
+}
+
+bool PreferencesDialog::checked(int controlId) const {
+  const BoxControl* box = FindBox(controlId);
+  return box != nullptr && this->*box->field;
+}
+
+std::string* PreferencesDialog::edit(int controlId) {
+  if (controlId == kXPaddingEdit) return &xPadding;
+  if (controlId == kYPaddingEdit) return &yPadding;
+  return nullptr;
+}
+
+GridPaddings PreferencesDialog::paddings() const {
+  return {PaddingFromText(xPadding), PaddingFromText(yPadding)};
+}
+
+PreferencesOutcome PreferencesDialog::ok(SettingsStore& store, const ShellSwitches& current,
+                                         bool eventLogOpen, Ui& ui) const {
+  PreferencesOutcome outcome;
+  for (const BoxControl& box : kBoxes) {
+    outcome.saved &= WriteSettingFlag(store, *box.key, this->*box.field);
+  }
+
+  ShellSwitches& s = outcome.switches;
+  s = current;
+  s.grid = grid;
+  s.layovers = layovers;
+  s.autoSave = autoSave;
+  s.showFullPair = showFullPair;
+  s.showFullLayOver = showFullLayOver;
+  s.holdCtrlKey = holdCtrlKey;
+
+  // The log is opened or dropped only at start; say so when the box asks
+  // for something else.
+  if (debugFile && !current.debugFile && !eventLogOpen) {
+    ui.message("Debug File will not be saved until Lumora is Restarted", "Lumora",
+               Icon::Information);
+  } else if (!debugFile && current.debugFile && eventLogOpen) {
+    ui.message("Debug File will continue to be saved until Lumora is Restarted", "Lumora",
+               Icon::Information);
+  }
+  s.debugFile = debugFile;
+
+  outcome.paddings = paddings();
+  outcome.saved &= WriteSetting(store, kXPaddingInDialog, Typed(xPadding));
+  outcome.saved &= WriteSetting(store, kYPaddingInDialog, Typed(yPadding));
+  return outcome;
+}
+
+GridPaddings PreferencesDialog::fontChosen(GridFontChoice& fonts, const FontDescription& chosen,
+                                           bool flightAttendantFile, SettingsStore& store) const {
+  fonts.ok(chosen, flightAttendantFile, store);
+  return paddings();
+}
+
+}  // namespace lumora
