@@ -1,11 +1,57 @@
 #include "shell/document_lifecycle.h"
 
 #include "shell/platform/event_log.h"
+#include "shell/platform/settings_store.h"
 #include "shell/platform/ui.h"
+#include "shell/shell_setting_keys.h"
 
 namespace lumora {
 
-void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog& log) {
+namespace {
+
+constexpr int kFirstBlockFilter = 550;
+constexpr int kSearchFilter = 550;
+
+void RestoreViewSettings(TDocument& doc, const SettingsStore& settings) {
+  for (const shell_key::BlockFilterKey& filter : shell_key::kBlockFilterKeys) {
+    const int value =
+        settings.readInt(shell_key::kSection, filter.key, shell_key::kBlockFilterDefault);
+    *BlockFilterFlag(doc, filter.command) = value != 0 ? 1 : 0;
+  }
+  for (std::size_t i = 0; i < shell_key::kSearchCheckKeys.size(); ++i) {
+    const int value = settings.readInt(shell_key::kSection, shell_key::kSearchCheckKeys[i],
+                                       shell_key::kSearchCheckDefault);
+    doc.view.searchChecks[i] = value != 0 ? 1 : 0;
+  }
+}
+
+void StoreViewSettings(TDocument& doc, SettingsStore& settings) {
+  for (const shell_key::BlockFilterKey& filter : shell_key::kBlockFilterKeys)
+    settings.writeString(shell_key::kSection, filter.key,
+                         *BlockFilterFlag(doc, filter.command) != 0 ? "1" : "0");
+  for (std::size_t i = 0; i < shell_key::kSearchCheckKeys.size(); ++i)
+    settings.writeString(shell_key::kSection, shell_key::kSearchCheckKeys[i],
+                         doc.view.searchChecks[i] != 0 ? "1" : "0");
+}
+
+}  // namespace
+
+std::uint8_t* BlockFilterFlag(TDocument& doc, int command) {
+  if (command == kSearchFilter) return &doc.BlockSearchOn;
+  const int index = command - kFirstBlockFilter;
+  if (index <= 0 || index >= kBlockFilterButtons) return nullptr;
+  return &doc.view.blockFilters[static_cast<std::size_t>(index)];
+}
+
+bool IsBlockFilterOn(const TDocument& doc, int command) {
+  if (command == kSearchFilter) return doc.BlockSearchOn != 0;
+  const int index = command - kFirstBlockFilter;
+  if (index <= 0 || index >= kBlockFilterButtons) return false;
+  return doc.view.blockFilters[static_cast<std::size_t>(index)] != 0;
+}
+
+void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog& log,
+                 const SettingsStore* settings) {
   if (doc.BlocksShown) return;
   log.write("BuildBlocksBegin\n");
   RepairAssignments(doc, ui);
@@ -32,11 +78,27 @@ void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog
     pilot.ParseLast89HardTime();
     pilot.ComputeOnLeaveAllMonth(doc.cal.MonthLength);
   }
+
+  doc.view.searchGroupVisible = 1;
+  if (settings != nullptr) RestoreViewSettings(doc, *settings);
   log.write("BuildBlocksEnd\n");
 }
 
-LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& ui, EventLog& log) {
+bool CloseViews(TDocument& doc, SettingsStore& settings) {
+  if (!doc.BlocksShown) return false;
+  StoreViewSettings(doc, settings);
+  doc.PairWindowVisible = 0;
+  doc.ToolboxWindowVisible = 0;
+  doc.BidsWindowVisible = 0;
+  doc.BlocksShown = 0;
+  doc.view.searchGroupVisible = 0;
+  return true;
+}
+
+LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& ui, EventLog& log,
+                        const SettingsStore* settings) {
   ClearDocument(doc, log);
+  doc.DocState = kNoDocument;
   doc.FileName = path.string();
   LoadResult result = LoadFile(doc, ui, log);
   if (!result.loaded) {
@@ -46,7 +108,10 @@ LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& u
   if (result.blocksShown)
     BuildBlocks(doc,
                 {result.pairWindowVisible, result.toolboxWindowVisible, result.bidsWindowVisible},
-                ui, log);
+                ui, log, settings);
+  // An opened file starts with the search filter released, whatever the last
+  // document left in the settings.
+  doc.BlockSearchOn = 0;
   ExtendCalendar(doc.cal);
   FlagExtraCrewPairs(doc, log);
   return result;

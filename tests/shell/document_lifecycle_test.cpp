@@ -1,0 +1,104 @@
+#include "shell/document_lifecycle.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "files/schedule_file.h"
+#include "files/temp_folder.h"
+#include "shell/platform/event_log.h"
+#include "support/memory_settings.h"
+#include "support/random_document.h"
+#include "support/scripted_ui.h"
+
+namespace lumora {
+namespace {
+
+class DocumentLifecycleTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  EventLog log;
+  testing::ScriptedUi ui;
+  testing::MemorySettings settings;
+  testing::TempFolder folder;
+};
+
+TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextBuild) {
+  BuildBlocks(*doc, {true, true, true}, ui, log, &settings);
+  ASSERT_TRUE(doc->BlocksShown);
+  EXPECT_TRUE(doc->view.searchGroupVisible);
+  // Defaults: every filter off, every search box checked.
+  for (int id = 550; id <= 557; ++id) EXPECT_FALSE(IsBlockFilterOn(*doc, id)) << id;
+  EXPECT_EQ(doc->view.searchChecks, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
+
+  *BlockFilterFlag(*doc, 553) = 1;  // Hide Leave Blocks
+  *BlockFilterFlag(*doc, 550) = 1;  // the search filter is the document's own flag
+  doc->view.searchChecks = {1, 0, 1, 0};
+  ASSERT_TRUE(CloseViews(*doc, settings));
+  EXPECT_FALSE(doc->BlocksShown);
+  EXPECT_FALSE(doc->view.searchGroupVisible);
+  EXPECT_FALSE(doc->PairWindowVisible || doc->ToolboxWindowVisible || doc->BidsWindowVisible);
+  EXPECT_EQ(settings.values.at("lm/hideleaveblocks"), "1");
+  EXPECT_EQ(settings.values.at("lm/filtersearch"), "1");
+  EXPECT_EQ(settings.values.at("lm/showltc"), "0");
+  EXPECT_EQ(settings.values.at("lm/empnumcheck"), "0");
+  EXPECT_EQ(settings.values.at("lm/namecheck"), "1");
+
+  // A cleared document builds with the states the last one left behind.
+  ClearDocument(*doc, log);
+  EXPECT_FALSE(IsBlockFilterOn(*doc, 553));
+  BuildBlocks(*doc, {}, ui, log, &settings);
+  EXPECT_TRUE(IsBlockFilterOn(*doc, 553));
+  EXPECT_TRUE(doc->BlockSearchOn);
+  EXPECT_EQ(doc->view.searchChecks, (std::array<std::uint8_t, 4>{1, 0, 1, 0}));
+
+  // Any non-zero value is on.
+  settings.writeString("LM", "ShowCCP", "7");
+  doc->BlocksShown = 0;
+  BuildBlocks(*doc, {}, ui, log, &settings);
+  EXPECT_TRUE(IsBlockFilterOn(*doc, 555));
+  EXPECT_EQ(BlockFilterFlag(*doc, 549), nullptr);
+  EXPECT_EQ(BlockFilterFlag(*doc, 558), nullptr);
+}
+
+TEST_F(DocumentLifecycleTest, ClosingViewsThatAreNotShownDoesNothing) {
+  doc->view.blockFilters[3] = 1;
+  EXPECT_FALSE(CloseViews(*doc, settings));
+  EXPECT_TRUE(settings.values.empty());
+}
+
+TEST_F(DocumentLifecycleTest, BuildingBuiltBlocksAgainDoesNothing) {
+  testing::FillRandomDocument(*doc, 5);
+  doc->BlocksShown = 1;
+  doc->PairWindowVisible = 0;
+  log.open(folder / "log.txt");
+  BuildBlocks(*doc, {true, true, true}, ui, log, &settings);
+  log.close();
+  EXPECT_FALSE(doc->PairWindowVisible);
+  EXPECT_TRUE(testing::ReadBytes(folder / "log.txt").empty());
+}
+
+TEST_F(DocumentLifecycleTest, OpeningReleasesTheSearchFilterAndAFailedOpenLeavesNoDocument) {
+  testing::FillRandomDocument(*doc, 11);
+  doc->BlocksShown = 1;
+  const auto path = folder / "month.lm2";
+  ASSERT_TRUE(SaveFile(*doc, path, kScheduleFile, ui, log));
+
+  settings.writeString("LM", "FilterSearch", "1");
+  settings.writeString("LM", "HideCompleted", "1");
+  const LoadResult loaded = OpenDocument(*doc, path, ui, log, &settings);
+  ASSERT_TRUE(loaded.loaded);
+  EXPECT_EQ(doc->DocState, kDocumentLoaded);
+  EXPECT_TRUE(doc->BlocksShown);
+  EXPECT_TRUE(IsBlockFilterOn(*doc, 552));
+  EXPECT_FALSE(doc->BlockSearchOn);
+
+  const LoadResult missing = OpenDocument(*doc, folder / "missing.lm2", ui, log, &settings);
+  EXPECT_FALSE(missing.loaded);
+  EXPECT_EQ(doc->DocState, kNoDocument);
+  EXPECT_TRUE(doc->FileName.empty());
+  EXPECT_FALSE(doc->BlocksShown);
+}
+
+}  // namespace
+}  // namespace lumora
