@@ -1,0 +1,380 @@
+#include "shell/app_state.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <new>
+#include <system_error>
+
+#include "files/schedule_file.h"
+#include "model/set_dates_dialog.h"
+#include "shell/desktop_tools.h"
+#include "shell/instance_lock.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/ui.h"
+#include "shell/shell_setting_keys.h"
+#include "shell/shell_texts.h"
+
+namespace lumora {
+
+namespace {
+
+namespace text = shell_text;
+
+// The folder a file dialog starts in: the remembered one when it exists
+// here, otherwise the dialog's own choice.
+std::string ExistingFolder(const std::string& folder) {
+  std::error_code error;
+  if (folder.empty() || !std::filesystem::is_directory(folder, error)) return {};
+  return folder;
+}
+
+void RememberFolder(SettingsStore& settings, const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
+  if (!folder.empty())
+    settings.writeString(shell_key::kSection, shell_key::kLastBlkPath, folder.string());
+}
+
+// A name typed without an extension gets the schedule file's.
+std::filesystem::path WithScheduleExtension(std::filesystem::path name) {
+  if (!name.has_extension()) name += std::string(".") + text::kScheduleExtension;
+  return name;
+}
+
+}  // namespace
+
+AppEnvironment DetectEnvironment(const std::filesystem::path& programFolder, std::string version) {
+  AppEnvironment environment;
+  environment.calculator = FindCalculatorOnPath();
+  environment.helpPage = FindHelpPage(programFolder);
+  environment.version = std::move(version);
+  return environment;
+}
+
+std::optional<std::string> CommandLineFile(std::string_view commandLine) {
+  if (commandLine.size() < 2) return std::nullopt;
+  if (commandLine.front() == '"') {
+    commandLine.remove_prefix(1);
+    // Only a closing quote goes; an unclosed one keeps the name whole.
+    if (!commandLine.empty() && commandLine.back() == '"') commandLine.remove_suffix(1);
+  }
+  if (commandLine.empty()) return std::nullopt;
+  return std::string(commandLine);
+}
+
+std::string TimeBankText(const TDocument& doc) {
+  std::int64_t total = 0;
+  const int count = std::clamp<int>(doc.PilotCount, 0, static_cast<int>(doc.Pilots.size()));
+  for (int c = 0; c < count; ++c)
+    total += std::int64_t{doc.Pilots[c].TimeBank} + doc.Pilots[c].TbbCredit;
+  // One sign in front rather than a negative hour and a negative minute.
+  const bool negative = total < 0;
+  const std::int64_t minutes = negative ? -total : total;
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, " TB %s%lld:%02lld", negative ? "-" : "",
+                static_cast<long long>(minutes / 60), static_cast<long long>(minutes % 60));
+  return buffer;
+}
+
+LumoraApp::LumoraApp(const AppServices& services, AppEnvironment environment,
+                     DocumentFactory makeDocument)
+    : ui_(services.ui),
+      clock_(services.clock),
+      settings_(services.settings),
+      frontEnd_(services.frontEnd),
+      instanceLock_(services.instanceLock),
+      environment_(std::move(environment)),
+      makeDocument_(std::move(makeDocument)),
+      recent_(services.settings),
+      caption_(text::kAppCaption) {}
+
+LumoraApp::~LumoraApp() {
+  // Without shutdown() the run ended abnormally: the event log keeps no last
+  // line, so the next start reports it.
+  if (lockHeld_) instanceLock_.release();
+}
+
+StartResult LumoraApp::start(std::string_view commandLine,
+                             const std::function<void(EventLog&)>& openEventLog) {
+  // Before anything else: a second copy must not touch the first one's event
+  // log or open a file it then drops.
+  const LockResult lock = instanceLock_.acquire();
+  if (lock == LockResult::HeldElsewhere) {
+    ui_.message(text::kAlreadyRunning, text::kAppCaption, Icon::Information);
+    return {false, text::kExitAlreadyRunning};
+  }
+  lockHeld_ = lock == LockResult::Acquired;
+
+  try {
+    doc_ = makeDocument_ ? makeDocument_() : std::make_unique<TDocument>();
+  } catch (const std::bad_alloc&) {
+    doc_.reset();
+  }
+  if (!doc_) {
+    ui_.message(text::kNotEnoughMemory, text::kFatalErrorCaption, Icon::Error);
+    if (lockHeld_) instanceLock_.release();
+    lockHeld_ = false;
+    return {false, text::kExitNoMemory};
+  }
+  doc_->DocState = kNoDocument;
+  caption_ = text::kAppCaption;
+
+  if (openEventLog) openEventLog(log_);
+
+  if (const std::optional<std::string> file = CommandLineFile(commandLine)) {
+    OpenFile(*file);
+  } else {
+    ClearDocument(*doc_, log_);
+  }
+  notify();
+  return {true, 0};
+}
+
+void LumoraApp::shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  // The help page is the browser's; there is no viewer to tell.
+  if (log_.isOpen()) {
+    log_.write(text::kTerminationLine);
+    log_.close();
+  }
+  if (lockHeld_) instanceLock_.release();
+  lockHeld_ = false;
+}
+
+CommandContext LumoraApp::commandContext() const {
+  return {doc_.get(), environment_.mailAvailable, environment_.calculator.has_value(),
+          environment_.helpPage.has_value()};
+}
+
+bool LumoraApp::isEnabled(int command) const {
+  const CommandInfo* info = FindCommand(command);
+  return info != nullptr && IsCommandEnabled(*info, commandContext());
+}
+
+bool LumoraApp::isChecked(int command) const {
+  const CommandInfo* info = FindCommand(command);
+  return info != nullptr && IsCommandChecked(*info, commandContext());
+}
+
+bool LumoraApp::dispatch(int command) {
+  const CommandInfo* info = FindCommand(command);
+  if (info == nullptr || info->handler == nullptr || !IsCommandEnabled(*info, commandContext()))
+    return false;
+  info->handler(*this);
+  return true;
+}
+
+void LumoraApp::keyDown(ShellKey key) {
+  if (!doc_) return;
+  // Holding Left shows last month; only scrolling works meanwhile.
+  if (doc_->view.lastMonthView && key != ShellKey::Up && key != ShellKey::Down) return;
+  if (const int command = CommandForKey(key, commandContext())) dispatch(command);
+}
+
+void LumoraApp::keyUp(ShellKey) {
+  // Esc, Left and Right act on key release in the grid and the checks; the
+  // frame itself has nothing to do.
+}
+
+bool LumoraApp::openRecent(std::size_t index) {
+  if (!doc_ || index >= recent_.entries().size()) return false;
+  // Copied: opening reorders the list.
+  const std::string name = recent_.entries()[index];
+  return OpenFile(name);
+}
+
+void LumoraApp::timerTick() {
+  // The tick drives the automatic backup and nothing else; until it exists
+  // there is nothing to do.
+}
+
+void LumoraApp::NewFile() {
+  TDocument& doc = *doc_;
+  const bool modified = doc.Modified != 0;
+  const Answer answer =
+      modified
+          ? ui_.ask(text::kNewDiscardQuestion, text::kCautionCaption, Buttons::YesNo, Icon::Warning)
+          : ui_.ask(text::kNewQuestion, text::kAppCaption, Buttons::YesNo, Icon::Question);
+  if (answer != Answer::Yes) return;
+  log_.write(text::kFileNewLine);
+
+  CloseViews();
+  doc.Modified = 0;
+  doc.Untitled = 1;
+  caption_ = text::kUntitledCaption;
+  ClearDocument(doc, log_);
+  doc.DocState = kNoDocument;
+  frontEnd_.documentReplaced();
+  notify();
+
+  SetDatesDialog dialog(clock_);
+  if (!frontEnd_.runMonthDialog(dialog, doc.cal)) return;
+  // The new-file wizard takes over here once it exists; until then the
+  // document is left as the wizard leaves it when closed before its end:
+  // a month without crew or pairings, and the full menu.
+  doc.DocState = kDocumentLoaded;
+  notify();
+}
+
+bool LumoraApp::askDiscardOnOpen() {
+  return !doc_->Modified || ui_.ask(text::kOpenDiscardQuestion, text::kCautionCaption,
+                                    Buttons::YesNo, Icon::Warning) == Answer::Yes;
+}
+
+std::string LumoraApp::startFolder() const {
+  return ExistingFolder(settings_.readString(shell_key::kSection, shell_key::kLastBlkPath,
+                                             shell_key::kLastBlkPathDefault));
+}
+
+bool LumoraApp::Open() {
+  if (!askDiscardOnOpen()) return false;
+  CloseViews();
+
+  FileDialogOptions options;
+  options.title = text::kOpenTitle;
+  options.filter = text::kScheduleFilter;
+  options.startFolder = startFolder();
+  const std::vector<std::string> names = ui_.openFiles(options);
+  if (names.empty() || names.front().empty()) return false;
+  RememberFolder(settings_, names.front());
+  return openNamed(names.front());
+}
+
+bool LumoraApp::OpenFile(const std::string& name) {
+  if (!askDiscardOnOpen()) return false;
+  CloseViews();
+  return openNamed(name);
+}
+
+bool LumoraApp::openNamed(const std::string& name) {
+  TDocument& doc = *doc_;
+  const LoadResult result = OpenDocument(doc, name, ui_, log_, &settings_);
+  frontEnd_.documentReplaced();
+  if (!result.loaded) {
+    // The document is cleared and names no file; neither does the window.
+    caption_ = text::kAppCaption;
+    notify();
+    return false;
+  }
+  recent_.add(doc.FileName);
+  UpdateFileCaption();
+  notify();
+  return true;
+}
+
+bool LumoraApp::Save() {
+  TDocument& doc = *doc_;
+  if (doc.Untitled) return SaveAs();
+  const bool saved = SaveFile(doc, doc.FileName, kScheduleFile, ui_, log_);
+  if (saved) recent_.add(doc.FileName);
+  notify();
+  return saved;
+}
+
+bool LumoraApp::SaveAs() {
+  TDocument& doc = *doc_;
+  FileDialogOptions options;
+  options.title = text::kSaveAsTitle;
+  options.filter = text::kScheduleFilter;
+  options.startFolder = startFolder();
+  if (!doc.FileName.empty())
+    options.defaultName = std::filesystem::path(doc.FileName).filename().string();
+  const std::optional<std::string> chosen = ui_.saveFile(options);
+  if (!chosen || chosen->empty()) return false;
+
+  const std::filesystem::path target = WithScheduleExtension(*chosen);
+  RememberFolder(settings_, target);
+  // A failed save leaves the document under its old name, still modified.
+  if (!SaveFile(doc, target, kScheduleFile, ui_, log_)) {
+    notify();
+    return false;
+  }
+  doc.FileName = target.string();
+  doc.FreshDocument = 0;
+  doc.Untitled = 0;
+  recent_.add(doc.FileName);
+  UpdateFileCaption();
+  notify();
+  return true;
+}
+
+void LumoraApp::BuildBlocks(const WindowSwitches& windows) {
+  lumora::BuildBlocks(*doc_, windows, ui_, log_, &settings_);
+  notify();
+}
+
+void LumoraApp::CloseViews() {
+  if (!doc_ || !doc_->BlocksShown) return;
+  frontEnd_.viewsClosing();
+  lumora::CloseViews(*doc_, settings_);
+  notify();
+}
+
+bool LumoraApp::CanClose() {
+  if (!doc_) return true;
+  const TDocument& doc = *doc_;
+  if (doc.Modified && doc.DocState != kNoDocument) {
+    const Answer answer =
+        ui_.ask(text::kCloseQuestion, text::kCloseCaption, Buttons::YesNoCancel, Icon::Question);
+    if (answer == Answer::Cancel) return false;
+    // Changes are only dropped when the user says No: a save that was
+    // cancelled or failed keeps the program running.
+    if (answer == Answer::Yes && !Save()) return false;
+  }
+  CloseViews();
+  return true;
+}
+
+void LumoraApp::UpdateFileCaption() {
+  caption_ = text::kFileCaptionPrefix + doc_->FileName;
+}
+
+void LumoraApp::buildBlocksCommand() {
+  BuildBlocks({true, true, doc_->BidsWindowVisible != 0});
+}
+
+void LumoraApp::pairingFiltersWindow() {
+  // Pilot files reach the pairing filters through the bids window.
+  if (doc_->crewKind() != CrewKind::FlightAttendants)
+    ui_.message(text::kFilterWindowFromBids, text::kAppCaption, Icon::Information);
+}
+
+void LumoraApp::bidsWindow() {
+  if (doc_->crewKind() == CrewKind::FlightAttendants)
+    ui_.message(text::kPilotOnlyFeature, text::kAppCaption, Icon::Information);
+}
+
+void LumoraApp::calculator() {
+  if (!environment_.calculator || !frontEnd_.startProgram(*environment_.calculator)) ui_.beep();
+}
+
+void LumoraApp::sharedNotes() {
+  FileNotesDialog dialog(*doc_);
+  if (!frontEnd_.runFileNotesDialog(dialog)) return;
+  dialog.ok(*doc_);
+  notify();
+}
+
+void LumoraApp::keyboardShortcuts() {
+  frontEnd_.showKeyboardShortcuts(KeyboardShortcutsText());
+}
+
+void LumoraApp::about() {
+  frontEnd_.showAbout(AboutText(environment_.version));
+}
+
+void LumoraApp::help() {
+  if (!environment_.helpPage) return;
+  frontEnd_.openHelpPage(*environment_.helpPage);
+  helpUsed_ = true;
+}
+
+void LumoraApp::exit() {
+  frontEnd_.closeMainWindow();
+}
+
+void LumoraApp::notify() {
+  frontEnd_.stateChanged();
+}
+
+}  // namespace lumora

@@ -1,0 +1,185 @@
+#pragma once
+// The application frame: the one document for the whole run, the start-up
+// and shutdown sequences, the document lifecycle (new, open, save, build the
+// blocks, close) and the routing of commands through the command table.
+// Front ends show what it asks for and call it for every command and key.
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/document.h"
+#include "shell/command_table.h"
+#include "shell/document_lifecycle.h"
+#include "shell/frame_dialogs.h"
+#include "shell/platform/event_log.h"
+#include "shell/recent_files.h"
+
+namespace lumora {
+
+class Clock;
+class InstanceLock;
+class SetDatesDialog;
+class SettingsStore;
+class Ui;
+struct TCalendar;
+
+// What the frame asks of the desktop window beyond the Ui's messages and
+// file dialogs.
+class AppFrontEnd {
+ public:
+  virtual ~AppFrontEnd() = default;
+
+  // Runs the month dialog modally: its buttons call the dialog's methods and
+  // OK closes it only when dialog.ok(ui, calendar) returns true. True when
+  // it closed with OK.
+  virtual bool runMonthDialog(SetDatesDialog& dialog, TCalendar& calendar) = 0;
+  // Runs "Shared Notes for File"; the box edits dialog.text() through
+  // setText(). True when it closed with OK.
+  virtual bool runFileNotesDialog(FileNotesDialog& dialog) = 0;
+  virtual void showKeyboardShortcuts(const FrameDialogText& text) = 0;
+  virtual void showAbout(const FrameDialogText& text) = 0;
+  // Starts a program detached from this one; false when it could not start.
+  virtual bool startProgram(const std::filesystem::path& program) = 0;
+  // Opens a page in the desktop's browser.
+  virtual void openHelpPage(const std::filesystem::path& page) = 0;
+  // Closes the main window, which asks LumoraApp::CanClose first.
+  virtual void closeMainWindow() = 0;
+
+  // The floating windows are about to be hidden: the bids window stores its
+  // pending edits.
+  virtual void viewsClosing() {}
+  // A new or opened document replaced the old one: the pairing text window
+  // goes and the grid scrolls to the top left.
+  virtual void documentReplaced() {}
+  // The caption, the menu, the state of the commands or the views changed.
+  virtual void stateChanged() {}
+};
+
+// What the frame found on this desktop at start.
+struct AppEnvironment {
+  std::optional<std::filesystem::path> calculator;
+  std::optional<std::filesystem::path> helpPage;
+  bool mailAvailable = false;
+  std::string version;
+};
+
+// The calculator on PATH and the help page of the program in `programFolder`.
+AppEnvironment DetectEnvironment(const std::filesystem::path& programFolder, std::string version);
+
+struct AppServices {
+  Ui& ui;
+  const Clock& clock;
+  SettingsStore& settings;
+  AppFrontEnd& frontEnd;
+  InstanceLock& instanceLock;
+};
+
+struct StartResult {
+  bool run = false;  // false: the process ends with exitCode
+  int exitCode = 0;
+};
+
+// The file named on the command line: nothing for a line of fewer than two
+// characters, and the name without its surrounding double quotes.
+std::optional<std::string> CommandLineFile(std::string_view commandLine);
+
+// The tool bar's time-bank field: " TB %d:%02d" of the crew members' time
+// bank and time-bank credit together.
+std::string TimeBankText(const TDocument& doc);
+
+class LumoraApp {
+ public:
+  using DocumentFactory = std::function<std::unique_ptr<TDocument>()>;
+
+  // `makeDocument` replaces the document's allocation (tests of its failure).
+  LumoraApp(const AppServices& services, AppEnvironment environment,
+            DocumentFactory makeDocument = {});
+  ~LumoraApp();
+  LumoraApp(const LumoraApp&) = delete;
+  LumoraApp& operator=(const LumoraApp&) = delete;
+
+  // The start-up sequence: one running copy, the document, the event log
+  // (opened by `openEventLog` when the settings ask for it), then the file of
+  // the command line. When the result says not to run, the process ends.
+  StartResult start(std::string_view commandLine,
+                    const std::function<void(EventLog&)>& openEventLog = {});
+  // After the main window has closed: the event log's last line, the lock.
+  void shutdown();
+
+  // --- state the window shows
+  bool hasDocument() const { return doc_ != nullptr; }
+  TDocument& document() { return *doc_; }
+  const TDocument& document() const { return *doc_; }
+  EventLog& eventLog() { return log_; }
+  const std::string& caption() const { return caption_; }
+  const char* menuName() const { return MenuName(commandContext()); }
+  CommandContext commandContext() const;
+  bool isEnabled(int command) const;
+  bool isChecked(int command) const;
+  const RecentFiles& recentFiles() const { return recent_; }
+  bool helpUsed() const { return helpUsed_; }
+  const AppEnvironment& environment() const { return environment_; }
+
+  // --- input
+  // Runs a command when it is enabled; false when it did not run.
+  bool dispatch(int command);
+  void keyDown(ShellKey key);
+  void keyUp(ShellKey key);
+  // Opens entry `index` of the recent-files list.
+  bool openRecent(std::size_t index);
+  // Timer 1, every kTimerPeriodMs.
+  void timerTick();
+
+  // --- the document lifecycle, also used by other parts of the program
+  void NewFile();
+  bool Open();
+  bool OpenFile(const std::string& name);
+  bool Save();
+  bool SaveAs();
+  void BuildBlocks(const WindowSwitches& windows);
+  void CloseViews();
+  // Asks about unsaved changes; true when the window may close.
+  bool CanClose();
+  // The caption "Lumora - " with the document's full file name.
+  void UpdateFileCaption();
+
+  // --- command behaviour owned by the frame
+  void buildBlocksCommand();
+  void pairingFiltersWindow();
+  void bidsWindow();
+  void calculator();
+  void sharedNotes();
+  void keyboardShortcuts();
+  void about();
+  void help();
+  void exit();
+
+ private:
+  bool askDiscardOnOpen();
+  bool openNamed(const std::string& name);
+  std::string startFolder() const;
+  void notify();
+
+  Ui& ui_;
+  const Clock& clock_;
+  SettingsStore& settings_;
+  AppFrontEnd& frontEnd_;
+  InstanceLock& instanceLock_;
+  AppEnvironment environment_;
+  DocumentFactory makeDocument_;
+
+  std::unique_ptr<TDocument> doc_;
+  EventLog log_;
+  RecentFiles recent_;
+  std::string caption_;
+  bool lockHeld_ = false;
+  bool helpUsed_ = false;
+  bool shutDown_ = false;
+};
+
+}  // namespace lumora

@@ -1,0 +1,317 @@
+#include "shell/command_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/document.h"
+#include "shell/app_state.h"
+#include "shell/document_lifecycle.h"
+#include "shell/shell_texts.h"
+
+namespace lumora {
+
+namespace {
+
+// --- enabling rules. Without a document nothing is enabled (see
+// IsCommandEnabled), so the rules may take it as present.
+
+bool Always(const CommandContext&) {
+  return true;
+}
+bool Never(const CommandContext&) {
+  return false;
+}
+bool DocumentExists(const CommandContext& c) {
+  return c.doc->DocState != kNoDocument;
+}
+bool SaveAllowed(const CommandContext& c) {
+  return DocumentExists(c) && !c.doc->Untitled;
+}
+bool HasFileName(const CommandContext& c) {
+  return !c.doc->Untitled;
+}
+bool MailAllowed(const CommandContext& c) {
+  return HasFileName(c) && c.mailAvailable;
+}
+bool BlocksShown(const CommandContext& c) {
+  return c.doc->BlocksShown != 0;
+}
+bool FlightAttendants(const CommandContext& c) {
+  return c.doc->crewKind() == CrewKind::FlightAttendants;
+}
+bool PilotFile(const CommandContext& c) {
+  return !FlightAttendants(c);
+}
+bool BlocksShownInPilotFile(const CommandContext& c) {
+  return BlocksShown(c) && PilotFile(c);
+}
+bool CalculatorFound(const CommandContext& c) {
+  return c.calculatorAvailable;
+}
+bool HelpPageFound(const CommandContext& c) {
+  return c.helpAvailable;
+}
+
+// --- check marks
+bool PairWindowShown(const CommandContext& c) {
+  return c.doc->PairWindowVisible != 0;
+}
+bool ToolboxShown(const CommandContext& c) {
+  return c.doc->ToolboxWindowVisible != 0;
+}
+bool BidsWindowShown(const CommandContext& c) {
+  return c.doc->BidsWindowVisible != 0;
+}
+template <int Id>
+bool FilterDown(const CommandContext& c) {
+  return IsBlockFilterOn(*c.doc, Id);
+}
+
+constexpr CommandInfo Done(int id, MenuPlace place, const char* text, CommandRule rule,
+                           CommandHandler handler) {
+  return {id, place, text, nullptr, rule, Implementation::Built, nullptr, nullptr, handler, ""};
+}
+
+constexpr CommandInfo Later(int id, const char* text, CommandRule rule, const char* owner,
+                            CommandRule checked = nullptr) {
+  return {id,      MenuPlace::FullMenu,
+          text,    nullptr,
+          rule,    Implementation::NotBuilt,
+          nullptr, checked,
+          nullptr, owner};
+}
+
+using namespace command;
+using M = MenuPlace;
+
+constexpr std::array kCommands{
+    // File
+    CommandInfo{kNew, M::BothMenus, "&New...", "&New...", Always, Implementation::Built, nullptr,
+                nullptr, [](LumoraApp& a) { a.NewFile(); }, ""},
+    CommandInfo{kOpen, M::BothMenus, "&Open...", "&Open...", Always, Implementation::Built, nullptr,
+                nullptr, [](LumoraApp& a) { a.Open(); }, ""},
+    Done(kSave, M::FullMenu, "&Save", SaveAllowed, [](LumoraApp& a) { a.Save(); }),
+    Done(kSaveAs, M::FullMenu, "Save &As...", DocumentExists, [](LumoraApp& a) { a.SaveAs(); }),
+    Later(kEmail, "e-&mail to...", MailAllowed, "mail"),
+    Later(kBackup, "&Backup...", HasFileName, "backup"),
+    Later(kPrintBlocks, "&Print Blocks...", BlocksShown, "printed blocks"),
+    Later(kPrintBlocksToClipboard, "Print Blocks to &Clipboard", Always, "crew lines report"),
+    Later(kPrintPairings, "Print Pairin&gs...", BlocksShown, "visual pairings printout"),
+    Later(kPrintSetup, "Print Set&up...", Always, "printing"),
+    Later(kPairingReportToClipboard, "Print Pairing &Report to Clipboard", Always,
+          "pairing report"),
+    // The roster is imported by the new-file wizard only.
+    Done(kImportRoster, M::FullMenu, "&Roster from Extract...", Never, nullptr),
+    Later(kImportAbsences, "&Crew Absences from Extract...", Always, "absences import"),
+    Later(kImportNextMonthAbsences, "&Next Month's Absences from Extract...", Always,
+          "absences import"),
+    Later(kImportLastMonth, "&Last Month's Data from  Extract...", Always,
+          "last-month activity import"),
+    Later(kImportPairings, "This &Month's Pairings...", Always, "pairing file import"),
+    Later(kImportLis, "AC Type and &French Data from LIS Files...", Always, "LIS scan"),
+    Later(kImportBids, "&Pilot Bids...", Always, "bids import"),
+    Later(kImportBawLin, "Crew Blocks from B&AW and LIN...", Always, "BAW and LIN block files"),
+    Later(kImportToolbox, "&ToolBox Items...", Always, "toolbox definition file"),
+    Later(kSaveInternetFiles, "Save &Internet .htm and .csv files", Always, "publishing files"),
+    Later(kExportBawLin, "&Export Schedules for Bornemann CrewTrac", Always,
+          "BAW and LIN block files"),
+    Later(kSaveForCompany, "Finalize and Save &for Company...", Always, "company file"),
+    Later(kTrainingReport, "Generate &Training Report...", Always, "training report"),
+    Later(kSaveForViewer, "Save for &Viewer...", Always, "viewer file"),
+    Later(kPreferences, "Se&tup Preferences...", Always, "preferences dialog"),
+    CommandInfo{kExit, M::BothMenus, "E&xit", "E&xit", Always, Implementation::Built, nullptr,
+                nullptr, [](LumoraApp& a) { a.exit(); }, ""},
+    // Edit
+    Later(kCopyBlocks, "Copy &Blocks to Clipboard", BlocksShown, "printed blocks"),
+    Later(kRoster, "&Roster...", Always, "roster editing"),
+    Later(kMonth, "&Month...", Always, "month blocking rules"),
+    Later(kPairingEditor, "&Pairings...", Always, "pairing editor"),
+    Later(kCrewComplement, "&Change Pairing Crew Complement...", Always, "crew complement"),
+    Later(kUndo, "&Undo F1", Always, "undo"),
+    // Build
+    Done(kBuildBlocks, M::FullMenu, "&Build Blocks", Always,
+         [](LumoraApp& a) { a.buildBlocksCommand(); }),
+    // View
+    Later(kPairingsWindow, "&Pairings Window", BlocksShown, "pairing window", PairWindowShown),
+    Later(kToolbox, "&ToolBox", BlocksShown, "toolbox window", ToolboxShown),
+    // In pilot files these two only answer with a message.
+    CommandInfo{kPairingFiltersWindow, M::FullMenu, "Pairing &Filters Window", nullptr, Always,
+                Implementation::Partly, PilotFile, nullptr,
+                [](LumoraApp& a) { a.pairingFiltersWindow(); }, "pairing filter window"},
+    CommandInfo{kBidsWindow, M::FullMenu, "&Bids Window", nullptr, BlocksShown,
+                Implementation::Partly, FlightAttendants, BidsWindowShown,
+                [](LumoraApp& a) { a.bidsWindow(); }, "bids window"},
+    Later(kHideLeaveBlocks, "Hide &Leave Blocks", BlocksShown, "block filters",
+          FilterDown<kHideLeaveBlocks>),
+    Later(kHideCompleted, "Hide &Completed Blocks", BlocksShown, "block filters",
+          FilterDown<kHideCompleted>),
+    Later(kHideCheckPilots, "Hide Check &Pilot Blocks", BlocksShownInPilotFile, "block filters",
+          FilterDown<kHideCheckPilots>),
+    Later(kHideBlockHolders, "Hide &Block Holders", BlocksShown, "block filters",
+          FilterDown<kHideBlockHolders>),
+    Later(kShowBlockHolders, "Show Only &Blockholders", BlocksShown, "block filters",
+          FilterDown<kShowBlockHolders>),
+    Later(kShowCheckPilots, "Show Only &Check Pilots", BlocksShown, "block filters",
+          FilterDown<kShowCheckPilots>),
+    Later(kShowLtc, "Show Only &LTC", BlocksShown, "block filters", FilterDown<kShowLtc>),
+    Later(kSearchFilter, "&Display Only Blocks Matching Search String", BlocksShown, "block search",
+          FilterDown<kSearchFilter>),
+    Later(kHistory, "&History", Always, "undo history"),
+    Later(kWarnings, "&Warnings and Exceptions", Always, "warnings report"),
+    Later(kShowOnlyOpenPairings, "Show &Only Open Pairings", Always, "pairing window"),
+    Done(kCalculator, M::FullMenu, "&Calculator", CalculatorFound,
+         [](LumoraApp& a) { a.calculator(); }),
+    Done(kSharedNotes, M::FullMenu, "Sh&ared Notes for File...", Always,
+         [](LumoraApp& a) { a.sharedNotes(); }),
+    Later(kGlobalInfo, "&Global Info...", Always, "global information report"),
+    // Help
+    Done(kKeyboardShortcuts, M::FullMenu, "&Keyboard Shortcuts", Always,
+         [](LumoraApp& a) { a.keyboardShortcuts(); }),
+    CommandInfo{kAbout, M::BothMenus, "&About Lumora and Support...", "&About Lumora...", Always,
+                Implementation::Built, nullptr, nullptr, [](LumoraApp& a) { a.about(); }, ""},
+    // No menu item: two ids that do nothing, and the help page.
+    Done(kNoAction1, M::NoMenu, nullptr, Always, [](LumoraApp&) {}),
+    Done(kNoAction2, M::NoMenu, nullptr, Always, [](LumoraApp&) {}),
+    Done(kHelpIndex, M::NoMenu, nullptr, HelpPageFound, [](LumoraApp& a) { a.help(); }),
+    Done(kHelpOnHelp, M::NoMenu, nullptr, HelpPageFound, [](LumoraApp& a) { a.help(); }),
+};
+
+MenuItem Item(int id, bool reduced = false) {
+  const CommandInfo* c = FindCommand(id);
+  return {MenuItem::Kind::Command, id, reduced ? c->reducedText : c->text, {}};
+}
+MenuItem Separator() {
+  return {MenuItem::Kind::Separator, 0, "", {}};
+}
+MenuItem Popup(const char* text, std::vector<MenuItem> items) {
+  return {MenuItem::Kind::Popup, 0, text, std::move(items)};
+}
+
+std::vector<MenuItem> FullMenu() {
+  return {
+      Popup(
+          "&File",
+          {Item(kNew), Item(kOpen), Item(kSave), Item(kSaveAs), Item(kEmail), Item(kBackup),
+           Popup("&Print", {Item(kPrintBlocks), Item(kPrintBlocksToClipboard), Item(kPrintPairings),
+                            Item(kPrintSetup), Item(kPairingReportToClipboard)}),
+           Popup("&Import",
+                 {Item(kImportRoster), Item(kImportAbsences), Item(kImportNextMonthAbsences),
+                  Item(kImportLastMonth), Item(kImportPairings), Item(kImportLis),
+                  Item(kImportBids), Item(kImportBawLin), Item(kImportToolbox)}),
+           Popup("&Export", {Item(kSaveInternetFiles), Item(kExportBawLin), Item(kSaveForCompany),
+                             Item(kTrainingReport), Item(kSaveForViewer)}),
+           Item(kPreferences), Separator(), Item(kExit)}),
+      Popup("&Edit", {Item(kCopyBlocks), Separator(), Item(kRoster), Item(kMonth),
+                      Item(kPairingEditor), Item(kCrewComplement), Separator(), Item(kUndo)}),
+      Popup("&Build", {Item(kBuildBlocks)}),
+      Popup("&View", {Item(kPairingsWindow), Item(kToolbox), Item(kPairingFiltersWindow),
+                      Item(kBidsWindow), Separator(),
+                      Popup("Hid&e Blocks", {Item(kHideLeaveBlocks), Item(kHideCompleted),
+                                             Item(kHideCheckPilots), Item(kHideBlockHolders)}),
+                      Popup("&Show Blocks",
+                            {Item(kShowBlockHolders), Item(kShowCheckPilots), Item(kShowLtc)}),
+                      Item(kSearchFilter), Separator(), Item(kHistory), Separator(),
+                      Item(kWarnings), Separator(), Item(kShowOnlyOpenPairings), Separator(),
+                      Item(kCalculator), Separator(), Item(kSharedNotes), Item(kGlobalInfo)}),
+      Popup("&Help", {Item(kKeyboardShortcuts), Separator(), Item(kAbout)}),
+  };
+}
+
+std::vector<MenuItem> ReducedMenu() {
+  return {
+      Popup("&File", {Item(kNew, true), Item(kOpen, true), Separator(), Item(kExit, true)}),
+      Popup("&Help", {Item(kAbout, true)}),
+  };
+}
+
+constexpr std::array kToolBar{
+    ToolBarItem{ToolBarItem::Kind::Button, kNew, "New", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::Button, kOpen, "Open", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::Button, kSave, "Save", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::Button, kSaveAs, "Save As", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::Separator, 0, "", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::Button, kAbout, "About Lumora and Support", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::Separator, 0, "", 0, 0},
+    ToolBarItem{ToolBarItem::Kind::OpenTimeGauge, 0, "", 200, 20},
+    ToolBarItem{ToolBarItem::Kind::TimeBankText, 0, "", 100, 15},
+};
+
+}  // namespace
+
+std::span<const CommandInfo> CommandTable() {
+  return kCommands;
+}
+
+const CommandInfo* FindCommand(int id) {
+  const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                  [id](const CommandInfo& c) { return c.id == id; });
+  return found == kCommands.end() ? nullptr : &*found;
+}
+
+const char* MenuName(const CommandContext& context) {
+  return context.doc != nullptr && context.doc->DocState == kDocumentLoaded
+             ? shell_text::kMenuDocument
+             : shell_text::kMenuNoDocument;
+}
+
+bool IsCommandEnabled(const CommandInfo& command, const CommandContext& context) {
+  if (context.doc == nullptr) return false;
+  if (command.place == MenuPlace::FullMenu &&
+      std::string_view(MenuName(context)) != shell_text::kMenuDocument)
+    return false;
+  if (!command.enabled(context)) return false;
+  switch (command.implementation) {
+    case Implementation::Built:
+      return true;
+    case Implementation::NotBuilt:
+      return false;
+    case Implementation::Partly:
+      return command.builtFor(context);
+  }
+  return false;
+}
+
+bool IsCommandChecked(const CommandInfo& command, const CommandContext& context) {
+  return context.doc != nullptr && command.checked != nullptr &&
+         command.implementation != Implementation::NotBuilt && command.checked(context);
+}
+
+std::vector<MenuItem> MenuLayout(std::string_view menuName) {
+  if (menuName == shell_text::kMenuDocument) return FullMenu();
+  if (menuName == shell_text::kMenuNoDocument) return ReducedMenu();
+  return {};
+}
+
+std::span<const ToolBarItem> ToolBarLayout() {
+  return kToolBar;
+}
+
+int CommandForKey(ShellKey key, const CommandContext& context) {
+  switch (key) {
+    case ShellKey::Tab:
+    case ShellKey::F3:
+      return kShowOnlyOpenPairings;
+    case ShellKey::F1:
+      return kUndo;
+    case ShellKey::F4:
+      return kPairingsWindow;
+    case ShellKey::F5:
+      return kToolbox;
+    case ShellKey::F6:
+      return kPairingFiltersWindow;
+    case ShellKey::F8:
+      return kBackup;
+    case ShellKey::F9:
+      return kGlobalInfo;
+    case ShellKey::Equals:
+      return kPairingReportToClipboard;
+    case ShellKey::Insert:
+      // The bids window of pilot files; flight-attendant files have none.
+      return context.doc != nullptr && PilotFile(context) ? kBidsWindow : 0;
+    default:
+      // F2 and F7 do nothing; the arrows and Esc act on the grid itself.
+      return 0;
+  }
+}
+
+}  // namespace lumora
