@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <new>
-#include <system_error>
 
 #include "files/schedule_file.h"
 #include "model/set_dates_dialog.h"
 #include "shell/desktop_tools.h"
+#include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
 #include "shell/platform/settings_store.h"
 #include "shell/platform/ui.h"
-#include "shell/shell_setting_keys.h"
+#include "shell/settings_catalogue.h"
 #include "shell/shell_texts.h"
 
 namespace lumora {
@@ -20,18 +20,9 @@ namespace {
 
 namespace text = shell_text;
 
-// The folder a file dialog starts in: the remembered one when it exists
-// here, otherwise the dialog's own choice.
-std::string ExistingFolder(const std::string& folder) {
-  std::error_code error;
-  if (folder.empty() || !std::filesystem::is_directory(folder, error)) return {};
-  return folder;
-}
-
 void RememberFolder(SettingsStore& settings, const std::filesystem::path& file) {
   const std::filesystem::path folder = file.parent_path();
-  if (!folder.empty())
-    settings.writeString(shell_key::kSection, shell_key::kLastBlkPath, folder.string());
+  if (!folder.empty()) WriteSetting(settings, kLastBlkPath, folder.string());
 }
 
 // A name typed without an extension gets the schedule file's.
@@ -133,10 +124,7 @@ void LumoraApp::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   // The help page is the browser's; there is no viewer to tell.
-  if (log_.isOpen()) {
-    log_.write(text::kTerminationLine);
-    log_.close();
-  }
+  CloseEventLogAtShutdown(log_);
   if (lockHeld_) instanceLock_.release();
   lockHeld_ = false;
 }
@@ -222,8 +210,7 @@ bool LumoraApp::askDiscardOnOpen() {
 }
 
 std::string LumoraApp::startFolder() const {
-  return ExistingFolder(settings_.readString(shell_key::kSection, shell_key::kLastBlkPath,
-                                             shell_key::kLastBlkPathDefault));
+  return FolderOrHome(ReadSetting(settings_, kLastBlkPath)).string();
 }
 
 bool LumoraApp::Open() {

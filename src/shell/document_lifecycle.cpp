@@ -1,9 +1,11 @@
 #include "shell/document_lifecycle.h"
 
+#include <array>
+
 #include "shell/platform/event_log.h"
 #include "shell/platform/settings_store.h"
 #include "shell/platform/ui.h"
-#include "shell/shell_setting_keys.h"
+#include "shell/settings_catalogue.h"
 
 namespace lumora {
 
@@ -12,26 +14,40 @@ namespace {
 constexpr int kFirstBlockFilter = 550;
 constexpr int kSearchFilter = 550;
 
+// The block-filter buttons and the settings that keep their state between
+// documents.
+struct BlockFilterSetting {
+  int command;
+  const SettingKey& key;
+};
+constexpr std::array<BlockFilterSetting, kBlockFilterButtons> kBlockFilterSettings{{
+    {553, kHideLeaveBlocks},
+    {552, kHideCompleted},
+    {551, kHideCheckPilots},
+    {554, kHideBlockHolders},
+    {557, kShowBlockHolders},
+    {555, kShowCcp},
+    {556, kShowLtc},
+    {550, kFilterSearch},
+}};
+
+// The search check boxes "Names", "Emp Nums", "Pairs + Abs", "Bids", in the
+// order of the document's search-check flags.
+constexpr std::array<const SettingKey*, kSearchCheckBoxes> kSearchCheckSettings{
+    &kNameCheck, &kEmpNumCheck, &kPairCheck, &kBidCheck};
+
 void RestoreViewSettings(TDocument& doc, const SettingsStore& settings) {
-  for (const shell_key::BlockFilterKey& filter : shell_key::kBlockFilterKeys) {
-    const int value =
-        settings.readInt(shell_key::kSection, filter.key, shell_key::kBlockFilterDefault);
-    *BlockFilterFlag(doc, filter.command) = value != 0 ? 1 : 0;
-  }
-  for (std::size_t i = 0; i < shell_key::kSearchCheckKeys.size(); ++i) {
-    const int value = settings.readInt(shell_key::kSection, shell_key::kSearchCheckKeys[i],
-                                       shell_key::kSearchCheckDefault);
-    doc.view.searchChecks[i] = value != 0 ? 1 : 0;
-  }
+  for (const BlockFilterSetting& filter : kBlockFilterSettings)
+    *BlockFilterFlag(doc, filter.command) = ReadSettingFlag(settings, filter.key) ? 1 : 0;
+  for (std::size_t i = 0; i < kSearchCheckSettings.size(); ++i)
+    doc.view.searchChecks[i] = ReadSettingFlag(settings, *kSearchCheckSettings[i]) ? 1 : 0;
 }
 
 void StoreViewSettings(TDocument& doc, SettingsStore& settings) {
-  for (const shell_key::BlockFilterKey& filter : shell_key::kBlockFilterKeys)
-    settings.writeString(shell_key::kSection, filter.key,
-                         *BlockFilterFlag(doc, filter.command) != 0 ? "1" : "0");
-  for (std::size_t i = 0; i < shell_key::kSearchCheckKeys.size(); ++i)
-    settings.writeString(shell_key::kSection, shell_key::kSearchCheckKeys[i],
-                         doc.view.searchChecks[i] != 0 ? "1" : "0");
+  for (const BlockFilterSetting& filter : kBlockFilterSettings)
+    WriteSettingFlag(settings, filter.key, *BlockFilterFlag(doc, filter.command) != 0);
+  for (std::size_t i = 0; i < kSearchCheckSettings.size(); ++i)
+    WriteSettingFlag(settings, *kSearchCheckSettings[i], doc.view.searchChecks[i] != 0);
 }
 
 }  // namespace

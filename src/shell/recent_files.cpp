@@ -3,21 +3,23 @@
 #include <algorithm>
 
 #include "shell/platform/settings_store.h"
-#include "shell/shell_setting_keys.h"
 
 namespace lumora {
 
 namespace {
 
+// The list keeps its own section: "File1" (the most recent) to "File4".
+constexpr const char* kRecentSection = "RecentFiles";
+
 std::string EntryKey(std::size_t index) {
-  return shell_key::kRecentKeyPrefix + std::to_string(index + 1);
+  return "File" + std::to_string(index + 1);
 }
 
 }  // namespace
 
 RecentFiles::RecentFiles(SettingsStore& settings) : settings_(settings) {
   for (std::size_t i = 0; i < kCapacity; ++i) {
-    std::string name = settings_.readString(shell_key::kRecentSection, EntryKey(i), "");
+    std::string name = settings_.readString(kRecentSection, EntryKey(i), "");
     // A hand-edited file may leave gaps or repeat a name.
     if (name.empty() || std::find(entries_.begin(), entries_.end(), name) != entries_.end())
       continue;
@@ -36,7 +38,7 @@ void RecentFiles::add(std::string_view name) {
 
 void RecentFiles::store() {
   for (std::size_t i = 0; i < kCapacity; ++i)
-    settings_.writeString(shell_key::kRecentSection, EntryKey(i),
+    settings_.writeString(kRecentSection, EntryKey(i),
                           i < entries_.size() ? std::string_view(entries_[i]) : std::string_view());
 }
 

@@ -40,7 +40,6 @@ inline constexpr const char* kFatalErrorCaption = "Fatal Error";
 inline constexpr const char* kNoTimer = "Could not get a Windows Timer";
 inline constexpr const char* kExceptionText = "Lumora";
 inline constexpr const char* kExceptionCaption = "Exception";
-inline constexpr const char* kTerminationLine = "Lumora Termination Normal\n";
 inline constexpr const char* kFileNewLine = "FileNewBegin\n";
 
 // Tool bar time-bank field: its text before the first credit refresh.

@@ -10,6 +10,7 @@
 #include "files/temp_folder.h"
 #include "model/set_dates_dialog.h"
 #include "shell/instance_lock.h"
+#include "shell/user_folders.h"
 #include "support/memory_settings.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"
@@ -261,7 +262,7 @@ TEST_F(AppTest, OpenOfAModifiedDocumentAsksFirstAndNoKeepsEverything) {
   EXPECT_EQ(ui.fileDialogs[0].filter,
             "Lumora (*.lm2)|*.lm2|Lumora Viewer(*.lmv)|*.lmv| Company Blocks(*.skd)|*.skd|All "
             "Files (*.*)|*.*");
-  EXPECT_EQ(ui.fileDialogs[0].startFolder, "");  // "c:\" is no folder here
+  EXPECT_EQ(ui.fileDialogs[0].startFolder, HomeFolder().string());  // "c:\" is no folder here
   EXPECT_FALSE(app->document().BlocksShown);
   EXPECT_EQ(app->document().FileName, path.string());
   EXPECT_EQ(app->caption(), "Lumora - " + path.string());
