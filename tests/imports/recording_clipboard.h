@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/platform/clipboard.h"
+
+namespace lumora::testing {
+
+class RecordingClipboard : public Clipboard {
+ public:
+  bool setText(std::string_view text) override {
+    texts.emplace_back(text);
+    return works;
+  }
+  bool works = true;
+  std::vector<std::string> texts;
+};
+
+}  // namespace lumora::testing
