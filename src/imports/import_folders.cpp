@@ -1,0 +1,51 @@
+#include "imports/import_folders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "shell/platform/settings_store.h"
+
+namespace lumora {
+
+namespace {
+
+bool OnRemovableDrive(std::string_view folder) {
+  return folder.size() >= 2 && folder[1] == ':' &&
+         (folder[0] == 'A' || folder[0] == 'B' || folder[0] == 'a' || folder[0] == 'b');
+}
+
+}  // namespace
+
+std::string HomeFolder() {
+  for (const char* name : {"HOME", "USERPROFILE"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return {};
+}
+
+std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
+                              std::string_view fallback, std::string_view homeFolder) {
+  const std::string stored = settings.readString(kImportSettingsSection, key, fallback);
+  if (!stored.empty() && !OnRemovableDrive(stored)) {
+    std::error_code error;
+    if (std::filesystem::is_directory(std::filesystem::path(stored), error)) return stored;
+  }
+  return std::string(homeFolder);
+}
+
+std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
+                              std::string_view fallback) {
+  return ImportStartFolder(settings, key, fallback, HomeFolder());
+}
+
+void RememberImportFolder(SettingsStore& settings, std::string_view key,
+                          std::string_view fileName) {
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::absolute(std::filesystem::path(fileName), error);
+  if (error) path = std::filesystem::path(fileName);
+  settings.writeString(kImportSettingsSection, key, path.parent_path().string());
+}
+
+}  // namespace lumora
