@@ -1,0 +1,75 @@
+#include "building/undo.h"
+
+#include <cstdio>
+
+#include "building/assign.h"
+#include "building/roster_bounds.h"
+#include "model/document.h"
+#include "shell/platform/event_log.h"
+#include "shell/platform/ui.h"
+
+namespace lumora {
+
+UndoOutcome UndoLastTransaction(BlockEditContext& ctx) {
+  TDocument& doc = ctx.doc;
+  if (doc.History.empty()) {
+    ctx.ui.beep();
+    return UndoOutcome::NothingToUndo;
+  }
+  ctx.log.write("Undo\n");
+
+  // A copy: the operation below adds a record in front of this one.
+  const TransactionRecord record = doc.History[0];
+  // The history may come from a file: a kind that is neither is refused
+  // like any other record that cannot be reversed.
+  int result = kAssignRefused;
+  if (record.kind == TransactionRecord::kAssign) {
+    result = RemovePair(ctx, record.crew, record.pairing, record.day);
+  } else if (record.kind == TransactionRecord::kRemove) {
+    result = AssignPair(ctx, record.crew, record.pairing, record.day, false);
+  }
+
+  if (result == kAssigned) {
+    doc.History.removeNewest();  // the reversal
+    doc.History.removeNewest();  // the record undone
+    return UndoOutcome::Undone;
+  }
+  ctx.ui.message("Unable to UNDO that Transaction", "Lumora", Icon::None);
+  doc.History.removeNewest();
+  return UndoOutcome::Refused;
+}
+
+std::vector<std::string> HistoryLines(const TDocument& doc) {
+  std::string text;
+  for (std::size_t i = 0; i < doc.History.size(); ++i) {
+    const TransactionRecord& r = doc.History[i];
+    // Records read from a file are not validated: anything outside the
+    // arrays shows as zero or empty.
+    const int number = r.pairing >= 0 && r.pairing < kPairSlots
+                           ? doc.Pairs[static_cast<std::size_t>(r.pairing)].Number
+                           : 0;
+    std::array<std::int32_t, 3> date{};
+    if (r.day >= 0 && r.day < kBlockDays) date = doc.cal.MonthDays[static_cast<std::size_t>(r.day)];
+    const std::string name = r.crew >= 0 && r.crew < kPilotSlots
+                                 ? ShownName(doc.Pilots[static_cast<std::size_t>(r.crew)])
+                                 : std::string();
+    char head[96];
+    std::snprintf(head, sizeof head, "%s\t%d\t%02d/%02d/%04d\t",
+                  r.kind == TransactionRecord::kAssign ? "Assign" : "Remove", number, date[0],
+                  date[1], date[2]);
+    text += head;
+    text += name;
+    text += '+';
+  }
+
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t plus = text.find('+'); plus != std::string::npos; plus = text.find('+', start)) {
+    lines.push_back(text.substr(start, plus - start));
+    start = plus + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+}  // namespace lumora
