@@ -1,0 +1,212 @@
+#include "building/grid_gestures.h"
+
+#include <string>
+
+#include "building/assign.h"
+#include "building/block_figures.h"
+#include "building/roster_bounds.h"
+#include "model/document.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/ui.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr const char* kSettingsSection = "LM";
+constexpr const char* kRemindBackupKey = "RemindBackup";
+constexpr const char* kHoldCtrlKey = "HoldCtrlKey";
+
+constexpr const char* kBackupReminder =
+    "You have assigned a lot of pairings without backing up your work. You should select Backup "
+    "from the File menu to Backup the Current file to an external device such as a USB memory "
+    "stick. This message may be disabled in Setup Preferences.";
+
+bool IsPseudoLine(const TPilot& pilot) {
+  return pilot.EmpNumber == -1;
+}
+
+bool IsBlockDay(int day) {
+  return day >= 0 && day < kBlockDays;
+}
+
+}  // namespace
+
+bool GridGestures::dragging() const {
+  return ctx_.doc.view.gestureDay >= 0;
+}
+
+void GridGestures::endDrag() {
+  DocumentViewState& view = ctx_.doc.view;
+  view.gestureCrew = view.gestureDay = view.gesturePair = -1;
+}
+
+int GridGestures::pairingInMonthCell(int crew, int day) const {
+  const TDocument& doc = ctx_.doc;
+  if (!IsRosterIndex(doc, crew) || day < 0 || day >= MonthDaysOf(doc)) return -1;
+  const std::int32_t cell =
+      doc.Pilots[static_cast<std::size_t>(crew)].DayCell[static_cast<std::size_t>(day)];
+  return IsPairingIndex(doc, cell) ? cell : -1;
+}
+
+void GridGestures::toggleLock(int crew, int day) {
+  std::uint8_t& locked =
+      ctx_.doc.Pilots[static_cast<std::size_t>(crew)].DayLocked[static_cast<std::size_t>(day)];
+  locked = locked != 0 ? 0 : 1;
+  // The lock is saved with the file.
+  ctx_.doc.Modified = 1;
+  ctx_.views.cellsChanged(crew, day, 1);
+}
+
+void GridGestures::mouseDown(MouseButton button, const GridHit& hit, KeyState keys) {
+  if (lastMonthOverlay_) return;
+  TDocument& doc = ctx_.doc;
+  if (button == MouseButton::Left) endDrag();
+  if (!IsRosterIndex(doc, hit.crew)) return;
+  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(hit.crew)];
+
+  if (hit.area == GridHit::Area::Name) {
+    if (button == MouseButton::Right && !IsPseudoLine(pilot)) actions_.openMoveOnRoster(hit.crew);
+    return;
+  }
+  if (hit.area != GridHit::Area::Day || !IsBlockDay(hit.day)) return;
+
+  switch (button) {
+    case MouseButton::Left: {
+      const int pair = pairingInMonthCell(hit.crew, hit.day);
+      if (pair >= 0 && !IsPseudoLine(pilot)) {
+        doc.view.gestureCrew = hit.crew;
+        doc.view.gestureDay = hit.day;
+        doc.view.gesturePair = pair;
+      }
+      break;
+    }
+    case MouseButton::Middle:
+      if (pairingInMonthCell(hit.crew, hit.day) >= 0) toggleLock(hit.crew, hit.day);
+      break;
+    case MouseButton::Right:
+      rightOnDay(hit.crew, hit.day, keys);
+      break;
+  }
+}
+
+GridCursor GridGestures::mouseMove(const GridHit&) const {
+  return dragging() ? GridCursor::UpArrow : GridCursor::Arrow;
+}
+
+void GridGestures::mouseUp(MouseButton button, const GridHit& hit, KeyState keys) {
+  if (button != MouseButton::Left) return;
+  if (lastMonthOverlay_) {
+    endDrag();
+    return;
+  }
+  TDocument& doc = ctx_.doc;
+  const bool onDay = hit.area == GridHit::Area::Day && IsRosterIndex(doc, hit.crew);
+  if (dragging() && onDay && hit.crew != doc.view.gestureCrew) {
+    dropOnRow(hit.crew);
+    endDrag();
+    return;
+  }
+  endDrag();
+  if (onDay && hit.day >= 0 && hit.day < MonthDaysOf(doc)) click(hit, keys);
+}
+
+void GridGestures::dropOnRow(int target) {
+  TDocument& doc = ctx_.doc;
+  const int source = doc.view.gestureCrew;
+  const int day = doc.view.gestureDay;
+  if (!IsRosterIndex(doc, source) || !IsBlockDay(day)) return;
+  TPilot& from = doc.Pilots[static_cast<std::size_t>(source)];
+  if (from.DayLocked[static_cast<std::size_t>(day)] != 0) {
+    ctx_.ui.message("Can't Drag a Locked in Pairing", "Lumora", Icon::Error);
+    return;
+  }
+  // The target's own day under the pointer does not matter: the pairing
+  // keeps its start day.
+  const int pair = from.DayCell[static_cast<std::size_t>(day)];
+  if (RemovePair(ctx_, source, pair, day) == kRemoved &&
+      AssignPair(ctx_, target, pair, day, false) != kAssigned) {
+    AssignPair(ctx_, source, pair, day, false);
+    ctx_.ui.beep();
+  }
+  const int monthLength = doc.monthLength();
+  from.ComputeOnLeaveAllMonth(monthLength);
+  doc.Pilots[static_cast<std::size_t>(target)].ComputeOnLeaveAllMonth(monthLength);
+  CountDayBalance(doc, ctx_.views);
+}
+
+void GridGestures::click(const GridHit& hit, KeyState keys) {
+  TDocument& doc = ctx_.doc;
+  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(hit.crew)];
+  const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(hit.day)];
+  const int pair = pairingInMonthCell(hit.crew, hit.day);
+  if (pair >= 0) {
+    if (keys.ctrl) {
+      toggleLock(hit.crew, hit.day);
+    } else {
+      actions_.openPairingText(pair, hit.day);
+    }
+  } else if (cell == kOtherAssignmentCell) {
+    actions_.openOtherAssignment(hit.crew, hit.day);
+  } else if (cell == kEmptyCell) {
+    if (actions_.toolboxPlacing()) {
+      actions_.placeToolboxCode(hit.crew, hit.day);
+    } else if (!IsPseudoLine(pilot) && doc.view.selection.pair >= 0) {
+      clickAssign(hit.crew, hit.day, keys.shift);
+    }
+  }
+  CountDayBalance(doc, ctx_.views);
+}
+
+void GridGestures::clickAssign(int crew, int day, bool shift) {
+  TDocument& doc = ctx_.doc;
+  // The grid does not report a refusal: the cell simply stays as it was.
+  AssignPair(ctx_, crew, doc.view.selection.pair, day, shift);
+  if (++doc.AssignsSinceBackup > kAssignsBeforeReminder) {
+    doc.AssignsSinceBackup = 0;
+    if (settings_.readInt(kSettingsSection, kRemindBackupKey, 1) == 1) {
+      ctx_.ui.message(kBackupReminder, "Lumora", Icon::Information);
+    }
+  }
+}
+
+void GridGestures::rightOnDay(int crew, int day, KeyState keys) {
+  TDocument& doc = ctx_.doc;
+  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  const auto d = static_cast<std::size_t>(day);
+  const std::int32_t cell = pilot.DayCell[d];
+  if (cell == kEmptyCell) {
+    actions_.openQuickEmployeeInfo(crew);
+    return;
+  }
+  if (cell == kOtherAssignmentCell) {
+    if (actions_.removeOtherAssignment(crew, day, keys.shift)) RightClickFollowUps(ctx_, crew);
+    return;
+  }
+  const int pair = pairingInMonthCell(crew, day);
+  if (pair < 0 || IsPseudoLine(pilot)) return;
+
+  if (pilot.DayLocked[d] != 0) {
+    if (ctx_.ui.ask("Do you want to Send it to Open anyway", "This Pairing is Locked In",
+                    Buttons::YesNo, Icon::Question) != Answer::Yes) {
+      return;
+    }
+    pilot.DayLocked[d] = 0;
+    doc.Modified = 1;
+    ctx_.views.cellsChanged(crew, day, 1);
+  }
+  // Ctrl is the key that skips the question here; Shift is for other
+  // assignments.
+  if (!keys.ctrl && settings_.readInt(kSettingsSection, kHoldCtrlKey, 1) == 1) {
+    const TPair& pairing = doc.Pairs[static_cast<std::size_t>(pair)];
+    std::string text = "Confirm remove ";
+    // An empty prefix adds no letter rather than ending the text.
+    if (!pairing.Prefix.empty() && pairing.Prefix[0] != '\0') text += pairing.Prefix[0];
+    text += std::to_string(pairing.Number) + " from " + ShownName(pilot) +
+            ". Hold Ctrl Key down while Right Clicking to avoid this message";
+    if (ctx_.ui.ask(text, "Lumora", Buttons::YesNo, Icon::None) != Answer::Yes) return;
+  }
+  RemovePairByRightClick(ctx_, crew, day);
+}
+
+}  // namespace lumora
