@@ -1,0 +1,115 @@
+#include "rules/check_block.h"
+
+#include <array>
+
+#include "rules/rest_rules.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr std::int32_t kQualNoFams = 2;  // flight attendants
+constexpr std::int32_t kQualChecker = 3;
+constexpr std::int32_t kFlag65Plus = 1;
+
+bool NoFams(const TPilot& p) {
+  return p.SpecialQual() == kQualNoFams;
+}
+bool Checker(const TPilot& p) {
+  return p.SpecialQual() == kQualChecker;
+}
+bool NoTimeZone(const TPilot& p) {
+  return p.NoTimeZoneFlag() != 0;
+}
+bool NoYcg(const TPilot& p) {
+  return p.NoYcgFlag() != 0;
+}
+bool SixtyFivePlus(const TPilot& p) {
+  return (p.AgeMedFlags() & kFlag65Plus) != 0;
+}
+
+// Slots without a function are the rules still to come.
+constexpr std::array kPilotRules{
+    RuleSlot{"rest, pilots (CheckPilotRest)", &CheckPilotRest},
+    RuleSlot{"fatigue units (CheckFatigueUnits)"},
+    RuleSlot{"112 hours hard time in 28 days (CheckHard28)"},
+    RuleSlot{"300 hours hard time in 90 days (CheckHard90)"},
+    RuleSlot{"three 12-hour duties (CheckThree12HourDuties)"},
+    RuleSlot{"duty-rule checker with or without the fatigue rules (CheckDutyRules)"},
+    RuleSlot{"192 hours duty in 28 days (CheckDuty28)"},
+    RuleSlot{"consecutive days on (CheckConsecutiveDaysOn)"},
+    RuleSlot{"reserve type mix (CheckReserveMix)"},
+    RuleSlot{"check-pilot credit, Checker only (CheckCheckPilotCredit)", nullptr, &Checker},
+    RuleSlot{"YTZ qualification, No TZ only (CheckYtzQualification)", nullptr, &NoTimeZone},
+    RuleSlot{"YCG qualification, No YCG only (CheckYcgQualification)", nullptr, &NoYcg},
+    RuleSlot{"USA pairings, 65+ only (CheckUsaPairings)", nullptr, &SixtyFivePlus},
+};
+
+constexpr std::array kCabinRules{
+    RuleSlot{"rest, flight attendants (CheckCabinRest)", &CheckCabinRest},
+    RuleSlot{"consecutive days on and off (CheckCabinDaysOnOff)"},
+    RuleSlot{"French pairing (CheckFrenchPairings)"},
+    RuleSlot{"familiarization pairings, No Fams only (CheckFamPairings)", nullptr, &NoFams},
+    RuleSlot{"reserve RB periods (CheckRbPeriods)"},
+};
+
+constexpr RuleSlot kPreparation{"hard time by day (ComputeHardTimeByDay)"};
+constexpr RosterRuleSlot kTwoCaptain{"two-captain rule, captain files (CheckTwoCaptainRule)"};
+
+}  // namespace
+
+std::span<const RuleSlot> PilotRuleSlots() {
+  return kPilotRules;
+}
+std::span<const RuleSlot> CabinRuleSlots() {
+  return kCabinRules;
+}
+const RuleSlot& PreparationSlot() {
+  return kPreparation;
+}
+const RosterRuleSlot& TwoCaptainSlot() {
+  return kTwoCaptain;
+}
+
+std::vector<std::string_view> EmptyRuleSlots() {
+  std::vector<std::string_view> names;
+  if (kPreparation.run == nullptr) names.push_back(kPreparation.name);
+  for (const RuleSlot& slot : kPilotRules)
+    if (slot.run == nullptr) names.push_back(slot.name);
+  for (const RuleSlot& slot : kCabinRules)
+    if (slot.run == nullptr) names.push_back(slot.name);
+  if (kTwoCaptain.run == nullptr) names.push_back(kTwoCaptain.name);
+  return names;
+}
+
+void CheckBlock(TDocument& doc, int crew, bool oldRules) {
+  if (crew < 0 || crew >= kPilotSlots) return;
+  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  if (pilot.EmpNumber == -1) return;
+  ClearRuleResults(pilot);
+
+  RuleScratch scratch;
+  const RuleRun run{doc, crew, oldRules, scratch};
+  if (kPreparation.run != nullptr) kPreparation.run(run);
+  const std::span<const RuleSlot> slots =
+      doc.crewKind() == CrewKind::FlightAttendants ? CabinRuleSlots() : PilotRuleSlots();
+  for (const RuleSlot& slot : slots)
+    if (slot.run != nullptr && (slot.applies == nullptr || slot.applies(pilot))) slot.run(run);
+}
+
+void RunTwoCaptainRule(TDocument& doc, bool oldRules) {
+  if (doc.crewKind() == CrewKind::Captains && kTwoCaptain.run != nullptr)
+    kTwoCaptain.run(doc, oldRules);
+}
+
+AssignCheckResult LumoraRules::CheckAssignmentRest(const TDocument& doc, int crew, int pair,
+                                                   int day) {
+  return lumora::CheckAssignmentRest(doc, crew, pair, day);
+}
+
+void LumoraRules::CheckBlock(TDocument& doc, int crew) {
+  lumora::CheckBlock(doc, crew, false);
+  RunTwoCaptainRule(doc, false);
+}
+
+}  // namespace lumora
