@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "rules/french_rule.h"
 #include "rules/rest_rules.h"
 
 namespace lumora {
@@ -48,7 +49,7 @@ constexpr std::array kPilotRules{
 constexpr std::array kCabinRules{
     RuleSlot{"rest, flight attendants (CheckCabinRest)", &CheckCabinRest},
     RuleSlot{"consecutive days on and off (CheckCabinDaysOnOff)"},
-    RuleSlot{"French pairing (CheckFrenchPairings)"},
+    RuleSlot{"French pairing (CheckFrenchPairings)", &CheckFrenchPairings},
     RuleSlot{"familiarization pairings, No Fams only (CheckFamPairings)", nullptr, &NoFams},
     RuleSlot{"reserve RB periods (CheckRbPeriods)"},
 };
