@@ -356,7 +356,7 @@ void LumoraApp::help() {
   helpUsed_ = true;
 }
 
-void LumoraApp::exit() {
+void LumoraApp::exitProgram() {
   frontEnd_.closeMainWindow();
 }
 

@@ -157,7 +157,7 @@ class LumoraApp {
   void keyboardShortcuts();
   void about();
   void help();
-  void exit();
+  void exitProgram();
 
  private:
   bool askDiscardOnOpen();

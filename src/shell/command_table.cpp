@@ -120,7 +120,7 @@ constexpr std::array kCommands{
     Later(kSaveForViewer, "Save for &Viewer...", Always, "viewer file"),
     Later(kPreferences, "Se&tup Preferences...", Always, "preferences dialog"),
     CommandInfo{kExit, M::BothMenus, "E&xit", "E&xit", Always, Implementation::Built, nullptr,
-                nullptr, [](LumoraApp& a) { a.exit(); }, ""},
+                nullptr, [](LumoraApp& a) { a.exitProgram(); }, ""},
     // Edit
     Later(kCopyBlocks, "Copy &Blocks to Clipboard", BlocksShown, "printed blocks"),
     Later(kRoster, "&Roster...", Always, "roster editing"),
