@@ -7,6 +7,7 @@
 
 #include "batch_ui.h"
 #include "commands.h"
+#include "import_prg_command.h"
 
 int main(int argc, char** argv) {
   using namespace lumora::cli;
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
   save->add_option("FILE", file, "Schedule file")->required();
   save->add_option("OUT", output, "Schedule file to write")->required();
 
+  const auto importPrg = AddImportPrgCommand(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
     if (*info) return RunInfo(file, ui, std::cout);
     if (*dump) return RunDump(file, ui, std::cout);
     if (*save) return RunSave(file, output, ui);
+    if (const auto rc = RunChosenImportPrg(*importPrg, ui, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

@@ -15,15 +15,16 @@ bool OnRemovableDrive(std::string_view folder) {
          (folder[0] == 'A' || folder[0] == 'B' || folder[0] == 'a' || folder[0] == 'b');
 }
 
-}  // namespace
-
-std::string HomeFolder() {
+// The user's home folder; empty when the environment names none.
+std::string UserHome() {
   for (const char* name : {"HOME", "USERPROFILE"}) {
     const char* value = std::getenv(name);
     if (value != nullptr && *value != '\0') return value;
   }
   return {};
 }
+
+}  // namespace
 
 std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
                               std::string_view fallback, std::string_view homeFolder) {
@@ -37,7 +38,7 @@ std::string ImportStartFolder(const SettingsStore& settings, std::string_view ke
 
 std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
                               std::string_view fallback) {
-  return ImportStartFolder(settings, key, fallback, HomeFolder());
+  return ImportStartFolder(settings, key, fallback, UserHome());
 }
 
 void RememberImportFolder(SettingsStore& settings, std::string_view key,

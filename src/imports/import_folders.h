@@ -23,9 +23,6 @@ std::string ImportStartFolder(const SettingsStore& settings, std::string_view ke
 std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
                               std::string_view fallback, std::string_view homeFolder);
 
-// The user's home folder; empty when the environment names none.
-std::string HomeFolder();
-
 // Stores the folder that holds `fileName` (made absolute) under `key`.
 void RememberImportFolder(SettingsStore& settings, std::string_view key, std::string_view fileName);
 

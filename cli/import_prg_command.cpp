@@ -1,0 +1,138 @@
+#include "import_prg_command.h"
+
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <ostream>
+
+#include "batch_clipboard.h"
+#include "commands.h"
+#include "imports/prg_dialog.h"
+#include "model/document.h"
+#include "rules/daylight_saving.h"
+#include "shell/document_lifecycle.h"
+#include "shell/ini_settings.h"
+#include "shell/platform/event_log.h"
+#include "shell/platform/ui.h"
+
+namespace lumora::cli {
+
+namespace {
+
+// The front end's file dialog, answered with the file named on the command
+// line; everything else goes to the batch tool's Ui.
+class ChosenFileUi final : public Ui {
+ public:
+  ChosenFileUi(Ui& inner, std::string file) : inner_(inner), file_(std::move(file)) {}
+
+  void message(std::string_view text, std::string_view caption, Icon icon) override {
+    inner_.message(text, caption, icon);
+  }
+  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override {
+    return inner_.ask(text, caption, buttons, icon);
+  }
+  std::vector<std::string> openFiles(const FileDialogOptions&) override {
+    if (chosen_) return {};
+    chosen_ = true;
+    return {file_};
+  }
+  std::optional<std::string> saveFile(const FileDialogOptions& options) override {
+    return inner_.saveFile(options);
+  }
+  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
+    inner_.showList(caption, lines);
+  }
+  std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override {
+    return inner_.progress(title, lineFormat);
+  }
+  void beep() override { inner_.beep(); }
+  void setWaitCursor(bool on) override { inner_.setWaitCursor(on); }
+
+ private:
+  Ui& inner_;
+  std::string file_;
+  bool chosen_ = false;
+};
+
+bool Readable(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return false;
+  return std::ifstream(path, std::ios::binary).is_open();
+}
+
+}  // namespace
+
+bool IsPrgPrefix(const std::string& prefix) {
+  if (prefix.empty() || prefix.size() > 2) return false;
+  if (prefix[0] < 'A' || prefix[0] > 'Z') return false;
+  return prefix.size() == 1 || (prefix[1] >= '0' && prefix[1] <= '9');
+}
+
+std::unique_ptr<ImportPrgCommandLine> AddImportPrgCommand(CLI::App& app) {
+  auto line = std::make_unique<ImportPrgCommandLine>();
+  CLI::App* command = app.add_subcommand(
+      "import-prg", "Load this month's pairings from a PRG file into a schedule file");
+  command->add_option("FILE", line->file, "Schedule file")->required();
+  command->add_option("PRG", line->prg, "PRG pairing file")->required();
+  command->add_option("--prefix", line->prefix,
+                      "Base letter and optional equipment digit (J or J8) instead of the "
+                      "document's own");
+  command->add_option(
+      "--lis", line->lisFiles,
+      "LIS files to scan after the import (the LIS scan is not available yet: refused)");
+  command->add_option("-o,--output", line->output, "Schedule file to write")->required();
+  line->command = command;
+  return line;
+}
+
+int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settings,
+                 std::ostream& err) {
+  if (line.prefix && !IsPrgPrefix(*line.prefix)) {
+    err << "lumora-cli: --prefix must be one upper-case letter and an optional digit, as J or "
+           "J8\n";
+    return kExitCannotRun;
+  }
+  if (!line.lisFiles.empty()) {
+    err << "lumora-cli: the LIS scan is not available in this version; nothing was changed\n";
+    return kExitCannotRun;
+  }
+  if (!Readable(line.prg)) {
+    err << "lumora-cli: cannot read the PRG file " << line.prg << '\n';
+    return kExitCannotRun;
+  }
+
+  auto doc = std::make_unique<TDocument>();
+  EventLog log;  // closed: the batch tool keeps no event log
+  if (!OpenDocument(*doc, line.file, ui, log, &settings).loaded) return kExitCannotRun;
+
+  ChosenFileUi chosen(ui, line.prg);
+  BatchClipboard clipboard;
+  const ImportServices services{chosen, clipboard, settings, log};
+
+  // The blocks come back with the floating windows the file had.
+  const WindowSwitches windows{doc->PairWindowVisible != 0, doc->ToolboxWindowVisible != 0,
+                               doc->BidsWindowVisible != 0};
+  PrgCommandHooks hooks;
+  hooks.closeViews = [&] { CloseViews(*doc, settings); };
+  hooks.buildBlocks = [&] { BuildBlocks(*doc, windows, ui, log, &settings); };
+  hooks.import.setupDaylightSaving = [&] { SetupDaylightSaving(doc->cal); };
+
+  ThisMonthsPairings(*doc, services, hooks,
+                     [&](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
+                       if (line.prefix) {
+                         dialog.setUseManualSettings(true);
+                         dialog.setBaseCode(line.prefix->substr(0, 1));
+                         dialog.setEqpCode(line.prefix->substr(1));
+                       }
+                       accept();
+                     });
+
+  return SaveFile(*doc, line.output, kScheduleFile, ui, log) ? kExitOk : kExitRefused;
+}
+
+std::optional<int> RunChosenImportPrg(const ImportPrgCommandLine& line, Ui& ui, std::ostream& err) {
+  if (line.command == nullptr || !*line.command) return std::nullopt;
+  IniSettingsStore settings;
+  return RunImportPrg(line, ui, settings, err);
+}
+
+}  // namespace lumora::cli
