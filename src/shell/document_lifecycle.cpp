@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "building/block_rules.h"
+#include "rules/daylight_saving.h"
 #include "shell/platform/event_log.h"
 #include "shell/platform/settings_store.h"
 #include "shell/platform/ui.h"
@@ -67,7 +69,7 @@ bool IsBlockFilterOn(const TDocument& doc, int command) {
 }
 
 void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog& log,
-                 const SettingsStore* settings) {
+                 const SettingsStore* settings, BlockRules* rules) {
   if (doc.BlocksShown) return;
   log.write("BuildBlocksBegin\n");
   RepairAssignments(doc, ui);
@@ -85,6 +87,9 @@ void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog
   if (doc.crewKind() != CrewKind::FlightAttendants)
     doc.BidsWindowVisible = windows.bidsWindow ? 1 : 0;
 
+  // Without the month's change the build goes on uncorrected.
+  if (!SetupDaylightSaving(doc.cal))
+    ui.message(kDaylightSavingProblem, "Lumora", Icon::Information);
   ExtendCalendar(doc.cal);
   for (int c = 0; c < doc.PilotCount; ++c) {
     TPilot& pilot = doc.Pilots[c];
@@ -92,6 +97,7 @@ void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog
       if (activity[kActDutyStart] > 0 && activity[kActDutyStartHomeBase] == 0)
         activity[kActDutyStartHomeBase] = activity[kActDutyStart];
     pilot.ParseLast89HardTime();
+    if (rules != nullptr) rules->CheckBlock(doc, c);
     pilot.ComputeOnLeaveAllMonth(doc.cal.MonthLength);
   }
 
@@ -112,7 +118,7 @@ bool CloseViews(TDocument& doc, SettingsStore& settings) {
 }
 
 LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& ui, EventLog& log,
-                        const SettingsStore* settings) {
+                        const SettingsStore* settings, BlockRules* rules) {
   ClearDocument(doc, log);
   doc.DocState = kNoDocument;
   doc.FileName = path.string();
@@ -124,7 +130,7 @@ LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& u
   if (result.blocksShown)
     BuildBlocks(doc,
                 {result.pairWindowVisible, result.toolboxWindowVisible, result.bidsWindowVisible},
-                ui, log, settings);
+                ui, log, settings, rules);
   // An opened file starts with the search filter released, whatever the last
   // document left in the settings.
   doc.BlockSearchOn = 0;

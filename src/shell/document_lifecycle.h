@@ -11,6 +11,7 @@
 
 namespace lumora {
 
+class BlockRules;
 class EventLog;
 class SettingsStore;
 class Ui;
@@ -33,9 +34,10 @@ bool IsBlockFilterOn(const TDocument& doc, int command);
 
 // Derives what the schedule file does not store and marks the blocks built.
 // Does nothing when the blocks are already built. With `settings`, the block
-// filters and search check boxes come back as the last document left them.
+// filters and search check boxes come back as the last document left them;
+// with `rules`, every crew member's block is checked.
 void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog& log,
-                 const SettingsStore* settings = nullptr);
+                 const SettingsStore* settings = nullptr, BlockRules* rules = nullptr);
 
 // Keeps the block-filter and search states for the next document, hides the
 // floating windows and the search group, and marks the blocks not built.
@@ -47,6 +49,6 @@ bool CloseViews(TDocument& doc, SettingsStore& settings);
 // the extra-crew marks. A file that does not load leaves the document cleared
 // with no file name and DocState kNoDocument.
 LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& ui, EventLog& log,
-                        const SettingsStore* settings = nullptr);
+                        const SettingsStore* settings = nullptr, BlockRules* rules = nullptr);
 
 }  // namespace lumora
