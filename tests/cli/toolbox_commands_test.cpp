@@ -1,0 +1,137 @@
+#include "toolbox_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "batch_ui.h"
+#include "commands.h"
+#include "files/schedule_file.h"
+#include "files/temp_folder.h"
+#include "model/calendar.h"
+#include "rules/check_block.h"
+#include "shell/platform/event_log.h"
+#include "support/scripted_ui.h"
+
+namespace lumora::cli {
+namespace {
+
+constexpr const char* kBox =
+    "LMToolBox\r\nmade by hand\r\nJUL 2026\r\n\r\n2\r\n"
+    "TRX\r\nPilot\r\nTX\r\nTraining X\r\n9:00\r\n17:00\r\n5:00\r\n0:00\r\nY\r\nY\r\nY\r\nY\r\n\r\n"
+    "CAB\r\nCabin\r\nCB\r\nCabin Day\r\n9:00\r\n17:00\r\n4:00\r\n0:00\r\nY\r\nN\r\nY\r\nY\r\n\r\n"
+    "\r\n1\r\nYYC\r\n07:00\r\n00:30\r\nY\r\n\r\n\r\n\r\n\r\n";
+
+class ToolboxCommandsTest : public ::testing::Test {
+ protected:
+  ToolboxCommandsTest() {
+    doc->CrewType = static_cast<std::uint8_t>(CrewKind::FirstOfficers);
+    doc->FileDescriptor = "YYC320FOC";
+    FillCalendar(doc->cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
+    doc->PilotCount = 1;
+    doc->Pilots[0].Name = "A ALPHA";
+    doc->Pilots[0].EmpNumber = 11;
+    doc->LastPair = doc->LastBasePair = 0;
+    doc->Pairs[0].Number = 101;
+    doc->Pairs[0].Length = 1;
+    doc->Pairs[0].DayStatus[3] = kAssignedInstance;
+    doc->Pilots[0].DayCell[3] = 0;
+    testing::ScriptedUi saveUi;
+    EXPECT_TRUE(SaveFile(*doc, input, kScheduleFile, saveUi, log));
+    std::ofstream(box, std::ios::binary) << kBox;
+  }
+
+  std::unique_ptr<TDocument> Written() {
+    auto written = std::make_unique<TDocument>();
+    written->FileName = output;
+    testing::ScriptedUi loadUi;
+    EXPECT_TRUE(LoadFile(*written, loadUi, log).loaded);
+    return written;
+  }
+
+  int Place(int day, const std::string& code) {
+    return RunPlace(input, output, 0, day, code, ui, rules, out);
+  }
+
+  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  EventLog log;
+  testing::TempFolder folder;
+  std::string input = (folder.path() / "in.lm2").string();
+  std::string output = (folder.path() / "out.lm2").string();
+  std::string box = (folder.path() / "july.box").string();
+  std::ostringstream out, err;
+  BatchUi ui{err, false};
+  LumoraRules rules;
+};
+
+TEST_F(ToolboxCommandsTest, PlacePressesTheButtonAndClicksTheDay) {
+  EXPECT_EQ(Place(5, "VAC"), kExitOk);
+  EXPECT_EQ(out.str(), "placed\n");
+  auto written = Written();
+  EXPECT_EQ(written->Pilots[0].DayCell[5], kOtherAssignmentCell);
+  EXPECT_EQ(written->Pilots[0].DayCode[5], "VAC");
+  EXPECT_EQ(written->Pilots[0].DayCrewTracCode[5], "VC");
+  EXPECT_EQ(written->Pilots[0].DayOther[5][kOtherCredit], 170);
+
+  // The request buttons are buttons too.
+  out.str("");
+  EXPECT_EQ(Place(6, "XA"), kExitOk);
+  EXPECT_EQ(out.str(), "request set\n");
+  EXPECT_EQ(Written()->Pilots[0].DayRequest[6], 10);
+}
+
+TEST_F(ToolboxCommandsTest, ADayThatTakesNothingIsARefusalAndStillWritten) {
+  EXPECT_EQ(Place(3, "VAC"), kExitRefused);
+  EXPECT_EQ(out.str(), "not placed: the day is not empty\n");
+  EXPECT_EQ(Written()->Pilots[0].DayCell[3], 0);
+
+  out.str("");
+  EXPECT_EQ(Place(31, "VAC"), kExitRefused);
+  EXPECT_EQ(out.str(), "not placed: no such crew member or day of the month\n");
+}
+
+TEST_F(ToolboxCommandsTest, PlaceWithoutSuchAButtonCannotRun) {
+  EXPECT_EQ(Place(5, "5HS"), kExitCannotRun);  // a cabin code in a pilots' file
+  EXPECT_NE(err.str().find("lumora-cli: The toolbox has no button \"5HS\""), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(output));
+  EXPECT_EQ(Written()->Pilots[0].DayCell[5], kEmptyCell);
+
+  EXPECT_EQ(RunPlace((folder.path() / "none.lm2").string(), (folder.path() / "x.lm2").string(), 0,
+                     5, "VAC", ui, rules, out),
+            kExitCannotRun);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.lm2"));
+}
+
+TEST_F(ToolboxCommandsTest, ToolboxLoadsTheFileAndItsButtonsApply) {
+  EXPECT_EQ(RunToolbox(input, box, output, ui), kExitOk);
+  auto written = Written();
+  EXPECT_EQ(written->ToolboxCount, 1);
+  EXPECT_EQ(written->ToolboxItems[0].Code, "TRX");
+  EXPECT_EQ(written->ToolboxDate, "JUL 2026");
+  EXPECT_EQ(written->AirportDetails, "YYC,07:00,00:30,Y,");
+
+  // The loaded toolbox replaces the built-in one.
+  std::filesystem::copy_file(output, input, std::filesystem::copy_options::overwrite_existing);
+  EXPECT_EQ(Place(5, "TRX"), kExitOk);
+  EXPECT_EQ(Written()->Pilots[0].DayOther[5][kOtherCredit], 300);
+  EXPECT_EQ(Place(7, "VAC"), kExitCannotRun);
+}
+
+TEST_F(ToolboxCommandsTest, ToolboxRefusalsAndUnreadableFiles) {
+  std::ofstream(box, std::ios::binary | std::ios::trunc) << "not a toolbox\n";
+  EXPECT_EQ(RunToolbox(input, box, output, ui), kExitRefused);
+  EXPECT_NE(err.str().find("Lumora: Not a Valid ToolBox. Using default ToolBox. Import new "
+                           "ToolBox File."),
+            std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(output));
+
+  const std::string missing = (folder.path() / "missing.box").string();
+  EXPECT_EQ(RunToolbox(input, missing, output, ui), kExitCannotRun);
+  EXPECT_NE(err.str().find("Lumora: Unable to Open File " + missing), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumora::cli
