@@ -8,6 +8,7 @@
 #include "batch_ui.h"
 #include "commands.h"
 #include "import_prg_command.h"
+#include "toolbox_commands.h"
 
 int main(int argc, char** argv) {
   using namespace lumora::cli;
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
 
   const auto importPrg = AddImportPrgCommand(app);
 
+  const auto toolbox = AddToolboxCommands(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -44,6 +47,7 @@ int main(int argc, char** argv) {
     if (*dump) return RunDump(file, ui, std::cout);
     if (*save) return RunSave(file, output, ui);
     if (const auto rc = RunChosenImportPrg(*importPrg, ui, std::cerr)) return *rc;
+    if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {
