@@ -1,0 +1,113 @@
+// Imports arbitrary text as a PRG pairing file. The first byte chooses the
+// document's crew category and whether every equipment is accepted; the rest
+// is the file. Whatever the text, the import must stay inside the pairing
+// table and the day arrays and leave the crew members' cells consistent with
+// the pairings they point at.
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "imports/prg_import.h"
+#include "model/document.h"
+#include "shell/platform/clipboard.h"
+#include "shell/platform/event_log.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/ui.h"
+
+namespace {
+
+class SilentUi : public lumora::Ui {
+ public:
+  void message(std::string_view, std::string_view, lumora::Icon) override {}
+  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
+    return lumora::Answer::No;
+  }
+  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
+  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
+  void showList(std::string_view, const std::vector<std::string>&) override {}
+  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
+    return nullptr;
+  }
+  void beep() override {}
+  void setWaitCursor(bool) override {}
+};
+
+class NoClipboard : public lumora::Clipboard {
+ public:
+  bool setText(std::string_view) override { return false; }
+};
+
+class NoSettings : public lumora::SettingsStore {
+ public:
+  std::string readString(std::string_view, std::string_view,
+                         std::string_view fallback) const override {
+    return std::string(fallback);
+  }
+  int readInt(std::string_view, std::string_view, int fallback) const override { return fallback; }
+  bool writeString(std::string_view, std::string_view, std::string_view) override { return true; }
+  std::optional<std::string> readStruct(std::string_view, std::string_view) const override {
+    return std::nullopt;
+  }
+  bool writeStruct(std::string_view, std::string_view, std::string_view) override { return true; }
+};
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace lumora;
+  static auto doc = [] {
+    auto d = std::make_unique<TDocument>();
+    FillCalendar(d->cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
+    d->FileDescriptor = "YYJDH8CAJ";
+    d->PilotCount = 3;
+    return d;
+  }();
+  static EventLog log;
+  static SilentUi ui;
+  static NoClipboard clipboard;
+  static NoSettings settings;
+  if (size == 0) return 0;
+
+  doc->CrewType = static_cast<std::uint8_t>(data[0] % 4);
+  const bool allEquipment = (data[0] & 0x10) != 0;
+  doc->cal.DstShift = (data[0] & 0x20) != 0 ? -60 : 0;
+  doc->cal.DstMoment = 7 * 1440 + 120;
+  // Cells that point at table positions the file may or may not fill.
+  for (int c = 0; c < doc->PilotCount; ++c)
+    for (int d = 0; d < kBlockDays; ++d)
+      doc->Pilots[static_cast<std::size_t>(c)].DayCell[static_cast<std::size_t>(d)] =
+          (c + d) % 5 == 0 ? -2 : (c * 7 + d) % 4 - 1;
+
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+  const ImportServices services{ui, clipboard, settings, log};
+  const bool loaded =
+      LoadPrgPairingsFrom(*doc, in, (data[0] & 0x40) != 0 ? "J" : "", allEquipment, services);
+
+  Check(doc->LastPair >= -1 && doc->LastPair < kMaxImportedPairs);
+  Check(doc->LastBasePair == doc->LastPair);
+  for (int p = 0; p <= doc->LastPair; ++p) {
+    const TPair& pair = doc->Pairs[static_cast<std::size_t>(p)];
+    Check(pair.PairingText.size() <= kPrgMaxPairingText);
+    for (std::int32_t status : pair.DayStatus) Check(status >= 0 && status <= 2);
+  }
+  // A file refused at its first line leaves the document as it was.
+  for (int c = 0; c < (loaded ? doc->PilotCount : 0); ++c) {
+    const TPilot& pilot = doc->Pilots[static_cast<std::size_t>(c)];
+    for (int d = 0; d < doc->cal.MonthLength; ++d) {
+      const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(d)];
+      Check(cell >= -2 && cell <= doc->LastPair);
+      if (cell >= 0) Check(doc->Pairs[static_cast<std::size_t>(cell)].DayStatus[d] == 2);
+    }
+  }
+  // What the import leaves must survive what building the blocks runs next.
+  RepairAssignments(*doc, ui);
+  ValidateAllPairings(*doc);
+  return 0;
+}
