@@ -1,0 +1,68 @@
+// Reads arbitrary bytes as a toolbox definition file, into a pilots' and a
+// cabin document. Whatever the bytes, the toolbox stays within its slots, the
+// airport table keeps its fixed-width layout and the button list can be built.
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+
+#include "imports/code_table.h"
+#include "imports/toolbox_file.h"
+#include "model/airports.h"
+#include "model/document.h"
+#include "shell/platform/ui.h"
+
+namespace {
+
+class SilentUi : public lumora::Ui {
+ public:
+  void message(std::string_view, std::string_view, lumora::Icon) override {}
+  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
+    return lumora::Answer::No;
+  }
+  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
+  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
+  void showList(std::string_view, const std::vector<std::string>&) override {}
+  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
+    return nullptr;
+  }
+  void beep() override {}
+  void setWaitCursor(bool) override {}
+};
+
+void Check(lumora::TDocument& doc, std::string_view text, lumora::Ui& ui) {
+  lumora::ReadToolBoxText(doc, text, ui);
+  if (doc.ToolboxCount < 0 || doc.ToolboxCount > lumora::kToolboxSlots) std::abort();
+  const std::string& airports = doc.AirportDetails;
+  if (airports.size() % lumora::kAirportEntryLength != 0) std::abort();
+  if (airports.size() > lumora::kMaxAirports * lumora::kAirportEntryLength) std::abort();
+  for (std::size_t at = 0; at < airports.size(); at += lumora::kAirportEntryLength) {
+    const std::string_view code = std::string_view(airports).substr(at, 3);
+    if (lumora::AirportTransportTime(airports, code) < 0) std::abort();
+  }
+  const auto buttons = lumora::ToolboxButtons(doc);
+  if (buttons.size() > static_cast<std::size_t>(lumora::kToolboxButtonSlots)) std::abort();
+  for (std::size_t b = lumora::kRequestButtonCount; b < buttons.size(); ++b) {
+    // A code read from the file never turns into a day-off request.
+    if (buttons[b].isRequest()) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static auto pilots = std::make_unique<lumora::TDocument>();
+  static auto cabin = [] {
+    auto doc = std::make_unique<lumora::TDocument>();
+    doc->CrewType = static_cast<std::uint8_t>(lumora::CrewKind::FlightAttendants);
+    return doc;
+  }();
+  static SilentUi ui;
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  pilots->AirportDetails.clear();
+  cabin->AirportDetails.clear();
+  Check(*pilots, text, ui);
+  Check(*cabin, text, ui);
+  return 0;
+}
