@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "batch_ui.h"
+#include "check_command.h"
 #include "commands.h"
 #include "import_prg_command.h"
 #include "toolbox_commands.h"
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
 
   const auto importPrg = AddImportPrgCommand(app);
 
+  const auto check = AddCheckCommand(app);
+
   const auto toolbox = AddToolboxCommands(app);
 
   try {
@@ -47,6 +50,7 @@ int main(int argc, char** argv) {
     if (*dump) return RunDump(file, ui, std::cout);
     if (*save) return RunSave(file, output, ui);
     if (const auto rc = RunChosenImportPrg(*importPrg, ui, std::cerr)) return *rc;
+    if (const auto rc = RunChosenCheck(*check, ui, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
     std::cout << app.help();
     return kExitOk;
