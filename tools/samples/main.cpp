@@ -11,9 +11,14 @@
 
 int main(int argc, char** argv) {
   using namespace lumora::samples;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::cout << Usage();
+    return 0;
+  }
   CommandLine command;
   try {
-    command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    command = ParseCommandLine(args);
   } catch (const std::invalid_argument& e) {
     std::cerr << "lumora-samples: " << e.what() << "\n" << Usage();
     return 2;
