@@ -52,10 +52,8 @@ std::string FrenchQuestion(const TDocument& doc, int crew, int otherMember) {
 // The refresh every assignment and removal ends with.
 void RefreshAfterChange(BlockEditContext& ctx, int crew) {
   RecalcBlockCredit(ctx.doc, crew, false, ctx.ui, ctx.views);
-  const std::int64_t open = RefreshOpenTime(ctx.doc, ctx.views);
-  FindBlockHolderLine(ctx.doc, open, ctx.views);
   ctx.doc.Modified = 1;
-  CountDayBalance(ctx.doc, ctx.views);
+  RefreshDocumentFigures(ctx.doc, ctx.views);
 }
 
 void RecordTransaction(TDocument& doc, std::int32_t kind, int crew, int pair, int day) {
@@ -200,10 +198,8 @@ int RemovePair(BlockEditContext& ctx, int crew, int pair, int day) {
 void RightClickFollowUps(BlockEditContext& ctx, int crew) {
   TDocument& doc = ctx.doc;
   RecalcBlockCredit(doc, crew, false, ctx.ui, ctx.views);
-  const std::int64_t open = RefreshOpenTime(doc, ctx.views);
-  FindBlockHolderLine(doc, open, ctx.views);
+  RefreshDocumentFigures(doc, ctx.views);
   ctx.views.blockFiltersChanged();
-  CountDayBalance(doc, ctx.views);
   ctx.rules.CheckBlock(doc, crew);
   ctx.views.rowsChanged(doc.crewKind() == CrewKind::Captains ? BlockViewSink::kAllRows : crew);
 }

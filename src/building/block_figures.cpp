@@ -33,6 +33,101 @@ int SpanOf(const TPair& pair) {
   return std::max<int>(1, pair.Length);
 }
 
+bool IsOpen(std::int32_t status) {
+  return status == kOpenInstance || status == -kOpenInstance;
+}
+
+// One pass over every instance of the month gives what the open time and the
+// day balance need, so a change of a block walks the pairings once.
+struct InstanceScan {
+  OpenTime time;
+  // Per day: how many open instances cover it, as a negative count.
+  std::array<std::int32_t, kBlockDays> openCover{};
+  // Days spanned by each pairing in use, kept at hand for the walk over the
+  // blocks, which meets the pairings in no useful order.
+  std::array<std::uint8_t, kPairSlots> span{};
+};
+
+// The records are far apart and read in order: asking for the next ones
+// early lets their loads overlap instead of waiting for each in turn.
+constexpr int kPrefetchAhead = 6;
+
+void Prefetch(const void* address) {
+#if defined(__GNUC__)
+  __builtin_prefetch(address);
+#else
+  (void)address;
+#endif
+}
+
+void PrefetchPairing(const TPair& pair) {
+  Prefetch(&pair.Length);
+  Prefetch(pair.DayStatus.data());
+  Prefetch(pair.DayStatus.data() + pair.DayStatus.size() - 1);
+}
+
+void PrefetchBlock(const TPilot& pilot) {
+  constexpr std::size_t kIntsPerLine = 16;
+  for (std::size_t d = 0; d < kMonthDays; d += kIntsPerLine) Prefetch(&pilot.DayCell[d]);
+  Prefetch(&pilot.DayCell[kMonthDays - 1]);
+  Prefetch(pilot.DayRequest.data());
+  Prefetch(pilot.CarryIn.data());
+  Prefetch(&pilot.BidReserve);
+  Prefetch(&pilot.BlockCreditHours);
+}
+
+void ScanInstances(const TDocument& doc, InstanceScan& scan) {
+  const int monthLength = MonthDaysOf(doc);
+  const int lastPair = LastPairOf(doc);
+  // Open instances as starts and ends; summed into the cover at the end.
+  std::array<std::int32_t, kBlockDays + 1> coverSteps{};
+  for (int p = 0; p <= lastPair; ++p) {
+    if (p + kPrefetchAhead <= lastPair) {
+      PrefetchPairing(doc.Pairs[static_cast<std::size_t>(p + kPrefetchAhead)]);
+    }
+    const TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    const int span = SpanOf(pair);
+    scan.span[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(span);
+
+    // Instances that end inside the month bring the whole credit. The
+    // statuses are in no predictable order, so they are counted without
+    // branching on them.
+    const int wholeDays = std::clamp(monthLength - pair.Length + 1, 0, monthLength);
+    std::int32_t instances = 0;
+    std::int32_t open = 0;
+    for (int d = 0; d < wholeDays; ++d) {
+      const std::int32_t status = pair.DayStatus[static_cast<std::size_t>(d)];
+      const std::int32_t isOpen = IsOpen(status) ? 1 : 0;
+      instances += status != kNoInstance ? 1 : 0;
+      open += isOpen;
+      coverSteps[static_cast<std::size_t>(d)] -= isOpen;
+      coverSteps[static_cast<std::size_t>(d + span)] += isOpen;
+    }
+    scan.time.total += std::int64_t{instances} * pair.Credit;
+    scan.time.open += std::int64_t{open} * pair.Credit;
+
+    for (int d = wholeDays; d < monthLength; ++d) {
+      const std::int32_t status = pair.DayStatus[static_cast<std::size_t>(d)];
+      if (status == kNoInstance) continue;
+      const std::int64_t credit = InstanceCreditInMonth(pair, d, monthLength);
+      scan.time.total += credit;
+      if (!IsOpen(status)) continue;
+      scan.time.open += credit;
+      --coverSteps[static_cast<std::size_t>(d)];
+      ++coverSteps[static_cast<std::size_t>(std::min(monthLength, d + span))];
+    }
+  }
+  std::int32_t cover = 0;
+  for (int d = 0; d < monthLength; ++d) {
+    cover += coverSteps[static_cast<std::size_t>(d)];
+    scan.openCover[static_cast<std::size_t>(d)] = cover;
+  }
+}
+
+void TellOpenTime(const OpenTime& time, BlockViewSink& views) {
+  views.openTimeChanged(ClampToInt32(time.open), ClampToInt32(time.total));
+}
+
 }  // namespace
 
 CreditLimits CreditLimitsOf(const TDocument& doc, const TPilot& pilot) {
@@ -130,20 +225,9 @@ std::string TimeBankText(const TDocument& doc) {
 }
 
 OpenTime ComputeOpenTime(const TDocument& doc) {
-  OpenTime time;
-  const int monthLength = MonthDaysOf(doc);
-  const int lastPair = LastPairOf(doc);
-  for (int p = 0; p <= lastPair; ++p) {
-    const TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
-    for (int d = 0; d < monthLength; ++d) {
-      const std::int32_t status = pair.DayStatus[static_cast<std::size_t>(d)];
-      if (status == kNoInstance) continue;
-      const std::int64_t credit = InstanceCreditInMonth(pair, d, monthLength);
-      time.total += credit;
-      if (status == kOpenInstance || status == -kOpenInstance) time.open += credit;
-    }
-  }
-  return time;
+  InstanceScan scan;
+  ScanInstances(doc, scan);
+  return scan.time;
 }
 
 std::string OpenTimeText(std::int64_t open) {
@@ -155,7 +239,7 @@ std::string OpenTimeText(std::int64_t open) {
 
 std::int64_t RefreshOpenTime(const TDocument& doc, BlockViewSink& views) {
   const OpenTime time = ComputeOpenTime(doc);
-  views.openTimeChanged(ClampToInt32(time.open), ClampToInt32(time.total));
+  TellOpenTime(time, views);
   return time.open;
 }
 
@@ -207,23 +291,18 @@ int FindBlockHolderLine(TDocument& doc, BlockViewSink& views) {
   return FindBlockHolderLine(doc, RefreshOpenTime(doc, views), views);
 }
 
-void CountDayBalance(TDocument& doc, BlockViewSink& views) {
-  const int monthLength = MonthDaysOf(doc);
-  std::array<std::int32_t, kBlockDays> balance{};
+namespace {
 
+void CountDayBalance(TDocument& doc, const InstanceScan& scan, BlockViewSink& views) {
+  const int monthLength = MonthDaysOf(doc);
   const int lastPair = LastPairOf(doc);
-  for (int p = 0; p <= lastPair; ++p) {
-    const TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
-    for (int d = 0; d < monthLength; ++d) {
-      const std::int32_t status = pair.DayStatus[static_cast<std::size_t>(d)];
-      if (status != kOpenInstance && status != -kOpenInstance) continue;
-      const int end = std::min(monthLength, d + SpanOf(pair));
-      for (int k = d; k < end; ++k) --balance[static_cast<std::size_t>(k)];
-    }
-  }
+  std::array<std::int32_t, kBlockDays> balance = scan.openCover;
 
   const int count = RosterSizeOf(doc);
   for (int crew = 0; crew < count; ++crew) {
+    if (crew + kPrefetchAhead < count) {
+      PrefetchBlock(doc.Pilots[static_cast<std::size_t>(crew + kPrefetchAhead)]);
+    }
     const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
     if (pilot.BidReserve != 0 || pilot.BelowBlockHolderLine != 0) continue;
     const CreditLimits limits = CreditLimitsOf(doc, pilot);
@@ -238,7 +317,11 @@ void CountDayBalance(TDocument& doc, BlockViewSink& views) {
       const auto day = static_cast<std::size_t>(d);
       const std::int32_t cell = pilot.DayCell[day];
       if (cell >= 0) {
-        d += cell < kPairSlots ? SpanOf(doc.Pairs[static_cast<std::size_t>(cell)]) : 1;
+        if (cell <= lastPair) {
+          d += scan.span[static_cast<std::size_t>(cell)];
+        } else {
+          d += cell < kPairSlots ? SpanOf(doc.Pairs[static_cast<std::size_t>(cell)]) : 1;
+        }
         continue;
       }
       const int request = pilot.DayRequest[day];
@@ -253,6 +336,22 @@ void CountDayBalance(TDocument& doc, BlockViewSink& views) {
     doc.view.dayBalance[day] = balance[day];
     if (d < monthLength) views.dayBalanceChanged(d);
   }
+}
+
+}  // namespace
+
+void CountDayBalance(TDocument& doc, BlockViewSink& views) {
+  InstanceScan scan;
+  ScanInstances(doc, scan);
+  CountDayBalance(doc, scan, views);
+}
+
+void RefreshDocumentFigures(TDocument& doc, BlockViewSink& views) {
+  InstanceScan scan;
+  ScanInstances(doc, scan);
+  TellOpenTime(scan.time, views);
+  FindBlockHolderLine(doc, scan.time.open, views);
+  CountDayBalance(doc, scan, views);
 }
 
 }  // namespace lumora

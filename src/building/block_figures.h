@@ -65,4 +65,9 @@ int FindBlockHolderLine(TDocument& doc, BlockViewSink& views);
 // tells the views which days changed.
 void CountDayBalance(TDocument& doc, BlockViewSink& views);
 
+// What every change of a block ends with, in one walk over the pairings:
+// the open time, the block-holder line after it and the day balance after
+// that.
+void RefreshDocumentFigures(TDocument& doc, BlockViewSink& views);
+
 }  // namespace lumora

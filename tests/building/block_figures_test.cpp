@@ -38,6 +38,14 @@ TEST_F(FiguresTest, APairingRunningPastTheMonthCountsOnlyItsDaysInside) {
   EXPECT_EQ(time.total, 600 + 500 + 300);  // day 28 whole, day 29 two days, day 30 one
   EXPECT_EQ(time.open, 600 + 300);
   EXPECT_EQ(OpenTimeText(time.open), "0015:00");
+
+  // The open instances cover their days up to the month's end.
+  doc.Pilots[crew].BidReserve = 1;  // no crew member available
+  CountDayBalance(doc, views);
+  EXPECT_EQ(doc.view.dayBalance[27], 0);
+  EXPECT_EQ(doc.view.dayBalance[28], -1);
+  EXPECT_EQ(doc.view.dayBalance[29], -1);
+  EXPECT_EQ(doc.view.dayBalance[30], -2);
 }
 
 TEST_F(FiguresTest, CreditComponentsExclusionsAndLeave) {
