@@ -1,0 +1,117 @@
+// One pairing assignment with its whole refresh (credit, open time,
+// block-holder line, day balance) on the full-capacity document. The rules
+// answer at once, so the figure is building's own share; the rules' block
+// check is timed with the rules.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "building/assign.h"
+#include "building/block_figures.h"
+#include "building/block_rules.h"
+#include "model/document.h"
+#include "shell/platform/event_log.h"
+#include "support/full_document.h"
+#include "support/null_ui.h"
+
+namespace lumora::bench {
+namespace {
+
+class InstantRules final : public BlockRules {
+ public:
+  AssignCheckResult CheckAssignmentRest(const TDocument&, int, int, int) override {
+    return {true, "", ""};
+  }
+  void CheckBlock(TDocument&, int) override {}
+};
+
+// Its own document: every iteration adds history records and moves marks.
+struct AssignFixture {
+  AssignFixture() {
+    FillFullCapacityDocument(*doc, 1);
+    // A pairing in the middle of the roster and of the month.
+    for (int c = kFullCrew / 2; c < kFullCrew && pair < 0; ++c) {
+      for (int d = 14; d < doc->cal.MonthLength && pair < 0; ++d) {
+        if (doc->Pilots[c].DayCell[d] < 0) continue;
+        crew = c;
+        day = d;
+        pair = doc->Pilots[c].DayCell[d];
+      }
+    }
+  }
+  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  NullUi ui;
+  EventLog log;
+  InstantRules rules;
+  BlockViewSink views;
+  BlockEditContext ctx{*doc, ui, log, rules, views};
+  int crew = 0;
+  int day = 0;
+  int pair = -1;
+};
+
+void BM_AssignPair(benchmark::State& state) {
+  AssignFixture f;
+  if (f.pair < 0) {
+    state.SkipWithError("no pairing found in the full document");
+    return;
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    const int removed = RemovePair(f.ctx, f.crew, f.pair, f.day);
+    state.ResumeTiming();
+    const int assigned = AssignPair(f.ctx, f.crew, f.pair, f.day, false);
+    if (removed != kRemoved || assigned != kAssigned) {
+      state.SkipWithError("the pairing could not be moved");
+      break;
+    }
+  }
+  if (f.ui.messages != 0) state.SkipWithError(f.ui.lastMessage.c_str());
+}
+BENCHMARK(BM_AssignPair)->Unit(benchmark::kMicrosecond);
+
+// A drag: removal and assignment, each with its refresh.
+void BM_RemoveAndAssignPair(benchmark::State& state) {
+  AssignFixture f;
+  if (f.pair < 0) {
+    state.SkipWithError("no pairing found in the full document");
+    return;
+  }
+  for (auto _ : state) {
+    if (RemovePair(f.ctx, f.crew, f.pair, f.day) != kRemoved ||
+        AssignPair(f.ctx, f.crew, f.pair, f.day, false) != kAssigned) {
+      state.SkipWithError("the pairing could not be moved");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_RemoveAndAssignPair)->Unit(benchmark::kMicrosecond);
+
+// The parts of the refresh, one by one.
+void BM_RecalcBlockCredit(benchmark::State& state) {
+  AssignFixture f;
+  for (auto _ : state) RecalcBlockCredit(*f.doc, f.crew, false, f.ui, f.views);
+}
+BENCHMARK(BM_RecalcBlockCredit)->Unit(benchmark::kMicrosecond);
+
+void BM_RefreshOpenTime(benchmark::State& state) {
+  AssignFixture f;
+  for (auto _ : state) benchmark::DoNotOptimize(RefreshOpenTime(*f.doc, f.views));
+}
+BENCHMARK(BM_RefreshOpenTime)->Unit(benchmark::kMicrosecond);
+
+void BM_FindBlockHolderLine(benchmark::State& state) {
+  AssignFixture f;
+  for (auto _ : state) benchmark::DoNotOptimize(FindBlockHolderLine(*f.doc, 0, f.views));
+}
+BENCHMARK(BM_FindBlockHolderLine)->Unit(benchmark::kMicrosecond);
+
+void BM_CountDayBalance(benchmark::State& state) {
+  AssignFixture f;
+  for (auto _ : state) CountDayBalance(*f.doc, f.views);
+}
+BENCHMARK(BM_CountDayBalance)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace lumora::bench
