@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "batch_ui.h"
+#include "building_commands.h"
 #include "check_command.h"
 #include "commands.h"
 #include "import_prg_command.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
   save->add_option("FILE", file, "Schedule file")->required();
   save->add_option("OUT", output, "Schedule file to write")->required();
 
+  const auto building = AddBuildingCommands(app);
+
   const auto importPrg = AddImportPrgCommand(app);
 
   const auto check = AddCheckCommand(app);
@@ -51,6 +54,7 @@ int main(int argc, char** argv) {
     if (*save) return RunSave(file, output, ui);
     if (const auto rc = RunChosenImportPrg(*importPrg, ui, std::cerr)) return *rc;
     if (const auto rc = RunChosenCheck(*check, ui, std::cout)) return *rc;
+    if (const auto rc = RunChosenBuildingCommand(*building, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
     std::cout << app.help();
     return kExitOk;

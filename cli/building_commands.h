@@ -1,0 +1,49 @@
+#pragma once
+// The batch tool's block-building subcommands: assign, remove and undo of
+// one pairing transaction on a schedule file, written to another file.
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace lumora {
+class BlockRules;
+class Ui;
+}  // namespace lumora
+
+namespace lumora::cli {
+
+// Indexes count from 0 and go to the operation as given: one out of range is
+// its refusal, not a bad argument. The result code is printed on `out`.
+int RunAssign(const std::string& file, const std::string& output, int crew, int pairing, int day,
+              bool skipRestChecks, Ui& ui, BlockRules& rules, std::ostream& out);
+int RunRemove(const std::string& file, const std::string& output, int crew, int pairing, int day,
+              Ui& ui, BlockRules& rules, std::ostream& out);
+int RunUndo(const std::string& file, const std::string& output, Ui& ui, BlockRules& rules);
+
+// The subcommands' options, filled by the parser.
+struct BuildingCommandLine {
+  CLI::App* assign = nullptr;
+  CLI::App* remove = nullptr;
+  CLI::App* undo = nullptr;
+  std::string file;
+  std::string output;
+  int crew = 0;
+  int pairing = 0;
+  int day = 0;
+  bool shift = false;
+  bool yes = false;
+};
+
+std::unique_ptr<BuildingCommandLine> AddBuildingCommands(CLI::App& app);
+
+// The exit status of the subcommand that was chosen, or nothing when none of
+// these was. Questions are answered No unless --yes.
+std::optional<int> RunChosenBuildingCommand(const BuildingCommandLine& line, std::ostream& out);
+
+}  // namespace lumora::cli
