@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "building/french_cabin.h"
+#include "building/undo.h"
 #include "building_fixture.h"
 #include "files/temp_folder.h"
 
@@ -163,10 +164,14 @@ TEST_F(AssignTest, EventLogLines) {
   ASSERT_TRUE(log.open(path));
   ASSERT_EQ(AssignPair(ctx, a, p, 9, false), kAssigned);
   ASSERT_EQ(RemovePair(ctx, a, p, 9), kRemoved);
+  ASSERT_EQ(UndoLastTransaction(ctx), UndoOutcome::Undone);
+  ASSERT_TRUE(RemovePairByRightClick(ctx, a, 9));
   log.close();
   std::ifstream in(path);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
-  EXPECT_EQ(text, "AssignPair 101 to A ALPHA on 10\nRemove Pair 101 from A ALPHA on 10\n");
+  EXPECT_EQ(text,
+            "AssignPair 101 to A ALPHA on 10\nRemove Pair 101 from A ALPHA on 10\nUndo\n"
+            "AssignPair 101 to A ALPHA on 10\nRemovePair 101 A ALPHA 10 RC\n");
 }
 
 class FrenchCabinTest : public BuildingTest {
