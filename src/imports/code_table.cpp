@@ -257,26 +257,6 @@ ToolboxItem EntryButton(const TAbsence& entry, bool cabin) {
   return item;
 }
 
-}  // namespace
-
-std::span<const std::string_view> BuiltInCodeRows() {
-  return kRows;
-}
-
-bool IsCabinDocument(const TDocument& doc) {
-  return doc.crewKind() == CrewKind::FlightAttendants;
-}
-
-bool IsPilotReserveExtractCode(std::string_view extractCode) {
-  return OneOf(kPilotReserveCodes, extractCode);
-}
-
-bool EntryIsReserve(const TAbsence& entry, bool cabin) {
-  if (entry.Code == "RTB") return false;
-  return cabin ? OneOf(kCabinReserveCodes, entry.CrewTracCode)
-               : IsPilotReserveExtractCode(entry.CrewTracCode);
-}
-
 std::optional<AssignmentCode> LookupBuiltInCode(std::span<const std::string_view> rows, bool cabin,
                                                 std::string_view extractCode, EventLog& log) {
   for (const std::string_view row : rows) {
@@ -297,6 +277,26 @@ std::optional<AssignmentCode> LookupBuiltInCode(std::span<const std::string_view
     return found;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::span<const std::string_view> BuiltInCodeRows() {
+  return kRows;
+}
+
+bool IsCabinDocument(const TDocument& doc) {
+  return doc.crewKind() == CrewKind::FlightAttendants;
+}
+
+bool IsPilotReserveExtractCode(std::string_view extractCode) {
+  return OneOf(kPilotReserveCodes, extractCode);
+}
+
+bool EntryIsReserve(const TAbsence& entry, bool cabin) {
+  if (entry.Code == "RTB") return false;
+  return cabin ? OneOf(kCabinReserveCodes, entry.CrewTracCode)
+               : IsPilotReserveExtractCode(entry.CrewTracCode);
 }
 
 std::optional<AssignmentCode> LookupAssignmentCode(const TDocument& doc,

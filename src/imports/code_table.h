@@ -52,10 +52,6 @@ struct AssignmentCode {
 std::optional<AssignmentCode> LookupAssignmentCode(const TDocument& doc,
                                                    std::string_view extractCode, EventLog& log);
 
-// The same over any table of rows, for the document's crew kind.
-std::optional<AssignmentCode> LookupBuiltInCode(std::span<const std::string_view> rows, bool cabin,
-                                                std::string_view extractCode, EventLog& log);
-
 // Extract codes that make a pilots' assignment a reserve day.
 bool IsPilotReserveExtractCode(std::string_view extractCode);
 
