@@ -350,6 +350,11 @@ void LumoraApp::about() {
   frontEnd_.showAbout(AboutText(environment_.version));
 }
 
+void LumoraApp::preferences() {
+  frontEnd_.runPreferencesDialog();
+  notify();
+}
+
 void LumoraApp::help() {
   if (!environment_.helpPage) return;
   frontEnd_.openHelpPage(*environment_.helpPage);

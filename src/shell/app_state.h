@@ -49,6 +49,9 @@ class AppFrontEnd {
   virtual void openHelpPage(const std::filesystem::path& page) = 0;
   // Closes the main window, which asks LumoraApp::CanClose first.
   virtual void closeMainWindow() = 0;
+  // Runs "Lumora Preferences" with its font and colour dialogs. The switches,
+  // fonts and colours it changes are the window's, so the whole dialog is.
+  virtual void runPreferencesDialog() {}
 
   // The floating windows are about to be hidden: the bids window stores its
   // pending edits.
@@ -156,6 +159,7 @@ class LumoraApp {
   void sharedNotes();
   void keyboardShortcuts();
   void about();
+  void preferences();
   void help();
   void exitProgram();
 

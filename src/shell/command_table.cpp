@@ -118,7 +118,8 @@ constexpr std::array kCommands{
     Later(kSaveForCompany, "Finalize and Save &for Company...", Always, "company file"),
     Later(kTrainingReport, "Generate &Training Report...", Always, "training report"),
     Later(kSaveForViewer, "Save for &Viewer...", Always, "viewer file"),
-    Later(kPreferences, "Se&tup Preferences...", Always, "preferences dialog"),
+    Done(kPreferences, M::FullMenu, "Se&tup Preferences...", Always,
+         [](LumoraApp& a) { a.preferences(); }),
     CommandInfo{kExit, M::BothMenus, "E&xit", "E&xit", Always, Implementation::Built, nullptr,
                 nullptr, [](LumoraApp& a) { a.exitProgram(); }, ""},
     // Edit
