@@ -1,25 +1,169 @@
 #include "app/main_window.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <algorithm>
+#include <limits>
 
 #include "app/config_folder.h"
+#include "app/core_text.h"
+#include "app/frame_windows.h"
+#include "app/key_map.h"
+#include "app/preferences_windows.h"
+#include "app/qt_ui.h"
+#include "shell/command_table.h"
+#include "shell/event_log_startup.h"
+#include "shell/instance_lock.h"
+#include "shell/preferences_dialog.h"
+#include "shell/shell_texts.h"
+
+#ifndef LUMORA_VERSION
+#define LUMORA_VERSION ""
+#endif
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerLumoraResources() {
+  Q_INIT_RESOURCE(lumora);
+}
 
 namespace lumora {
 
 namespace {
+
 const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
 const QString kStateKey = QStringLiteral("MainWindow/State");
+
+// The property that marks a recent-files entry with its place in the list.
+constexpr const char* kRecentIndex = "recentIndex";
+
+QString iconFile(int id) {
+  switch (id) {
+    case command::kNew:
+      return QStringLiteral(":/icons/new.svg");
+    case command::kOpen:
+      return QStringLiteral(":/icons/open.svg");
+    case command::kSave:
+      return QStringLiteral(":/icons/save.svg");
+    case command::kSaveAs:
+      return QStringLiteral(":/icons/save_as.svg");
+    case command::kAbout:
+      return QStringLiteral(":/icons/about.svg");
+    default:
+      return {};
+  }
+}
+
+// The icon of a tool bar button, or none when this Qt cannot draw it (it
+// draws SVG only with its SVG plugins installed); a button without an icon
+// shows its text.
+QIcon toolBarIcon(int id) {
+  QIcon icon(iconFile(id));
+  if (icon.pixmap(QSize(24, 24)).isNull()) return {};
+  return icon;
+}
+
+// The menu text of a file name: "&" is a mnemonic marker in menus.
+QString menuFileName(const std::string& name) {
+  QString text = fromCorePath(name);
+  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return text;
+}
+
+// The block-filter buttons in the order of their menu items, with the short
+// text a button shows.
+struct FilterButton {
+  int command;
+  const char* text;
+};
+constexpr FilterButton kFilterButtons[] = {
+    {command::kHideLeaveBlocks, "Leave"},    {command::kHideCompleted, "Done"},
+    {command::kHideCheckPilots, "Check"},    {command::kHideBlockHolders, "Holders"},
+    {command::kShowBlockHolders, "Only BH"}, {command::kShowCheckPilots, "Only CP"},
+    {command::kShowLtc, "Only LTC"},         {command::kSearchFilter, "Search"},
+};
+
+// The search check boxes with their control ids.
+struct SearchBox {
+  int id;
+  const char* text;
+};
+constexpr SearchBox kSearchBoxes[] = {
+    {560, "Names"}, {561, "Emp Nums"}, {562, "Pairs + Abs"}, {563, "Bids"}};
+constexpr int kSearchGroupId = 570;
+constexpr int kSearchEditId = 595;
+constexpr int kSearchLength = 100;
+
+QString controlName(const char* kind, int id) {
+  return QString::fromLatin1(kind) + QString::number(id);
+}
+
 }  // namespace
 
-MainWindow::MainWindow(Geometry geometry, QWidget* parent)
-    : QMainWindow(parent), geometryMode_(geometry) {
-  setWindowTitle(QStringLiteral("Lumora"));
-  setCentralWidget(new QWidget(this));
-  setStatusBar(new QStatusBar(this));
+MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      geometryMode_(geometry),
+      ui_(services.ui),
+      clock_(services.clock != nullptr ? services.clock : &systemClock_),
+      display_(ReadStartupSettings(settings_)) {
+  registerLumoraResources();
+  if (ui_ == nullptr) {
+    ownUi_ = std::make_unique<QtUi>(this);
+    ui_ = ownUi_.get();
+  }
+  InstanceLock* lock = services.instanceLock;
+  if (lock == nullptr) {
+    ownLock_ = std::make_unique<FileInstanceLock>(DefaultInstanceLockPath());
+    lock = ownLock_.get();
+  }
+  AppEnvironment environment =
+      services.environment
+          ? *services.environment
+          : DetectEnvironment(toCorePath(QCoreApplication::applicationDirPath()), LUMORA_VERSION);
+  app_ = std::make_unique<LumoraApp>(AppServices{*ui_, *clock_, settings_, *this, *lock},
+                                     std::move(environment));
+
+  setWindowTitle(QString::fromLatin1(shell_text::kAppCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/lumora.svg")));
+  auto* blockArea = new QWidget(this);
+  blockArea->setObjectName(QStringLiteral("blockArea"));
+  blockArea->setFocusPolicy(Qt::StrongFocus);
+  blockArea->setAutoFillBackground(true);
+  setCentralWidget(blockArea);
+  useColors(display_.colors);
+
+  auto* status = new QStatusBar(this);
+  QFont statusFont = status->font();
+  statusFont.setBold(true);
+  status->setFont(statusFont);
+  setStatusBar(status);
+
+  buildToolBar();
+  buildBlockControls();
+  buildMenus();
+
+  timer_.setTimerType(Qt::CoarseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    if (started_ && !shutDown_) app_->timerTick();
+  });
+
   if (geometryMode_ == Geometry::Remembered) {
     restoreWindowGeometry();
   } else {
@@ -27,24 +171,365 @@ MainWindow::MainWindow(Geometry geometry, QWidget* parent)
   }
 }
 
+MainWindow::~MainWindow() = default;
+
+StartResult MainWindow::start(std::string_view commandLine, bool openEventLog) {
+  timer_.start(shell_text::kTimerPeriodMs);
+  if (!timer_.isActive()) {
+    ui_->message(shell_text::kNoTimer, shell_text::kAppCaption, Icon::Error);
+    return {false, shell_text::kExitNoTimer};
+  }
+  std::function<void(EventLog&)> opener;
+  if (openEventLog) {
+    opener = [this](EventLog& log) { OpenEventLogAtStart(log, settings_, *clock_, *ui_); };
+  }
+  const StartResult result = app_->start(commandLine, opener);
+  if (!result.run) {
+    timer_.stop();
+    return result;
+  }
+  started_ = true;
+  stateChanged();
+  return result;
+}
+
+void MainWindow::shutdown() {
+  if (!started_ || shutDown_) return;
+  shutDown_ = true;
+  timer_.stop();
+  app_->shutdown();
+}
+
+QAction* MainWindow::toolBarAction(int command) const {
+  const auto found = toolBarActions_.find(command);
+  return found == toolBarActions_.end() ? nullptr : found->second;
+}
+
 QString MainWindow::geometryFile() {
   return QDir(configFolder()).filePath(QStringLiteral("lumora-window.ini"));
 }
 
+// --- menus and tool bar
+
+QAction* MainWindow::commandAction(int command, const QString& text, QObject* parent) {
+  auto* action = new QAction(text, parent);
+  action->setData(command);
+  const CommandInfo* info = FindCommand(command);
+  action->setCheckable(info != nullptr && info->checked != nullptr);
+  // The core decides; a check mark that Qt flipped on its own is put back by
+  // the refresh that follows every command.
+  connect(action, &QAction::triggered, this, [this, command] {
+    app_->dispatch(command);
+    refreshCommands();
+  });
+  return action;
+}
+
+void MainWindow::buildMenus() {
+  QMenuBar* bar = menuBar();
+  const QList<QAction*> old = bar->actions();
+  bar->clear();
+  // A menu command may have replaced the menu it was chosen from: the old
+  // menus go once that command has returned.
+  for (QAction* action : old) {
+    if (QMenu* menu = action->menu()) menu->deleteLater();
+  }
+  menuActions_.clear();
+
+  builtMenu_ = app_->menuName();
+  builtRecent_ = app_->recentFiles().entries();
+  for (const MenuItem& popup : MenuLayout(builtMenu_)) bar->addMenu(buildMenu(popup, bar));
+  refreshCommands();
+}
+
+QMenu* MainWindow::buildMenu(const MenuItem& popup, QWidget* parent) {
+  auto* menu = new QMenu(fromCoreText(popup.text), parent);
+  connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+  for (const MenuItem& item : popup.items) {
+    switch (item.kind) {
+      case MenuItem::Kind::Separator:
+        menu->addSeparator();
+        break;
+      case MenuItem::Kind::Popup:
+        menu->addMenu(buildMenu(item, menu));
+        break;
+      case MenuItem::Kind::Command: {
+        // The recent files stand above Exit, as the recent-files list puts them.
+        if (item.command == command::kExit) addRecentFiles(*menu);
+        QAction* action = commandAction(item.command, fromCoreText(item.text), menu);
+        menu->addAction(action);
+        menuActions_.emplace(item.command, action);
+        break;
+      }
+    }
+  }
+  return menu;
+}
+
+void MainWindow::addRecentFiles(QMenu& menu) {
+  if (builtRecent_.empty()) return;
+  for (std::size_t i = 0; i < builtRecent_.size(); ++i) {
+    auto* action = new QAction(
+        QStringLiteral("&%1 %2").arg(static_cast<int>(i) + 1).arg(menuFileName(builtRecent_[i])),
+        &menu);
+    action->setProperty(kRecentIndex, static_cast<qulonglong>(i));
+    connect(action, &QAction::triggered, this, [this, i] {
+      app_->openRecent(i);
+      refreshCommands();
+    });
+    menu.addAction(action);
+  }
+  menu.addSeparator();
+}
+
+void MainWindow::buildToolBar() {
+  toolBar_ = addToolBar(QStringLiteral("Tool Bar"));
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setMovable(false);
+  toolBar_->setFloatable(false);
+  QFont gadgetFont = toolBar_->font();
+  gadgetFont.setPixelSize(10);
+
+  for (const ToolBarItem& item : ToolBarLayout()) {
+    switch (item.kind) {
+      case ToolBarItem::Kind::Button: {
+        // Without an icon (no SVG support installed) the button shows its hint.
+        QAction* action = commandAction(item.command, QString::fromLatin1(item.hint), toolBar_);
+        action->setIcon(toolBarIcon(item.command));
+        action->setToolTip(QString::fromLatin1(item.hint));
+        toolBar_->addAction(action);
+        toolBarActions_[item.command] = action;
+        break;
+      }
+      case ToolBarItem::Kind::Separator:
+        toolBar_->addSeparator();
+        break;
+      case ToolBarItem::Kind::OpenTimeGauge:
+        gauge_ = new QProgressBar(toolBar_);
+        gauge_->setObjectName(QStringLiteral("openTimeGauge"));
+        gauge_->setFixedSize(item.width, item.height);
+        gauge_->setFont(gadgetFont);
+        gauge_->setRange(0, 1);
+        gauge_->setValue(0);
+        gauge_->setFormat(QString());
+        gauge_->setAlignment(Qt::AlignCenter);
+        toolBar_->addWidget(gauge_);
+        break;
+      case ToolBarItem::Kind::TimeBankText:
+        timeBank_ = new QLabel(QString::fromLatin1(shell_text::kTimeBankInitial), toolBar_);
+        timeBank_->setObjectName(QStringLiteral("timeBankText"));
+        timeBank_->setFixedSize(item.width, item.height);
+        timeBank_->setFont(gadgetFont);
+        toolBar_->addWidget(timeBank_);
+        break;
+    }
+  }
+}
+
+void MainWindow::buildBlockControls() {
+  // The block filters and the search work on the grid; until the grid is
+  // there they stay hidden and disabled.
+  for (const FilterButton& filter : kFilterButtons) {
+    auto* button = new QToolButton(toolBar_);
+    button->setObjectName(controlName("blockFilter", filter.command));
+    button->setText(QString::fromLatin1(filter.text));
+    QString hint = QString::fromLatin1(FindCommand(filter.command)->text);
+    hint.remove(QLatin1Char('&'));
+    button->setToolTip(hint);
+    button->setCheckable(true);
+    button->setEnabled(false);
+    toolBar_->addWidget(button)->setVisible(false);
+  }
+
+  auto* group = new QGroupBox(toolBar_);
+  group->setObjectName(controlName("searchGroup", kSearchGroupId));
+  group->setFlat(true);
+  auto* row = new QHBoxLayout(group);
+  row->setContentsMargins(2, 0, 2, 0);
+  auto* edit = new QLineEdit(group);
+  edit->setObjectName(controlName("searchEdit", kSearchEditId));
+  edit->setMaxLength(kSearchLength);
+  row->addWidget(edit);
+  for (const SearchBox& box : kSearchBoxes) {
+    auto* check = new QCheckBox(QString::fromLatin1(box.text), group);
+    check->setObjectName(controlName("searchCheck", box.id));
+    row->addWidget(check);
+  }
+  group->setEnabled(false);
+  toolBar_->addWidget(group)->setVisible(false);
+}
+
+void MainWindow::refreshCommands() {
+  if (builtMenu_ != app_->menuName() || builtRecent_ != app_->recentFiles().entries()) {
+    // Rebuilding refreshes the new menus itself.
+    buildMenus();
+    return;
+  }
+  const auto refresh = [this](int command, QAction& action) {
+    action.setEnabled(app_->isEnabled(command));
+    if (action.isCheckable()) action.setChecked(app_->isChecked(command));
+  };
+  for (const auto& [command, action] : menuActions_) refresh(command, *action);
+  for (const auto& [command, action] : toolBarActions_) refresh(command, *action);
+}
+
+void MainWindow::refreshFigures() {
+  // The time bank is refreshed with the block credits, which building the
+  // blocks recomputes.
+  if (!app_->hasDocument() || !app_->document().BlocksShown) return;
+  timeBank_->setText(fromCoreText(TimeBankText(app_->document())));
+}
+
+void MainWindow::showOpenTime(std::int64_t open, std::int64_t total, std::string_view text) {
+  const auto thousands = [](std::int64_t minutes) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(minutes / 1000, 0, std::numeric_limits<int>::max()));
+  };
+  // A month of less than 1000 minutes of credit still shows an empty bar,
+  // not the bar's busy animation of an empty range.
+  gauge_->setRange(0, std::max(1, thousands(total)));
+  gauge_->setValue(std::min(thousands(open), gauge_->maximum()));
+  gauge_->setFormat(fromCoreText(text));
+}
+
+void MainWindow::stateChanged() {
+  setWindowTitle(fromCorePath(app_->caption()));
+  refreshCommands();
+  refreshFigures();
+}
+
+// --- dialogs the core asks for
+
+bool MainWindow::runMonthDialog(SetDatesDialog& dialog, TCalendar& calendar) {
+  MonthDialog window(dialog, calendar, *ui_, this);
+  return window.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::runFileNotesDialog(FileNotesDialog& dialog) {
+  FileNotesWindow window(dialog, this);
+  return window.exec() == QDialog::Accepted;
+}
+
+void MainWindow::showKeyboardShortcuts(const FrameDialogText& text) {
+  FrameTextDialog(text, this).exec();
+}
+
+void MainWindow::showAbout(const FrameDialogText& text) {
+  FrameTextDialog(text, this).exec();
+}
+
+bool MainWindow::startProgram(const std::filesystem::path& program) {
+  // The program itself with no arguments; never through a shell.
+  return QProcess::startDetached(fromCorePath(program.string()), QStringList());
+}
+
+void MainWindow::openHelpPage(const std::filesystem::path& page) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(fromCorePath(page.string())));
+}
+
+void MainWindow::closeMainWindow() {
+  close();
+}
+
+void MainWindow::runPreferencesDialog() {
+  PreferencesDialog model(settings_);
+  PreferencesWindow window(model, this);
+  connect(&window, &PreferencesWindow::fontRequested, this,
+          [this, &model] { chooseGridFont(model); });
+  connect(&window, &PreferencesWindow::colorsRequested, this, &MainWindow::runColorsDialog);
+  if (window.exec() == QDialog::Accepted) {
+    const PreferencesOutcome outcome =
+        model.ok(settings_, display_.switches, app_->eventLog().isOpen(), *ui_);
+    display_.switches = outcome.switches;
+    display_.paddings = outcome.paddings;
+  }
+  // With OK or Cancel: the font and colours may have changed meanwhile.
+  centralWidget()->update();
+}
+
+void MainWindow::chooseGridFont(PreferencesDialog& preferences) {
+  // The chooser works in points; the grid font is kept in pixels.
+  QFont initial = qtFontFor(display_.font.font());
+  initial.setPointSizeF(initial.pixelSize() * 72.0 / logicalDpiY());
+  GridFontDialog dialog(initial, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QFont chosen = GridFontDialog::withinSizeLimit(dialog.selectedFont());
+  const bool cabinFile =
+      app_->hasDocument() && app_->document().crewKind() == CrewKind::FlightAttendants;
+  display_.paddings = preferences.fontChosen(
+      display_.font, fontDescriptionFor(chosen, logicalDpiY()), cabinFile, settings_);
+  centralWidget()->update();
+}
+
+void MainWindow::runColorsDialog() {
+  ColorDialog model(display_.colors);
+  ColorsWindow window(
+      model, settings_, [this](const DisplayColors& colors) { useColors(colors); }, {}, this);
+  window.exec();
+}
+
+void MainWindow::useColors(const DisplayColors& colors) {
+  display_.colors = colors;
+  const Rgb& background = colors[kBlockWindowBackground];
+  QPalette palette = centralWidget()->palette();
+  palette.setColor(QPalette::Window, QColor(background.red, background.green, background.blue));
+  centralWidget()->setPalette(palette);
+  centralWidget()->update();
+}
+
+// --- window events
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (started_ && !shutDown_ && !app_->CanClose()) {
+    event->ignore();
+    return;
+  }
   if (geometryMode_ == Geometry::Remembered) storeWindowGeometry();
   QMainWindow::closeEvent(event);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const std::optional<ShellKey> key = shellKeyFor(event->key(), event->modifiers());
+  if (!key || !started_) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  // Held keys repeat their key-down, as the grid's scrolling wants.
+  app_->keyDown(*key);
+  refreshCommands();
+  event->accept();
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  const std::optional<ShellKey> key = shellKeyFor(event->key(), event->modifiers());
+  if (!key || !started_) {
+    QMainWindow::keyReleaseEvent(event);
+    return;
+  }
+  // A held key is released once, when it is let go.
+  if (!event->isAutoRepeat()) app_->keyUp(*key);
+  event->accept();
+}
+
+bool MainWindow::focusNextPrevChild(bool) {
+  return false;
+}
+
+// --- geometry
+
 void MainWindow::restoreWindowGeometry() {
   const QSettings settings(geometryFile(), QSettings::IniFormat);
+  const QByteArray stored = settings.value(kGeometryKey).toByteArray();
   // restoreGeometry refuses a wrong header but takes a truncated rest as a
   // window of next to no size, which nobody could use.
-  const bool restored = restoreGeometry(settings.value(kGeometryKey).toByteArray());
+  const bool restored = !stored.isEmpty() && restoreGeometry(stored);
   if (!restored || width() < kSmallestRemembered.width() ||
       height() < kSmallestRemembered.height()) {
+    // Nothing usable remembered: the window starts maximized, and un-maximizes
+    // to the default size.
     setWindowState(Qt::WindowNoState);
     resize(kDefaultSize);
+    setWindowState(Qt::WindowMaximized);
   }
   restoreState(settings.value(kStateKey).toByteArray());
 }

@@ -1,18 +1,55 @@
 #pragma once
-// The program's main window.
+// The program's main window: the frame of the one document. It owns the
+// application state of the core, shows its caption, menus and tool bar, and
+// runs the dialogs the core asks for. Every command, key and timer tick goes
+// to the core.
 
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/app_state.h"
+#include "shell/ini_settings.h"
+#include "shell/platform/clock.h"
+#include "shell/startup_settings.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QToolBar;
 
 namespace lumora {
 
-class MainWindow : public QMainWindow {
+class InstanceLock;
+class PreferencesDialog;
+class QtUi;
+struct MenuItem;
+
+// What the main window uses besides its own dialogs; each one left empty is
+// the real thing: message boxes and file dialogs on the window, the system
+// clock, the lock file in the runtime folder, what is installed here.
+struct MainWindowServices {
+  Ui* ui = nullptr;
+  const Clock* clock = nullptr;
+  InstanceLock* instanceLock = nullptr;
+  std::optional<AppEnvironment> environment;
+};
+
+class MainWindow : public QMainWindow, public AppFrontEnd {
   Q_OBJECT
 
  public:
   enum class Geometry {
-    Remembered,  // restored at start, stored on close
+    Remembered,  // restored at start (maximized when nothing is), stored on close
     Default,     // the default size, nothing read or stored (reproducible screenshots)
   };
 
@@ -20,19 +57,98 @@ class MainWindow : public QMainWindow {
   // A remembered size below this is taken as damaged.
   static constexpr QSize kSmallestRemembered{320, 240};
 
-  explicit MainWindow(Geometry geometry = Geometry::Remembered, QWidget* parent = nullptr);
+  explicit MainWindow(Geometry geometry = Geometry::Remembered, MainWindowServices services = {},
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up sequence of the core (one running copy, the document, the
+  // event log when `openEventLog` and the settings ask for it, the file of the
+  // command line) after the timer. When the result says not to run, the
+  // process ends with its exit code.
+  StartResult start(std::string_view commandLine, bool openEventLog = true);
+  // After the window has closed: the event log's last line and the lock.
+  void shutdown();
+
+  LumoraApp& app() { return *app_; }
+  const LumoraApp& app() const { return *app_; }
+  SettingsStore& settings() { return settings_; }
+  // Switches, paddings, grid font and colours in use.
+  const StartupSettings& display() const { return display_; }
+
+  QToolBar& toolBar() const { return *toolBar_; }
+  QProgressBar& openTimeGauge() const { return *gauge_; }
+  QLabel& timeBankField() const { return *timeBank_; }
+  // The tool bar's action of a command, or nothing.
+  QAction* toolBarAction(int command) const;
+  // The open-time gauge: its range is the credit of every pairing instance,
+  // its value that of the open ones, both in thousands of minutes; `text` is
+  // the open time as hours and minutes.
+  void showOpenTime(std::int64_t open, std::int64_t total, std::string_view text);
 
   // The file that keeps the window's geometry between runs.
   static QString geometryFile();
 
+  // --- what the core asks of the window
+  bool runMonthDialog(SetDatesDialog& dialog, TCalendar& calendar) override;
+  bool runFileNotesDialog(FileNotesDialog& dialog) override;
+  void showKeyboardShortcuts(const FrameDialogText& text) override;
+  void showAbout(const FrameDialogText& text) override;
+  bool startProgram(const std::filesystem::path& program) override;
+  void openHelpPage(const std::filesystem::path& page) override;
+  void closeMainWindow() override;
+  void runPreferencesDialog() override;
+  void stateChanged() override;
+
+  // --- the two dialogs the preferences open
+  void chooseGridFont(PreferencesDialog& preferences);
+  void runColorsDialog();
+  // The main window's background is colour 12.
+  void useColors(const DisplayColors& colors);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  // Tab is a command of this window, not a move between its controls.
+  bool focusNextPrevChild(bool next) override;
+  // No menu to hide the tool bar: it holds the search controls.
+  QMenu* createPopupMenu() override { return nullptr; }
 
  private:
+  void buildMenus();
+  QMenu* buildMenu(const MenuItem& popup, QWidget* parent);
+  void addRecentFiles(QMenu& menu);
+  QAction* commandAction(int command, const QString& text, QObject* parent);
+  void buildToolBar();
+  void buildBlockControls();
+  void refreshCommands();
+  void refreshFigures();
   void restoreWindowGeometry();
   void storeWindowGeometry() const;
 
   Geometry geometryMode_;
+  std::unique_ptr<QtUi> ownUi_;
+  Ui* ui_;
+  SystemClock systemClock_;
+  const Clock* clock_;
+  std::unique_ptr<InstanceLock> ownLock_;
+  IniSettingsStore settings_;
+  StartupSettings display_;
+  QTimer timer_;
+
+  QToolBar* toolBar_ = nullptr;
+  QProgressBar* gauge_ = nullptr;
+  QLabel* timeBank_ = nullptr;
+  // Menu and tool bar actions of each command; the menus' go with the menus.
+  std::multimap<int, QAction*> menuActions_;
+  std::map<int, QAction*> toolBarActions_;
+  std::string builtMenu_;
+  std::vector<std::string> builtRecent_;
+  bool started_ = false;
+  bool shutDown_ = false;
+
+  // Last: it refers to everything above.
+  std::unique_ptr<LumoraApp> app_;
 };
 
 }  // namespace lumora

@@ -1,6 +1,6 @@
 // Widget tests need one QApplication for the whole run. They must never read
-// or write the user's own configuration, so every test starts with a private
-// configuration folder.
+// or write the user's own configuration or event log, so the run starts with
+// private folders for both.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
   QTemporaryDir config;
   if (!config.isValid()) return 1;
   qputenv("LUMORA_CONFIG_DIR", QFile::encodeName(config.path()));
+  QTemporaryDir log;
+  if (!log.isValid()) return 1;
+  qputenv("LUMORA_LOG_DIR", QFile::encodeName(log.path()));
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }
