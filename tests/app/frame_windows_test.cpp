@@ -1,0 +1,183 @@
+#include "app/frame_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "frame_fixture.h"
+#include "model/calendar.h"
+#include "model/set_dates_dialog.h"
+#include "shell/command_table.h"
+
+namespace lumora {
+namespace {
+
+using testing::FrameTest;
+
+class MonthDialogTest : public ::testing::Test {
+ protected:
+  QString date(int id) const { return window.dateText(id)->text(); }
+
+  testing::ScriptedUi ui;
+  testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
+  SetDatesDialog model{clock};
+  TCalendar calendar;
+  MonthDialog window{model, calendar, ui};
+};
+
+TEST_F(MonthDialogTest, ButtonsMoveTheDatesAndTheMonths) {
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Set Start and End Dates for the New Month"));
+  EXPECT_EQ(window.button(107)->text(), QStringLiteral(">>"));
+  EXPECT_EQ(window.button(108)->text(), QStringLiteral("<<"));
+  EXPECT_EQ(window.button(104), nullptr);
+  EXPECT_EQ(date(104), QStringLiteral("Wed 01 Jul 2026"));
+  EXPECT_EQ(date(105), QStringLiteral("Fri 31 Jul 2026"));
+
+  window.button(100)->click();
+  window.button(103)->click();
+  EXPECT_EQ(date(104), QStringLiteral("Tue 30 Jun 2026"));
+  EXPECT_EQ(date(105), QStringLiteral("Sat 01 Aug 2026"));
+  window.button(101)->click();
+  window.button(102)->click();
+  EXPECT_EQ(date(104), QStringLiteral("Wed 01 Jul 2026"));
+  EXPECT_EQ(date(105), QStringLiteral("Fri 31 Jul 2026"));
+
+  // A month away and back resets both dates to the month's period.
+  window.button(103)->click();
+  window.button(107)->click();
+  EXPECT_EQ(date(104), QStringLiteral("Sat 01 Aug 2026"));
+  EXPECT_EQ(date(105), QStringLiteral("Mon 31 Aug 2026"));
+  window.button(108)->click();
+  window.button(108)->click();
+  EXPECT_EQ(date(104), QStringLiteral("Mon 01 Jun 2026"));
+  EXPECT_EQ(date(105), QStringLiteral("Tue 30 Jun 2026"));
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(MonthDialogTest, OkRefusesTooLongAPeriodAndStaysOpenThenFillsTheCalendar) {
+  window.show();
+  window.button(103)->click();  // 1 July to 1 August: 32 days
+  window.okButton().click();
+  ASSERT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"The new Month cannot contain more than 31 days."});
+  EXPECT_EQ(ui.shown.back().caption, "Lumora");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(calendar.MonthLength, 0);
+
+  window.button(102)->click();
+  window.okButton().click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+  EXPECT_EQ(calendar.MonthLength, 31);
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(MonthDialogTest, CancelLeavesTheCalendarAlone) {
+  window.show();
+  window.button(100)->click();
+  window.cancelButton().click();
+  EXPECT_EQ(window.result(), QDialog::Rejected);
+  EXPECT_EQ(calendar.MonthLength, 0);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FrameTest, NewFileRunsTheMonthDialogOnTheWindow) {
+  const auto window = startWindow();
+  ui.answers.push_back(Answer::Yes);
+  testing::whenShown<MonthDialog>([](MonthDialog& dialog) {
+    EXPECT_TRUE(dialog.isModal());
+    dialog.button(SetDatesDialog::kNextMonth)->click();
+    dialog.okButton().click();
+  });
+  ASSERT_TRUE(window->app().dispatch(command::kNew));
+  EXPECT_EQ(ui.shown.front().text, "Would you like to create a new file");
+  EXPECT_STREQ(window->app().menuName(), "MENU_1");
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk"));
+  EXPECT_EQ(window->app().document().cal.MonthNumber, 8);
+  window->shutdown();
+}
+
+TEST(FileNotesWindowTest, OkHandsTheTextToTheModelAndCancelDoesNot) {
+  auto doc = std::make_unique<TDocument>();
+  doc->SharedNotes = "Crew room closed\r\nuntil the 5th \xE9t\xE9";
+  {
+    FileNotesDialog model(*doc);
+    FileNotesWindow window(model);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Shared Notes for File"));
+    // Lines written elsewhere end with CR LF; the box shows plain lines.
+    EXPECT_EQ(window.editor().toPlainText(),
+              QStringLiteral(u"Crew room closed\nuntil the 5th \u00e9t\u00e9"));
+    window.editor().appendPlainText(QStringLiteral("Bus at 6"));
+    window.show();
+    window.okButton().click();
+    EXPECT_EQ(model.text(), "Crew room closed\r\nuntil the 5th \xE9t\xE9\r\nBus at 6");
+    model.ok(*doc);
+    EXPECT_EQ(doc->Modified, 1);
+  }
+  {
+    FileNotesDialog model(*doc);
+    FileNotesWindow window(model);
+    window.editor().setPlainText(QStringLiteral("gone"));
+    window.show();
+    window.reject();
+    EXPECT_EQ(model.text(), doc->SharedNotes);
+  }
+}
+
+TEST(FileNotesWindowTest, TheBoxTakesNoMoreThanTheNotesHold) {
+  auto doc = std::make_unique<TDocument>();
+  FileNotesDialog model(*doc);
+  FileNotesWindow window(model);
+  const int limit = static_cast<int>(FileNotesDialog::kMaxLength);
+  window.editor().setPlainText(QString(limit - 2, QLatin1Char('a')));
+  QTextCursor cursor = window.editor().textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  window.editor().setTextCursor(cursor);
+  // Pasted at the start: what does not fit is cut from the pasted text.
+  window.editor().insertPlainText(QStringLiteral("0123456789"));
+  const QString text = window.editor().toPlainText();
+  EXPECT_EQ(text.size(), limit);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("01a"))) << text.left(8).toStdString();
+  window.accept();
+  EXPECT_EQ(model.text().size(), FileNotesDialog::kMaxLength);
+}
+
+TEST_F(FrameTest, SharedNotesKeyboardShortcutsAndAboutRunOnTheWindow) {
+  const auto path = file("notes.lm2");
+  testing::writeScheduleFile(path, 9);
+  const auto window = startWindow(path.string());
+
+  testing::whenShown<FileNotesWindow>([](FileNotesWindow& dialog) {
+    dialog.editor().setPlainText(QStringLiteral("Spare crew list in the office"));
+    dialog.okButton().click();
+  });
+  menuAction(*window, command::kSharedNotes)->trigger();
+  EXPECT_EQ(window->app().document().SharedNotes, "Spare crew list in the office");
+
+  QStringList shortcuts;
+  testing::whenShown<FrameTextDialog>([&shortcuts](FrameTextDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Lumora Keyboard Shortcuts"));
+    shortcuts = dialog.lines();
+    dialog.okButton().click();
+  });
+  menuAction(*window, command::kKeyboardShortcuts)->trigger();
+  ASSERT_EQ(shortcuts.size(), 13);
+  EXPECT_EQ(shortcuts.front(), QStringLiteral("F1  Undo"));
+  EXPECT_EQ(shortcuts.back(), QStringLiteral("<-- View Last Month while Pressed"));
+
+  QStringList about;
+  testing::whenShown<FrameTextDialog>([&about](FrameTextDialog& dialog) {
+    about = dialog.lines();
+    dialog.okButton().click();
+  });
+  window->toolBarAction(command::kAbout)->trigger();
+  ASSERT_GE(about.size(), 2);
+  EXPECT_EQ(about[1], QStringLiteral("Version 9.9.9"));
+  window->shutdown();
+}
+
+}  // namespace
+}  // namespace lumora
