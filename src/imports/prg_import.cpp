@@ -408,7 +408,10 @@ class PrgImporter {
       return;
     }
     const auto day = static_cast<std::size_t>(d);
-    const int report = r.number(30, 4);
+    // A duty that reports at 24:00 reports at 00:00 of the pairing's day, as
+    // the header's report does; 1440 is no start time of a day.
+    int report = r.number(30, 4);
+    if (report == 1440) report = 0;
     const int dutyEnd = r.number(42, 4);
     const int dutyLength = r.number(47, 4);
     work_.DailyCredit[day] += r.number(126, 4);

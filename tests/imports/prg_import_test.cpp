@@ -266,6 +266,25 @@ TEST_F(PrgImportTest, ReportAtMidnightMovesEveryOperatingDateToTheNextDay) {
   for (int d = 0; d < kMonthDays; ++d) EXPECT_EQ(pair(2).DayStatus[d], 0) << d;
 }
 
+TEST_F(PrgImportTest, DutyReportingAtMidnightStartsItsDayAtZero) {
+  // 24:00 on 9 July: the pairing's first day is 10 July, and so is its duty.
+  std::vector<std::string> lines = DayTrip("J8001", 20260709, 1440);
+  Duty duty;
+  duty.key = "J8001";
+  duty.date = 20260710;
+  duty.report = 1440;
+  duty.end = 480;
+  duty.length = 480;
+  duty.remark = "";
+  lines[1] = duty.str();
+  ASSERT_TRUE(Load(lines));
+  EXPECT_EQ(pair(0).DailyStartTime[0], 0);
+  EXPECT_EQ(pair(0).DailyDutyTime[0], 480);
+  EXPECT_TRUE(pair(0).Valid) << pair(0).ValidationText;
+  EXPECT_NE(pair(0).DisplayText.find("REPT: 00:00 D-END: 08:00"), std::string::npos);
+  EXPECT_TRUE(warningLines().empty());
+}
+
 TEST_F(PrgImportTest, ReportAtMidnightRollsOverIntoTheNextMonthOfAPeriod) {
   // February's period runs from 31 January to 1 March.
   FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
