@@ -122,7 +122,9 @@ void ValidatePairing(TPair& p, int monthLength, std::string_view airportDetails)
     if (p.DailyDutyTime[i] < 0) daily("Daily Duty Time < 00:00 on Day %d. ");
   }
 
-  p.UsaSegments = p.DisplayText.find("USA SEGMENTS") != std::string::npos ? 1 : 0;
+  // The USA scan marks a pairing with "   USA SEGMENT "; the plural form of
+  // older display texts contains it too.
+  p.UsaSegments = p.DisplayText.find("USA SEGMENT") != std::string::npos ? 1 : 0;
   p.DailyStartTimeAtBase[0] = p.OnTime;
   DeriveDutyStartsAndBreaks(p, airportDetails);
 }

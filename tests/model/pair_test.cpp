@@ -129,6 +129,10 @@ TEST(ValidatePairing, SpillOverAndUsaMarks) {
   ValidatePairing(p, 30, "");
   EXPECT_EQ(p.Overnight, 1);
   EXPECT_EQ(p.UsaSegments, 1);
+  // The marker the USA scan appends keeps the flag through later validations.
+  p.DisplayText = "1234 YUL-BOS BOS-YUL   USA SEGMENT ";
+  ValidatePairing(p, 30, "");
+  EXPECT_EQ(p.UsaSegments, 1);
 
   // Without the long header line: short trip released after its report time
   // the next day counts as spill-over.
