@@ -118,7 +118,8 @@ struct Features {
   bool usLayover = false;
   bool extraCrew = false;
   bool lacksPosition = false;
-  bool neverOperates = false;
+  bool neverOperates = false;        // only after the month
+  bool neverOperatesBefore = false;  // only before it, left over from the last period
   bool badDutyReport = false;
   bool fourExceptions = false;
   bool allWeek = false;
@@ -128,7 +129,7 @@ struct Features {
 };
 
 std::vector<Features> Scenarios() {
-  std::vector<Features> s(18);
+  std::vector<Features> s(19);
   s[0].days = 1;
   s[0].spill = true;
   s[1].days = 1;
@@ -162,6 +163,8 @@ std::vector<Features> Scenarios() {
   s[16].endsAfter = true;
   s[17].days = 4;
   s[17].usLayover = true;
+  s[18].days = 2;
+  s[18].neverOperatesBefore = true;
   return s;
 }
 
@@ -575,6 +578,10 @@ void MakePattern(Rng& rng, const MonthPeriod& period, const Features& f, Pairing
     if (f.neverOperates) {
       first = period.last + 2;
       last = first + rng.Uniform(0, 2);
+      mask = "YYYYYYY";
+    } else if (f.neverOperatesBefore) {
+      last = period.first - 2 - rng.Uniform(0, 2);
+      first = last - rng.Uniform(0, 2);
       mask = "YYYYYYY";
     } else if (f.monthEdge) {
       first = period.first;
