@@ -43,9 +43,10 @@ struct ParsedToolBox {
   std::string date;
   std::vector<TAbsence> entries;  // of the document's crew kind, at most the table's slots
   std::string airportDetails;     // rebuilt, fixed-width fields
-  // Airports left out: fields that could not be brought to their widths, or
-  // more airports than the table keeps.
+  // Codes of the first airports left out because their fields could not be
+  // brought to their widths (one more than are named in the message).
   std::vector<std::string> skippedAirports;
+  // Airports read but not kept, beyond the table's limit.
   std::size_t airportsBeyondLimit = 0;
 };
 
