@@ -239,12 +239,13 @@ void MainWindow::buildMenus() {
   builtMenu_ = app_->menuName();
   builtRecent_ = app_->recentFiles().entries();
   for (const MenuItem& popup : MenuLayout(builtMenu_)) bar->addMenu(buildMenu(popup, bar));
-  refreshCommands();
+  refreshCommandStates();
 }
 
 QMenu* MainWindow::buildMenu(const MenuItem& popup, QWidget* parent) {
   auto* menu = new QMenu(fromCoreText(popup.text), parent);
-  connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+  // A menu about to open is never replaced: only its states are brought up to date.
+  connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommandStates);
   for (const MenuItem& item : popup.items) {
     switch (item.kind) {
       case MenuItem::Kind::Separator:
@@ -365,6 +366,10 @@ void MainWindow::refreshCommands() {
     buildMenus();
     return;
   }
+  refreshCommandStates();
+}
+
+void MainWindow::refreshCommandStates() {
   const auto refresh = [this](int command, QAction& action) {
     action.setEnabled(app_->isEnabled(command));
     if (action.isCheckable()) action.setChecked(app_->isChecked(command));

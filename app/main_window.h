@@ -121,7 +121,9 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   QAction* commandAction(int command, const QString& text, QObject* parent);
   void buildToolBar();
   void buildBlockControls();
+  // The menus of the state the core is in, then every command's state.
   void refreshCommands();
+  void refreshCommandStates();
   void refreshFigures();
   void restoreWindowGeometry();
   void storeWindowGeometry() const;
