@@ -9,6 +9,7 @@
 #include "imports/prg_dialog.h"
 #include "model/document.h"
 #include "rules/daylight_saving.h"
+#include "scan_lis_command.h"
 #include "shell/document_lifecycle.h"
 #include "shell/ini_settings.h"
 #include "shell/platform/event_log.h"
@@ -78,7 +79,7 @@ std::unique_ptr<ImportPrgCommandLine> AddImportPrgCommand(CLI::App& app) {
                       "document's own");
   command->add_option(
       "--lis", line->lisFiles,
-      "LIS files to scan after the import (the LIS scan is not available yet: refused)");
+      "LIS files to scan after the import (files whose names lack the month are left out)");
   command->add_option("-o,--output", line->output, "Schedule file to write")->required();
   line->command = command;
   return line;
@@ -91,8 +92,8 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
            "J8\n";
     return kExitCannotRun;
   }
-  if (!line.lisFiles.empty()) {
-    err << "lumora-cli: the LIS scan is not available in this version; nothing was changed\n";
+  if (const auto unreadable = UnreadableFile(line.lisFiles)) {
+    err << "lumora-cli: cannot read the LIS file " << *unreadable << '\n';
     return kExitCannotRun;
   }
   if (!Readable(line.prg)) {
@@ -115,6 +116,8 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
   hooks.closeViews = [&] { CloseViews(*doc, settings); };
   hooks.buildBlocks = [&] { BuildBlocks(*doc, windows, ui, log, &settings); };
   hooks.import.setupDaylightSaving = [&] { SetupDaylightSaving(doc->cal); };
+  if (!line.lisFiles.empty())
+    hooks.scanLisFiles = [&] { ScanLisFilesNamed(*doc, line.lisFiles, ui, settings, log); };
 
   ThisMonthsPairings(*doc, services, hooks,
                      [&](LoadPrgDialog& dialog, const std::function<bool()>& accept) {

@@ -38,9 +38,9 @@ bool IsPrgPrefix(const std::string& prefix);
 
 // Loads `line.file`, imports `line.prg` into it, rebuilds the blocks and saves
 // to `line.output`. Exit status: 0 when the command ran to its end, whatever
-// the import found (its messages go to `ui`); 2 for a bad prefix, LIS files
-// (the LIS scan is not available here yet), or a schedule or PRG file that
-// cannot be read; 3 when the result cannot be saved.
+// the import and the LIS scan found (their messages go to `ui`); 2 for a bad
+// prefix, or a schedule, PRG or LIS file that cannot be read; 3 when the
+// result cannot be saved. The LIS scan runs only when LIS files are given.
 int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settings,
                  std::ostream& err);
 

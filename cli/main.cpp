@@ -10,6 +10,7 @@
 #include "check_command.h"
 #include "commands.h"
 #include "import_prg_command.h"
+#include "scan_lis_command.h"
 #include "toolbox_commands.h"
 
 int main(int argc, char** argv) {
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
 
   const auto importPrg = AddImportPrgCommand(app);
 
+  const auto scanLis = AddScanLisCommand(app);
+
   const auto check = AddCheckCommand(app);
 
   const auto toolbox = AddToolboxCommands(app);
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
     if (*dump) return RunDump(file, ui, std::cout);
     if (*save) return RunSave(file, output, ui);
     if (const auto rc = RunChosenImportPrg(*importPrg, ui, std::cerr)) return *rc;
+    if (const auto rc = RunChosenScanLis(*scanLis, std::cerr)) return *rc;
     if (const auto rc = RunChosenCheck(*check, ui, std::cout)) return *rc;
     if (const auto rc = RunChosenBuildingCommand(*building, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;

@@ -124,7 +124,7 @@ TEST_F(ImportPrgCommandTest, RefusesWhatItCannotRun) {
   line.prefix.reset();
   line.lisFiles = {"JUL.LIS"};
   EXPECT_EQ(Run(), kExitCannotRun);
-  EXPECT_NE(err.str().find("LIS scan is not available"), std::string::npos);
+  EXPECT_NE(err.str().find("cannot read the LIS file JUL.LIS"), std::string::npos);
   line.lisFiles.clear();
   line.prg = (folder / "missing.PRG").string();
   EXPECT_EQ(Run(), kExitCannotRun);

@@ -1,0 +1,120 @@
+#include "scan_lis_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "batch_clipboard.h"
+#include "batch_ui.h"
+#include "commands.h"
+#include "imports/lis_scan.h"
+#include "model/document.h"
+#include "shell/document_lifecycle.h"
+#include "shell/ini_settings.h"
+#include "shell/platform/event_log.h"
+#include "shell/platform/ui.h"
+
+namespace lumora::cli {
+
+namespace {
+
+// The file dialog answered with the files named on the command line. The
+// scan goes back to the dialog when a file name's question is answered No;
+// the dialog then offers the files without that one, so that the others are
+// still scanned.
+class LisFilesUi final : public Ui {
+ public:
+  LisFilesUi(Ui& inner, std::vector<std::string> files) : inner_(inner), files_(std::move(files)) {}
+
+  void message(std::string_view text, std::string_view caption, Icon icon) override {
+    inner_.message(text, caption, icon);
+  }
+  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override {
+    const Answer answer = inner_.ask(text, caption, buttons, icon);
+    if (answer == Answer::Yes) return answer;
+    const auto named = std::find_if(files_.begin(), files_.end(), [&](const std::string& file) {
+      return text.substr(0, file.size()) == file &&
+             text.substr(file.size()).rfind(" does not contain ", 0) == 0;
+    });
+    if (named != files_.end())
+      files_.erase(named);
+    else
+      files_.clear();  // a No the dialog cannot tell apart ends the choice
+    return answer;
+  }
+  std::vector<std::string> openFiles(const FileDialogOptions&) override {
+    // Every No takes a file away, so the dialog comes back empty in the end.
+    return files_;
+  }
+  std::optional<std::string> saveFile(const FileDialogOptions& options) override {
+    return inner_.saveFile(options);
+  }
+  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
+    inner_.showList(caption, lines);
+  }
+  std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override {
+    return inner_.progress(title, lineFormat);
+  }
+  void beep() override { inner_.beep(); }
+  void setWaitCursor(bool on) override { inner_.setWaitCursor(on); }
+
+ private:
+  Ui& inner_;
+  std::vector<std::string> files_;
+};
+
+}  // namespace
+
+std::unique_ptr<ScanLisCommandLine> AddScanLisCommand(CLI::App& app) {
+  auto line = std::make_unique<ScanLisCommandLine>();
+  CLI::App* command = app.add_subcommand(
+      "scan-lis", "Flag the aircraft type, CRA share, meals and French pairings from LIS files");
+  command->add_option("FILE", line->file, "Schedule file")->required();
+  command->add_option("LISFILE", line->lisFiles, "LIS pairing files")->required();
+  command->add_option("-o,--output", line->output, "Schedule file to write")->required();
+  command->add_flag("--yes", line->yes,
+                    "Use LIS files whose names lack the month (otherwise they are left out)");
+  line->command = command;
+  return line;
+}
+
+bool ScanLisFilesNamed(TDocument& doc, const std::vector<std::string>& files, Ui& ui,
+                       SettingsStore& settings, EventLog& log) {
+  LisFilesUi chosen(ui, files);
+  BatchClipboard clipboard;
+  const ImportServices services{chosen, clipboard, settings, log};
+  return ScanLisFiles(doc, services);
+}
+
+std::optional<std::string> UnreadableFile(const std::vector<std::string>& files) {
+  for (const std::string& file : files) {
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error) ||
+        !std::ifstream(file, std::ios::binary).is_open())
+      return file;
+  }
+  return std::nullopt;
+}
+
+int RunScanLis(const ScanLisCommandLine& line, Ui& ui, SettingsStore& settings, std::ostream& err) {
+  if (const auto unreadable = UnreadableFile(line.lisFiles)) {
+    err << "lumora-cli: cannot read the LIS file " << *unreadable << '\n';
+    return kExitCannotRun;
+  }
+  auto doc = std::make_unique<TDocument>();
+  EventLog log;  // closed: the batch tool keeps no event log
+  if (!OpenDocument(*doc, line.file, ui, log, &settings).loaded) return kExitCannotRun;
+  ScanLisFilesNamed(*doc, line.lisFiles, ui, settings, log);
+  return SaveFile(*doc, line.output, kScheduleFile, ui, log) ? kExitOk : kExitRefused;
+}
+
+std::optional<int> RunChosenScanLis(const ScanLisCommandLine& line, std::ostream& err) {
+  if (line.command == nullptr || !*line.command) return std::nullopt;
+  BatchUi ui(line.yes);
+  IniSettingsStore settings;
+  return RunScanLis(line, ui, settings, err);
+}
+
+}  // namespace lumora::cli
