@@ -1,0 +1,90 @@
+// The PRG import of a month of 3000 pairing records (the most the import
+// stores), generated in memory by the sample generator: parsing, the segment
+// summary, validation, the USA segments scan and the daylight-saving move.
+// The budget is 50 ms. Built only with the generator (LUMORA_BUILD_TOOLS).
+
+#include <benchmark/benchmark.h>
+
+#if __has_include("samples/sample_set.h")
+
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "imports/prg_import.h"
+#include "model/document.h"
+#include "samples/sample_set.h"
+#include "shell/platform/clipboard.h"
+#include "shell/platform/event_log.h"
+#include "shell/platform/settings_store.h"
+#include "support/null_ui.h"
+
+namespace lumora::bench {
+namespace {
+
+class NullClipboard final : public Clipboard {
+ public:
+  bool setText(std::string_view) override { return true; }
+};
+
+class NullSettings final : public SettingsStore {
+ public:
+  std::string readString(std::string_view, std::string_view,
+                         std::string_view fallback) const override {
+    return std::string(fallback);
+  }
+  int readInt(std::string_view, std::string_view, int fallback) const override { return fallback; }
+  bool writeString(std::string_view, std::string_view, std::string_view) override { return true; }
+  std::optional<std::string> readStruct(std::string_view, std::string_view) const override {
+    return std::nullopt;
+  }
+  bool writeStruct(std::string_view, std::string_view, std::string_view) override { return true; }
+};
+
+// The PRG file of the demo month's base, equipment and captains with 3000
+// pairing records, as `lumora-samples` would write it.
+const std::string& PrgFile() {
+  static const std::string bytes = [] {
+    const samples::CommandLine line =
+        samples::ParseCommandLine({"--out", "unused", "--base", "YUL", "--equipment", "CRJ",
+                                   "--category", "CA", "--month", "2027-02", "--pairings", "3000"});
+    for (samples::OutputFile& file : samples::GenerateSampleSet(line.options))
+      if (file.name.size() > 4 && file.name.substr(file.name.size() - 4) == ".PRG")
+        return std::move(file.bytes);
+    throw std::logic_error("the sample set has no PRG file");
+  }();
+  return bytes;
+}
+
+void BM_PrgImport3000(benchmark::State& state) {
+  auto doc = std::make_unique<TDocument>();
+  FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
+  doc->CrewType = 0;
+  doc->FileDescriptor = "YULCRJCAM";
+  NullUi ui;
+  NullClipboard clipboard;
+  NullSettings settings;
+  EventLog log;
+  const ImportServices services{ui, clipboard, settings, log};
+  const std::string& prg = PrgFile();
+
+  for (auto _ : state) {
+    std::istringstream in(prg);
+    benchmark::DoNotOptimize(LoadPrgPairingsFrom(*doc, in, "", false, services));
+  }
+  if (doc->LastPair + 1 != 3000) {
+    state.SkipWithError(("stored " + std::to_string(doc->LastPair + 1) +
+                         " pairings; last message: " + ui.lastMessage)
+                            .c_str());
+  }
+  state.counters["pairings"] = doc->LastPair + 1;
+  state.counters["file_kb"] = static_cast<double>(prg.size()) / 1024.0;
+}
+BENCHMARK(BM_PrgImport3000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lumora::bench
+
+#endif
