@@ -6,6 +6,7 @@
 
 #include "batch_clipboard.h"
 #include "commands.h"
+#include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/document.h"
 #include "rules/daylight_saving.h"
@@ -116,6 +117,7 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
   hooks.closeViews = [&] { CloseViews(*doc, settings); };
   hooks.buildBlocks = [&] { BuildBlocks(*doc, windows, ui, log, &settings); };
   hooks.import.setupDaylightSaving = [&] { SetupDaylightSaving(doc->cal); };
+  hooks.import.showPairingWarnings = [&] { ShowPairingWarnings(*doc, ui); };
   if (!line.lisFiles.empty())
     hooks.scanLisFiles = [&] { ScanLisFilesNamed(*doc, line.lisFiles, ui, settings, log); };
 

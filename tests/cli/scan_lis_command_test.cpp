@@ -100,6 +100,10 @@ TEST_F(ScanLisCommandTest, ImportWithLisFilesMarksTheSamplePairings) {
   const std::string out = messages.str();
   EXPECT_NE(out.find("Flag French Pairings from LIS Summary"), std::string::npos);
   EXPECT_NE(out.find("Total Pairings 150"), std::string::npos);
+  // The import's pairing warnings dialog comes before the scan's lists.
+  EXPECT_LT(out.find("Pairing Warnings and Report\nNumber of Pairings 150  Average Pairing "
+                     "Credit per day is "),
+            out.find("Flag French Pairings from LIS Summary"));
   EXPECT_EQ(settings.readString("LM", kLastFrenchPathKey, ""), kSamples.string());
 }
 
