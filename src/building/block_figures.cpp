@@ -218,9 +218,13 @@ std::string TimeBankText(const TDocument& doc) {
     const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
     sum += std::int64_t{pilot.TimeBank} + pilot.TbbCredit;
   }
+  // One sign in front rather than a negative hour and a negative minute.
+  const bool negative = sum < 0;
+  const std::int64_t minutes = negative ? -sum : sum;
   char text[64];
-  std::snprintf(text, sizeof text, " TB %lld:%02lld", static_cast<long long>(sum / kMinutesPerHour),
-                static_cast<long long>(sum % kMinutesPerHour));
+  std::snprintf(text, sizeof text, " TB %s%lld:%02lld", negative ? "-" : "",
+                static_cast<long long>(minutes / kMinutesPerHour),
+                static_cast<long long>(minutes % kMinutesPerHour));
   return text;
 }
 

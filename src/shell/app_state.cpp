@@ -52,20 +52,6 @@ std::optional<std::string> CommandLineFile(std::string_view commandLine) {
   return std::string(commandLine);
 }
 
-std::string TimeBankText(const TDocument& doc) {
-  std::int64_t total = 0;
-  const int count = std::clamp<int>(doc.PilotCount, 0, static_cast<int>(doc.Pilots.size()));
-  for (int c = 0; c < count; ++c)
-    total += std::int64_t{doc.Pilots[c].TimeBank} + doc.Pilots[c].TbbCredit;
-  // One sign in front rather than a negative hour and a negative minute.
-  const bool negative = total < 0;
-  const std::int64_t minutes = negative ? -total : total;
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, " TB %s%lld:%02lld", negative ? "-" : "",
-                static_cast<long long>(minutes / 60), static_cast<long long>(minutes % 60));
-  return buffer;
-}
-
 LumoraApp::LumoraApp(const AppServices& services, AppEnvironment environment,
                      DocumentFactory makeDocument)
     : ui_(services.ui),

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "building/block_figures.h"
 #include "model/document.h"
 #include "shell/command_table.h"
 #include "shell/document_lifecycle.h"
@@ -91,9 +92,6 @@ struct StartResult {
 // characters, and the name without its surrounding double quotes.
 std::optional<std::string> CommandLineFile(std::string_view commandLine);
 
-// The tool bar's time-bank field: " TB %d:%02d" of the crew members' time
-// bank and time-bank credit together.
-std::string TimeBankText(const TDocument& doc);
 
 class LumoraApp {
  public:
