@@ -282,11 +282,22 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
       continue;
     }
     // Never more than the text that could be kept, plus the header in front.
-    std::string bytes(kLisMaxText + kLisTextStart, '\0');
+    // The size only sizes the buffer: a file that grew, or whose size is not
+    // known, is read on up to the cap.
+    constexpr std::size_t kCap = kLisMaxText + kLisTextStart;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    std::string bytes(error ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(size, kCap)),
+                      '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    const bool more = in.gcount() == static_cast<std::streamsize>(kLisMaxText + kLisTextStart) &&
-                      in.peek() != std::char_traits<char>::eof();
+    std::vector<char> chunk(64 * 1024);
+    while (in && bytes.size() < kCap) {
+      in.read(chunk.data(),
+              static_cast<std::streamsize>(std::min(chunk.size(), kCap - bytes.size())));
+      if (in.gcount() <= 0) break;
+      bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    const bool more = bytes.size() == kCap && in && in.peek() != std::char_traits<char>::eof();
 
     const auto [offset, length] = LisTextSpan(bytes);
     std::string_view text = std::string_view(bytes).substr(offset, length);

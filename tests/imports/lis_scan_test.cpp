@@ -321,5 +321,22 @@ TEST_F(LisFilesTest, CancelEndsTheScanAndAMissingFileAddsNothing) {
   EXPECT_EQ(ui.messageTexts()[0].rfind("Unable to Read Data", 0), 0u);
 }
 
+TEST_F(LisFilesTest, KeepsAtMostSixMillionCharacters) {
+  addPair("M", 7123, kHead + DisplayLeg("0401", "YUL-YOW"));
+  // The listing stands in the first file's text beyond the buffer; the
+  // second file finds no room at all.
+  const std::string big = write("FEB_W1.LIS", std::string(kLisMaxText + 100, '-') +
+                                                  Listing("M7123", {LisLeg("0401", "CRA", 71)}));
+  const std::string small = write("FEB_W2.LIS", Filler() + Filler());
+  ui.openResults = {{big, small}};
+  ASSERT_TRUE(scanFiles());
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>(
+                                   2, "LIS File is Larger than buffer. Some data was not Loaded"));
+  EXPECT_EQ(doc->Pairs[0].DisplayText.find("  CRA"), std::string::npos);
+  const Shown* errors = list(kLisErrorsCaption);
+  ASSERT_NE(errors, nullptr);
+  EXPECT_EQ(errors->lines.front(), "M7123 Not Found in LIS File");
+}
+
 }  // namespace
 }  // namespace lumora::testing
