@@ -221,7 +221,7 @@ bool LumoraApp::OpenFile(const std::string& name) {
 
 bool LumoraApp::openNamed(const std::string& name) {
   TDocument& doc = *doc_;
-  const LoadResult result = OpenDocument(doc, name, ui_, log_, &settings_);
+  const LoadResult result = OpenDocument(doc, name, ui_, log_, &settings_, &rules_);
   frontEnd_.documentReplaced();
   if (!result.loaded) {
     // The document is cleared and names no file; neither does the window.
@@ -272,7 +272,7 @@ bool LumoraApp::SaveAs() {
 }
 
 void LumoraApp::BuildBlocks(const WindowSwitches& windows) {
-  lumora::BuildBlocks(*doc_, windows, ui_, log_, &settings_);
+  lumora::BuildBlocks(*doc_, windows, ui_, log_, &settings_, &rules_);
   notify();
 }
 

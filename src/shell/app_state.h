@@ -14,6 +14,7 @@
 
 #include "building/block_figures.h"
 #include "model/document.h"
+#include "rules/check_block.h"
 #include "shell/command_table.h"
 #include "shell/document_lifecycle.h"
 #include "shell/frame_dialogs.h"
@@ -177,6 +178,7 @@ class LumoraApp {
 
   std::unique_ptr<TDocument> doc_;
   EventLog log_;
+  LumoraRules rules_;
   RecentFiles recent_;
   std::string caption_;
   bool lockHeld_ = false;
