@@ -1,0 +1,480 @@
+#include "demo_month/demo_month.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "building/assign.h"
+#include "building/block_edit.h"
+#include "building/other_assignments.h"
+#include "imports/code_table.h"
+#include "imports/import_services.h"
+#include "imports/lis_scan.h"
+#include "imports/pairing_warnings.h"
+#include "imports/prg_import.h"
+#include "imports/toolbox_file.h"
+#include "model/calendar.h"
+#include "model/document.h"
+#include "rules/check_block.h"
+#include "rules/daylight_saving.h"
+#include "samples/random.h"
+#include "samples/world.h"
+#include "shell/document_lifecycle.h"
+#include "shell/platform/clipboard.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/ui.h"
+
+namespace lumora::demo {
+
+namespace {
+
+using samples::Rng;
+
+constexpr int kYear = 2027;
+constexpr int kMonth = 2;
+constexpr const char* kDescriptor = "YULCRJCAM";  // base, equipment, category, pairing letter
+// A block holder's month is about 40 % pairings.
+constexpr int kPairingDaysPercent = 40;
+// Tries per crew member; the instances left late in the month rarely fit.
+constexpr int kMaxTries = 400;
+constexpr int kForcedShortRests = 2;
+
+class SilentProgress final : public Progress {
+ public:
+  void setRange(int) override {}
+  void setPosition(int) override {}
+};
+
+std::string OneLine(std::string_view text) {
+  std::string out;
+  for (const char ch : text) {
+    if (ch == '\n')
+      out += "\\n";
+    else if (ch != '\r')
+      out += ch;
+  }
+  return out;
+}
+
+class StreamUi final : public Ui {
+ public:
+  explicit StreamUi(std::ostream& out) : out_(out) {}
+  void message(std::string_view text, std::string_view caption, Icon) override {
+    out_ << OneLine(caption) << ": " << OneLine(text) << '\n';
+  }
+  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon) override {
+    const Answer answer = buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+    out_ << OneLine(caption) << ": " << OneLine(text)
+         << (answer == Answer::No ? " [No]" : " [Cancel]") << '\n';
+    return answer;
+  }
+  std::vector<std::string> openFiles(const FileDialogOptions&) override { return {}; }
+  std::optional<std::string> saveFile(const FileDialogOptions&) override { return std::nullopt; }
+  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
+    for (const std::string& line : lines) out_ << OneLine(caption) << ": " << OneLine(line) << '\n';
+  }
+  std::unique_ptr<Progress> progress(std::string_view, std::string_view) override {
+    return std::make_unique<SilentProgress>();
+  }
+  void beep() override {}
+  void setWaitCursor(bool) override {}
+
+ private:
+  std::ostream& out_;
+};
+
+class NoClipboard final : public Clipboard {
+ public:
+  bool setText(std::string_view) override { return true; }
+};
+
+// The user's settings file is never touched: the imports remember their
+// folders here and forget them with the run.
+class MemorySettings final : public SettingsStore {
+ public:
+  std::string readString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const override {
+    const auto it = values_.find(Key(section, key));
+    return it == values_.end() ? std::string(fallback) : it->second;
+  }
+  int readInt(std::string_view section, std::string_view key, int fallback) const override {
+    const auto it = values_.find(Key(section, key));
+    if (it == values_.end()) return fallback;
+    try {
+      return std::stoi(it->second);
+    } catch (const std::exception&) {
+      return 0;
+    }
+  }
+  bool writeString(std::string_view section, std::string_view key,
+                   std::string_view value) override {
+    values_[Key(section, key)] = std::string(value);
+    return true;
+  }
+  std::optional<std::string> readStruct(std::string_view section,
+                                        std::string_view key) const override {
+    const auto it = values_.find("struct:" + Key(section, key));
+    if (it == values_.end()) return std::nullopt;
+    return it->second;
+  }
+  bool writeStruct(std::string_view section, std::string_view key,
+                   std::string_view value) override {
+    values_["struct:" + Key(section, key)] = std::string(value);
+    return true;
+  }
+
+ private:
+  static std::string Key(std::string_view section, std::string_view key) {
+    std::string k = std::string(section) + "/" + std::string(key);
+    std::transform(k.begin(), k.end(), k.begin(), [](unsigned char c) {
+      return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return k;
+  }
+  std::map<std::string, std::string> values_;
+};
+
+std::string ReadWhole(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::size_t Index(int i) {
+  return static_cast<std::size_t>(i);
+}
+
+// Days of the block a crew member's pairings and other assignments occupy.
+std::array<bool, kBlockDays> BusyDays(const TDocument& doc, int crew) {
+  std::array<bool, kBlockDays> busy{};
+  const TPilot& pilot = doc.Pilots[Index(crew)];
+  for (int d = 0; d < kBlockDays; ++d) {
+    const std::int32_t cell = pilot.DayCell[Index(d)];
+    if (cell == kOtherAssignmentCell) busy[Index(d)] = true;
+    if (!doc.isPairIndex(cell)) continue;
+    const int length = std::max<int>(1, doc.Pairs[Index(cell)].Length);
+    for (int k = d; k < std::min(kBlockDays, d + length); ++k) busy[Index(k)] = true;
+  }
+  return busy;
+}
+
+int BusyMonthDays(const TDocument& doc, int crew) {
+  const auto busy = BusyDays(doc, crew);
+  return static_cast<int>(std::count(busy.begin(), busy.begin() + doc.monthLength(), true));
+}
+
+// Whether the pairing's instance on `day` finds every day it spans free and
+// no day-off request in the way.
+bool Fits(const TDocument& doc, int crew, int pair, int day) {
+  const auto busy = BusyDays(doc, crew);
+  const TPilot& pilot = doc.Pilots[Index(crew)];
+  const int length = std::max<int>(1, doc.Pairs[Index(pair)].Length);
+  if (day + length > kBlockDays) return false;
+  for (int k = day; k < day + length; ++k) {
+    if (busy[Index(k)]) return false;
+    if (k < doc.monthLength() && pilot.DayRequest[Index(k)] != 0) return false;
+  }
+  return true;
+}
+
+std::string Field4(int value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%4d", std::clamp(value, 0, 9999));
+  return text;
+}
+
+void AddRoster(TDocument& doc, const DemoMonthOptions& options, DemoMonthSummary& summary) {
+  samples::WorldOptions world;
+  world.base = "YUL";
+  world.equipment = "CRJ";
+  world.category = samples::Category::Captain;
+  world.year = kYear;
+  world.month = kMonth;
+  world.seed = options.seed;
+  // The crew list grows with the month's demand; a bigger month draws the
+  // same first crew members and more after them.
+  std::vector<samples::CrewMember> crew;
+  for (int pairings = 150; pairings <= samples::kMaxPairings; pairings *= 2) {
+    world.pairings = pairings;
+    crew = samples::BuildWorld(world).crew;
+    if (static_cast<int>(crew.size()) >= options.crewCount) break;
+  }
+  const int count = std::min({static_cast<int>(crew.size()), options.crewCount, kMaxRosterPilots});
+
+  Rng rng = Rng::Stream(options.seed, "demo-roster");
+  for (int c = 0; c < count; ++c) {
+    const samples::CrewMember& member = crew[Index(c)];
+    TPilot& pilot = doc.Pilots[Index(c)];
+    pilot.Clear();
+    pilot.Name = std::string(1, member.initial) + " " + member.surname;
+    pilot.EmpNumber = member.employeeNumber;
+    pilot.QualificationCodes = member.qualifications;
+
+    // The last 89 days' hard time, one four-character field a day, newest last.
+    std::string last89;
+    for (int d = 0; d < kLast89Days; ++d)
+      last89 += Field4(rng.Percent(55) ? rng.Step(150, 420, 5) : 0);
+    pilot.Last89HardTimeText = last89;
+
+    // Most of them flew a trip in the last week of the previous month.
+    if (rng.Percent(65)) {
+      const int lastDay = rng.Uniform(kPrevDays - 5, kPrevDays - 1);  // rule-timeline day
+      const int days = rng.Uniform(1, 3);
+      const int report = rng.Step(330, 900, 5);
+      const int number = 7000 + rng.Uniform(100, 899);
+      int dutyEnd = 0;
+      for (int d = lastDay - days + 1; d <= lastDay; ++d) {
+        DayRecord& a = pilot.Activity[Index(d)];
+        const int start = d == lastDay - days + 1 ? report : rng.Step(360, 780, 5);
+        const int onDuty = rng.Step(420, 720, 5);
+        a[kActPairingStart] = report;
+        a[kActPairingTafb] = days * 1440 - report - (1440 - start - onDuty);
+        a[kActDutyStart] = start;
+        a[kActTimeOnDuty] = onDuty;
+        a[kActCredit] = rng.Step(240, 450, 5);
+        a[kActDailyHardTime] = rng.Step(180, 400, 5);
+        a[kActWorkedState] = 1;
+        pilot.ActivityText[Index(d)] = "M" + std::to_string(number);
+        dutyEnd = start + onDuty;
+      }
+      // Released on the month's eve: the 11-hour rest runs into day 1.
+      if (lastDay == kPrevDays - 1) pilot.LegalCheckIn() = std::max(0, dutyEnd + 660 - 1440);
+      if (rng.Percent(15)) pilot.CreditCarriedIn() = rng.Step(60, 300, 5);
+    }
+  }
+  doc.PilotCount = count;
+  summary.crew = count;
+}
+
+void ImportPairings(TDocument& doc, const DemoMonthOptions& options, const ImportServices& services,
+                    DemoMonthSummary& summary) {
+  const std::filesystem::path dir = options.samples;
+  if (ReadToolBoxText(doc, ReadWhole(dir / "YULPILOT.box"), services.ui) != ToolBoxOutcome::Loaded)
+    throw std::runtime_error("the toolbox file did not load");
+
+  std::istringstream prg(ReadWhole(dir / "YULCRJCA.PRG"));
+  PrgImportHooks hooks;
+  hooks.setupDaylightSaving = [&] { SetupDaylightSaving(doc.cal); };
+  hooks.showPairingWarnings = [&] { ShowPairingWarnings(doc, services.ui); };
+  if (!LoadPrgPairingsFrom(doc, prg, "", false, services, hooks) || doc.LastPair < 0)
+    throw std::runtime_error("the PRG file gave no pairings");
+  summary.pairings = doc.LastPair + 1;
+
+  std::string lis;
+  for (int week = 1; week <= 4; ++week) {
+    const std::string name = "YULCRJCA_FEB27_W" + std::to_string(week) + ".LIS";
+    lis += LisFileText(ReadWhole(dir / name));
+  }
+  ScanLisText(doc, lis, services);
+}
+
+PlaceResult Place(BlockEditContext& ctx, const ToolboxItem& item, int crew, int day,
+                  DemoMonthSummary& summary) {
+  const PlaceResult result = PlaceToolboxItem(ctx, item, crew, day);
+  if (result == PlaceResult::Placed) ++summary.otherAssignments;
+  if (result == PlaceResult::RequestSet) ++summary.requests;
+  return result;
+}
+
+ToolboxItem Button(const TDocument& doc, std::string_view code) {
+  const auto item = FindToolboxButton(doc, code);
+  if (!item) throw std::runtime_error("the toolbox has no " + std::string(code));
+  return *item;
+}
+
+// Leave, vacation, reserve, training and day-off requests, placed as the
+// toolbox does. Returns the crew members who hold no line of pairings.
+std::vector<bool> PlaceOtherAssignments(BlockEditContext& ctx, Rng& rng,
+                                        DemoMonthSummary& summary) {
+  TDocument& doc = ctx.doc;
+  const int days = doc.monthLength();
+  std::vector<int> order(Index(doc.PilotCount));
+  for (int c = 0; c < doc.PilotCount; ++c) order[Index(c)] = c;
+  rng.Shuffle(order);
+  std::vector<bool> noPairings(Index(doc.PilotCount), false);
+  std::size_t next = 0;
+  const auto take = [&] { return next < order.size() ? order[next++] : -1; };
+
+  // One crew member on leave the whole month.
+  if (const int c = take(); c >= 0) {
+    const ToolboxItem loa = Button(doc, "LOA");
+    for (int d = 0; d < days; ++d) Place(ctx, loa, c, d, summary);
+    noPairings[Index(c)] = true;
+  }
+  // A week of vacation.
+  const ToolboxItem vac = Button(doc, "VAC");
+  for (int i = 0; i < 5; ++i) {
+    const int c = take();
+    if (c < 0) break;
+    const int first = rng.Uniform(0, days - 7);
+    for (int d = first; d < first + 7; ++d) Place(ctx, vac, c, d, summary);
+  }
+  // Reserve bidders: runs of reserve days, no pairings.
+  const ToolboxItem ra = Button(doc, "RA");
+  const ToolboxItem rb = Button(doc, "RB");
+  for (int i = 0; i < 6; ++i) {
+    const int c = take();
+    if (c < 0) break;
+    doc.Pilots[Index(c)].BidReserve = 1;
+    noPairings[Index(c)] = true;
+    const ToolboxItem& code = i % 2 == 0 ? ra : rb;
+    for (int d = rng.Uniform(0, 2); d < days;) {
+      const int run = rng.Uniform(3, 5);
+      for (int k = d; k < std::min(days, d + run); ++k) Place(ctx, code, c, k, summary);
+      d += run + rng.Uniform(2, 3);
+    }
+  }
+  // Simulator and ground school.
+  const ToolboxItem sim = Button(doc, "SIM");
+  const ToolboxItem gs = Button(doc, "GS");
+  for (int i = 0; i < 4; ++i) {
+    const int c = take();
+    if (c < 0) break;
+    const int first = rng.Uniform(1, days - 4);
+    Place(ctx, gs, c, first, summary);
+    Place(ctx, sim, c, first + 1, summary);
+    Place(ctx, sim, c, first + 2, summary);
+  }
+  // Day-off requests of the block holders.
+  for (int c = 0; c < doc.PilotCount; ++c) {
+    if (noPairings[Index(c)] || !rng.Percent(30)) continue;
+    const int requests = rng.Uniform(1, 3);
+    for (int r = 0; r < requests; ++r) {
+      const ToolboxItem request = RequestButton(r == 2 ? 2 : 1);
+      const int d = rng.Uniform(0, days - 1);
+      if (doc.Pilots[Index(c)].DayCell[Index(d)] == kEmptyCell &&
+          doc.Pilots[Index(c)].DayRequest[Index(d)] == 0)
+        Place(ctx, request, c, d, summary);
+    }
+  }
+  return noPairings;
+}
+
+struct Instance {
+  int pair = 0;
+  int day = 0;
+};
+
+std::vector<Instance> OpenInstances(const TDocument& doc) {
+  std::vector<Instance> open;
+  for (int p = 0; p <= doc.LastPair; ++p)
+    for (int d = 0; d < doc.monthLength(); ++d)
+      if (doc.Pairs[Index(p)].DayStatus[Index(d)] == kOpenInstance) open.push_back({p, d});
+  return open;
+}
+
+// Each block holder in turn takes pairings from the open instances, in an
+// order drawn once, until about 40 % of his days are pairing days. The core
+// refuses what breaks the rest rules; the question of a short but legal rest
+// is answered No.
+void AssignPairings(BlockEditContext& ctx, Rng& rng, const std::vector<bool>& noPairings,
+                    DemoMonthSummary& summary) {
+  TDocument& doc = ctx.doc;
+  std::vector<Instance> open = OpenInstances(doc);
+  rng.Shuffle(open);
+  const int target = (doc.monthLength() * kPairingDaysPercent + 99) / 100;
+  for (int c = 0; c < doc.PilotCount; ++c) {
+    if (noPairings[Index(c)]) continue;
+    int tries = 0;
+    for (auto it = open.begin(); it != open.end() && tries < kMaxTries;) {
+      if (BusyMonthDays(doc, c) >= target) break;
+      if (!Fits(doc, c, it->pair, it->day)) {
+        ++it;
+        continue;
+      }
+      ++tries;
+      if (AssignPair(ctx, c, it->pair, it->day, false) == kAssigned) {
+        ++summary.assigned;
+        it = open.erase(it);
+      } else {
+        ++summary.refused;
+        ++it;
+      }
+    }
+  }
+}
+
+// A Shift-click assigns past the rest checks: the scheduler's way of
+// recording what operations already did. The demo forces a pairing that
+// reports too soon after another one's release for a few crew members, so
+// that the block checks have findings to show.
+void ForceShortRests(BlockEditContext& ctx, Rng& rng, const std::vector<bool>& noPairings,
+                     DemoMonthSummary& summary) {
+  TDocument& doc = ctx.doc;
+  std::vector<int> order;
+  for (int c = 0; c < doc.PilotCount; ++c)
+    if (!noPairings[Index(c)]) order.push_back(c);
+  rng.Shuffle(order);
+  std::vector<Instance> open = OpenInstances(doc);
+  // Early reports first: they make the shortest rests.
+  std::stable_sort(open.begin(), open.end(), [&](const Instance& a, const Instance& b) {
+    return doc.Pairs[Index(a.pair)].OnTime < doc.Pairs[Index(b.pair)].OnTime;
+  });
+  for (const int c : order) {
+    if (summary.forced >= kForcedShortRests) return;
+    const TPilot& pilot = doc.Pilots[Index(c)];
+    bool done = false;
+    for (int d = 0; d < doc.monthLength() && !done; ++d) {
+      const std::int32_t cell = pilot.DayCell[Index(d)];
+      if (!doc.isPairIndex(cell)) continue;
+      const int next = d + std::max<int>(1, doc.Pairs[Index(cell)].Length);
+      for (const Instance& i : open) {
+        if (i.day != next || doc.Pairs[Index(i.pair)].DayStatus[Index(i.day)] != kOpenInstance)
+          continue;
+        if (!Fits(doc, c, i.pair, i.day)) continue;
+        if (ctx.rules.CheckAssignmentRest(doc, c, i.pair, i.day).accepted) continue;
+        if (AssignPair(ctx, c, i.pair, i.day, true) == kAssigned) {
+          ++summary.forced;
+          done = true;
+          break;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<Ui> MakeStreamUi(std::ostream& out) {
+  return std::make_unique<StreamUi>(out);
+}
+
+DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options, Ui& ui,
+                                EventLog& log) {
+  DemoMonthSummary summary;
+  ClearDocument(doc, log);
+  const Period period = DefaultPeriod(kMonth, kYear);
+  FillCalendar(doc.cal, period.first, period.last);
+  doc.FileDescriptor = kDescriptor;
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::Captains);
+  doc.DaysOffBlockHolder = 10;
+  doc.DaysOffReserve = 12;
+
+  NoClipboard clipboard;
+  MemorySettings settings;
+  const ImportServices services{ui, clipboard, settings, log};
+  AddRoster(doc, options, summary);
+  ImportPairings(doc, options, services, summary);
+
+  LumoraRules rules;
+  BuildBlocks(doc, WindowSwitches{true, true, false}, ui, log, &settings, &rules);
+
+  BlockViewSink views;
+  BlockEditContext ctx{doc, ui, log, rules, views};
+  Rng rng = Rng::Stream(options.seed, "demo-blocks");
+  const std::vector<bool> noPairings = PlaceOtherAssignments(ctx, rng, summary);
+  AssignPairings(ctx, rng, noPairings, summary);
+  ForceShortRests(ctx, rng, noPairings, summary);
+  return summary;
+}
+
+}  // namespace lumora::demo

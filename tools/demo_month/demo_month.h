@@ -1,0 +1,48 @@
+#pragma once
+// The demo month: a schedule file for the YUL CRJ captains of February 2027,
+// built from the committed sample files through the core's own operations, as
+// a scheduler would build it, so that the desktop program has a realistic
+// document to open. Everything it draws comes from one seed.
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <vector>
+
+namespace lumora {
+class EventLog;
+class TDocument;
+class Ui;
+}  // namespace lumora
+
+namespace lumora::demo {
+
+struct DemoMonthOptions {
+  std::filesystem::path samples;  // the folder of the YUL-CRJ-CA-2027-02 set
+  std::uint32_t seed = 1;
+  int crewCount = 80;
+};
+
+// What the build did, for the program's summary line and the tests.
+struct DemoMonthSummary {
+  int crew = 0;
+  int pairings = 0;          // pairing records imported
+  int assigned = 0;          // instances assigned with the rest checks
+  int refused = 0;           // tries the core refused (rest, reserve question)
+  int forced = 0;            // instances assigned past the rest checks
+  int otherAssignments = 0;  // toolbox codes placed
+  int requests = 0;          // day-off requests set
+};
+
+// Throws std::runtime_error when a sample file is missing or unreadable.
+// Messages and questions of the core go to `ui`; it answers No to every
+// question.
+DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options, Ui& ui,
+                                EventLog& log);
+
+// A Ui without anyone in front of it: each message is one line
+// "CAPTION: TEXT" on `out`, each question the same with " [No]", file dialogs
+// are cancelled.
+std::unique_ptr<Ui> MakeStreamUi(std::ostream& out);
+
+}  // namespace lumora::demo
