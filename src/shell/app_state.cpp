@@ -5,10 +5,17 @@
 #include <new>
 
 #include "files/schedule_file.h"
+#include "imports/import_services.h"
+#include "imports/lis_scan.h"
+#include "imports/pairing_warnings.h"
+#include "imports/prg_dialog.h"
+#include "imports/toolbox_file.h"
 #include "model/set_dates_dialog.h"
+#include "rules/daylight_saving.h"
 #include "shell/desktop_tools.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
+#include "shell/platform/clipboard.h"
 #include "shell/platform/settings_store.h"
 #include "shell/platform/ui.h"
 #include "shell/settings_catalogue.h"
@@ -31,7 +38,24 @@ std::filesystem::path WithScheduleExtension(std::filesystem::path name) {
   return name;
 }
 
+// The clipboard of a frame that was given none: the list dialogs' texts stay
+// here, so they are never reported as lost.
+class FrameClipboard final : public Clipboard {
+ public:
+  bool setText(std::string_view text) override {
+    text_ = text;
+    return true;
+  }
+
+ private:
+  std::string text_;
+};
+
 }  // namespace
+
+void AppFrontEnd::runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) {
+  ui.showList(PairingValidateDialog::kCaption, dialog.lines());
+}
 
 AppEnvironment DetectEnvironment(const std::filesystem::path& programFolder, std::string version) {
   AppEnvironment environment;
@@ -59,6 +83,7 @@ LumoraApp::LumoraApp(const AppServices& services, AppEnvironment environment,
       settings_(services.settings),
       frontEnd_(services.frontEnd),
       instanceLock_(services.instanceLock),
+      clipboard_(services.clipboard),
       environment_(std::move(environment)),
       makeDocument_(std::move(makeDocument)),
       recent_(services.settings),
@@ -306,6 +331,46 @@ void LumoraApp::buildBlocksCommand() {
   BuildBlocks({true, true, doc_->BidsWindowVisible != 0});
 }
 
+void LumoraApp::importPairings() {
+  TDocument& doc = *doc_;
+  const ImportServices services{ui_, clipboard(), settings_, log_};
+  // The blocks come back with the floating windows shown before the import.
+  const WindowSwitches windows{doc.PairWindowVisible != 0, doc.ToolboxWindowVisible != 0,
+                               doc.BidsWindowVisible != 0};
+  PrgCommandHooks hooks;
+  hooks.closeViews = [this] { CloseViews(); };
+  hooks.buildBlocks = [this, windows] { BuildBlocks(windows); };
+  hooks.scanLisFiles = [this] { importLis(); };
+  hooks.import.setupDaylightSaving = [&doc] { SetupDaylightSaving(doc.cal); };
+  hooks.import.showPairingWarnings = [this, &doc] {
+    PairingValidateDialog dialog(doc);
+    frontEnd_.runPairingWarnings(dialog, ui_);
+  };
+  hooks.import.refreshCaption = [this] {
+    UpdateFileCaption();
+    notify();
+  };
+  hooks.import.setGaugeCaption = [this](std::string_view caption) {
+    frontEnd_.setGaugeCaption(caption);
+  };
+  ThisMonthsPairings(doc, services, hooks,
+                     [this](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
+                       frontEnd_.runPrgDialog(dialog, accept);
+                     });
+  notify();
+}
+
+void LumoraApp::importLis() {
+  const ImportServices services{ui_, clipboard(), settings_, log_};
+  ScanLisFiles(*doc_, services, LisScanHooks{[this] { notify(); }});
+  notify();
+}
+
+void LumoraApp::importToolbox() {
+  LoadToolBoxFile(*doc_, ui_, settings_);
+  notify();
+}
+
 void LumoraApp::pairingFiltersWindow() {
   // Pilot files reach the pairing filters through the bids window.
   if (doc_->crewKind() != CrewKind::FlightAttendants)
@@ -353,6 +418,12 @@ void LumoraApp::exitProgram() {
 
 void LumoraApp::notify() {
   frontEnd_.stateChanged();
+}
+
+Clipboard& LumoraApp::clipboard() {
+  if (clipboard_ != nullptr) return *clipboard_;
+  if (!ownClipboard_) ownClipboard_ = std::make_unique<FrameClipboard>();
+  return *ownClipboard_;
 }
 
 }  // namespace lumora

@@ -24,7 +24,10 @@
 namespace lumora {
 
 class Clock;
+class Clipboard;
 class InstanceLock;
+class LoadPrgDialog;
+class PairingValidateDialog;
 class SetDatesDialog;
 class SettingsStore;
 class Ui;
@@ -55,6 +58,17 @@ class AppFrontEnd {
   // fonts and colours it changes are the window's, so the whole dialog is.
   virtual void runPreferencesDialog() {}
 
+  // Runs "Load Bornemann Pairings" modally with its controls bound to
+  // `dialog`: OK calls `accept` and closes the dialog only when it returns
+  // true; Cancel closes it. Without a dialog the command ends as if cancelled.
+  virtual void runPrgDialog(LoadPrgDialog& /*dialog*/, const std::function<bool()>& /*accept*/) {}
+  // Runs "Pairing Warnings and Report" modally on `dialog`; a double click on
+  // a line goes to dialog.doubleClick. Without a dialog of its own the
+  // window shows the lines in the list dialog.
+  virtual void runPairingWarnings(PairingValidateDialog& dialog, Ui& ui);
+  // The status-bar gauge's caption while an import runs (empty at its end).
+  virtual void setGaugeCaption(std::string_view /*caption*/) {}
+
   // The floating windows are about to be hidden: the bids window stores its
   // pending edits.
   virtual void viewsClosing() {}
@@ -82,6 +96,9 @@ struct AppServices {
   SettingsStore& settings;
   AppFrontEnd& frontEnd;
   InstanceLock& instanceLock;
+  // The system clipboard for the list dialogs' texts; without one they are
+  // kept by the frame alone.
+  Clipboard* clipboard = nullptr;
 };
 
 struct StartResult {
@@ -92,7 +109,6 @@ struct StartResult {
 // The file named on the command line: nothing for a line of fewer than two
 // characters, and the name without its surrounding double quotes.
 std::optional<std::string> CommandLineFile(std::string_view commandLine);
-
 
 class LumoraApp {
  public:
@@ -152,6 +168,11 @@ class LumoraApp {
 
   // --- command behaviour owned by the frame
   void buildBlocksCommand();
+  // "This Month's Pairings...", "AC Type and French Data from LIS Files..."
+  // and "ToolBox Items...".
+  void importPairings();
+  void importLis();
+  void importToolbox();
   void pairingFiltersWindow();
   void bidsWindow();
   void calculator();
@@ -167,12 +188,15 @@ class LumoraApp {
   bool openNamed(const std::string& name);
   std::string startFolder() const;
   void notify();
+  Clipboard& clipboard();
 
   Ui& ui_;
   const Clock& clock_;
   SettingsStore& settings_;
   AppFrontEnd& frontEnd_;
   InstanceLock& instanceLock_;
+  Clipboard* clipboard_;
+  std::unique_ptr<Clipboard> ownClipboard_;
   AppEnvironment environment_;
   DocumentFactory makeDocument_;
 

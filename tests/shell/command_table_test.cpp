@@ -128,7 +128,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   doc->DocState = kDocumentLoaded;
   doc->Untitled = 1;
   EXPECT_STREQ(MenuName(context), "MENU_1");
-  const Ids fresh{201, 202, 204, 136, 24310, 140, 103, 350, 11852, 205, 134, 11849};
+  const Ids fresh{201, 202, 204, 128,   11853, 901, 136,  24310,
+                  140, 103, 350, 11852, 205,   134, 11849};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save; the calculator needs a calculator.

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "files/schedule_file.h"
+#include "files/temp_folder.h"
+#include "imports/lis_scan.h"
+#include "imports/pairing_warnings.h"
+#include "imports/prg_dialog.h"
+#include "model/calendar.h"
+#include "shell/app_state.h"
+#include "shell/instance_lock.h"
+#include "shell/platform/clipboard.h"
+#include "support/memory_settings.h"
+#include "support/scripted_ui.h"
+
+namespace lumora {
+namespace {
+
+using testing::Shown;
+
+// The front end of the import commands: "Load Bornemann Pairings" is
+// answered by `fill` and then OK (or Cancel), the pairing warnings dialog by
+// the list of the default front end.
+class ImportFrontEnd : public AppFrontEnd {
+ public:
+  bool runMonthDialog(SetDatesDialog&, TCalendar&) override { return false; }
+  bool runFileNotesDialog(FileNotesDialog&) override { return false; }
+  void showKeyboardShortcuts(const FrameDialogText&) override {}
+  void showAbout(const FrameDialogText&) override {}
+  bool startProgram(const std::filesystem::path&) override { return false; }
+  void openHelpPage(const std::filesystem::path&) override {}
+  void closeMainWindow() override {}
+  void viewsClosing() override { ++viewsClosed; }
+
+  void runPrgDialog(LoadPrgDialog& dialog, const std::function<bool()>& accept) override {
+    ++prgDialogs;
+    if (fill) fill(dialog);
+    if (pressOk) closedWithOk = accept();
+  }
+  void runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) override {
+    ++warningDialogs;
+    AppFrontEnd::runPairingWarnings(dialog, ui);
+  }
+  void setGaugeCaption(std::string_view caption) override { gaugeCaptions.emplace_back(caption); }
+
+  std::function<void(LoadPrgDialog&)> fill;
+  bool pressOk = true;
+  bool closedWithOk = false;
+  int prgDialogs = 0;
+  int warningDialogs = 0;
+  int viewsClosed = 0;
+  std::vector<std::string> gaugeCaptions;
+};
+
+class RecordingClipboard : public Clipboard {
+ public:
+  bool setText(std::string_view value) override {
+    texts.emplace_back(value);
+    return true;
+  }
+  std::vector<std::string> texts;
+};
+
+// The committed sample month, found from this file's place in the source tree.
+std::filesystem::path SampleFolder() {
+  return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "samples" /
+          "YUL-CRJ-CA-2027-02")
+      .lexically_normal();
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The batch tool next to this test program, when it was built.
+std::filesystem::path BatchTool() {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : self.parent_path() / "lumora-cli";
+}
+
+std::string Quoted(const std::filesystem::path& path) {
+  return "'" + path.string() + "'";
+}
+
+class ImportCommands : public ::testing::Test {
+ protected:
+  ImportCommands() {
+    // February 2027 for the captains of YUL on the CRJ, saved with the grid
+    // and the pairing window shown; one captain flies table position 0 on
+    // 5 February, which the sample's first pairing no longer operates.
+    auto doc = std::make_unique<TDocument>();
+    FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
+    doc->CrewType = 0;
+    doc->FileDescriptor = "YULCRJCAM";
+    doc->PilotCount = 2;
+    doc->Pilots[0].Name = "A CAPTAIN";
+    doc->Pilots[0].DayCell[5] = 0;
+    doc->Pilots[1].Name = "B CAPTAIN";
+    doc->LastPair = doc->LastBasePair = 0;
+    doc->Pairs[0].Number = 1;
+    doc->Pairs[0].DayStatus[5] = 2;
+    doc->BlocksShown = 1;
+    doc->PairWindowVisible = 1;
+    testing::ScriptedUi saveUi;
+    EventLog log;
+    EXPECT_TRUE(SaveFile(*doc, schedule, kScheduleFile, saveUi, log));
+
+    app = std::make_unique<LumoraApp>(AppServices{ui, clock, settings, front, lock, &clipboard},
+                                      AppEnvironment{});
+    EXPECT_TRUE(app->start(schedule.string()).run);
+    EXPECT_TRUE(app->document().BlocksShown);
+  }
+
+  std::vector<std::string> LisFiles() const {
+    std::vector<std::string> files;
+    for (int week = 1; week <= 4; ++week)
+      files.push_back((samples / ("YULCRJCA_FEB27_W" + std::to_string(week) + ".LIS")).string());
+    return files;
+  }
+
+  const Shown* FindList(std::string_view caption) const {
+    for (const Shown& shown : ui.shown)
+      if (shown.kind == Shown::Kind::List && shown.caption == caption) return &shown;
+    return nullptr;
+  }
+
+  testing::TempFolder folder;
+  std::filesystem::path samples = SampleFolder();
+  std::filesystem::path prg = samples / "YULCRJCA.PRG";
+  std::filesystem::path schedule = folder / "FEB27.lm2";
+  testing::ScriptedUi ui;
+  testing::FixedClock clock{{2027, 1, 20, 9, 0, 0}};
+  testing::MemorySettings settings;
+  ImportFrontEnd front;
+  RecordingClipboard clipboard;
+  FileInstanceLock lock{folder / "lumora.lock"};
+  std::unique_ptr<LumoraApp> app;
+};
+
+TEST_F(ImportCommands, AreThereOnceADocumentIsOpen) {
+  for (const int command : {command::kImportPairings, command::kImportLis, command::kImportToolbox})
+    EXPECT_TRUE(app->isEnabled(command)) << command;
+
+  LumoraApp empty(AppServices{ui, clock, settings, front, lock, &clipboard}, AppEnvironment{});
+  for (const int command : {command::kImportPairings, command::kImportLis, command::kImportToolbox})
+    EXPECT_FALSE(empty.dispatch(command)) << command;
+}
+
+TEST_F(ImportCommands, ThisMonthsPairingsGivesTheBatchToolsDocument) {
+  ASSERT_TRUE(std::filesystem::exists(prg)) << prg;
+  ui.openResults.push_back({prg.string()});
+  ui.openResults.push_back(LisFiles());
+  ASSERT_TRUE(app->dispatch(command::kImportPairings));
+
+  EXPECT_EQ(front.prgDialogs, 1);
+  EXPECT_TRUE(front.closedWithOk);
+  EXPECT_EQ(front.viewsClosed, 1);
+  EXPECT_EQ(front.warningDialogs, 1);
+  ASSERT_EQ(ui.fileDialogs.size(), 2u);
+  EXPECT_EQ(ui.fileDialogs[0].title, LoadPrgDialog::kCaption);
+  EXPECT_EQ(ui.fileDialogs[1].title, kLisDialogTitle);
+
+  const TDocument& doc = app->document();
+  // 143 pairings of the base and fleet, some of them with two captains.
+  EXPECT_EQ(doc.LastPair, 149);
+  EXPECT_EQ(doc.LastBasePair, 149);
+  EXPECT_EQ(doc.Pairs[0].Prefix.substr(0, 1), "M");
+  EXPECT_TRUE(doc.Modified);
+  // Rebuilt with the windows the document had.
+  EXPECT_TRUE(doc.BlocksShown);
+  EXPECT_TRUE(doc.PairWindowVisible);
+  EXPECT_FALSE(doc.ToolboxWindowVisible);
+  // The LIS scan that follows marked the pairings and put its lists on the
+  // clipboard given to the frame.
+  EXPECT_NE(doc.Pairs[0].DisplayText.find("*** CRA"), std::string::npos);
+  EXPECT_NE(FindList(PairingValidateDialog::kCaption), nullptr);
+  EXPECT_NE(FindList(kLisSummaryCaption), nullptr);
+  EXPECT_FALSE(clipboard.texts.empty());
+  EXPECT_EQ(settings.readString("LM", "LastPRGPath", ""), prg.parent_path().string());
+  EXPECT_EQ(app->caption(), "Lumora - " + schedule.string());
+
+  const std::filesystem::path desktop = folder / "desktop.lm2";
+  EventLog log;
+  ASSERT_TRUE(SaveFile(app->document(), desktop, kScheduleFile, ui, log));
+
+  const std::filesystem::path tool = BatchTool();
+  if (!std::filesystem::exists(tool)) GTEST_SKIP() << "the batch tool is not built";
+  const std::filesystem::path batch = folder / "batch.lm2";
+  std::string line = "LUMORA_CONFIG_DIR=" + Quoted(folder / "config") + " " + Quoted(tool) +
+                     " import-prg " + Quoted(schedule) + " " + Quoted(prg) + " --lis";
+  for (const std::string& lis : LisFiles()) line += " " + Quoted(lis);
+  line += " -o " + Quoted(batch) + " > " + Quoted(folder / "batch.txt") + " 2>&1";
+  ASSERT_EQ(std::system(line.c_str()), 0) << FileBytes(folder / "batch.txt");
+  EXPECT_TRUE(FileBytes(desktop) == FileBytes(batch));
+}
+
+TEST_F(ImportCommands, ACancelledDialogLoadsNothingButStillOffersTheLisScan) {
+  front.pressOk = false;
+  ASSERT_TRUE(app->dispatch(command::kImportPairings));
+  EXPECT_EQ(app->document().LastPair, 0);
+  EXPECT_EQ(app->document().Pairs[0].Number, 1);
+  EXPECT_TRUE(app->document().BlocksShown);
+  ASSERT_EQ(ui.fileDialogs.size(), 1u);
+  EXPECT_EQ(ui.fileDialogs[0].title, kLisDialogTitle);
+}
+
+TEST_F(ImportCommands, ManualSettingsChooseAnotherFleet) {
+  // The base's DH8 pairings (M8xxx) instead of the document's CRJ.
+  front.fill = [](LoadPrgDialog& dialog) {
+    dialog.setUseManualSettings(true);
+    dialog.setBaseCode("m");
+    dialog.setEqpCode("8");
+  };
+  ui.openResults.push_back({prg.string()});
+  ASSERT_TRUE(app->dispatch(command::kImportPairings));
+  const TDocument& doc = app->document();
+  ASSERT_GE(doc.LastPair, 0);
+  for (int i = 0; i <= doc.LastPair; ++i) ASSERT_EQ(doc.Pairs[i].Prefix, "M8") << i;
+  EXPECT_EQ(doc.FileDescriptor, "YULCRJCAM");
+}
+
+TEST_F(ImportCommands, ToolBoxItemsLoadTheDefinitionFile) {
+  ui.openResults.push_back({(samples / "YULPILOT.box").string()});
+  ASSERT_TRUE(app->dispatch(command::kImportToolbox));
+  EXPECT_GT(app->document().ToolboxCount, 0);
+  EXPECT_FALSE(app->document().AirportDetails.empty());
+  EXPECT_EQ(settings.readString("LM", "LastBoxPath", ""), samples.string());
+}
+
+TEST_F(ImportCommands, TheLisScanOnItsOwnMarksThePairingsOfTheDocument) {
+  ui.openResults.push_back({prg.string()});
+  ASSERT_TRUE(app->dispatch(command::kImportPairings));  // LIS scan cancelled
+  EXPECT_EQ(app->document().Pairs[0].DisplayText.find("*** CRA"), std::string::npos);
+
+  ui.openResults.push_back(LisFiles());
+  ASSERT_TRUE(app->dispatch(command::kImportLis));
+  EXPECT_NE(app->document().Pairs[0].DisplayText.find("*** CRA"), std::string::npos);
+  EXPECT_NE(FindList(kLisSummaryCaption), nullptr);
+}
+
+}  // namespace
+}  // namespace lumora
