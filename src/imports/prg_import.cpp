@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <istream>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <system_error>
 #include <unordered_map>
 #include <utility>
@@ -48,14 +51,43 @@ std::string PairLabel(int number) {
   return Format("Pairing %04lld", number);
 }
 
-// HH:MM and H:MM.
+void AppendNumber(std::string& text, long long value) {
+  std::array<char, 24> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  text.append(digits.data(), result.ptr);
+}
+
+// A number at least two characters wide, as printf's "%02d" or "%2d" writes it.
+void AppendTwoWide(std::string& text, int value, char pad) {
+  std::array<char, 16> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  if (result.ptr - digits.data() < 2) text.push_back(pad);
+  text.append(digits.data(), result.ptr);
+}
+
+// HH:MM and H:MM, as FormatTime writes them, appended without a detour
+// through printf: the import writes several for every record.
+void AppendTime(std::string& text, long long minutes, bool padHours) {
+  const auto value = static_cast<int>(std::clamp<long long>(minutes, INT_MIN / 2, INT_MAX / 2));
+  AppendTwoWide(text, value / 60, padHours ? ' ' : '0');
+  text.push_back(':');
+  AppendTwoWide(text, value % 60, '0');
+}
+void AppendHhmm(std::string& text, long long minutes) {
+  AppendTime(text, minutes, false);
+}
+void AppendHmm(std::string& text, long long minutes) {
+  AppendTime(text, minutes, true);
+}
 std::string Hhmm(long long minutes) {
-  return FormatTime(static_cast<int>(std::clamp<long long>(minutes, INT_MIN / 2, INT_MAX / 2)),
-                    false, true);
+  std::string text;
+  AppendHhmm(text, minutes);
+  return text;
 }
 std::string Hmm(long long minutes) {
-  return FormatTime(static_cast<int>(std::clamp<long long>(minutes, INT_MIN / 2, INT_MAX / 2)),
-                    true, true);
+  std::string text;
+  AppendHmm(text, minutes);
+  return text;
 }
 
 void LastCharToLineFeed(std::string& text) {
@@ -78,29 +110,50 @@ std::optional<DayNumber> DateOf(int year, int month, int day) {
 
 // Reads a stream line by line: each line without its line ending (LF or CR
 // LF), cut to kPrgMaxLineLength characters, and ending at a NUL byte as the
-// crew-tracking system's own readers would.
+// crew-tracking system's own readers would. The stream is read in large
+// chunks; a line is a view that stays valid until the next call.
 class LineReader {
  public:
-  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()) {}
+  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()), chunk_(kChunkBytes) {}
 
-  bool next(std::string& line) {
-    using Traits = std::char_traits<char>;
-    line.clear();
+  bool next(std::string_view& line) {
     cut_ = false;
-    if (buffer_ == nullptr) return false;
-    Traits::int_type c = buffer_->sbumpc();
-    if (Traits::eq_int_type(c, Traits::eof())) return false;
-    while (!Traits::eq_int_type(c, Traits::eof()) && c != '\n') {
-      ++consumed_;
-      if (line.size() < kPrgMaxLineLength)
-        line.push_back(Traits::to_char_type(c));
-      else if (c != '\r')
-        cut_ = true;
-      c = buffer_->sbumpc();
+    if (begin_ == end_ && !refill()) return false;
+    const char* const start = chunk_.data() + begin_;
+    const std::size_t available = end_ - begin_;
+    if (const void* found = std::memchr(start, '\n', available); found != nullptr) {
+      // The whole line is in the chunk: no copy.
+      const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+      begin_ += length + 1;
+      consumed_ += static_cast<long long>(length) + 1;
+      line = finish(std::string_view(start, length));
+      ++lineNumber_;
+      return true;
     }
-    if (c == '\n') ++consumed_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (const std::size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
+    // The line runs on into the next chunk(s): its kept part is gathered.
+    joined_.clear();
+    while (true) {
+      const char* const from = chunk_.data() + begin_;
+      const std::size_t left = end_ - begin_;
+      const void* found = std::memchr(from, '\n', left);
+      const std::size_t length =
+          found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - from)
+                           : left;
+      gather(std::string_view(from, length));
+      consumed_ += static_cast<long long>(length);
+      begin_ += length;
+      if (found != nullptr) {
+        ++begin_;
+        ++consumed_;
+        break;
+      }
+      if (!refill()) break;
+    }
+    std::string_view kept(joined_);
+    if (!kept.empty() && kept.back() == '\r') kept.remove_suffix(1);
+    if (const void* nul = std::memchr(kept.data(), '\0', kept.size()); nul != nullptr)
+      kept = kept.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - kept.data()));
+    line = kept;
     ++lineNumber_;
     return true;
   }
@@ -110,7 +163,44 @@ class LineReader {
   long long consumed() const { return consumed_; }
 
  private:
+  static constexpr std::size_t kChunkBytes = 256 * 1024;
+
+  bool refill() {
+    begin_ = end_ = 0;
+    if (buffer_ == nullptr) return false;
+    const std::streamsize got =
+        buffer_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+    if (got <= 0) return false;
+    end_ = static_cast<std::size_t>(got);
+    return true;
+  }
+
+  // Past the kept characters only a CR is no loss.
+  bool dropsText(std::string_view rest) const {
+    return std::any_of(rest.begin(), rest.end(), [](char c) { return c != '\r'; });
+  }
+
+  std::string_view finish(std::string_view raw) {
+    std::string_view kept = raw.substr(0, std::min(raw.size(), kPrgMaxLineLength));
+    if (kept.size() < raw.size() && dropsText(raw.substr(kept.size()))) cut_ = true;
+    if (!kept.empty() && kept.back() == '\r') kept.remove_suffix(1);
+    if (const void* nul = std::memchr(kept.data(), '\0', kept.size()); nul != nullptr)
+      kept = kept.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - kept.data()));
+    return kept;
+  }
+
+  void gather(std::string_view piece) {
+    const std::size_t room = kPrgMaxLineLength - joined_.size();
+    const std::size_t taken = std::min(room, piece.size());
+    joined_.append(piece.data(), taken);
+    if (taken < piece.size() && dropsText(piece.substr(taken))) cut_ = true;
+  }
+
   std::streambuf* buffer_;
+  std::vector<char> chunk_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  std::string joined_;
   bool cut_ = false;
   long long lineNumber_ = 0;
   long long consumed_ = 0;
@@ -136,6 +226,17 @@ class Record {
       return 0;
     }
     return GetInt(line_, position, width, log_);
+  }
+
+  // Appends `width` characters, blanks standing in for those past the end.
+  void appendText(std::string& out, std::size_t position, std::size_t width) const {
+    std::size_t copied = 0;
+    if (position < line_.size()) {
+      const std::string_view there = line_.substr(position, width);
+      out.append(there);
+      copied = there.size();
+    }
+    out.append(width - copied, ' ');
   }
 
   // `width` characters, blanks standing in for those past the end.
@@ -359,34 +460,66 @@ class PrgImporter {
 
   void leg(Record& r, long long lineNumber) {
     if (!appendSource(r, lineNumber)) return;
-    std::string flight = r.text(15, 4);
-    if (flight[0] == '0') flight[0] = ' ';
     std::string& text = work_.DisplayText;
-    text += Format("  %lld", DayOfPairing(r, 31));
+    text += "  ";
+    AppendNumber(text, DayOfPairing(r, 31));
     text += r.at(61) == 'D' ? "  DH" : "    ";
-    text += flight + "   " + r.text(28, 3) + "-" + r.text(43, 3) + "   " + Hhmm(r.number(39, 4)) +
-            " " + Hhmm(r.number(54, 4)) + "  " + Hmm(r.number(64, 4)) + "\n";
+    const std::size_t flight = text.size();
+    r.appendText(text, 15, 4);
+    if (text[flight] == '0') text[flight] = ' ';
+    text += "   ";
+    r.appendText(text, 28, 3);
+    text += '-';
+    r.appendText(text, 43, 3);
+    text += "   ";
+    AppendHhmm(text, r.number(39, 4));
+    text += ' ';
+    AppendHhmm(text, r.number(54, 4));
+    text += "  ";
+    AppendHmm(text, r.number(64, 4));
+    text += '\n';
     work_.FatUnits += 60;
   }
 
   void deadhead(Record& r, long long lineNumber) {
     if (!appendSource(r, lineNumber)) return;
-    std::string flight = r.text(18, 7);
-    if (flight[2] == '0') flight[2] = ' ';
     std::string& text = work_.DisplayText;
-    text += Format("  %lld", DayOfPairing(r, 26));
-    text += " DH" + flight + " " + r.text(34, 3) + "-" + r.text(49, 3) + "   " +
-            Hhmm(r.number(45, 4)) + " " + Hhmm(r.number(60, 4)) + "         " + r.text(83, 3) +
-            "\n";
+    text += "  ";
+    AppendNumber(text, DayOfPairing(r, 26));
+    text += " DH";
+    const std::size_t flight = text.size();
+    r.appendText(text, 18, 7);
+    if (text[flight + 2] == '0') text[flight + 2] = ' ';
+    text += ' ';
+    r.appendText(text, 34, 3);
+    text += '-';
+    r.appendText(text, 49, 3);
+    text += "   ";
+    AppendHhmm(text, r.number(45, 4));
+    text += ' ';
+    AppendHhmm(text, r.number(60, 4));
+    text += "         ";
+    r.appendText(text, 83, 3);
+    text += '\n';
     work_.FatUnits += 60;
   }
 
   void otherSegment(Record& r, long long lineNumber) {
     if (!appendSource(r, lineNumber)) return;
     std::string& text = work_.DisplayText;
-    text += Format("  %lld     ", DayOfPairing(r, 32));
-    text += r.text(18, 3) + "   " + r.text(29, 3) + "-" + r.text(44, 3) + "   " +
-            Hhmm(r.number(40, 4)) + " " + Hhmm(r.number(55, 4)) + "            \n";
+    text += "  ";
+    AppendNumber(text, DayOfPairing(r, 32));
+    text += "     ";
+    r.appendText(text, 18, 3);
+    text += "   ";
+    r.appendText(text, 29, 3);
+    text += '-';
+    r.appendText(text, 44, 3);
+    text += "   ";
+    AppendHhmm(text, r.number(40, 4));
+    text += ' ';
+    AppendHhmm(text, r.number(55, 4));
+    text += "            \n";
   }
 
   void duty(Record& r, long long lineNumber) {
@@ -447,7 +580,10 @@ class PrgImporter {
   void appendDutyText(Record& r, int report, int dutyEnd, int dutyLength) {
     std::string& text = work_.DisplayText;
     if (!text.empty() && text.back() == '\n') text.back() = ' ';
-    for (std::size_t position : {114u, 130u, 122u, 47u}) text += Hmm(r.number(position, 4)) + "  ";
+    for (std::size_t position : {114u, 130u, 122u, 47u}) {
+      AppendHmm(text, r.number(position, 4));
+      text += "  ";
+    }
     if (!r.blank(59, 15)) {
       if (dutyLength != 0) {
         text += r.text(56, 3) + " " + Hmm(r.number(51, 5)) + " ";
@@ -597,6 +733,95 @@ void ApplyDaylightSaving(TDocument& doc) {
   }
 }
 
+// The minutes flown and deadheads per route (legs and deadhead segments)
+// and pairing prefix, gathered line by line.
+class SegmentSummaryBuilder {
+ public:
+  // False once the table is full and the line's route or prefix has no room:
+  // the summary ends there.
+  bool add(std::string_view line) {
+    if (stopped_) return false;
+    if (line.size() < 80 || (line[0] != '2' && line[0] != '4')) return true;
+    const bool leg = line[0] == '2';
+    const std::size_t from = leg ? 28 : 34;
+    const std::size_t to = leg ? 43 : 49;
+    const std::uint64_t route = Pack(line, from, 0) | Pack(line, to, 24);
+    const std::uint16_t key = static_cast<std::uint16_t>(static_cast<unsigned char>(line[1]) |
+                                                         static_cast<unsigned char>(line[2]) << 8);
+    const auto keyAt = std::find(keys_.begin(), keys_.end(), key);
+    auto routeAt = routeIndex_.find(route);
+    if ((keyAt == keys_.end() && keys_.size() == kMaxKeys) ||
+        (routeAt == routeIndex_.end() && routes_.size() == kMaxRoutes)) {
+      stopped_ = true;
+      return false;
+    }
+    const auto k = static_cast<std::size_t>(keyAt - keys_.begin());
+    if (keyAt == keys_.end()) keys_.push_back(key);
+    if (routeAt == routeIndex_.end()) {
+      routeAt = routeIndex_.emplace(route, routes_.size()).first;
+      std::string text;
+      text.append(line.substr(from, 3)).push_back('-');
+      text.append(line.substr(to, 3));
+      routes_.push_back(std::move(text));
+      cells_.emplace_back();
+    }
+    Cell& cell = cells_[routeAt->second][k];
+    if (leg)
+      cell.minutes += LeadingInt(line.substr(64, 4));
+    else
+      ++cell.deadheads;
+    return true;
+  }
+
+  std::string text() const {
+    std::string text(8, ' ');
+    std::array<char, 64> buffer{};
+    for (const std::uint16_t key : keys_) {
+      const std::array<char, 3> name{static_cast<char>(key & 0xFF), static_cast<char>(key >> 8),
+                                     '\0'};
+      std::snprintf(buffer.data(), buffer.size(), " ----- %2s ----- ", name.data());
+      text += buffer.data();
+    }
+    text += '\n';
+    for (std::size_t r = 0; r < routes_.size(); ++r) {
+      text += routes_[r];
+      for (std::size_t k = 0; k < keys_.size(); ++k) {
+        const Cell& cell = cells_[r][k];
+        if (cell.minutes == 0 && cell.deadheads == 0) {
+          text.append(16, ' ');
+          continue;
+        }
+        std::snprintf(buffer.data(), buffer.size(), " %8s  DH%3d", Hhmm(cell.minutes).c_str(),
+                      static_cast<int>(std::min<long long>(cell.deadheads, INT_MAX)));
+        text += buffer.data();
+      }
+      text += '\n';
+    }
+    return text;
+  }
+
+ private:
+  static constexpr std::size_t kMaxRoutes = 500;
+  static constexpr std::size_t kMaxKeys = 20;
+  struct Cell {
+    long long minutes = 0;
+    long long deadheads = 0;
+  };
+
+  static std::uint64_t Pack(std::string_view line, std::size_t at, unsigned shift) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 3; ++i)
+      value |= static_cast<std::uint64_t>(static_cast<unsigned char>(line[at + i])) << (8 * i);
+    return value << shift;
+  }
+
+  std::vector<std::uint16_t> keys_;
+  std::vector<std::string> routes_;
+  std::vector<std::array<Cell, kMaxKeys>> cells_;
+  std::unordered_map<std::uint64_t, std::size_t> routeIndex_;
+  bool stopped_ = false;
+};
+
 long long StreamSize(std::istream& in) {
   const std::streampos start = in.tellg();
   if (start < 0) return 0;
@@ -659,68 +884,12 @@ PrgSelectionKey PrgKeyFor(std::string_view prefix, bool allEquipment,
 }
 
 std::string BuildSegmentSummary(std::istream& in) {
-  constexpr std::size_t kMaxRoutes = 500;
-  constexpr std::size_t kMaxKeys = 20;
-  struct Cell {
-    long long minutes = 0;
-    long long deadheads = 0;
-  };
-  std::vector<std::string> keys;
-  std::vector<std::string> routes;
-  std::vector<std::array<Cell, kMaxKeys>> cells;
-  std::unordered_map<std::string, std::size_t> routeIndex;
-
+  SegmentSummaryBuilder summary;
   LineReader reader(in);
-  std::string line;
-  while (reader.next(line)) {
-    if (line.size() < 80 || (line[0] != '2' && line[0] != '4')) continue;
-    const bool leg = line[0] == '2';
-    std::string route = leg ? line.substr(28, 3) + "-" + line.substr(43, 3)
-                            : line.substr(34, 3) + "-" + line.substr(49, 3);
-    const std::string key = line.substr(1, 2);
-    auto keyAt = std::find(keys.begin(), keys.end(), key);
-    auto routeAt = routeIndex.find(route);
-    if ((keyAt == keys.end() && keys.size() == kMaxKeys) ||
-        (routeAt == routeIndex.end() && routes.size() == kMaxRoutes))
-      break;
-    if (keyAt == keys.end()) {
-      keys.push_back(key);
-      keyAt = keys.end() - 1;
-    }
-    if (routeAt == routeIndex.end()) {
-      routeAt = routeIndex.emplace(route, routes.size()).first;
-      routes.push_back(std::move(route));
-      cells.emplace_back();
-    }
-    Cell& cell = cells[routeAt->second][static_cast<std::size_t>(keyAt - keys.begin())];
-    if (leg)
-      cell.minutes += LeadingInt(std::string_view(line).substr(64, 4));
-    else
-      ++cell.deadheads;
+  std::string_view line;
+  while (reader.next(line) && summary.add(line)) {
   }
-
-  std::string text(8, ' ');
-  std::array<char, 64> buffer{};
-  for (const std::string& key : keys) {
-    std::snprintf(buffer.data(), buffer.size(), " ----- %2s ----- ", key.c_str());
-    text += buffer.data();
-  }
-  text += '\n';
-  for (std::size_t r = 0; r < routes.size(); ++r) {
-    text += routes[r];
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-      const Cell& cell = cells[r][k];
-      if (cell.minutes == 0 && cell.deadheads == 0) {
-        text.append(16, ' ');
-        continue;
-      }
-      std::snprintf(buffer.data(), buffer.size(), " %8s  DH%3d", Hhmm(cell.minutes).c_str(),
-                    static_cast<int>(std::min<long long>(cell.deadheads, INT_MAX)));
-      text += buffer.data();
-    }
-    text += '\n';
-  }
-  return text;
+  return summary.text();
 }
 
 bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view prefix,
@@ -732,7 +901,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   const long long size = StreamSize(in);
 
   LineReader reader(in);
-  std::string line;
+  std::string_view line;
   if (!reader.next(line) || line.empty() || line[0] != '1') {
     ui.message("This does not appear to be a valid PRG file. The first char should be 1", "Lumora",
                Icon::Warning);
@@ -750,11 +919,16 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
 
   ImportWarnings warnings;
   PrgImporter importer(doc, log, key, warnings);
+  // The segment summary covers the whole file, also past a full table: it
+  // is gathered in the same reading.
+  SegmentSummaryBuilder summary;
+  bool summing = true;
   bool tableFull = false;
   bool failed = false;
   try {
     int percent = 0;
     do {
+      if (summing) summing = summary.add(line);
       if (!importer.feed(line, reader.lineNumber(), reader.lastLineCut())) {
         tableFull = true;
         break;
@@ -765,6 +939,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
       }
     } while (reader.next(line));
     if (!tableFull && !importer.finish()) tableFull = true;
+    while (tableFull && summing && reader.next(line)) summing = summary.add(line);
   } catch (const std::exception&) {
     failed = true;
   }
@@ -812,7 +987,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
 
   in.clear();
   in.seekg(start);
-  if (in) doc.SegmentSummary = BuildSegmentSummary(in);
+  if (in) doc.SegmentSummary = summary.text();
   ui.setWaitCursor(false);
 
   importer.reportTallies();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "model/document.h"
 #include "shell/platform/ui.h"
@@ -36,10 +37,27 @@ static_assert(kUsAirports.size() == 1440, "360 entries of 4 characters");
 }  // namespace
 
 bool IsUsAirport(std::string_view code) {
+  // Every entry is three capital letters: a table of all such codes answers
+  // in one look-up what a walk along the list would.
+  constexpr auto kLetters = 26;
+  const auto indexOf = [](std::string_view text) -> int {
+    int index = 0;
+    for (const char c : text) {
+      if (c < 'A' || c > 'Z') return -1;
+      index = index * kLetters + (c - 'A');
+    }
+    return index;
+  };
+  static const std::vector<bool> kTable = [&indexOf] {
+    std::vector<bool> table(kLetters * kLetters * kLetters, false);
+    for (std::size_t i = 0; i + 3 < kUsAirports.size(); i += 4)
+      if (const int at = indexOf(kUsAirports.substr(i, 3)); at >= 0)
+        table[static_cast<std::size_t>(at)] = true;
+    return table;
+  }();
   if (code.size() != 3) return false;
-  for (std::size_t i = 0; i + 3 < kUsAirports.size(); i += 4)
-    if (kUsAirports.substr(i, 3) == code) return true;
-  return false;
+  const int index = indexOf(code);
+  return index >= 0 && kTable[static_cast<std::size_t>(index)];
 }
 
 void ScanUsaSegments(TDocument& doc, Ui& ui) {
