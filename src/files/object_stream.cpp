@@ -1,6 +1,8 @@
 #include "files/object_stream.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace lumora {
 
@@ -18,47 +20,39 @@ StreamWriter::StreamWriter(std::size_t byteLimit) : byteLimit_(byteLimit) {
   writeWord32(kStreamVersion);
 }
 
-void StreamWriter::append(const std::uint8_t* bytes, std::size_t count) {
-  if (failed_) return;
-  const std::size_t room = byteLimit_ - data_.size();
-  if (count > room) {
-    // A short write: what fits is written, then nothing more.
-    data_.insert(data_.end(), bytes, bytes + room);
-    failed_ = true;
-    return;
-  }
-  data_.insert(data_.end(), bytes, bytes + count);
+void StreamWriter::reserve(std::size_t bytes) {
+  const std::size_t wanted = bytes < byteLimit_ ? bytes : byteLimit_;
+  if (wanted > size_) makeRoom(wanted - size_);
 }
 
-void StreamWriter::appendLittleEndian(std::uint32_t value) {
-  if (!failed_ && byteLimit_ - data_.size() >= 4) {
-    // The common case, kept free of the short-write bookkeeping.
-    data_.push_back(static_cast<std::uint8_t>(value));
-    data_.push_back(static_cast<std::uint8_t>(value >> 8));
-    data_.push_back(static_cast<std::uint8_t>(value >> 16));
-    data_.push_back(static_cast<std::uint8_t>(value >> 24));
-    return;
+void StreamWriter::makeRoom(std::size_t count) {
+  if (buffer_.size() - size_ >= count) return;
+  buffer_.resize(std::max({size_ + count, buffer_.size() * 2, std::size_t{256}}));
+  end_ = std::min(buffer_.size(), byteLimit_);
+}
+
+void StreamWriter::append(const std::uint8_t* bytes, std::size_t count) {
+  if (failed_) return;
+  const std::size_t room = byteLimit_ - size_;
+  const bool fits = count <= room;
+  // A short write: what fits is written, then nothing more.
+  const std::size_t taken = fits ? count : room;
+  if (taken > 0) {
+    makeRoom(taken);
+    std::memcpy(buffer_.data() + size_, bytes, taken);
+    size_ += taken;
   }
+  if (!fits) {
+    failed_ = true;
+    end_ = size_;
+  }
+}
+
+void StreamWriter::appendLittleEndianSlowly(std::uint32_t value) {
   const std::array<std::uint8_t, 4> bytes{
       static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
       static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
   append(bytes.data(), bytes.size());
-}
-
-void StreamWriter::writeByte(std::uint8_t value) {
-  append(&value, 1);
-}
-
-void StreamWriter::writeWord(std::int32_t value) {
-  appendLittleEndian(static_cast<std::uint32_t>(value));
-}
-
-void StreamWriter::writeWord32(std::uint32_t value) {
-  appendLittleEndian(value);
-}
-
-void StreamWriter::writeBytes(std::int32_t value) {
-  appendLittleEndian(static_cast<std::uint32_t>(value));
 }
 
 void StreamWriter::writeString(std::string_view text) {
@@ -78,11 +72,12 @@ void StreamWriter::writeNullString() {
 
 // ---------------------------------------------------------------- reader
 
-StreamReader::StreamReader(std::span<const std::uint8_t> data) : data_(data) {
+StreamReader::StreamReader(std::span<const std::uint8_t> data) : data_(data), end_(data.size()) {
   if (!data_.empty() && data_[0] == kStreamHeaderMark) {
     position_ = 1;
     version_ = readWord32();
   }
+  wordBytes_ = version_ == 0 ? 2 : 4;
 }
 
 StreamReader::StreamReader(std::string_view data)
@@ -101,12 +96,6 @@ const std::uint8_t* StreamReader::take(std::size_t count) {
 }
 
 std::uint32_t StreamReader::readLittleEndian(std::size_t width) {
-  if (width == 4 && !failed_ && remaining() >= 4) {
-    const std::uint8_t* at = data_.data() + position_;
-    position_ += 4;
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-  }
   const std::uint8_t* bytes = take(width);
   if (bytes == nullptr) return 0;
   std::uint32_t value = 0;
@@ -114,21 +103,9 @@ std::uint32_t StreamReader::readLittleEndian(std::size_t width) {
   return value;
 }
 
-std::uint8_t StreamReader::readByte() {
+std::uint8_t StreamReader::readByteSlowly() {
   const std::uint8_t* bytes = take(1);
   return bytes == nullptr ? 0 : bytes[0];
-}
-
-std::int32_t StreamReader::readWord() {
-  return static_cast<std::int32_t>(readLittleEndian(version_ == 0 ? 2 : 4));
-}
-
-std::uint32_t StreamReader::readWord32() {
-  return readLittleEndian(4);
-}
-
-std::int32_t StreamReader::readBytes() {
-  return static_cast<std::int32_t>(readLittleEndian(4));
 }
 
 std::string StreamReader::readText(std::size_t maxLength) {
