@@ -530,16 +530,22 @@ LoadResult LoadFile(TDocument& doc, Ui& ui, EventLog& log) {
 
   // Read in one go, but never more than a schedule file can be, whatever the
   // file claims to be (a device or a growing file has no trustworthy size).
+  // The reads go straight into the buffer: the first asks for the whole
+  // file as its size tells (and one byte more, to see one that grew), the
+  // others for a chunk each.
+  constexpr std::size_t kChunkBytes = 64 * 1024;
   std::vector<std::uint8_t> bytes;
-  std::array<char, 64 * 1024> chunk{};
   const std::uintmax_t size = std::filesystem::file_size(path, error);
+  std::size_t next = kChunkBytes;
   if (!error)
-    bytes.reserve(static_cast<std::size_t>(
-        std::min<std::uintmax_t>(size, kMaxScheduleFileBytes + chunk.size())));
+    next = std::max(kChunkBytes, static_cast<std::size_t>(std::min<std::uintmax_t>(
+                                     size + 1, kMaxScheduleFileBytes + 1)));
   while (in && bytes.size() <= kMaxScheduleFileBytes) {
-    in.read(chunk.data(), chunk.size());
-    const auto got = static_cast<std::size_t>(in.gcount());
-    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
+    const std::size_t had = bytes.size();
+    bytes.resize(had + next);
+    in.read(reinterpret_cast<char*>(bytes.data() + had), static_cast<std::streamsize>(next));
+    bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+    next = kChunkBytes;
   }
   if (in.bad()) {
     ui.message(doc.FileName, kCannotOpenCaption, Icon::Error);
