@@ -137,8 +137,8 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
       services.environment
           ? *services.environment
           : DetectEnvironment(toCorePath(QCoreApplication::applicationDirPath()), LUMORA_VERSION);
-  app_ = std::make_unique<LumoraApp>(AppServices{*ui_, *clock_, settings_, *this, *lock},
-                                     std::move(environment));
+  app_ = std::make_unique<LumoraApp>(
+      AppServices{*ui_, *clock_, settings_, *this, *lock, &clipboard_}, std::move(environment));
 
   setWindowTitle(QString::fromLatin1(shell_text::kAppCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lumora.svg")));
@@ -430,6 +430,24 @@ bool MainWindow::startProgram(const std::filesystem::path& program) {
 
 void MainWindow::openHelpPage(const std::filesystem::path& page) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(fromCorePath(page.string())));
+}
+
+void MainWindow::runPrgDialog(LoadPrgDialog& dialog, const std::function<bool()>& accept) {
+  LoadPrgWindow window(dialog, accept, this);
+  window.exec();
+}
+
+void MainWindow::runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) {
+  PairingWarningsWindow window(dialog, ui, this);
+  window.exec();
+}
+
+void MainWindow::setGaugeCaption(std::string_view caption) {
+  if (caption.empty()) {
+    statusBar()->clearMessage();
+  } else {
+    statusBar()->showMessage(fromCoreText(caption));
+  }
 }
 
 void MainWindow::closeMainWindow() {

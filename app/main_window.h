@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/import_windows.h"
 #include "shell/app_state.h"
 #include "shell/ini_settings.h"
 #include "shell/platform/clock.h"
@@ -97,6 +98,9 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   void openHelpPage(const std::filesystem::path& page) override;
   void closeMainWindow() override;
   void runPreferencesDialog() override;
+  void runPrgDialog(LoadPrgDialog& dialog, const std::function<bool()>& accept) override;
+  void runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) override;
+  void setGaugeCaption(std::string_view caption) override;
   void stateChanged() override;
 
   // --- the two dialogs the preferences open
@@ -135,6 +139,7 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   const Clock* clock_;
   std::unique_ptr<InstanceLock> ownLock_;
   IniSettingsStore settings_;
+  QtClipboard clipboard_;
   StartupSettings display_;
   QTimer timer_;
 
