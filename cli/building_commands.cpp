@@ -23,7 +23,9 @@ struct EditSession {
   EventLog log;
   BlockViewSink views;
 
-  bool open(const std::string& file, Ui& ui) { return OpenDocument(*doc, file, ui, log).loaded; }
+  bool open(const std::string& file, Ui& ui, BlockRules& rules) {
+    return OpenDocument(*doc, file, ui, log, nullptr, &rules).loaded;
+  }
   BlockEditContext context(Ui& ui, BlockRules& rules) { return {*doc, ui, log, rules, views}; }
   // The result is written whatever the operation did, refusals included.
   int finish(const std::string& output, Ui& ui, bool done) {
@@ -37,7 +39,7 @@ struct EditSession {
 int RunAssign(const std::string& file, const std::string& output, int crew, int pairing, int day,
               bool skipRestChecks, Ui& ui, BlockRules& rules, std::ostream& out) {
   EditSession s;
-  if (!s.open(file, ui)) return kExitCannotRun;
+  if (!s.open(file, ui, rules)) return kExitCannotRun;
   BlockEditContext ctx = s.context(ui, rules);
   const int result = AssignPair(ctx, crew, pairing, day, skipRestChecks);
   out << result << '\n';
@@ -47,7 +49,7 @@ int RunAssign(const std::string& file, const std::string& output, int crew, int 
 int RunRemove(const std::string& file, const std::string& output, int crew, int pairing, int day,
               Ui& ui, BlockRules& rules, std::ostream& out) {
   EditSession s;
-  if (!s.open(file, ui)) return kExitCannotRun;
+  if (!s.open(file, ui, rules)) return kExitCannotRun;
   BlockEditContext ctx = s.context(ui, rules);
   const int result = RemovePair(ctx, crew, pairing, day);
   out << result << '\n';
@@ -56,7 +58,7 @@ int RunRemove(const std::string& file, const std::string& output, int crew, int 
 
 int RunUndo(const std::string& file, const std::string& output, Ui& ui, BlockRules& rules) {
   EditSession s;
-  if (!s.open(file, ui)) return kExitCannotRun;
+  if (!s.open(file, ui, rules)) return kExitCannotRun;
   BlockEditContext ctx = s.context(ui, rules);
   const UndoOutcome outcome = UndoLastTransaction(ctx);
   return s.finish(output, ui, outcome == UndoOutcome::Undone);

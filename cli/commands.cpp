@@ -5,6 +5,7 @@
 
 #include "document_json.h"
 #include "model/document.h"
+#include "rules/check_block.h"
 #include "shell/document_lifecycle.h"
 #include "shell/platform/event_log.h"
 
@@ -17,10 +18,11 @@ namespace {
 struct Session {
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
   EventLog log;  // closed: the batch tool keeps no event log
+  LumoraRules rules;
   LoadResult load;
 
   bool open(const std::string& file, Ui& ui) {
-    load = OpenDocument(*doc, file, ui, log);
+    load = OpenDocument(*doc, file, ui, log, nullptr, &rules);
     return load.loaded;
   }
 };

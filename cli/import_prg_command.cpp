@@ -9,6 +9,7 @@
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/document.h"
+#include "rules/check_block.h"
 #include "rules/daylight_saving.h"
 #include "scan_lis_command.h"
 #include "shell/document_lifecycle.h"
@@ -104,7 +105,8 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
 
   auto doc = std::make_unique<TDocument>();
   EventLog log;  // closed: the batch tool keeps no event log
-  if (!OpenDocument(*doc, line.file, ui, log, &settings).loaded) return kExitCannotRun;
+  LumoraRules rules;
+  if (!OpenDocument(*doc, line.file, ui, log, &settings, &rules).loaded) return kExitCannotRun;
 
   ChosenFileUi chosen(ui, line.prg);
   BatchClipboard clipboard;
@@ -115,7 +117,7 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
                                doc->BidsWindowVisible != 0};
   PrgCommandHooks hooks;
   hooks.closeViews = [&] { CloseViews(*doc, settings); };
-  hooks.buildBlocks = [&] { BuildBlocks(*doc, windows, ui, log, &settings); };
+  hooks.buildBlocks = [&] { BuildBlocks(*doc, windows, ui, log, &settings, &rules); };
   hooks.import.setupDaylightSaving = [&] { SetupDaylightSaving(doc->cal); };
   hooks.import.showPairingWarnings = [&] { ShowPairingWarnings(*doc, ui); };
   if (!line.lisFiles.empty())

@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "imports/lis_scan.h"
 #include "model/document.h"
+#include "rules/check_block.h"
 #include "shell/document_lifecycle.h"
 #include "shell/ini_settings.h"
 #include "shell/platform/event_log.h"
@@ -105,7 +106,8 @@ int RunScanLis(const ScanLisCommandLine& line, Ui& ui, SettingsStore& settings, 
   }
   auto doc = std::make_unique<TDocument>();
   EventLog log;  // closed: the batch tool keeps no event log
-  if (!OpenDocument(*doc, line.file, ui, log, &settings).loaded) return kExitCannotRun;
+  LumoraRules rules;
+  if (!OpenDocument(*doc, line.file, ui, log, &settings, &rules).loaded) return kExitCannotRun;
   ScanLisFilesNamed(*doc, line.lisFiles, ui, settings, log);
   return SaveFile(*doc, line.output, kScheduleFile, ui, log) ? kExitOk : kExitRefused;
 }
