@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_platform.h"
 #include "imports/lis_scan.h"
 #include "model/document.h"
 #include "shell/platform/clipboard.h"
@@ -19,43 +20,6 @@
 #include "shell/platform/ui.h"
 
 namespace {
-
-class SilentUi : public lumora::Ui {
- public:
-  void message(std::string_view, std::string_view, lumora::Icon) override {}
-  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
-    return lumora::Answer::No;
-  }
-  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
-  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
-  void showList(std::string_view, const std::vector<std::string>& lines) override {
-    if (lines.size() > 10'000) std::abort();
-  }
-  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
-    return nullptr;
-  }
-  void beep() override {}
-  void setWaitCursor(bool) override {}
-};
-
-class NoClipboard : public lumora::Clipboard {
- public:
-  bool setText(std::string_view) override { return true; }
-};
-
-class NoSettings : public lumora::SettingsStore {
- public:
-  std::string readString(std::string_view, std::string_view,
-                         std::string_view fallback) const override {
-    return std::string(fallback);
-  }
-  int readInt(std::string_view, std::string_view, int fallback) const override { return fallback; }
-  bool writeString(std::string_view, std::string_view, std::string_view) override { return true; }
-  std::optional<std::string> readStruct(std::string_view, std::string_view) const override {
-    return std::nullopt;
-  }
-  bool writeStruct(std::string_view, std::string_view, std::string_view) override { return true; }
-};
 
 constexpr int kPairs = 4;
 constexpr int kNumbers[kPairs] = {7003, 7006, 12, -5};
@@ -70,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return d;
   }();
   static EventLog log;
-  static SilentUi ui;
-  static NoClipboard clipboard;
-  static NoSettings settings;
+  static lumora::fuzzing::SilentUi ui;
+  static lumora::fuzzing::NullClipboard clipboard{true};
+  static lumora::fuzzing::DefaultSettings settings;
   if (size == 0) return 0;
 
   doc->CrewType = static_cast<std::uint8_t>(data[0] % 3);

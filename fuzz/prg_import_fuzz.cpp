@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "fuzz_platform.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
 #include "shell/platform/clipboard.h"
@@ -18,41 +19,6 @@
 #include "shell/platform/ui.h"
 
 namespace {
-
-class SilentUi : public lumora::Ui {
- public:
-  void message(std::string_view, std::string_view, lumora::Icon) override {}
-  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
-    return lumora::Answer::No;
-  }
-  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
-  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
-  void showList(std::string_view, const std::vector<std::string>&) override {}
-  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
-    return nullptr;
-  }
-  void beep() override {}
-  void setWaitCursor(bool) override {}
-};
-
-class NoClipboard : public lumora::Clipboard {
- public:
-  bool setText(std::string_view) override { return false; }
-};
-
-class NoSettings : public lumora::SettingsStore {
- public:
-  std::string readString(std::string_view, std::string_view,
-                         std::string_view fallback) const override {
-    return std::string(fallback);
-  }
-  int readInt(std::string_view, std::string_view, int fallback) const override { return fallback; }
-  bool writeString(std::string_view, std::string_view, std::string_view) override { return true; }
-  std::optional<std::string> readStruct(std::string_view, std::string_view) const override {
-    return std::nullopt;
-  }
-  bool writeStruct(std::string_view, std::string_view, std::string_view) override { return true; }
-};
 
 void Check(bool condition) {
   if (!condition) std::abort();
@@ -70,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return d;
   }();
   static EventLog log;
-  static SilentUi ui;
-  static NoClipboard clipboard;
-  static NoSettings settings;
+  static lumora::fuzzing::SilentUi ui;
+  static lumora::fuzzing::NullClipboard clipboard{false};
+  static lumora::fuzzing::DefaultSettings settings;
   if (size == 0) return 0;
 
   doc->CrewType = static_cast<std::uint8_t>(data[0] % 4);

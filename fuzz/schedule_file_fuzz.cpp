@@ -7,33 +7,14 @@
 #include <span>
 
 #include "files/schedule_file.h"
+#include "fuzz_platform.h"
 #include "shell/platform/event_log.h"
 #include "shell/platform/ui.h"
-
-namespace {
-
-class SilentUi : public lumora::Ui {
- public:
-  void message(std::string_view, std::string_view, lumora::Icon) override {}
-  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
-    return lumora::Answer::No;
-  }
-  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
-  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
-  void showList(std::string_view, const std::vector<std::string>&) override {}
-  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
-    return nullptr;
-  }
-  void beep() override {}
-  void setWaitCursor(bool) override {}
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static auto doc = std::make_unique<lumora::TDocument>();
   static lumora::EventLog log;
-  static SilentUi ui;
+  static lumora::fuzzing::SilentUi ui;
   lumora::ClearDocument(*doc, log);
   doc->FileName = "fuzz.lm2";
   const lumora::LoadResult result =

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "fuzz_platform.h"
 #include "imports/code_table.h"
 #include "imports/toolbox_file.h"
 #include "model/airports.h"
@@ -14,22 +15,6 @@
 #include "shell/platform/ui.h"
 
 namespace {
-
-class SilentUi : public lumora::Ui {
- public:
-  void message(std::string_view, std::string_view, lumora::Icon) override {}
-  lumora::Answer ask(std::string_view, std::string_view, lumora::Buttons, lumora::Icon) override {
-    return lumora::Answer::No;
-  }
-  std::vector<std::string> openFiles(const lumora::FileDialogOptions&) override { return {}; }
-  std::optional<std::string> saveFile(const lumora::FileDialogOptions&) override { return {}; }
-  void showList(std::string_view, const std::vector<std::string>&) override {}
-  std::unique_ptr<lumora::Progress> progress(std::string_view, std::string_view) override {
-    return nullptr;
-  }
-  void beep() override {}
-  void setWaitCursor(bool) override {}
-};
 
 void Check(lumora::TDocument& doc, std::string_view text, lumora::Ui& ui) {
   lumora::ReadToolBoxText(doc, text, ui);
@@ -58,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc->CrewType = static_cast<std::uint8_t>(lumora::CrewKind::FlightAttendants);
     return doc;
   }();
-  static SilentUi ui;
+  static lumora::fuzzing::SilentUi ui;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   pilots->AirportDetails.clear();
   cabin->AirportDetails.clear();
