@@ -17,41 +17,25 @@
 #include "shell/platform/event_log.h"
 #include "shell/platform/ui.h"
 
+#include "forwarding_ui.h"
+
 namespace lumora::cli {
 
 namespace {
 
 // The front end's file dialog, answered with the file named on the command
 // line; everything else goes to the batch tool's Ui.
-class ChosenFileUi final : public Ui {
+class ChosenFileUi final : public ForwardingUi {
  public:
-  ChosenFileUi(Ui& inner, std::string file) : inner_(inner), file_(std::move(file)) {}
+  ChosenFileUi(Ui& inner, std::string file) : ForwardingUi(inner), file_(std::move(file)) {}
 
-  void message(std::string_view text, std::string_view caption, Icon icon) override {
-    inner_.message(text, caption, icon);
-  }
-  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override {
-    return inner_.ask(text, caption, buttons, icon);
-  }
   std::vector<std::string> openFiles(const FileDialogOptions&) override {
     if (chosen_) return {};
     chosen_ = true;
     return {file_};
   }
-  std::optional<std::string> saveFile(const FileDialogOptions& options) override {
-    return inner_.saveFile(options);
-  }
-  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
-    inner_.showList(caption, lines);
-  }
-  std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override {
-    return inner_.progress(title, lineFormat);
-  }
-  void beep() override { inner_.beep(); }
-  void setWaitCursor(bool on) override { inner_.setWaitCursor(on); }
 
  private:
-  Ui& inner_;
   std::string file_;
   bool chosen_ = false;
 };

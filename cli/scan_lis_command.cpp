@@ -17,6 +17,8 @@
 #include "shell/platform/event_log.h"
 #include "shell/platform/ui.h"
 
+#include "forwarding_ui.h"
+
 namespace lumora::cli {
 
 namespace {
@@ -25,15 +27,13 @@ namespace {
 // scan goes back to the dialog when a file name's question is answered No;
 // the dialog then offers the files without that one, so that the others are
 // still scanned.
-class LisFilesUi final : public Ui {
+class LisFilesUi final : public ForwardingUi {
  public:
-  LisFilesUi(Ui& inner, std::vector<std::string> files) : inner_(inner), files_(std::move(files)) {}
+  LisFilesUi(Ui& inner, std::vector<std::string> files)
+      : ForwardingUi(inner), files_(std::move(files)) {}
 
-  void message(std::string_view text, std::string_view caption, Icon icon) override {
-    inner_.message(text, caption, icon);
-  }
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override {
-    const Answer answer = inner_.ask(text, caption, buttons, icon);
+    const Answer answer = inner().ask(text, caption, buttons, icon);
     if (answer == Answer::Yes) return answer;
     const auto named = std::find_if(files_.begin(), files_.end(), [&](const std::string& file) {
       return text.substr(0, file.size()) == file &&
@@ -49,20 +49,8 @@ class LisFilesUi final : public Ui {
     // Every No takes a file away, so the dialog comes back empty in the end.
     return files_;
   }
-  std::optional<std::string> saveFile(const FileDialogOptions& options) override {
-    return inner_.saveFile(options);
-  }
-  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
-    inner_.showList(caption, lines);
-  }
-  std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override {
-    return inner_.progress(title, lineFormat);
-  }
-  void beep() override { inner_.beep(); }
-  void setWaitCursor(bool on) override { inner_.setWaitCursor(on); }
 
  private:
-  Ui& inner_;
   std::vector<std::string> files_;
 };
 
