@@ -57,6 +57,13 @@ struct DocumentViewState {
   std::int32_t gestureDay = -1;
   std::int32_t gesturePair = -1;
   std::array<std::int32_t, kBlockDays> dayBalance{};
+  // A toolbox button was pressed: clicks on empty days place its code until
+  // a pairing is selected in the pairing window.
+  std::uint8_t toolboxPlacing = 0;
+  // The assigned instance whose owner the pairing window's caption last
+  // named (day, slot); -1 for none.
+  std::int32_t lastShownDay = -1;
+  std::int32_t lastShownSlot = -1;
 };
 
 class TDocument {

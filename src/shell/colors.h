@@ -6,34 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "shell/platform/canvas.h"
+#include "views/palette.h"
+
 namespace lumora {
-
-struct Rgb {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-inline constexpr int kColorCount = 13;
-using DisplayColors = std::array<Rgb, kColorCount>;
-
-// Positions in DisplayColors.
-enum ColorIndex : int {
-  kLowCreditPairings = 0,
-  kMediumCreditPairings = 1,
-  kHighCreditPairings = 2,
-  kVeryHighCreditPairings = 3,
-  kDutyTimeColor = 4,
-  kRestTimeColor = 5,
-  kPairOverRequestedDayOff = 6,
-  kBlockHolderColor = 7,
-  kReserveColor = 8,
-  kBlkTotalInRange = 9,
-  kBlkTotalOutsideRange = 10,
-  kBlockWindowBackground = 11,
-  kPairingWindowBackground = 12,
-};
 
 // The names the colour dialog lists, in this order.
 extern const std::array<std::string_view, kColorCount> kColorNames;
