@@ -1,0 +1,475 @@
+#include "views/pair_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "building/assign.h"
+#include "pairing_fixture.h"
+#include "support/recording_canvas.h"
+
+namespace lumora::testing {
+namespace {
+
+constexpr int kW = 30;
+constexpr int kH = 20;
+
+class PairWinTest : public PairingTest {
+ protected:
+  PairWinTest() {
+    win.setGeometry(kW, kH);
+    for (int i = 0; i < kColorCount; ++i)
+      palette[static_cast<std::size_t>(i)] = {i, 10 + i, 20 + i};
+    win.setColors(palette);
+  }
+
+  // A point inside cell (day, slot) at the current scroll position.
+  Point At(int day, int slot) const {
+    return {(day - win.firstColumn()) * kW + 10, (slot - win.firstSlot()) * kH + 5};
+  }
+
+  void Paint() {
+    canvas.clear();
+    win.paint(canvas, {0, 0, 33 * kW, 40 * kH}, {0, 0, 33 * kW, 40 * kH});
+  }
+
+  // Lines drawn from `from` to `to` in `color`.
+  int LinesBetween(Point from, Point to, Rgb color) const {
+    int n = 0;
+    for (const DrawOp& op : canvas.linesOf(color))
+      if (op.from == from && op.to == to) ++n;
+    return n;
+  }
+
+  DisplayColors palette{};
+  TPairWin win{doc};
+  RecordingCanvas canvas;
+};
+
+TEST_F(PairWinTest, SortPairingsGroupsByDutyDaysAndReportTime) {
+  const int twoDay = AddPairing(1, {0}, 2, 430);
+  const int late = AddPairing(2, {0}, 1, 350);
+  const int early = AddPairing(3, {0}, 1, 299);
+  const int continuous = AddPairing(4, {0}, 1, 400);
+  const int sevenDay = AddPairing(5, {0}, 7);
+  const int eightDay = AddPairing(6, {0}, 8);
+  const int earlyToo = AddPairing(7, {0});
+  const int sixDay = AddPairing(8, {0}, 6);
+  Pair(late).OnTime = 900;
+  Pair(early).OnTime = 300;
+  Pair(earlyToo).OnTime = 300;
+  Pair(continuous).Overnight = 1;
+  Pair(continuous).Length = 2;
+  Pair(continuous).OnTime = 100;
+  Pair(twoDay).OnTime = 600;
+  for (int p = 0; p <= doc.LastPair; ++p) Pair(p).CreditClass = 9;
+
+  win.SortPairings();
+
+  const std::vector<int> order(win.order().begin(), win.order().end());
+  EXPECT_EQ(order, (std::vector<int>{early, earlyToo, late, twoDay, sixDay, continuous, sevenDay,
+                                     eightDay}));
+  EXPECT_EQ(Pair(late).CreditClass, 1);
+  EXPECT_EQ(Pair(twoDay).CreditClass, 3);      // 860 over two duty days
+  EXPECT_EQ(Pair(continuous).CreditClass, 2);  // a continuous duty counts its whole credit
+  EXPECT_EQ(Pair(early).CreditClass, 0);
+}
+
+TEST_F(PairWinTest, LayoutSharesRowsWithinALengthAndStartsABandForTheNext) {
+  const int a = AddPairing(101, {0, 2});
+  const int b = AddPairing(102, {1});
+  const int c = AddPairing(103, {0});  // meets a on day 0
+  const int d = AddPairing(201, {0, 5}, 2);
+  // Reports 23:00 and is released 01:30 on its fourth day: three duty days.
+  const int e = AddPairing(301, {10}, 3);
+  Pair(e).Length = 4;
+  Pair(e).OnTime = 1380;
+  Pair(e).OffTime = 90;
+
+  win.LayoutPairWin();
+
+  EXPECT_EQ(win.cell(0, 0), a);
+  EXPECT_EQ(win.cell(2, 0), a);
+  EXPECT_EQ(win.cell(1, 0), b);
+  EXPECT_EQ(win.cell(0, 1), c);
+  EXPECT_EQ(win.cell(0, 2), d);
+  EXPECT_EQ(win.cell(1, 2), TPairWin::kCoveredCell);
+  EXPECT_EQ(win.cell(5, 2), d);
+  EXPECT_EQ(win.cell(10, 3), e);
+  EXPECT_EQ(win.cell(11, 3), TPairWin::kCoveredCell);
+  EXPECT_EQ(win.cell(12, 3), TPairWin::kCoveredCell);
+  EXPECT_EQ(win.cell(13, 3), TPairWin::kFreeCell);
+  EXPECT_EQ(win.highestSlot(), 3);
+  EXPECT_EQ(win.scrollSlots(), 3);
+  EXPECT_EQ(win.cell(-1, 0), TPairWin::kFreeCell);
+  EXPECT_EQ(win.cell(0, TPairWin::kSlotRows), TPairWin::kFreeCell);
+}
+
+TEST_F(PairWinTest, LayoutCoversTheSpillDayOfAContinuousDuty) {
+  const int night = AddPairing(101, {4});
+  Pair(night).Overnight = 1;
+  Pair(night).Length = 2;
+  Pair(night).OnTime = 1200;
+  const int day = AddPairing(102, {5});  // the same group, starting on the spill day
+  Pair(day).Overnight = 1;
+  Pair(day).Length = 2;
+  Pair(day).OnTime = 1300;
+
+  win.LayoutPairWin();
+
+  EXPECT_EQ(win.cell(4, 0), night);
+  EXPECT_EQ(win.cell(5, 0), TPairWin::kCoveredCell);
+  EXPECT_EQ(win.cell(5, 1), day);
+}
+
+TEST_F(PairWinTest, LayoutLeavesOutWhatIsNotShown) {
+  const int crew = AddCrew("A ALPHA");
+  const int hidden = AddPairing(101, {3});
+  Place(crew, hidden, 3);
+  const int twoDay = AddPairing(201, {3}, 2);
+  const int unmarked = AddPairing(301, {3}, 3);
+  Pair(twoDay).FilterState = 1;
+  doc.ShowAssignedPairs = 0;
+
+  win.LayoutPairWin();
+  // Nothing of the first length was placed, so no band was started for it.
+  EXPECT_EQ(win.cell(3, 0), twoDay);
+  EXPECT_EQ(win.cell(3, 1), unmarked);
+
+  win.setFilters(true, "LONG");
+  win.LayoutPairWin();
+  EXPECT_EQ(win.cell(3, 0), twoDay);
+  EXPECT_EQ(win.cell(3, 1), TPairWin::kFreeCell);
+
+  win.setFilters(false, "");
+  doc.ShowAssignedPairs = 1;
+  win.LayoutPairWin();
+  EXPECT_EQ(win.cell(3, 0), hidden);
+  EXPECT_EQ(win.cell(3, 1), twoDay);
+}
+
+TEST_F(PairWinTest, LayoutFindsTheSelectedInstanceAgain) {
+  const int a = AddPairing(101, {3});
+  const int b = AddPairing(102, {3});
+  doc.view.selection = {b, 3, 7};
+  win.LayoutPairWin();
+  EXPECT_EQ(doc.view.selection.slot, 1);
+
+  Pair(a).DayStatus[3] = kNoInstance;
+  win.LayoutPairWin();
+  EXPECT_EQ(doc.view.selection.slot, 0);
+  EXPECT_EQ(doc.view.selection.pair, b);
+}
+
+TEST_F(PairWinTest, ClickSelectsAnOpenInstanceAndASecondClickOpensItsText) {
+  const int other = AddPairing(100, {4});
+  const int p = AddPairing(1234, {4, 9});
+  TPair& pair = Pair(p);
+  pair.DailyHardTime[0] = 150;
+  pair.DailyHardTime[5] = 50;
+  pair.DailyHardTime[6] = 999;  // only six duty days count
+  pair.DailyDutyTime[0] = 540;
+  pair.DisplayText = "1234 HEADER\nTOTALS ***ABCDCRA1234 REST\n";
+  win.LayoutPairWin();
+  ASSERT_EQ(win.cell(4, 1), p);
+  doc.view.selection = {other, 4, 0};
+  doc.view.toolboxPlacing = 1;
+
+  const PairWinClick first = win.leftButtonUp(At(4, 1));
+  EXPECT_EQ(first.kind, PairWinClick::Kind::Selected);
+  EXPECT_EQ(first.pair, p);
+  EXPECT_EQ(first.day, 4);
+  EXPECT_EQ(doc.view.selection.pair, p);
+  EXPECT_EQ(doc.view.selection.slot, 1);
+  EXPECT_EQ(doc.view.previousSelection.pair, other);
+  EXPECT_EQ(doc.view.toolboxPlacing, 0);
+  EXPECT_EQ(win.caption(),
+            "Pair 1234   On 08:00   Off 17:00   Credit 5:00  Hard 03:20  Duty 09:00  Legal 4:00  "
+            "CRA1234  - Filters Off");
+
+  const PairWinClick second = win.leftButtonUp(At(4, 1));
+  EXPECT_EQ(second.kind, PairWinClick::Kind::OpenText);
+  EXPECT_EQ(second.pair, p);
+  EXPECT_EQ(second.day, 4);
+  EXPECT_EQ(doc.view.previousSelection.pair, other);
+
+  // The other instance of the same pairing is a new selection, not the text.
+  EXPECT_EQ(win.leftButtonUp(At(9, 0)).kind, PairWinClick::Kind::Selected);
+}
+
+TEST_F(PairWinTest, ClicksOffTheLaidOutPairingsDoNothing) {
+  AddPairing(101, {4});
+  AddPairing(102, {4});
+  win.LayoutPairWin();
+  const PairSelection before = doc.view.selection;
+
+  EXPECT_EQ(win.leftButtonUp(At(5, 0)).kind, PairWinClick::Kind::Nothing);  // free cell
+  EXPECT_EQ(win.leftButtonUp(At(4, 2)).kind, PairWinClick::Kind::Nothing);  // below the rows
+  EXPECT_EQ(win.leftButtonUp({-3, 5}).kind, PairWinClick::Kind::Nothing);
+  EXPECT_EQ(win.leftButtonUp({31 * kW + 5, 5}).kind, PairWinClick::Kind::Nothing);
+  EXPECT_FALSE(win.rightButtonDown(At(5, 0)).onPairing);
+  EXPECT_EQ(doc.view.selection.pair, before.pair);
+  EXPECT_EQ(win.caption(), "Filters Off");
+
+  // The last five pixels of a row belong to the row below.
+  const PairWinClick low = win.leftButtonUp({4 * kW + 3, kH - 5});
+  EXPECT_EQ(low.kind, PairWinClick::Kind::Selected);
+  EXPECT_EQ(doc.view.selection.slot, 1);
+  const PairWinRightClick right = win.rightButtonDown(At(4, 0));
+  EXPECT_TRUE(right.onPairing);
+  EXPECT_EQ(right.day, 4);
+}
+
+TEST_F(PairWinTest, ClickOnAnAssignedInstanceNamesItsOwner) {
+  AddCrew("A ALPHA");
+  const int holder = AddCrew("B BRAVO");
+  const int p = AddPairing(101, {21});
+  Place(holder, p, 21);  // the 22nd of July
+  win.LayoutPairWin();
+
+  const PairWinClick click = win.leftButtonUp(At(21, 0));
+  EXPECT_EQ(click.kind, PairWinClick::Kind::ShownOwner);
+  EXPECT_EQ(win.caption(), "Pair 101 on the 22nd assigned to B BRAVO (2) - Filters Off");
+  EXPECT_EQ(doc.view.lastShownDay, 21);
+  EXPECT_EQ(doc.view.lastShownSlot, 0);
+  EXPECT_EQ(doc.view.selection.pair, -1);
+
+  EXPECT_EQ(win.leftButtonUp(At(21, 0)).kind, PairWinClick::Kind::OpenText);
+
+  // Once removed the instance is open again: the click selects it.
+  doc.Pilots[static_cast<std::size_t>(holder)].DayCell[21] = kEmptyCell;
+  Pair(p).DayStatus[21] = kOpenInstance;
+  EXPECT_EQ(win.leftButtonUp(At(21, 0)).kind, PairWinClick::Kind::Selected);
+
+  EXPECT_STREQ(OrdinalSuffix(21), "st");
+  EXPECT_STREQ(OrdinalSuffix(23), "rd");
+  EXPECT_STREQ(OrdinalSuffix(11), "th");
+  EXPECT_STREQ(OrdinalSuffix(12), "th");
+  EXPECT_STREQ(OrdinalSuffix(13), "th");
+  EXPECT_STREQ(OrdinalSuffix(31), "st");
+  EXPECT_STREQ(OrdinalSuffix(2), "nd");
+  EXPECT_STREQ(OrdinalSuffix(3), "rd");
+}
+
+TEST_F(PairWinTest, CaptionsFollowTheCrewKindAndTheFilters) {
+  const int p = AddPairing(777, {0});
+  Pair(p).OffTime = 1380;
+  Pair(p).MinRestAfter = 1520;            // wraps twice
+  Pair(p).DisplayText = "***ABCD123456";  // ten characters after the mark
+  win.setFilters(true, "NIGHTS");
+  EXPECT_EQ(win.caption(), "Filters On For NIGHTS");
+  Pair(p).FilterState = 1;
+  win.LayoutPairWin();
+
+  win.leftButtonUp(At(0, 0));
+  EXPECT_EQ(win.caption(),
+            "Pair 777   On 08:00   Off 23:00   Credit 5:00  Hard 00:00  Duty 00:00  Legal 0:20  "
+            "CRA?  - Filters On for NIGHTS");
+
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  win.clearSelection();
+  win.leftButtonUp(At(0, 0));
+  EXPECT_EQ(win.caption(),
+            "Pair 777   On 08:00   Off 23:00   Credit 5:00  Hard 00:00  Duty 00:00  Legal 11:00  "
+            "CRA?  Filters On");
+}
+
+TEST_F(PairWinTest, ShowOnlyOpenFlipsLaysOutAndResetsTheCaption) {
+  const int crew = AddCrew("A ALPHA");
+  const int p = AddPairing(101, {2});
+  const int q = AddPairing(102, {2});
+  Place(crew, p, 2);
+  win.LayoutPairWin();
+  win.leftButtonUp(At(2, 1));
+  ASSERT_EQ(doc.view.selection.pair, q);
+
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(doc.ShowAssignedPairs, 0);
+  EXPECT_EQ(win.cell(2, 0), q);
+  EXPECT_EQ(doc.view.selection.pair, -1);
+  EXPECT_EQ(doc.view.previousSelection.pair, -1);
+  EXPECT_EQ(win.caption(), "Filters Off");
+
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(win.caption(), "Filters Off");  // back to every instance
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(win.caption(), "");  // open instances only
+  win.setFilters(true, "X");
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(win.caption(), "Filters On");
+}
+
+TEST_F(PairWinTest, PaintDrawsBarsNumbersAndTheSelection) {
+  const int crew = AddCrew("A ALPHA");
+  const int p = AddPairing(1234, {2, 5});  // class 1: 5:00 a day
+  Place(crew, p, 5);
+  win.LayoutPairWin();
+  win.leftButtonUp(At(2, 0));
+  Paint();
+
+  // Report 08:00 to release 17:00 on day 2, to scale.
+  const std::vector<DrawOp> bars = canvas.fillsOf(palette[1]);
+  ASSERT_EQ(bars.size(), 1u);
+  EXPECT_EQ(bars[0].rect, (Rect{72, 14, 83, 16}));
+  const std::vector<DrawOp> assignedBars = canvas.fillsOf(colors::kGrey);
+  ASSERT_EQ(assignedBars.size(), 1u);
+  EXPECT_EQ(assignedBars[0].rect, (Rect{162, 14, 173, 16}));
+  EXPECT_EQ(LinesBetween({150, 2}, {179, 2}, colors::kGrey), 1);  // the assigned frame
+  EXPECT_EQ(LinesBetween({150, 12}, {179, 12}, colors::kGrey), 1);
+
+  const std::vector<DrawOp> numbers = canvas.textsEqual("234");
+  ASSERT_EQ(numbers.size(), 2u);
+  EXPECT_EQ(numbers[0].rect, (Rect{60, 0, 90, 20}));
+  EXPECT_EQ(numbers[0].align, HAlign::Center);
+  EXPECT_EQ(numbers[0].style.color, palette[1]);
+  EXPECT_EQ(numbers[0].style.font, FontRole::Grid);
+
+  // The selection: dark up the left and along the top, light on the other two.
+  EXPECT_EQ(LinesBetween({60, 19}, {60, 0}, colors::kBlack), 1);
+  EXPECT_EQ(LinesBetween({60, 0}, {89, 0}, colors::kBlack), 1);
+  EXPECT_EQ(LinesBetween({89, 0}, {89, 19}, colors::kWhite), 1);
+
+  // Saturday (day 3) and Monday (day 5) lines are blue, yellow under filters.
+  int blue = 0;
+  for (const DrawOp& op : canvas.linesOf(colors::kBlue)) {
+    EXPECT_EQ(op.pen.style, LineStyle::Dotted);
+    EXPECT_TRUE(op.from.x == 3 * kW || op.from.x == 5 * kW || op.from.x == 10 * kW ||
+                op.from.x == 12 * kW || op.from.x == 17 * kW || op.from.x == 19 * kW ||
+                op.from.x == 24 * kW || op.from.x == 26 * kW || op.from.x == 31 * kW);
+    ++blue;
+  }
+  EXPECT_EQ(blue, 9);
+  win.setFilters(true, "F");
+  Paint();
+  EXPECT_TRUE(canvas.linesOf(colors::kBlue).empty());
+  EXPECT_EQ(canvas.linesOf(colors::kYellow).size(), 9u);
+
+  win.setOptions({true, true, false});
+  Paint();
+  ASSERT_EQ(canvas.textsEqual("1234").size(), 2u);
+  EXPECT_EQ(canvas.textsEqual("1234")[0].align, HAlign::Left);
+}
+
+TEST_F(PairWinTest, BarColourTellsComplementAndTrainingType) {
+  const int p = AddPairing(101, {1, 2, 3, 4});
+  Pair(p).DayStatus[1] = -kOpenInstance;
+  Pair(p).DayPairingType[1] = 2;  // the changed complement comes first
+  Pair(p).DayPairingType[2] = 1;
+  Pair(p).DayPairingType[3] = 2;
+  Pair(p).DayPairingType[4] = 3;
+  Pair(p).CrewPosition = "PU";
+  win.LayoutPairWin();
+  Paint();
+
+  EXPECT_EQ(canvas.fillsOf(colors::kWhite).size(), 1u);
+  EXPECT_EQ(canvas.fillsOf(Rgb{102, 178, 255}).size(), 1u);
+  EXPECT_EQ(canvas.fillsOf(Rgb{255, 51, 153}).size(), 1u);
+  EXPECT_EQ(canvas.fillsOf(Rgb{196, 255, 128}).size(), 1u);
+  // Purser pairings: two lines along the top of the cell.
+  EXPECT_EQ(LinesBetween({33, 0}, {54, 0}, palette[1]), 1);
+  EXPECT_EQ(LinesBetween({33, 1}, {54, 1}, palette[1]), 1);
+}
+
+TEST_F(PairWinTest, MultiDayPairingsShowLayoversOrAnArrow) {
+  const int p = AddPairing(101, {2}, 3);
+  Pair(p).LayoverText = "YYZYVRYUL";
+  win.LayoutPairWin();
+  Paint();
+  ASSERT_EQ(canvas.textsEqual("YZ").size(), 1u);
+  EXPECT_EQ(canvas.textsEqual("YZ")[0].rect, (Rect{90, 0, 120, 20}));
+  ASSERT_EQ(canvas.textsEqual("VR").size(), 1u);
+  EXPECT_EQ(canvas.textsEqual("VR")[0].rect, (Rect{120, 0, 150, 20}));
+  EXPECT_TRUE(canvas.textsEqual("UL").empty());  // no column past the duty days
+
+  win.setOptions({true, false, true});
+  Paint();
+  EXPECT_EQ(canvas.textsEqual("YYZ").size(), 1u);
+
+  win.setOptions({false, false, false});
+  Paint();
+  EXPECT_TRUE(canvas.textsEqual("YZ").empty());
+  EXPECT_EQ(LinesBetween({63, 7}, {145, 7}, palette[1]), 1);
+  EXPECT_EQ(LinesBetween({142, 4}, {145, 7}, palette[1]), 1);
+  EXPECT_EQ(LinesBetween({142, 10}, {145, 7}, palette[1]), 1);
+}
+
+TEST_F(PairWinTest, FrenchPairingIsBoldWhileItStillNeedsAFrenchMember) {
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  const int crew = AddCrew("A ALPHA");
+  const int first = AddPairing(555, {6});
+  const int second = AddPairing(555, {6});
+  Pair(first).DisplayText = "555 FRENCH PAIRING\n";
+  Place(crew, second, 6);
+  doc.ShowAssignedPairs = 0;
+  win.LayoutPairWin();
+
+  Paint();
+  ASSERT_EQ(canvas.textsEqual("555").size(), 1u);
+  EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::GridBold);
+
+  doc.Pilots[static_cast<std::size_t>(crew)].AgeMedFlags() = 1;  // French-qualified
+  Paint();
+  EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::Grid);
+
+  // Two open positions of the same trip: either may still go to a French member.
+  doc.Pilots[static_cast<std::size_t>(crew)].AgeMedFlags() = 0;
+  doc.Pilots[static_cast<std::size_t>(crew)].DayCell[6] = kEmptyCell;
+  Pair(second).DayStatus[6] = kOpenInstance;
+  win.LayoutPairWin();
+  Paint();
+  EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::Grid);
+
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::Captains);
+  Pair(second).DayStatus[6] = kNoInstance;
+  win.LayoutPairWin();
+  Paint();
+  EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::Grid);
+}
+
+TEST_F(PairWinTest, AssignedSelectionIsOutlinedAtItsOldPlaceUntilTheNextRepaint) {
+  const int crew = AddCrew("A ALPHA");
+  AddPairing(100, {4});
+  const int p = AddPairing(101, {4});
+  doc.ShowAssignedPairs = 0;
+  win.LayoutPairWin();
+  win.leftButtonUp(At(4, 1));
+  ASSERT_EQ(doc.view.selection.pair, p);
+
+  ASSERT_EQ(AssignPair(ctx, crew, p, 4, true), 0);
+  win.LayoutPairWin();
+  EXPECT_EQ(win.cell(4, 1), TPairWin::kFreeCell);
+  EXPECT_EQ(doc.view.selection.pair, -1);
+
+  Paint();
+  EXPECT_EQ(canvas.fillsOf(palette[kPairingWindowBackground]).size(), 2u);
+  EXPECT_EQ(canvas.fillsOf(palette[kPairingWindowBackground])[1].rect, (Rect{120, 20, 150, 40}));
+  EXPECT_EQ(LinesBetween({120, 39}, {120, 20}, colors::kBlack), 1);
+  EXPECT_EQ(LinesBetween({120, 20}, {149, 20}, colors::kBlack), 1);
+  Paint();
+  EXPECT_TRUE(canvas.linesOf(colors::kBlack).empty());
+}
+
+TEST_F(PairWinTest, ScrollingMovesCellsAndClicks) {
+  AddPairing(101, {0});
+  const int late = AddPairing(102, {20, 25});
+  Pair(late).OnTime = 900;
+  AddPairing(103, {20});
+  win.LayoutPairWin();
+  win.setScroll(18, 5);  // past the rows in use
+  EXPECT_EQ(win.firstSlot(), win.highestSlot());
+  win.setScroll(18, 0);
+
+  EXPECT_EQ(win.instanceRect(20, 0, 1), (Rect{60, 0, 90, 20}));
+  EXPECT_TRUE(win.instanceRect(0, 0, 1).empty());  // scrolled off to the left
+  const PairWinClick click = win.leftButtonUp(At(25, 0));
+  EXPECT_EQ(click.kind, PairWinClick::Kind::Selected);
+  EXPECT_EQ(click.day, 25);
+  Paint();
+  ASSERT_EQ(canvas.textsEqual("102").size(), 2u);
+  EXPECT_EQ(canvas.textsEqual("102")[0].rect, (Rect{210, 0, 240, 20}));
+}
+
+}  // namespace
+}  // namespace lumora::testing
