@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "building/undo.h"
 #include "files/schedule_file.h"
 #include "imports/import_services.h"
 #include "imports/lis_scan.h"
@@ -12,6 +13,7 @@
 #include "imports/toolbox_file.h"
 #include "model/set_dates_dialog.h"
 #include "rules/daylight_saving.h"
+#include "rules/exceptions_report.h"
 #include "shell/desktop_tools.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
@@ -52,6 +54,11 @@ class FrameClipboard final : public Clipboard {
 };
 
 }  // namespace
+
+BlockViewSink& AppFrontEnd::blockViews() {
+  static BlockViewSink none;
+  return none;
+}
 
 void AppFrontEnd::runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) {
   ui.showList(PairingValidateDialog::kCaption, dialog.lines());
@@ -119,6 +126,7 @@ StartResult LumoraApp::start(std::string_view commandLine,
   }
   doc_->DocState = kNoDocument;
   caption_ = text::kAppCaption;
+  frontEnd_.documentCreated();
 
   if (openEventLog) openEventLog(log_);
 
@@ -297,7 +305,56 @@ bool LumoraApp::SaveAs() {
 }
 
 void LumoraApp::BuildBlocks(const WindowSwitches& windows) {
-  lumora::BuildBlocks(*doc_, windows, ui_, log_, &settings_, &rules_);
+  if (doc_->BlocksShown) return;
+  lumora::BuildBlocks(*doc_, windows, ui_, log_, &settings_, &rules_, &frontEnd_.blockViews());
+  frontEnd_.blocksBuilt();
+  notify();
+}
+
+BlockEditContext LumoraApp::editContext() {
+  return {*doc_, ui_, log_, rules_, frontEnd_.blockViews()};
+}
+
+void LumoraApp::undo() {
+  BlockEditContext ctx = editContext();
+  if (UndoLastTransaction(ctx) == UndoOutcome::NothingToUndo) ui_.beep();
+  notify();
+}
+
+void LumoraApp::history() {
+  ui_.showList(kHistoryDialogCaption, HistoryLines(*doc_));
+}
+
+void LumoraApp::warnings() {
+  const std::vector<std::string> lines = ExceptionsReportLines(*doc_);
+  // The report checked every block again: the grid shows the findings anew.
+  frontEnd_.blockViews().rowsChanged(BlockViewSink::kAllRows);
+  ui_.showList(kExceptionsReportCaption, lines);
+}
+
+void LumoraApp::pairingsWindow() {
+  doc_->PairWindowVisible = doc_->PairWindowVisible ? 0 : 1;
+  notify();
+}
+
+void LumoraApp::toolboxWindow() {
+  doc_->ToolboxWindowVisible = doc_->ToolboxWindowVisible ? 0 : 1;
+  notify();
+}
+
+void LumoraApp::showOnlyOpenPairings() {
+  if (!doc_->PairWindowVisible) return;
+  frontEnd_.toggleShowOnlyOpenPairings();
+  notify();
+}
+
+void LumoraApp::pairWindowClosed() {
+  doc_->PairWindowVisible = 0;
+  notify();
+}
+
+void LumoraApp::toolboxClosed() {
+  doc_->ToolboxWindowVisible = 0;
   notify();
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "building/block_edit.h"
 #include "building/block_figures.h"
 #include "model/document.h"
 #include "rules/check_block.h"
@@ -76,7 +77,20 @@ class AppFrontEnd {
   // goes and the grid scrolls to the top left.
   virtual void documentReplaced() {}
   // The caption, the menu, the state of the commands or the views changed.
+  // The floating windows follow the document's visibility flags.
   virtual void stateChanged() {}
+
+  // The document exists (start-up, before the command line's file opens):
+  // the views that show it can be made.
+  virtual void documentCreated() {}
+  // Where block changes report what to repaint; a front end without views
+  // keeps the default, which ignores everything.
+  virtual BlockViewSink& blockViews();
+  // BuildBlocks has run: the pairing window is laid out again, the toolbox
+  // rebuilt, the grid's scroll range set and everything repainted.
+  virtual void blocksBuilt() {}
+  // "Show Only Open Pairings" while the pairing window is shown.
+  virtual void toggleShowOnlyOpenPairings() {}
 };
 
 // What the frame found on this desktop at start.
@@ -134,6 +148,9 @@ class LumoraApp {
   TDocument& document() { return *doc_; }
   const TDocument& document() const { return *doc_; }
   EventLog& eventLog() { return log_; }
+  BlockRules& rules() { return rules_; }
+  Ui& ui() { return ui_; }
+  SettingsStore& settings() { return settings_; }
   const std::string& caption() const { return caption_; }
   const char* menuName() const { return MenuName(commandContext()); }
   CommandContext commandContext() const;
@@ -168,6 +185,20 @@ class LumoraApp {
 
   // --- command behaviour owned by the frame
   void buildBlocksCommand();
+  // What a change of a block needs: the document, the user, the log, the
+  // rules and the front end's views.
+  BlockEditContext editContext();
+  void undo();
+  void history();
+  void warnings();
+  // Show or hide the floating windows (their menu items, keys and the grid's
+  // corner icons).
+  void pairingsWindow();
+  void toolboxWindow();
+  void showOnlyOpenPairings();
+  // A floating window was closed by its own close box.
+  void pairWindowClosed();
+  void toolboxClosed();
   // "This Month's Pairings...", "AC Type and French Data from LIS Files..."
   // and "ToolBox Items...".
   void importPairings();

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "building/block_edit.h"
+#include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "rules/daylight_saving.h"
 #include "shell/platform/event_log.h"
@@ -69,15 +71,21 @@ bool IsBlockFilterOn(const TDocument& doc, int command) {
 }
 
 void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog& log,
-                 const SettingsStore* settings, BlockRules* rules) {
+                 const SettingsStore* settings, BlockRules* rules, BlockViewSink* views) {
   if (doc.BlocksShown) return;
+  BlockViewSink noViews;
+  BlockViewSink& sink = views != nullptr ? *views : noViews;
   log.write("BuildBlocksBegin\n");
   RepairAssignments(doc, ui);
   ValidateAllPairings(doc);
 
   doc.view.selection = PairSelection{};
   doc.view.previousSelection = PairSelection{};
+  doc.view.lastShownDay = -1;
+  doc.view.lastShownSlot = -1;
+  RecalcAllBlockCredits(doc, false, ui, sink);
   doc.BlocksShown = 1;
+  FindBlockHolderLine(doc, sink);
 
   // The document records which floating windows are shown; the windows
   // themselves follow it once they exist. Flight-attendant files have no
@@ -100,6 +108,7 @@ void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog
     if (rules != nullptr) rules->CheckBlock(doc, c);
     pilot.ComputeOnLeaveAllMonth(doc.cal.MonthLength);
   }
+  CountDayBalance(doc, sink);
 
   doc.view.searchGroupVisible = 1;
   if (settings != nullptr) RestoreViewSettings(doc, *settings);

@@ -12,6 +12,7 @@
 namespace lumora {
 
 class BlockRules;
+class BlockViewSink;
 class EventLog;
 class SettingsStore;
 class Ui;
@@ -35,9 +36,11 @@ bool IsBlockFilterOn(const TDocument& doc, int command);
 // Derives what the schedule file does not store and marks the blocks built.
 // Does nothing when the blocks are already built. With `settings`, the block
 // filters and search check boxes come back as the last document left them;
-// with `rules`, every crew member's block is checked.
+// with `rules`, every crew member's block is checked; `views` hears of the
+// credits, the block-holder line and the day balance it derives.
 void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog& log,
-                 const SettingsStore* settings = nullptr, BlockRules* rules = nullptr);
+                 const SettingsStore* settings = nullptr, BlockRules* rules = nullptr,
+                 BlockViewSink* views = nullptr);
 
 // Keeps the block-filter and search states for the next document, hides the
 // floating windows and the search group, and marks the blocks not built.

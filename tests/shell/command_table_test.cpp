@@ -128,8 +128,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   doc->DocState = kDocumentLoaded;
   doc->Untitled = 1;
   EXPECT_STREQ(MenuName(context), "MENU_1");
-  const Ids fresh{201, 202, 204, 128,   11853, 901, 136,  24310,
-                  140, 103, 350, 11852, 205,   134, 11849};
+  const Ids fresh{201, 202, 204, 128, 11853, 901, 136, 24310, 140,   103,
+                  350, 11852, 205, 134, 11849, 11842, 200, 108, 150};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save; the calculator needs a calculator.
@@ -145,9 +145,9 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
     EXPECT_EQ(Enabled(), named) << kind;
   }
 
-  // The grid shown enables nothing more in a pilot file yet: its commands
-  // all belong to views not written so far.
+  // The grid shown enables its two floating windows.
   doc->BlocksShown = 1;
+  named.insert({101, 102});
   EXPECT_EQ(Enabled(), named);
 
   // Flight-attendant files swap the two window commands: the filter window
@@ -158,7 +158,7 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   cabin.insert(11854);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
-  cabin.erase(11854);
+  for (int id : {11854, 101, 102}) cabin.erase(id);
   EXPECT_EQ(Enabled(), cabin);
 }
 
