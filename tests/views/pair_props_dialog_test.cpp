@@ -1,0 +1,116 @@
+#include "views/pair_props_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "building/block_figures.h"
+#include "pairing_fixture.h"
+
+namespace lumora::testing {
+namespace {
+
+class PairPropsTest : public PairingTest {
+ protected:
+  PairPropsTest() {
+    crew = AddCrew("A ALPHA");
+    p = AddPairing(1334, {4, 30}, 2);  // 10:00, the second instance runs past the month
+    Pair(p).DayExcludeCredit[4] = 120;
+    Place(crew, p, 4);
+  }
+
+  std::vector<std::string> Messages() const { return ui.messageTexts(); }
+
+  int crew = -1;
+  int p = -1;
+};
+
+TEST_F(PairPropsTest, CaptionAndPresets) {
+  Pair(p).DayPairingType[4] = 2;
+  const PairPropsDialog dialog(doc, p, 4);
+  EXPECT_EQ(dialog.caption(), "Properties for K1334 on Jul 05");
+  EXPECT_EQ(dialog.type, 2);
+  EXPECT_TRUE(dialog.excludeShown());
+  EXPECT_EQ(dialog.excludeText, "02:00");
+
+  // The field is only for pilot pairings whose second digit is 3 or 4.
+  Pair(p).Number = 1434;
+  EXPECT_TRUE(PairPropsDialog(doc, p, 4).excludeShown());
+  Pair(p).Number = 1234;
+  EXPECT_FALSE(PairPropsDialog(doc, p, 4).excludeShown());
+  Pair(p).Number = 1334;
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  EXPECT_FALSE(PairPropsDialog(doc, p, 4).excludeShown());
+}
+
+TEST_F(PairPropsTest, TypeAloneIsStoredWithoutQuestions) {
+  PairPropsDialog same(doc, p, 4);
+  EXPECT_TRUE(same.ok(ctx));
+  EXPECT_EQ(doc.Modified, 0);
+
+  PairPropsDialog dialog(doc, p, 4);
+  dialog.type = PairPropsDialog::kLineCheck;
+  EXPECT_TRUE(dialog.ok(ctx));
+  EXPECT_EQ(Pair(p).DayPairingType[4], 2);
+  EXPECT_EQ(Pair(p).DayPairingType[30], 0);
+  EXPECT_EQ(doc.Modified, 1);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(PairPropsTest, RefusesWhatCannotBeExcluded) {
+  PairPropsDialog dialog(doc, p, 4);
+  dialog.excludeText = "1:75";
+  EXPECT_FALSE(dialog.ok(ctx));
+  dialog.excludeText = "10:01";
+  EXPECT_FALSE(dialog.ok(ctx));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "Invalid Excluded Credits Entry. Please Correct",
+                            "Excluded Credits is More Than Total Pairing Credits in this Month. "
+                            "Please Correct Entry"}));
+  EXPECT_EQ(ui.last().caption, "Lumora");
+  EXPECT_EQ(Pair(p).DayExcludeCredit[4], 120);
+
+  // Past the month's end only the days inside it count: 5:00.
+  PairPropsDialog late(doc, p, 30);
+  late.excludeText = "5:01";
+  EXPECT_FALSE(late.ok(ctx));
+  EXPECT_EQ(ui.shown.size(), 3u);
+  ui.answers.push_back(Answer::Yes);
+  late.excludeText = "5:00";
+  EXPECT_TRUE(late.ok(ctx));
+  EXPECT_EQ(Pair(p).DayExcludeCredit[30], 300);
+}
+
+TEST_F(PairPropsTest, ClearingAnExclusionAsksAndRecomputesTheBlocks) {
+  RecalcBlockCredit(doc, crew, false, ui, views);
+  ASSERT_EQ(BlockCreditOf(doc.Pilots[static_cast<std::size_t>(crew)]), 480);
+
+  PairPropsDialog dialog(doc, p, 4);
+  dialog.excludeText = "0:00";
+  ui.answers.push_back(Answer::No);
+  EXPECT_FALSE(dialog.ok(ctx));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].kind, Shown::Kind::Question);
+  EXPECT_EQ(ui.shown[0].text,
+            "Confirm - Total Pairing Credit 10:00.  Excluded 00:00.  Included 10:00");
+  EXPECT_EQ(ui.shown[0].caption, "Lumora");
+  EXPECT_EQ(ui.shown[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(Pair(p).DayExcludeCredit[4], 120);
+  EXPECT_EQ(doc.Modified, 0);
+
+  ui.answers.push_back(Answer::Yes);
+  EXPECT_TRUE(dialog.ok(ctx));
+  EXPECT_EQ(Pair(p).DayExcludeCredit[4], 0);
+  EXPECT_EQ(doc.Modified, 1);
+  EXPECT_EQ(BlockCreditOf(doc.Pilots[static_cast<std::size_t>(crew)]), 600);
+}
+
+TEST_F(PairPropsTest, AnIndexOutsideThePairingsClosesWithoutChanges) {
+  PairPropsDialog dialog(doc, 42, 4);
+  EXPECT_FALSE(dialog.excludeShown());
+  EXPECT_TRUE(dialog.ok(ctx));
+  PairPropsDialog badDay(doc, p, 40);
+  EXPECT_TRUE(badDay.ok(ctx));
+  EXPECT_EQ(doc.Modified, 0);
+}
+
+}  // namespace
+}  // namespace lumora::testing
