@@ -1,0 +1,72 @@
+#pragma once
+// The views' drawing surface on Qt: a QPainter on a widget or an image, the
+// grid and window fonts as platform fonts, and the program's icons.
+
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <functional>
+#include <string_view>
+
+#include "shell/grid_font.h"
+#include "shell/platform/canvas.h"
+
+class QPainter;
+
+namespace lumora {
+
+// The platform font of every role a view may ask for.
+struct CanvasFonts {
+  QFont grid;
+  QFont gridBold;
+  QFont pairText;
+  QFont toolbox;
+};
+
+// A stored font description as a Qt font. Sizes are pixels: a negative height
+// is the character height, a positive one the cell height (the character
+// height with its leading); a width above 0 stretches the font to that
+// average character width. Families this machine may lack are replaced by
+// close free fonts.
+QFont FontFromDescription(const FontDescription& description);
+
+// The grid fonts of the preferences, the pairing text's fixed-pitch font of
+// 16 pixels and the toolbox's 15-pixel font.
+CanvasFonts DefaultCanvasFonts(const GridFontChoice& choice);
+
+// The picture of an icon at its drawing size; null when the resource cannot
+// be drawn (a Qt without its SVG plugins).
+QPixmap CanvasIconPixmap(CanvasIcon icon);
+
+class QtCanvas final : public Canvas {
+ public:
+  // Both must outlive the canvas; the painter must be active.
+  QtCanvas(QPainter& painter, const CanvasFonts& fonts);
+
+  void fillRect(const Rect& rect, Rgb color) override;
+  void line(Point from, Point to, const Pen& pen) override;
+  void text(Point at, std::string_view text, const TextStyle& style) override;
+  void textInRect(const Rect& rect, std::string_view text, const TextStyle& style,
+                  HAlign align) override;
+  void icon(Point at, CanvasIcon icon) override;
+  FontMetrics metrics(FontRole font) const override;
+  int textWidth(std::string_view text, FontRole font) const override;
+  void setClip(const Rect& rect) override;
+  void resetClip() override;
+
+ private:
+  const QFont& font(FontRole role) const;
+  // Draws `text` with the top left of its box at (x, y).
+  void drawText(int x, int y, const QString& text, const TextStyle& style);
+
+  QPainter& painter_;
+  const CanvasFonts& fonts_;
+};
+
+// Paints into a new image of `size` (white at first) through a QtCanvas:
+// for screenshots, printing previews and the benchmarks.
+QImage PaintToImage(QSize size, const CanvasFonts& fonts,
+                    const std::function<void(Canvas&)>& paint);
+
+}  // namespace lumora
