@@ -283,7 +283,7 @@ Rect Visible(const Rect& r, int minX, int minY) {
 
 Rect BlockGridView::cellsRect(int crew, int firstDay, int dayCount) const {
   const int row = rowOf(crew);
-  if (row < 0 || dayCount <= 0) return {};
+  if (row < firstRow_ || dayCount <= 0) return {};
   const int first = std::clamp(firstDay, 0, kColumns);
   const int end = std::clamp(firstDay + dayCount, 0, kColumns);
   if (end <= first) return {};
@@ -295,7 +295,7 @@ Rect BlockGridView::cellsRect(int crew, int firstDay, int dayCount) const {
 
 Rect BlockGridView::rowRect(int crew) const {
   const int row = rowOf(crew);
-  if (row < 0) return {};
+  if (row < firstRow_) return {};
   const int y = rowY(row);
   return Visible({0, y, columnX(kColumns) + 1, y + geometry_.rowHeight + 1}, 0,
                  geometry_.headerHeight);
@@ -303,7 +303,7 @@ Rect BlockGridView::rowRect(int crew) const {
 
 Rect BlockGridView::nameRect(int crew) const {
   const int row = rowOf(crew);
-  if (row < 0) return {};
+  if (row < firstRow_) return {};
   const int y = rowY(row);
   return Visible({0, y, geometry_.nameWidth, y + geometry_.rowHeight + 1}, 0,
                  geometry_.headerHeight);
@@ -514,43 +514,46 @@ void BlockGridView::paintRow(Canvas& c, const PaintContext& pc, int row) const {
   rowLine(row, y + g.rowHeight);
   if (row == firstRow_) rowLine(row - 1, y);
 
-  // Name area.
-  const int nameEnd = g.daysOffX - 3;
-  const NameLook look = NameLookOf(pilot, pc.cabin);
-  if (look.filled) c.fillRect({0, y + 1, nameEnd, y + g.rowHeight}, look.background);
-  if (pilot.TrainingFlag() != 0 || pilot.NoTimeZoneFlag() != 0 || pilot.NoYcgFlag() != 0)
-    c.fillRect({nameEnd - kFlagMarkWidth, y + 1, nameEnd, y + g.rowHeight}, kOrange);
-  if (pilot.MaxBlockOverride() > 0 && pilot.MaxBlockOverride() < kLowMaxCredit)
-    c.fillRect({nameEnd - 2 * kFlagMarkWidth, y + 1, nameEnd - kFlagMarkWidth, y + g.rowHeight},
-               kLightBlue);
+  // The name column: skipped when only cells are repainted.
+  if (pc.area.left < g.nameWidth) {
+    c.setClip(pc.area.intersected(pc.names));
+    const int nameEnd = g.daysOffX - 3;
+    const NameLook look = NameLookOf(pilot, pc.cabin);
+    if (look.filled) c.fillRect({0, y + 1, nameEnd, y + g.rowHeight}, look.background);
+    if (pilot.TrainingFlag() != 0 || pilot.NoTimeZoneFlag() != 0 || pilot.NoYcgFlag() != 0)
+      c.fillRect({nameEnd - kFlagMarkWidth, y + 1, nameEnd, y + g.rowHeight}, kOrange);
+    if (pilot.MaxBlockOverride() > 0 && pilot.MaxBlockOverride() < kLowMaxCredit)
+      c.fillRect({nameEnd - 2 * kFlagMarkWidth, y + 1, nameEnd - kFlagMarkWidth, y + g.rowHeight},
+                 kLightBlue);
 
-  Rgb nameColor;
-  if (!pilot.ExceptionsText.empty()) {
-    nameColor = colors_[kBlkTotalOutsideRange];
-  } else {
-    const bool sim = Contains(pilot.BidText, "SIM:");
-    const bool bank =
-        Contains(pilot.BidText, "TBANK: 00.0") || Contains(pilot.BidText, "TBANK:   ");
-    if (sim)
-      nameColor = bank ? colors_[kReserveColor] : kPurple;
-    else
-      nameColor = bank ? colors_[kBlkTotalInRange] : kDarkGreen;
-  }
-  const std::string name = std::to_string(crew + 1) + " " + look.prefix + pilot.Name;
-  c.text({2, textY}, name, {FontRole::Grid, nameColor});
-  if (MedFlag(pilot)) {
-    const int midY = y + g.rowHeight / 2;
-    c.line({2, midY}, {2 + c.textWidth(name, FontRole::Grid), midY},
-           {colors::kGrey, LineStyle::Solid, 1});
-  }
+    Rgb nameColor;
+    if (!pilot.ExceptionsText.empty()) {
+      nameColor = colors_[kBlkTotalOutsideRange];
+    } else {
+      const bool sim = Contains(pilot.BidText, "SIM:");
+      const bool bank =
+          Contains(pilot.BidText, "TBANK: 00.0") || Contains(pilot.BidText, "TBANK:   ");
+      if (sim)
+        nameColor = bank ? colors_[kReserveColor] : kPurple;
+      else
+        nameColor = bank ? colors_[kBlkTotalInRange] : kDarkGreen;
+    }
+    const std::string name = std::to_string(crew + 1) + " " + look.prefix + pilot.Name;
+    c.text({2, textY}, name, {FontRole::Grid, nameColor});
+    if (MedFlag(pilot)) {
+      const int midY = y + g.rowHeight / 2;
+      c.line({2, midY}, {2 + c.textWidth(name, FontRole::Grid), midY},
+             {colors::kGrey, LineStyle::Solid, 1});
+    }
 
-  c.text({g.daysOffX, textY}, Printf("%02d", CountDaysOff(doc_, crew)),
-         {FontRole::Grid, colors_[PaletteOf(DaysOffStatus(doc_, crew))]});
-  const Rgb creditColor =
-      fullCredits_ ? colors::kYellow : colors_[PaletteOf(CreditStatus(doc_, crew))];
-  c.text({g.creditX, textY},
-         Printf("%02d", pilot.BlockCreditHours) + ":" + Printf("%02d", pilot.BlockCreditMinutes),
-         {FontRole::Grid, creditColor});
+    c.text({g.daysOffX, textY}, Printf("%02d", CountDaysOff(doc_, crew)),
+           {FontRole::Grid, colors_[PaletteOf(DaysOffStatus(doc_, crew))]});
+    const Rgb creditColor =
+        fullCredits_ ? colors::kYellow : colors_[PaletteOf(CreditStatus(doc_, crew))];
+    c.text({g.creditX, textY},
+           Printf("%02d", pilot.BlockCreditHours) + ":" + Printf("%02d", pilot.BlockCreditMinutes),
+           {FontRole::Grid, creditColor});
+  }
 
   paintRowCells(c, pc, row, crew);
 }
@@ -716,6 +719,23 @@ void BlockGridView::paintPairing(Canvas& c, const PaintContext& pc, int rowTop, 
   }
 }
 
+namespace {
+
+constexpr std::array<const char*, 4> kSummaryLabels{"E RESERVE DAYS", "A RESERVE DAYS",
+                                                    "B RESERVE DAYS", "RK RESERVE DAY"};
+
+// The summary row a CrewTrac code counts in; -1 for none.
+int SummaryRowOf(const std::string& code) {
+  if (code.size() != 2) return -1;
+  if (code == "RE" || code == "ER") return 0;
+  if (code == "RA" || code == "AR") return 1;
+  if (code == "RB" || code == "BR") return 2;
+  if (code == "RK") return 3;
+  return -1;
+}
+
+}  // namespace
+
 void BlockGridView::paintSummary(Canvas& c, const PaintContext& pc) const {
   const GridGeometry& g = geometry_;
   const int top = rowY(rowCount()) + kSummaryGap;
@@ -724,33 +744,29 @@ void BlockGridView::paintSummary(Canvas& c, const PaintContext& pc) const {
   c.fillRect({0, top, columnX(kColumns), top + kSummaryRowsHeight * g.rowHeight},
              colors_[kBlockWindowBackground]);
 
-  struct SummaryRow {
-    const char* label;
-    const char* code1;
-    const char* code2;
-  };
-  static constexpr std::array<SummaryRow, 4> kRows{{{"E RESERVE DAYS", "RE", "ER"},
-                                                    {"A RESERVE DAYS", "RA", "AR"},
-                                                    {"B RESERVE DAYS", "RB", "BR"},
-                                                    {"RK RESERVE DAY", "RK", "RK"}}};
+  // One walk over the roster for the days in view.
+  const int firstDay = firstColumn_;
+  const int lastDay = std::min(pc.lastColumn, pc.monthLength - 1);
+  std::array<std::array<int, kMonthDays>, kSummaryLabels.size()> counts{};
+  const int crewCount = std::clamp(doc_.PilotCount, 0, kMaxRosterPilots);
+  for (int k = 0; k < crewCount; ++k) {
+    const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(k)];
+    for (int d = firstDay; d <= lastDay; ++d) {
+      const int row = SummaryRowOf(pilot.DayCrewTracCode[static_cast<std::size_t>(d)]);
+      if (row >= 0) ++counts[static_cast<std::size_t>(row)][static_cast<std::size_t>(d)];
+    }
+  }
+
   const int textDy = std::max(1, (g.rowHeight - pc.font.height) / 2 + 1);
   const TextStyle blue{FontRole::Grid, colors::kBlue};
-  const int lastDay = std::min(pc.lastColumn, pc.monthLength - 1);
-  const int crewCount = std::clamp(doc_.PilotCount, 0, kMaxRosterPilots);
-  for (std::size_t i = 0; i < kRows.size(); ++i) {
+  for (std::size_t i = 0; i < kSummaryLabels.size(); ++i) {
     const int y = top + static_cast<int>(i) * g.rowHeight;
     if (y > clip.bottom || y + g.rowHeight < clip.top) continue;
     c.setClip(clip);
-    c.text({2, y + textDy}, kRows[i].label, blue);
+    c.text({2, y + textDy}, kSummaryLabels[i], blue);
     c.setClip(clip.intersected(pc.cells));
-    for (int d = firstColumn_; d <= lastDay; ++d) {
-      const std::size_t day = static_cast<std::size_t>(d);
-      int count = 0;
-      for (int k = 0; k < crewCount; ++k) {
-        const std::string& code = doc_.Pilots[static_cast<std::size_t>(k)].DayCrewTracCode[day];
-        if (code == kRows[i].code1 || code == kRows[i].code2) ++count;
-      }
-      const std::string text = std::to_string(count);
+    for (int d = firstDay; d <= lastDay; ++d) {
+      const std::string text = std::to_string(counts[i][static_cast<std::size_t>(d)]);
       c.text({columnX(d) + (text.size() == 1 ? 9 : 5), y + textDy}, text, blue);
     }
   }

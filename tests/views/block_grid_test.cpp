@@ -1,0 +1,456 @@
+#include "views/block_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/calendar.h"
+#include "model/document.h"
+#include "support/recording_canvas.h"
+
+namespace lumora::testing {
+namespace {
+
+constexpr Rect kViewport{0, 0, 1400, 900};
+
+// A palette whose entries are told apart by their red value.
+DisplayColors NumberedColors() {
+  DisplayColors colors{};
+  for (int i = 0; i < kColorCount; ++i) colors[static_cast<std::size_t>(i)] = {i, 7, 7};
+  return colors;
+}
+
+Rgb Palette(int index) {
+  return {index, 7, 7};
+}
+
+class BlockGridTest : public ::testing::Test {
+ protected:
+  BlockGridTest() {
+    SetMonth({1, 7, 2026}, {31, 7, 2026});
+    for (int i = 0; i < 4; ++i) AddCrew("CREW" + std::to_string(i));
+    grid.setColors(NumberedColors());
+  }
+
+  void SetMonth(CivilDate first, CivilDate last) {
+    FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
+    ExtendCalendar(doc->cal);
+  }
+  int AddCrew(const std::string& name) {
+    const int crew = doc->PilotCount++;
+    pilot(crew).Name = name;
+    return crew;
+  }
+  TPilot& pilot(int crew) { return doc->Pilots[static_cast<std::size_t>(crew)]; }
+  int AddPairing(int number, int length, int onTime, int offTime) {
+    const int p = ++doc->LastPair;
+    TPair& pair = doc->Pairs[static_cast<std::size_t>(p)];
+    pair.Number = number;
+    pair.Length = static_cast<std::int8_t>(length);
+    pair.OnTime = onTime;
+    pair.OffTime = offTime;
+    pair.CrewPosition = "CA";
+    return p;
+  }
+  TPair& pairing(int p) { return doc->Pairs[static_cast<std::size_t>(p)]; }
+  void Put(int crew, int day, int p) { pilot(crew).DayCell[static_cast<std::size_t>(day)] = p; }
+
+  RecordingCanvas Paint(const Rect& area = kViewport, CornerState corner = {}) {
+    RecordingCanvas canvas;
+    grid.paint(canvas, area, kViewport, corner);
+    return canvas;
+  }
+  // Default geometry: W = H = 20, X0 = 120, Y0 = 40.
+  static int ColumnX(int day) { return 120 + 20 * day; }
+  static int RowY(int row) { return 40 + 20 * row; }
+
+  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  BlockGridView grid{*doc};
+};
+
+std::vector<DrawOp> FillsIn(const RecordingCanvas& c, Rgb color, int top) {
+  std::vector<DrawOp> found;
+  for (const DrawOp& op : c.fillsOf(color))
+    if (op.rect.top == top) found.push_back(op);
+  return found;
+}
+
+TEST_F(BlockGridTest, GeometryFollowsTheFontWithItsMinimums) {
+  EXPECT_EQ(grid.geometry(), (GridGeometry{20, 20, 120, 40, 90, 75}));
+
+  // 7 x 16 font, paddings 9 and 5.
+  grid.computeGeometry({7, 16});
+  EXPECT_EQ(grid.geometry(), (GridGeometry{34, 23, 204, 49, 160, 132}));
+
+  // Small fonts keep the name column and header at their minimums.
+  grid.setOptions({.xPadding = 0, .yPadding = 0});
+  grid.computeGeometry({5, 10});
+  EXPECT_EQ(grid.geometry(), (GridGeometry{19, 12, 120, 40, 90, 75}));
+
+  // A font reporting nothing still gives cells to divide by.
+  grid.setOptions({.xPadding = -20, .yPadding = -20});
+  grid.computeGeometry({0, 0});
+  EXPECT_GE(grid.geometry().cellWidth, 1);
+  EXPECT_GE(grid.geometry().rowHeight, 1);
+}
+
+TEST_F(BlockGridTest, HitTestMapsCellEdgesWithTheTwoPixelShift) {
+  // y is lowered by 2 above 2: the first row starts at window y 42.
+  EXPECT_EQ(grid.hitTest({120, 41}).area, GridArea::None);  // header over the days
+  EXPECT_EQ(grid.hitTest({120, 42}), (GridPoint{GridArea::Day, 0, 0, 0}));
+  EXPECT_EQ(grid.hitTest({139, 61}), (GridPoint{GridArea::Day, 0, 0, 0}));
+  EXPECT_EQ(grid.hitTest({140, 62}), (GridPoint{GridArea::Day, 1, 1, 1}));
+  EXPECT_EQ(grid.hitTest({119, 42}), (GridPoint{GridArea::Name, 0, 0, -1}));
+  EXPECT_EQ(grid.hitTest({119, 41}).area, GridArea::Corner);
+  EXPECT_EQ(grid.hitTest({0, 2}).area, GridArea::Corner);
+  // Below the last crew member and right of column 61: nothing.
+  EXPECT_EQ(grid.hitTest({130, RowY(4) + 2}).area, GridArea::None);
+  EXPECT_EQ(grid.hitTest({ColumnX(61), 42}).day, 61);
+  EXPECT_EQ(grid.hitTest({ColumnX(62), 42}).area, GridArea::None);
+
+  // Scrolled, through a display order.
+  const std::vector<int> order{3, 1};
+  grid.setDisplayOrder(order);
+  grid.setScroll(10, 1);
+  EXPECT_EQ(grid.hitTest({125, 45}), (GridPoint{GridArea::Day, 1, 1, 10}));
+  EXPECT_EQ(grid.hitTest({125, 65}).area, GridArea::None);  // row 2 of 2
+  EXPECT_EQ(grid.gestureHit({125, 45}).crew, 1);
+  EXPECT_EQ(grid.gestureHit({125, 45}).day, 10);
+  EXPECT_EQ(grid.gestureHit({5, 45}).area, GridHit::Area::Name);
+  EXPECT_EQ(grid.gestureHit({5, 5}).area, GridHit::Area::None);
+  grid.setScroll(61, 0);
+  EXPECT_EQ(grid.hitTest({ColumnX(1), 45}).area, GridArea::None);
+
+  // Corner buttons by x.
+  EXPECT_EQ(grid.cornerButton({43, 10}), CornerButton::PairWindow);
+  EXPECT_EQ(grid.cornerButton({44, 10}), CornerButton::Toolbox);
+  EXPECT_EQ(grid.cornerButton({84, 10}), CornerButton::Third);
+  EXPECT_EQ(grid.cornerButton({84, 50}), CornerButton::None);
+  grid.computeGeometry({7, 16});  // X0 204: the corner reaches past 123
+  EXPECT_EQ(grid.cornerButton({123, 10}), CornerButton::Third);
+  EXPECT_EQ(grid.cornerButton({124, 10}), CornerButton::None);
+}
+
+TEST_F(BlockGridTest, PairingBarIsToScaleWithItsRestBar) {
+  const int p = AddPairing(1234, 3, 1080, 360);
+  Put(0, 2, p);
+  RecordingCanvas c = Paint();
+  const int top = RowY(0) + 4;
+  const int x = ColumnX(2);
+  auto bars = FillsIn(c, Palette(kDutyTimeColor), top);
+  ASSERT_EQ(bars.size(), 1u);
+  EXPECT_EQ(bars[0].rect, (Rect{x + 15, top, x + 45, RowY(1) - 2}));
+  auto rest = FillsIn(c, Palette(kRestTimeColor), top);
+  ASSERT_EQ(rest.size(), 1u);
+  EXPECT_EQ(rest[0].rect, (Rect{x + 45, top, x + 45 + 9, RowY(1) - 2}));  // 660 minutes
+  ASSERT_EQ(c.textsEqual("234").size(), 1u);
+  EXPECT_EQ(c.textsEqual("234")[0].from.x, x + 2);
+
+  GridOptions options;
+  options.showFullPair = true;
+  grid.setOptions(options);
+  doc->CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  c = Paint();
+  EXPECT_EQ(c.textsEqual("1234").size(), 1u);
+  rest = FillsIn(c, Palette(kRestTimeColor), top);
+  ASSERT_EQ(rest.size(), 1u);
+  EXPECT_EQ(rest[0].rect.right, x + 45 + 10);  // 720 minutes
+}
+
+TEST_F(BlockGridTest, PairingColoursAndMarks) {
+  const int p = AddPairing(501, 2, 720, 720);
+  pairing(p).DayPairingType[3] = 2;
+  pairing(p).LayoverText = "YVRSEA";
+  Put(0, 3, p);
+  pilot(0).DayRequest[4] = 5;  // under the pairing's second day
+  pilot(0).DayLocked[3] = 1;
+  RecordingCanvas c = Paint();
+  const int top = RowY(0) + 4;
+  ASSERT_EQ(FillsIn(c, {255, 51, 153}, top).size(), 1u);
+  const auto requested = FillsIn(c, Palette(kPairOverRequestedDayOff), top);
+  ASSERT_EQ(requested.size(), 1u);
+  EXPECT_EQ(requested[0].rect.left, ColumnX(4));
+  EXPECT_EQ(requested[0].rect.right, ColumnX(4) + 10);
+  // Two lock lines at the cell's bottom.
+  int lockLines = 0;
+  for (const DrawOp& op : c.linesOf(colors::kBlack))
+    if (op.from.x == ColumnX(3) + 2 && op.to.x == ColumnX(4) - 4) ++lockLines;
+  EXPECT_EQ(lockLines, 2);
+  // Only the stations of the following days, as two letters.
+  EXPECT_EQ(c.textsEqual("VR").size(), 1u);
+  EXPECT_EQ(c.textsEqual("EA").size(), 1u);
+
+  // Changed crew complement: white bar with the type colour along its bottom.
+  pairing(p).DayStatus[3] = -kAssignedInstance;
+  c = Paint();
+  ASSERT_EQ(FillsIn(c, colors::kWhite, top).size(), 1u);
+  ASSERT_EQ(FillsIn(c, {255, 51, 153}, RowY(1) - 4).size(), 1u);
+
+  // A purser pairing takes the rest colour and its rest bar the duty colour.
+  pairing(p).DayStatus[3] = kAssignedInstance;
+  pairing(p).CrewPosition = "PU";
+  GridOptions options;
+  options.layovers = false;
+  grid.setOptions(options);
+  c = Paint();
+  EXPECT_EQ(FillsIn(c, Palette(kRestTimeColor), top).size(), 1u);
+  EXPECT_EQ(FillsIn(c, Palette(kDutyTimeColor), top).size(), 1u);
+  EXPECT_TRUE(c.textsEqual("VR").empty());
+}
+
+TEST_F(BlockGridTest, PairingStartingLeftOfTheViewIsStillDrawn) {
+  const int p = AddPairing(777, 4, 600, 600);
+  Put(1, 0, p);
+  grid.setScroll(2, 0);
+  RecordingCanvas c = Paint();
+  const auto bars = FillsIn(c, Palette(kDutyTimeColor), RowY(1) + 4);
+  ASSERT_EQ(bars.size(), 1u);
+  EXPECT_LT(bars[0].rect.left, 120);
+  ASSERT_TRUE(bars[0].clip.has_value());
+  EXPECT_GE(bars[0].clip->left, 120);  // clipped to the day area
+}
+
+TEST_F(BlockGridTest, MonthEndLinesAndHeaderOfAThirtyDayMonth) {
+  SetMonth({1, 6, 2026}, {30, 6, 2026});
+  doc->view.dayBalance[0] = 3;
+  doc->view.dayBalance[1] = -2;
+  RecordingCanvas c = Paint();
+  const auto red = c.linesOf(colors::kRed);
+  std::vector<int> xs;
+  for (const DrawOp& op : red)
+    if (op.from.x == op.to.x) xs.push_back(op.from.x);
+  EXPECT_EQ(xs, (std::vector<int>{ColumnX(30) - 1, ColumnX(30) + 1}));
+
+  // Column 30 is 1 July; the balance is grey above 0 and red as its absolute value else.
+  bool julyFirst = false;
+  for (const DrawOp& op : c.textsEqual("01"))
+    if (op.rect.left == ColumnX(30) && op.rect.top == 13) julyFirst = true;
+  EXPECT_TRUE(julyFirst);
+  bool grey = false, red2 = false;
+  for (const DrawOp& op : c.textsEqual("03"))
+    if (op.rect.left == ColumnX(0) && op.rect.top == 26 && op.style.color == colors::kGrey)
+      grey = true;
+  for (const DrawOp& op : c.textsEqual("02"))
+    if (op.rect.left == ColumnX(1) && op.rect.top == 26 && op.style.color == colors::kRed)
+      red2 = true;
+  EXPECT_TRUE(grey);
+  EXPECT_TRUE(red2);
+}
+
+TEST_F(BlockGridTest, DaylightSavingMomentIsADottedYellowLine) {
+  doc->cal.DstMoment = 7 * kMinutesPerDay + 120;
+  doc->cal.DstShift = 60;
+  const RecordingCanvas c = Paint();
+  const int x = ColumnX(7) + 120 * 20 / kMinutesPerDay;
+  bool found = false;
+  for (const DrawOp& op : c.linesOf(colors::kYellow))
+    found = found || (op.from.x == x && op.pen.style == LineStyle::Dotted);
+  EXPECT_TRUE(found);
+}
+
+TEST_F(BlockGridTest, CellTextsRequestsAndOtherAssignments) {
+  pilot(0).DayRequest[1] = 13;
+  pilot(0).DayRequest[2] = 25;
+  pilot(0).DayRequest[3] = 15;  // no label
+  pilot(0).DayCell[4] = kOtherAssignmentCell;
+  pilot(0).DayCode[4] = "VACX";
+  pilot(0).DayRequest[4] = 1;
+  pilot(0).DayCell[5] = kOtherAssignmentCell;
+  pilot(0).DayCode[5] = "RB";
+  RecordingCanvas c = Paint();
+  ASSERT_EQ(c.textsEqual("RGD").size(), 1u);
+  EXPECT_EQ(c.textsEqual("RGD")[0].from.x, ColumnX(1) + 3);
+  EXPECT_EQ(c.textsEqual("RGD")[0].style.color, colors::kBlue);
+  ASSERT_EQ(c.textsEqual("X6").size(), 1u);
+  EXPECT_EQ(c.textsEqual("X6")[0].from.x, ColumnX(2) + 6);
+  ASSERT_EQ(c.textsEqual("VAC").size(), 1u);
+  EXPECT_EQ(c.textsEqual("VAC")[0].from.x, ColumnX(4) + 2);
+  EXPECT_EQ(c.textsEqual("VAC")[0].style.color, colors::kRed);
+  EXPECT_EQ(c.textsEqual("RB")[0].from.x, ColumnX(5) + 5);
+  EXPECT_TRUE(FillsIn(c, colors::kLightGrey, RowY(0) + 1).empty());
+  EXPECT_EQ(RequestLabel(10), "XA");
+  EXPECT_EQ(RequestLabel(19), "");
+  EXPECT_EQ(RequestLabel(51), "X32");
+  EXPECT_EQ(RequestLabel(52), "");
+
+  doc->CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  c = Paint();
+  EXPECT_EQ(FillsIn(c, colors::kLightGrey, RowY(0) + 1).size(), 1u);
+}
+
+TEST_F(BlockGridTest, NameColumnColoursAndFigures) {
+  pilot(0).BidText = "SIM: 3 TBANK: 00.0";
+  pilot(0).ExceptionsText = " Too much";
+  pilot(1).BidText = "SIM: 3";
+  pilot(2).BidText = "TBANK:   ";
+  pilot(2).SpecialQual() = 3;
+  pilot(3).AgeMedFlags() = 3;
+  pilot(3).BidText = "SIM: TBANK:   ";
+  RecordingCanvas c = Paint();
+  auto nameColor = [&](const std::string& text) {
+    const auto found = c.textsEqual(text);
+    return found.empty() ? Rgb{-1, -1, -1} : found[0].style.color;
+  };
+  EXPECT_EQ(nameColor("1 CREW0"), Palette(kBlkTotalOutsideRange));
+  EXPECT_EQ(nameColor("2 CREW1"), (Rgb{153, 50, 204}));
+  EXPECT_EQ(nameColor("3 @ CREW2"), Palette(kBlkTotalInRange));
+  EXPECT_EQ(nameColor("4 CREW3"), Palette(kReserveColor));
+  EXPECT_EQ(FillsIn(c, {128, 255, 128}, RowY(2) + 1).size(), 1u);
+  EXPECT_EQ(FillsIn(c, {255, 255, 128}, RowY(3) + 1).size(), 1u);
+  // "Med" strikes the name through.
+  bool struck = false;
+  for (const DrawOp& op : c.linesOf(colors::kGrey))
+    struck = struck || (op.from.y == RowY(3) + 10 && op.to.x == 2 + 7 * 7);
+  EXPECT_TRUE(struck);
+
+  // Credit 80:00 above the month's 80:00 maximum - 1; Esc turns every credit yellow.
+  doc->MaxCredit = 4799;
+  pilot(0).BlockCreditHours = 80;
+  c = Paint();
+  ASSERT_EQ(c.textsEqual("80:00").size(), 1u);
+  EXPECT_EQ(c.textsEqual("80:00")[0].from.x, 90);
+  EXPECT_EQ(c.textsEqual("80:00")[0].style.color, Palette(kBlkTotalOutsideRange));
+  int daysOff = 0;  // at x 75 on each row
+  for (const DrawOp& op : c.textsEqual("31"))
+    daysOff += op.kind == DrawOp::Kind::Text && op.from.x == 75;
+  EXPECT_EQ(daysOff, 4);
+  grid.setFullCredits(true);
+  c = Paint();
+  for (const std::string text : {"80:00", "00:00"})
+    for (const DrawOp& op : c.textsEqual(text)) EXPECT_EQ(op.style.color, colors::kYellow);
+}
+
+TEST_F(BlockGridTest, OnlyRowsInTheAreaArePainted) {
+  const Rect area{0, RowY(1) + 1, 400, RowY(2)};  // inside row 1
+  RecordingCanvas c = Paint(area);
+  EXPECT_TRUE(c.textsEqual("1 CREW0").empty());
+  EXPECT_EQ(c.textsEqual("2 CREW1").size(), 1u);
+  EXPECT_TRUE(c.textsEqual("3 CREW2").empty());
+  EXPECT_TRUE(c.textsEqual("E RESERVE DAYS").empty());
+  for (const DrawOp& op : c.ops()) {
+    EXPECT_NE(op.kind, DrawOp::Kind::Icon);
+    EXPECT_NE(op.kind, DrawOp::Kind::TextInRect);  // no header
+  }
+
+  // The corner and the header alone.
+  c = Paint({0, 0, 400, 40}, {true, false, true});
+  EXPECT_TRUE(c.textsEqual("1 CREW0").empty());
+  std::vector<CanvasIcon> icons;
+  for (const DrawOp& op : c.ops())
+    if (op.kind == DrawOp::Kind::Icon) icons.push_back(op.icon);
+  EXPECT_EQ(icons, (std::vector<CanvasIcon>{CanvasIcon::PairWindowOpen, CanvasIcon::Toolbox,
+                                            CanvasIcon::BidsWindowOpen}));
+}
+
+TEST_F(BlockGridTest, SummaryRowsCountReserveCodes) {
+  pilot(0).DayCrewTracCode[2] = "RE";
+  pilot(1).DayCrewTracCode[2] = "ER";
+  pilot(2).DayCrewTracCode[2] = "RK";
+  const RecordingCanvas c = Paint();
+  const int top = RowY(4) + 4;
+  ASSERT_EQ(c.textsEqual("E RESERVE DAYS").size(), 1u);
+  EXPECT_EQ(c.textsEqual("RK RESERVE DAY").size(), 1u);
+  bool two = false;
+  for (const DrawOp& op : c.textsEqual("2"))
+    two = two || (op.from.x == ColumnX(2) + 9 && op.from.y > top && op.from.y < top + 20);
+  EXPECT_TRUE(two);
+  EXPECT_EQ(grid.summaryRect().top, top);
+}
+
+TEST_F(BlockGridTest, RepaintRectanglesFollowTheDisplayOrder) {
+  const std::vector<int> order{3, 1};
+  grid.setDisplayOrder(order);
+  EXPECT_EQ(grid.rowOf(1), 1);
+  EXPECT_EQ(grid.rowRect(1), (Rect{0, RowY(1), ColumnX(62) + 1, RowY(2) + 1}));
+  EXPECT_EQ(grid.nameRect(3), (Rect{0, RowY(0), 120, RowY(1) + 1}));
+  EXPECT_EQ(grid.cellsRect(3, 2, 3), (Rect{ColumnX(2), RowY(0), ColumnX(5) + 1, RowY(1) + 1}));
+  EXPECT_TRUE(grid.rowRect(0).empty());
+  EXPECT_TRUE(grid.cellsRect(2, 0, 1).empty());
+
+  grid.setScroll(3, 1);
+  EXPECT_TRUE(grid.rowRect(3).empty());  // scrolled above the view
+  EXPECT_EQ(grid.cellsRect(1, 2, 3), (Rect{120, 40, 160 + 1, 61}));
+  EXPECT_TRUE(grid.cellsRect(1, 0, 2).empty());
+  EXPECT_EQ(grid.headerDayRect(4), (Rect{140, 0, 161, 40}));
+  EXPECT_TRUE(grid.headerDayRect(1).empty());
+
+  grid.showRosterOrder();
+  EXPECT_EQ(grid.rowCount(), 4);
+  EXPECT_EQ(grid.crewAt(2), 2);
+  EXPECT_EQ(grid.scrollRows(), 14);
+}
+
+TEST_F(BlockGridTest, HoverStatusTexts) {
+  const int p = AddPairing(42, 2, 450, 1020);
+  pairing(p).Credit = 600;
+  pairing(p).CrewPosition = "FO";
+  Put(0, 1, p);
+  pilot(0).DutyTotals[31 + 1] = {600, 1800, 4000};
+  pilot(0).DayCell[5] = kOtherAssignmentCell;
+  pilot(0).DayCode[5] = "SIM";
+  pilot(0).DayOther[5][kOtherStartTime] = 480;
+  pilot(0).DayOther[5][kOtherHoursAtWork] = 240;
+  pilot(0).DayOther[5][kOtherCredit] = 300;
+  pilot(0).DayOther[5][kOtherHardTime] = -1;
+  pilot(0).DutyTotals[31 + 40] = {0, 0, 60};
+  pilot(0).Name = "ANN";
+  pilot(0).ExceptionsText = " Rest 3";
+  pilot(0).WarningsText = " Con 4";
+
+  const auto at = [&](int day) { return Point{ColumnX(day) + 3, RowY(0) + 5}; };
+  EXPECT_EQ(grid.hoverStatus(at(1)),
+            "Pair 0042  On 07:30  Off 17:00  Credit 10:00  Type FO  Duty 10:00 30:00 66:40");
+  EXPECT_EQ(grid.hoverStatus(at(1)), std::nullopt);  // same cell
+  EXPECT_EQ(grid.hoverStatus(at(5)),
+            "SIM  On 08:00  TAFB 04:00  Credit 05:00  Hard   Duty 00:00 00:00 00:00");
+  EXPECT_EQ(grid.hoverStatus(at(6)), "");
+  EXPECT_EQ(grid.hoverStatus(at(40)), " Duty 00:00 00:00 01:00");
+  EXPECT_EQ(grid.hoverStatus(at(41)), "");
+  EXPECT_EQ(grid.hoverStatus({5, RowY(0) + 5}), "ANN Rest 3 WARN  Con 4");
+  EXPECT_EQ(grid.hoverStatus({50, RowY(0) + 8}), std::nullopt);  // same name row
+  EXPECT_EQ(grid.hoverStatus(at(1)).value_or("?").substr(0, 9), "Pair 0042");
+  grid.resetHover();
+  EXPECT_NE(grid.hoverStatus(at(1)), std::nullopt);
+
+  grid.setLastMonthOverlay(true);
+  pilot(0).ActivityText[3] = "M1234";
+  pilot(0).Activity[3][kActPairingStart] = 600;
+  pilot(0).Activity[3][kActPairingTafb] = 3000;
+  pilot(0).Activity[3][kActWorkedState] = 2;
+  EXPECT_EQ(grid.hoverStatus(at(3)), "M1234  On 10:00  TAFB 50:00  Duty Reserve");
+}
+
+TEST_F(BlockGridTest, LastMonthOverlay) {
+  pilot(0).ActivityText[3] = "M1234";
+  pilot(0).Activity[3][kActPairingStart] = 720;
+  pilot(0).Activity[3][kActPairingTafb] = 1440;
+  pilot(0).ActivityText[4] = "X";
+  pilot(0).ExceptionsText = "x";
+  pilot(1).ActivityText[30] = "RB";
+  grid.setLastMonthOverlay(true);
+  const RecordingCanvas c = Paint();
+  const auto caption = c.textsEqual("L  A  S  T   M  O  N  T  H");
+  ASSERT_EQ(caption.size(), 2u);
+  EXPECT_EQ(caption[0].from.x, ColumnX(12));
+  EXPECT_EQ(caption[0].style.color, colors::kYellow);
+  EXPECT_EQ(c.textsEqual("234").size(), 1u);
+  EXPECT_EQ(c.textsEqual(" X").size(), 1u);
+  EXPECT_EQ(c.textsEqual("RB").size(), 1u);
+  const auto bars = FillsIn(c, Palette(kDutyTimeColor), RowY(0) + 4);
+  ASSERT_EQ(bars.size(), 1u);
+  EXPECT_EQ(bars[0].rect.left, ColumnX(3) + 10);
+  EXPECT_EQ(bars[0].rect.right, ColumnX(4) + 10);
+  EXPECT_EQ(c.textsEqual("1 CREW0")[0].style.color, Palette(kBlkTotalOutsideRange));
+  EXPECT_EQ(c.textsEqual("2 CREW1")[0].style.color, Palette(kBlkTotalInRange));
+  // Red lines between column 30 and 31; no summary.
+  std::vector<int> xs;
+  for (const DrawOp& op : c.linesOf(colors::kRed)) xs.push_back(op.from.x);
+  EXPECT_EQ(xs, (std::vector<int>{ColumnX(31) - 1, ColumnX(31) + 1}));
+  EXPECT_TRUE(c.textsEqual("E RESERVE DAYS").empty());
+}
+
+}  // namespace
+}  // namespace lumora::testing
