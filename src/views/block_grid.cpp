@@ -316,6 +316,12 @@ Rect BlockGridView::headerDayRect(int day) const {
                  0);
 }
 
+Rect BlockGridView::headerBalanceRect(int day) const {
+  Rect r = headerDayRect(day);
+  if (!r.empty()) r.top = 2 * (geometry_.headerHeight / 3);
+  return r;
+}
+
 Rect BlockGridView::cornerRect() const {
   return {0, 0, geometry_.nameWidth, geometry_.headerHeight};
 }

@@ -97,6 +97,8 @@ class BlockGridView {
   Rect rowRect(int crew) const;
   Rect nameRect(int crew) const;
   Rect headerDayRect(int day) const;
+  // The day balance band of a day's header (what a balance change repaints).
+  Rect headerBalanceRect(int day) const;
   Rect cornerRect() const;
   Rect summaryRect() const;
 

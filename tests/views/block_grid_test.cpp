@@ -376,6 +376,7 @@ TEST_F(BlockGridTest, RepaintRectanglesFollowTheDisplayOrder) {
   EXPECT_TRUE(grid.cellsRect(1, 0, 2).empty());
   EXPECT_EQ(grid.headerDayRect(4), (Rect{140, 0, 161, 40}));
   EXPECT_TRUE(grid.headerDayRect(1).empty());
+  EXPECT_EQ(grid.headerBalanceRect(4), (Rect{140, 26, 161, 40}));
 
   grid.showRosterOrder();
   EXPECT_EQ(grid.rowCount(), 4);
