@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <numeric>
 #include <string_view>
 
@@ -72,7 +71,8 @@ std::string TimeOrEmpty(int minutes) {
 std::string_view DayName(const TCalendar& cal, int day) {
   if (day < 0 || day >= kBlockDays) return {};
   const auto& name = cal.DayNames[static_cast<std::size_t>(day)];
-  return std::string_view(name.data(), strnlen(name.data(), name.size()));
+  const auto end = std::find(name.begin(), name.end(), '\0');
+  return std::string_view(name.data(), static_cast<std::size_t>(end - name.begin()));
 }
 
 const char* WeekdayNameOf(int weekday) {
