@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/block_views.h"
 #include "app/config_folder.h"
 #include "app/core_text.h"
 #include "app/frame_windows.h"
@@ -171,7 +172,10 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
   }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The views go before the application whose document they show.
+  views_.reset();
+}
 
 StartResult MainWindow::start(std::string_view commandLine, bool openEventLog) {
   timer_.start(shell_text::kTimerPeriodMs);
@@ -401,6 +405,43 @@ void MainWindow::stateChanged() {
   setWindowTitle(fromCorePath(app_->caption()));
   refreshCommands();
   refreshFigures();
+  if (views_) views_->syncWindows();
+}
+
+void MainWindow::documentCreated() {
+  views_ = std::make_unique<BlockViews>(*this, *app_, *centralWidget());
+  views_->useDisplay(display_);
+}
+
+BlockViewSink& MainWindow::blockViews() {
+  if (views_) return *views_;
+  return AppFrontEnd::blockViews();
+}
+
+void MainWindow::blocksBuilt() {
+  if (views_) views_->blocksBuilt();
+}
+
+void MainWindow::viewsClosing() {
+  if (views_) views_->viewsClosing();
+}
+
+void MainWindow::documentReplaced() {
+  if (views_) views_->documentReplaced();
+}
+
+void MainWindow::toggleShowOnlyOpenPairings() {
+  if (views_) views_->toggleShowOnlyOpenPairings();
+}
+
+void MainWindow::runCommand(int command) {
+  app_->dispatch(command);
+  refreshCommands();
+}
+
+void MainWindow::refreshAfterChange() {
+  refreshCommands();
+  refreshFigures();
 }
 
 // --- dialogs the core asks for
@@ -467,6 +508,7 @@ void MainWindow::runPreferencesDialog() {
     display_.paddings = outcome.paddings;
   }
   // With OK or Cancel: the font and colours may have changed meanwhile.
+  if (views_) views_->useDisplay(display_);
   centralWidget()->update();
 }
 
@@ -481,6 +523,7 @@ void MainWindow::chooseGridFont(PreferencesDialog& preferences) {
       app_->hasDocument() && app_->document().crewKind() == CrewKind::FlightAttendants;
   display_.paddings = preferences.fontChosen(
       display_.font, fontDescriptionFor(chosen, logicalDpiY()), cabinFile, settings_);
+  if (views_) views_->useDisplay(display_);
   centralWidget()->update();
 }
 
@@ -497,6 +540,7 @@ void MainWindow::useColors(const DisplayColors& colors) {
   QPalette palette = centralWidget()->palette();
   palette.setColor(QPalette::Window, QColor(background.red, background.green, background.blue));
   centralWidget()->setPalette(palette);
+  if (views_) views_->useDisplay(display_);
   centralWidget()->update();
 }
 
@@ -512,6 +556,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+  handleKeyPress(event);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  handleKeyRelease(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (views_) views_->mainWindowResized();
+}
+
+void MainWindow::handleKeyPress(QKeyEvent* event) {
+  if (started_ && views_ && views_->keyPress(event)) {
+    event->accept();
+    return;
+  }
   const std::optional<ShellKey> key = shellKeyFor(event->key(), event->modifiers());
   if (!key || !started_) {
     QMainWindow::keyPressEvent(event);
@@ -523,7 +584,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+void MainWindow::handleKeyRelease(QKeyEvent* event) {
+  if (started_ && views_ && views_->keyRelease(event)) {
+    event->accept();
+    refreshAfterChange();
+    return;
+  }
   const std::optional<ShellKey> key = shellKeyFor(event->key(), event->modifiers());
   if (!key || !started_) {
     QMainWindow::keyReleaseEvent(event);

@@ -30,6 +30,7 @@ class QToolBar;
 
 namespace lumora {
 
+class BlockViews;
 class InstanceLock;
 class PreferencesDialog;
 class QtUi;
@@ -102,6 +103,22 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   void runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) override;
   void setGaugeCaption(std::string_view caption) override;
   void stateChanged() override;
+  void documentCreated() override;
+  BlockViewSink& blockViews() override;
+  void blocksBuilt() override;
+  void viewsClosing() override;
+  void documentReplaced() override;
+  void toggleShowOnlyOpenPairings() override;
+
+  // The views of the blocks; null until the document exists.
+  BlockViews* views() const { return views_.get(); }
+  // A command chosen outside the menus (the grid's corner icons).
+  void runCommand(int command);
+  // After a change made with the mouse: the commands' states and figures.
+  void refreshAfterChange();
+  // Keys of this window and of the windows that pass theirs on.
+  void handleKeyPress(QKeyEvent* event);
+  void handleKeyRelease(QKeyEvent* event);
 
   // --- the two dialogs the preferences open
   void chooseGridFont(PreferencesDialog& preferences);
@@ -113,6 +130,7 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   // Tab is a command of this window, not a move between its controls.
   bool focusNextPrevChild(bool next) override;
   // No menu to hide the tool bar: it holds the search controls.
@@ -156,6 +174,8 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
 
   // Last: it refers to everything above.
   std::unique_ptr<LumoraApp> app_;
+  // After the application, which its views refer to and which ends after them.
+  std::unique_ptr<BlockViews> views_;
 };
 
 }  // namespace lumora

@@ -1,0 +1,441 @@
+#include "app/block_views.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include "app/core_text.h"
+#include "app/grid_widget.h"
+#include "app/key_map.h"
+#include "app/main_window.h"
+#include "app/other_assignment_window.h"
+#include "app/pair_props_window.h"
+#include "app/pair_text_window.h"
+#include "app/pair_window_widget.h"
+#include "app/toolbox_window.h"
+#include "building/block_figures.h"
+#include "building/block_rules.h"
+#include "building/other_assignments.h"
+#include "shell/app_state.h"
+#include "shell/command_table.h"
+#include "views/pair_props_dialog.h"
+#include "views/pair_text_window.h"
+
+namespace lumora {
+
+BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
+    : window_(window),
+      app_(app),
+      doc_(app.document()),
+      grid_(app.document()),
+      pairWin_(app.document()),
+      gestures_(BlockEditContext{app.document(), app.ui(), app.eventLog(), app.rules(), *this},
+                app.settings(), *this) {
+  gridWidget_ = std::make_unique<BlockGridWidget>(grid_, &container);
+  gridWidget_->setObjectName(QStringLiteral("blockGrid"));
+  if (container.layout() == nullptr) {
+    auto* layout = new QVBoxLayout(&container);
+    layout->setContentsMargins(0, 0, 0, 0);
+  }
+  container.layout()->addWidget(gridWidget_.get());
+
+  gridWidget_->onMouseDown = [this](MouseButton b, Point p, KeyState k) { gridMouseDown(b, p, k); };
+  gridWidget_->onMouseUp = [this](MouseButton b, Point p, KeyState k) { gridMouseUp(b, p, k); };
+  gridWidget_->onMouseMove = [this](Point p, bool down) { gridMouseMove(p, down); };
+  const auto keyDown = [this](QKeyEvent* e) { window_.handleKeyPress(e); };
+  const auto keyUp = [this](QKeyEvent* e) { window_.handleKeyRelease(e); };
+  gridWidget_->onKeyPress = keyDown;
+  gridWidget_->onKeyRelease = keyUp;
+  gridWidget_->onScrolled = [this](int column, int) { pairWidget_->followGrid(column); };
+  gridWidget_->onGeometryChanged = [this] { geometryChanged(); };
+
+  pairWidget_ = std::make_unique<PairWindowWidget>(pairWin_, fonts_, &window_);
+  pairWidget_->setObjectName(QStringLiteral("pairWindow"));
+  pairWidget_->onLeftClick = [this](const PairWinClick& c, QPoint at) { pairWindowClicked(c, at); };
+  pairWidget_->onRightClick = [this](const PairWinRightClick&) {
+    // The who-is-legal query and the pairing filters take this click once
+    // they exist; the corner icon shows the filter window's state meanwhile.
+    refreshCorner();
+  };
+  pairWidget_->onKeyPress = keyDown;
+  pairWidget_->onKeyRelease = keyUp;
+  pairWidget_->onWheel = [this](QWheelEvent* e) {
+    QApplication::sendEvent(gridWidget_->viewport(), e);
+  };
+  pairWidget_->onClosed = [this] {
+    if (!syncing_) app_.pairWindowClosed();
+  };
+
+  toolboxWidget_ = std::make_unique<ToolboxWindow>(toolbox_, doc_, &window_);
+  toolboxWidget_->setObjectName(QStringLiteral("toolboxWindow"));
+  toolboxWidget_->onKeyPress = keyDown;
+  toolboxWidget_->onKeyRelease = keyUp;
+  toolboxWidget_->onClosed = [this] {
+    if (!syncing_) app_.toolboxClosed();
+    refreshCorner();
+  };
+}
+
+BlockViews::~BlockViews() {
+  // The windows go before the models they show.
+  textWindow_.reset();
+  toolboxWidget_.reset();
+  pairWidget_.reset();
+  gridWidget_.reset();
+}
+
+BlockEditContext BlockViews::context() {
+  return {doc_, app_.ui(), app_.eventLog(), app_.rules(), *this};
+}
+
+void BlockViews::useDisplay(const StartupSettings& display) {
+  GridOptions options;
+  options.grid = display.switches.grid;
+  options.layovers = display.switches.layovers;
+  options.showFullPair = display.switches.showFullPair;
+  options.showFullLayOver = display.switches.showFullLayOver;
+  options.xPadding = display.paddings.x;
+  options.yPadding = display.paddings.y;
+  grid_.setOptions(options);
+  grid_.setColors(display.colors);
+  pairWin_.setOptions({options.layovers, options.showFullPair, options.showFullLayOver});
+  pairWin_.setColors(display.colors);
+  fonts_ = DefaultCanvasFonts(display.font);
+  pairWidget_->setFonts(fonts_);
+  // Recomputes the geometry, which the pairing window takes over.
+  gridWidget_->setFonts(fonts_);
+  gridWidget_->invalidateAll();
+  pairWidget_->viewport()->update();
+}
+
+void BlockViews::geometryChanged() {
+  const GridGeometry& g = grid_.geometry();
+  pairWin_.setGeometry(g.cellWidth, g.rowHeight);
+  pairWidget_->updateScrollRange();
+  mainWindowResized();
+  pairWidget_->viewport()->update();
+}
+
+void BlockViews::mainWindowResized() {
+  if (pairWidget_->isVisible())
+    pairWidget_->followWidth(window_.centralWidget()->width(), grid_.geometry().nameWidth);
+}
+
+// --- the frame's moments
+
+void BlockViews::blocksBuilt() {
+  grid_.showRosterOrder();
+  grid_.resetHover();
+  gridWidget_->syncScrollBars();
+  pairWin_.clearSelection();
+  pairWidget_->relayout();
+  pairWidget_->refreshCaption();
+  // Showing the toolbox rebuilds it; a hidden one is rebuilt all the same,
+  // which brings the current item back to the first request.
+  if (!toolboxWidget_->isVisible()) toolboxWidget_->rebuild();
+  syncWindows();
+  const OpenTime open = ComputeOpenTime(doc_);
+  window_.showOpenTime(open.open, open.total, OpenTimeText(open.open));
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::viewsClosing() {
+  syncing_ = true;
+  pairWidget_->hide();
+  toolboxWidget_->hide();
+  syncing_ = false;
+  textWindow_.reset();
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::documentReplaced() {
+  textWindow_.reset();
+  grid_.resetHover();
+  grid_.setLastMonthOverlay(false);
+  grid_.setFullCredits(false);
+  gridWidget_->syncScrollBars();
+  gridWidget_->scrollTo(0, 0);
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::syncWindows() {
+  const bool built = doc_.BlocksShown != 0;
+  const bool wantPairs = built && doc_.PairWindowVisible != 0;
+  const bool wantToolbox = built && doc_.ToolboxWindowVisible != 0;
+  syncing_ = true;
+  if (wantPairs && !pairWidget_->isVisible()) {
+    const QRect client(window_.centralWidget()->mapToGlobal(QPoint(0, 0)),
+                       window_.centralWidget()->size());
+    pairWidget_->placeUnderHeader(client, grid_.geometry().nameWidth, grid_.geometry().rowHeight);
+    pairWidget_->followGrid(grid_.firstColumn());
+    pairWidget_->relayout();
+    pairWidget_->refreshCaption();
+    pairWidget_->show();
+    pairWidget_->raise();
+  } else if (!wantPairs && pairWidget_->isVisible()) {
+    pairWidget_->hide();
+  }
+  if (wantToolbox && !toolboxWidget_->isVisible()) {
+    toolboxWidget_->rebuild();
+    toolboxWidget_->show();
+  } else if (!wantToolbox && toolboxWidget_->isVisible()) {
+    toolboxWidget_->hide();
+  }
+  syncing_ = false;
+  refreshCorner();
+}
+
+void BlockViews::toggleShowOnlyOpenPairings() {
+  pairWin_.toggleShowOnlyOpen();
+  pairWidget_->updateScrollRange();
+  pairWidget_->refreshCaption();
+  pairWidget_->viewport()->update();
+}
+
+void BlockViews::refreshCorner() {
+  CornerState corner;
+  corner.pairWindowOpen = doc_.PairWindowVisible != 0;
+  corner.toolboxOpen = doc_.ToolboxWindowVisible != 0;
+  corner.thirdOpen = doc_.BidsWindowVisible != 0;
+  gridWidget_->setCornerState(corner);
+  gridWidget_->invalidate(grid_.cornerRect());
+}
+
+// --- keys
+
+bool BlockViews::keyPress(QKeyEvent* event) {
+  const std::optional<ShellKey> key = shellKeyFor(event->key(), event->modifiers());
+  if (!key || !doc_.BlocksShown) return false;
+  switch (*key) {
+    case ShellKey::Left:
+      if (!event->isAutoRepeat()) setLastMonthOverlay(true);
+      return true;
+    case ShellKey::Escape:
+      if (!event->isAutoRepeat()) setFullCredits(true);
+      return true;
+    case ShellKey::Right:
+      return true;  // acts on release
+    case ShellKey::Up:
+      gridWidget_->scrollRows(-1);
+      return true;
+    case ShellKey::Down:
+      gridWidget_->scrollRows(1);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool BlockViews::keyRelease(QKeyEvent* event) {
+  const std::optional<ShellKey> key = shellKeyFor(event->key(), event->modifiers());
+  if (!key || !doc_.BlocksShown || event->isAutoRepeat()) return false;
+  switch (*key) {
+    case ShellKey::Left:
+      setLastMonthOverlay(false);
+      return true;
+    case ShellKey::Escape:
+      setFullCredits(false);
+      return true;
+    case ShellKey::Right:
+      checkEveryBlock();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void BlockViews::setLastMonthOverlay(bool on) {
+  if (grid_.lastMonthOverlay() == on) return;
+  doc_.view.lastMonthView = on ? 1 : 0;
+  grid_.setLastMonthOverlay(on);
+  gestures_.setLastMonthOverlay(on);
+  grid_.resetHover();
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::setFullCredits(bool on) {
+  if (grid_.fullCredits() == on) return;
+  doc_.view.allCreditsDisplay = on ? 1 : 0;
+  grid_.setFullCredits(on);
+  RecalcAllBlockCredits(doc_, on, app_.ui(), *this);
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::checkEveryBlock() {
+  for (int crew = 0; crew < doc_.PilotCount; ++crew) app_.rules().CheckBlock(doc_, crew);
+  gridWidget_->invalidateAll();
+}
+
+// --- the grid's mouse
+
+void BlockViews::gridMouseDown(MouseButton button, Point p, KeyState keys) {
+  if (!doc_.BlocksShown) return;
+  if (grid_.hitTest(p).area == GridArea::Corner) return;
+  gestures_.mouseDown(button, grid_.gestureHit(p), keys);
+  window_.refreshAfterChange();
+}
+
+void BlockViews::gridMouseUp(MouseButton button, Point p, KeyState keys) {
+  if (!doc_.BlocksShown) return;
+  const bool wasDragging = gestures_.dragging();
+  if (!wasDragging && button == MouseButton::Left && grid_.hitTest(p).area == GridArea::Corner) {
+    cornerClicked(grid_.cornerButton(p));
+    return;
+  }
+  lastClick_ = gridWidget_->viewport()->mapToGlobal(QPoint(p.x, p.y));
+  gestures_.mouseUp(button, grid_.gestureHit(p), keys);
+  gridWidget_->setGridCursor(GridCursor::Arrow);
+  window_.refreshAfterChange();
+}
+
+void BlockViews::gridMouseMove(Point p, bool buttonsDown) {
+  if (!doc_.BlocksShown) return;
+  if (buttonsDown && gestures_.dragging()) {
+    gridWidget_->setGridCursor(gestures_.mouseMove(grid_.gestureHit(p)));
+    return;
+  }
+  if (std::optional<std::string> status = grid_.hoverStatus(p)) {
+    window_.statusBar()->showMessage(fromCoreText(*status));
+  }
+}
+
+void BlockViews::cornerClicked(CornerButton button) {
+  const bool cabin = doc_.crewKind() == CrewKind::FlightAttendants;
+  switch (button) {
+    case CornerButton::PairWindow:
+      window_.runCommand(command::kPairingsWindow);
+      break;
+    case CornerButton::Toolbox:
+      window_.runCommand(command::kToolbox);
+      break;
+    case CornerButton::Third:
+      window_.runCommand(cabin ? command::kPairingFiltersWindow : command::kBidsWindow);
+      break;
+    case CornerButton::None:
+      break;
+  }
+  refreshCorner();
+}
+
+// --- the pairing window and the pairing text
+
+void BlockViews::pairWindowClicked(const PairWinClick& click, QPoint globalPos) {
+  switch (click.kind) {
+    case PairWinClick::Kind::OpenText:
+      openText(click.pair, click.day, globalPos);
+      break;
+    case PairWinClick::Kind::Selected:
+      toolbox_.pairingSelected();
+      toolboxWidget_->refreshCaption();
+      break;
+    case PairWinClick::Kind::ShownOwner:
+    case PairWinClick::Kind::Nothing:
+      break;
+  }
+  pairWidget_->refreshCaption();
+}
+
+void BlockViews::openText(int pair, int day, QPoint globalPos) {
+  textWindow_.reset();
+  PairTextContent content = PairTextFor(doc_, pair, day);
+  if (content.pair < 0) return;
+  textWindow_ = std::make_unique<PairTextWindow>(std::move(content), fonts_, &window_);
+  textWindow_->setObjectName(QStringLiteral("pairTextWindow"));
+  textWindow_->onRightClick = [this] { editPairProperties(); };
+  textWindow_->onClosed = [this] { textWindow_.reset(); };
+  textWindow_->placeAt(globalPos, window_.frameGeometry());
+  textWindow_->show();
+}
+
+void BlockViews::editPairProperties() {
+  if (!textWindow_) return;
+  const int pair = textWindow_->content().pair;
+  const int day = textWindow_->content().day;
+  if (pair < 0) return;
+  PairPropsDialog model(doc_, pair, day);
+  BlockEditContext ctx = context();
+  RunPairPropsDialog(textWindow_.get(), model, [&model, &ctx] { return model.ok(ctx); });
+  if (textWindow_) textWindow_->setContent(PairTextFor(doc_, pair, day));
+  gridWidget_->invalidateAll();
+  pairWidget_->viewport()->update();
+  window_.refreshAfterChange();
+}
+
+// --- BlockViewSink
+
+void BlockViews::cellsChanged(int crew, int firstDay, int dayCount) {
+  // A pairing's rest bar reaches into the day after its span.
+  gridWidget_->invalidate(grid_.cellsRect(crew, firstDay, dayCount + 1));
+  gridWidget_->invalidate(grid_.summaryRect());
+}
+
+void BlockViews::rowsChanged(int crew) {
+  if (crew == kAllRows) {
+    gridWidget_->invalidateAll();
+    return;
+  }
+  gridWidget_->invalidate(grid_.rowRect(crew));
+}
+
+void BlockViews::pairingWindowChanged(bool layoutAgain) {
+  if (layoutAgain) {
+    pairWidget_->relayout();
+  } else {
+    pairWidget_->viewport()->update();
+  }
+  pairWidget_->refreshCaption();
+}
+
+void BlockViews::blockFiltersChanged() {
+  // The name column shows the block-holder marks and credits of everyone.
+  const Rect names{0, grid_.geometry().headerHeight, grid_.geometry().nameWidth,
+                   gridWidget_->viewport()->height()};
+  gridWidget_->invalidate(names);
+}
+
+void BlockViews::dayBalanceChanged(int day) {
+  gridWidget_->invalidate(grid_.headerDayRect(day));
+}
+
+void BlockViews::openTimeChanged(int open, int total) {
+  window_.showOpenTime(open, total, OpenTimeText(open));
+}
+
+void BlockViews::timeBankChanged(std::string_view text) {
+  window_.timeBankField().setText(fromCoreText(text));
+}
+
+// --- GridGestureActions
+
+bool BlockViews::toolboxPlacing() const {
+  return doc_.view.toolboxPlacing != 0;
+}
+
+void BlockViews::placeToolboxCode(int crew, int day) {
+  BlockEditContext ctx = context();
+  PlaceToolboxItem(ctx, toolbox_.currentItem(), crew, day);
+}
+
+void BlockViews::openOtherAssignment(int crew, int day) {
+  std::optional<OtherAssDialog> dialog = OtherAssDialog::Open(doc_, crew, day);
+  if (!dialog) return;
+  RunOtherAssignmentDialog(&window_, *dialog, doc_);
+  BlockEditContext ctx = context();
+  OtherAssDialogClosed(ctx, crew, day);
+}
+
+void BlockViews::openPairingText(int pair, int day) {
+  openText(pair, day, lastClick_);
+}
+
+bool BlockViews::removeOtherAssignment(int crew, int day, bool shift) {
+  BlockEditContext ctx = context();
+  return RemoveOtherAssignment(ctx, crew, day, shift);
+}
+
+}  // namespace lumora

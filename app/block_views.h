@@ -1,0 +1,117 @@
+#pragma once
+// The views of the blocks on the desktop: the grid in the main window, the
+// floating pairing and toolbox windows, the pairing text window, and the
+// dialogs the grid's gestures open. Holds the view models, routes the
+// widgets' events to them and to the block gestures, and turns the block
+// changes the core reports into repaints of the smallest areas.
+
+#include <QPoint>
+#include <memory>
+
+#include "app/qt_canvas.h"
+#include "building/block_edit.h"
+#include "building/grid_gestures.h"
+#include "shell/startup_settings.h"
+#include "views/block_grid.h"
+#include "views/pair_window.h"
+#include "views/toolbox_window.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace lumora {
+
+class BlockGridWidget;
+class LumoraApp;
+class MainWindow;
+class PairTextWindow;
+class PairWindowWidget;
+class ToolboxWindow;
+
+class BlockViews final : public BlockViewSink, public GridGestureActions {
+ public:
+  // `container` receives the grid; `window` is the main window the floating
+  // windows belong to. The application's document must exist.
+  BlockViews(MainWindow& window, LumoraApp& app, QWidget& container);
+  ~BlockViews() override;
+  BlockViews(const BlockViews&) = delete;
+  BlockViews& operator=(const BlockViews&) = delete;
+
+  BlockGridWidget& gridWidget() const { return *gridWidget_; }
+  PairWindowWidget& pairWindow() const { return *pairWidget_; }
+  ToolboxWindow& toolboxWindow() const { return *toolboxWidget_; }
+  // The pairing text window while one is open.
+  PairTextWindow* pairTextWindow() const { return textWindow_.get(); }
+  BlockGridView& gridModel() { return grid_; }
+  TPairWin& pairModel() { return pairWin_; }
+  TButtonWin& toolboxModel() { return toolbox_; }
+
+  // Switches, paddings, fonts and colours of the preferences.
+  void useDisplay(const StartupSettings& display);
+
+  // --- the frame's moments
+  void blocksBuilt();
+  void viewsClosing();
+  void documentReplaced();
+  // The floating windows follow the document's visibility flags.
+  void syncWindows();
+  void toggleShowOnlyOpenPairings();
+  void mainWindowResized();
+
+  // Keys of the main window and of the windows that pass theirs on. True
+  // when the views used the key; the others go to the frame's commands.
+  bool keyPress(QKeyEvent* event);
+  bool keyRelease(QKeyEvent* event);
+
+  // --- BlockViewSink
+  void cellsChanged(int crew, int firstDay, int dayCount) override;
+  void rowsChanged(int crew) override;
+  void pairingWindowChanged(bool layoutAgain) override;
+  void blockFiltersChanged() override;
+  void dayBalanceChanged(int day) override;
+  void openTimeChanged(int open, int total) override;
+  void timeBankChanged(std::string_view text) override;
+
+  // --- GridGestureActions
+  bool toolboxPlacing() const override;
+  void placeToolboxCode(int crew, int day) override;
+  void openOtherAssignment(int crew, int day) override;
+  void openPairingText(int pair, int day) override;
+  bool removeOtherAssignment(int crew, int day, bool shift) override;
+
+ private:
+  BlockEditContext context();
+  void gridMouseDown(MouseButton button, Point p, KeyState keys);
+  void gridMouseUp(MouseButton button, Point p, KeyState keys);
+  void gridMouseMove(Point p, bool buttonsDown);
+  void cornerClicked(CornerButton button);
+  void pairWindowClicked(const PairWinClick& click, QPoint globalPos);
+  void openText(int pair, int day, QPoint globalPos);
+  void editPairProperties();
+  void refreshCorner();
+  void setLastMonthOverlay(bool on);
+  void setFullCredits(bool on);
+  void checkEveryBlock();
+  void geometryChanged();
+
+  MainWindow& window_;
+  LumoraApp& app_;
+  TDocument& doc_;
+  CanvasFonts fonts_;
+  BlockGridView grid_;
+  TPairWin pairWin_;
+  TButtonWin toolbox_;
+  GridGestures gestures_;
+  // Widgets: the grid is a child of the container; the floating windows are
+  // the main window's; all are deleted here, before the models they show.
+  std::unique_ptr<BlockGridWidget> gridWidget_;
+  std::unique_ptr<PairWindowWidget> pairWidget_;
+  std::unique_ptr<ToolboxWindow> toolboxWidget_;
+  std::unique_ptr<PairTextWindow> textWindow_;
+  // Where the last button release on the grid was, on the screen: a
+  // pairing text opened by a click goes there.
+  QPoint lastClick_;
+  bool syncing_ = false;
+};
+
+}  // namespace lumora
