@@ -1,0 +1,82 @@
+#pragma once
+// The pairing window on the desktop: a floating tool window of the main
+// window that shows the pairing window's view model. It scrolls vertically by
+// slot rows with its own bar; horizontally it follows the grid's first
+// visible column. Clicks go to the model and then to the owner's callbacks;
+// keys and the wheel belong to the main window and are handed on untouched.
+
+#include <QAbstractScrollArea>
+#include <QPoint>
+#include <QRect>
+#include <functional>
+
+#include "app/qt_canvas.h"
+#include "views/pair_window.h"
+
+class QKeyEvent;
+class QWheelEvent;
+
+namespace lumora {
+
+class PairWindowWidget : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  // Height of a freshly placed window, in grid rows.
+  static constexpr int kPlacedRows = 10;
+  // Top of a freshly placed window in the main window's client area.
+  static constexpr int kPlacedTop = 200;
+
+  // `model` must outlive the widget.
+  PairWindowWidget(TPairWin& model, const CanvasFonts& fonts, QWidget* parent = nullptr);
+
+  TPairWin& model() const { return model_; }
+  void setFonts(const CanvasFonts& fonts);
+
+  // Lays the pairings out again, sets the scroll range and repaints.
+  void relayout();
+  // Takes the scroll range from the model without laying out again.
+  void updateScrollRange();
+  // The title shows the model's caption.
+  void refreshCaption();
+  // Horizontal scrolling: the grid's first visible day column.
+  void followGrid(int firstColumn);
+  // Repaints `rect` (window coordinates).
+  void invalidate(const Rect& rect);
+
+  // Opening: at X0 of the grid and 200 pixels down in `clientArea` (the main
+  // window's client area in screen coordinates), as wide as the client area
+  // less X0 and 1, and `rowHeight` x 10 high.
+  void placeUnderHeader(const QRect& clientArea, int x0, int rowHeight);
+  // The main window was resized: the width follows its client width.
+  void followWidth(int clientWidth, int x0);
+
+  // After the model handled a left button release; `globalPos` is where the
+  // pointer was, for placing a pairing text window.
+  std::function<void(const PairWinClick&, QPoint globalPos)> onLeftClick;
+  // After the model handled a right button press.
+  std::function<void(const PairWinRightClick&)> onRightClick;
+  std::function<void(QKeyEvent*)> onKeyPress;
+  std::function<void(QKeyEvent*)> onKeyRelease;
+  std::function<void(QWheelEvent*)> onWheel;
+  // The user closed the window with its close box (or close() was called);
+  // hide() says nothing.
+  std::function<void()> onClosed;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  TPairWin& model_;
+  CanvasFonts fonts_;
+};
+
+}  // namespace lumora

@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/core_text.h"
+#include "app/pair_props_window.h"
+#include "app/pair_text_window.h"
+#include "app/pair_window_widget.h"
+#include "app/qt_canvas.h"
+#include "app_test_support.h"
+#include "building/block_edit.h"
+#include "building/block_rules.h"
+#include "model/calendar.h"
+#include "shell/platform/event_log.h"
+#include "views/pair_props_dialog.h"
+
+namespace lumora::testing {
+namespace {
+
+constexpr int kCellWidth = 30;
+constexpr int kRowHeight = 20;
+
+class NoRules final : public BlockRules {
+ public:
+  AssignCheckResult CheckAssignmentRest(const TDocument&, int, int, int) override { return {}; }
+  void CheckBlock(TDocument&, int) override {}
+};
+
+// March 2027 for two captains of YUL: a one-day pairing open on the 3rd and
+// the 6th, and a two-day pairing open on the 3rd and held by the second
+// captain on the 22nd.
+class PairWindowsTest : public ::testing::Test {
+ protected:
+  static constexpr int kDayPair = 0;
+  static constexpr int kTwoDayPair = 1;
+
+  void SetUp() override {
+    doc = std::make_unique<TDocument>();
+    FillCalendar(doc->cal, ToDayNumber({1, 3, 2027}), ToDayNumber({31, 3, 2027}));
+    doc->CrewType = 0;
+    doc->FileDescriptor = "YULCRJCAM";
+    doc->PilotCount = 2;
+    doc->Pilots[0].Name = "FIRST CAPTAIN";
+    doc->Pilots[1].Name = "SECOND CAPTAIN";
+    for (auto& pilot : {&doc->Pilots[0], &doc->Pilots[1]}) pilot->DayCell.fill(-1);
+
+    TPair& day = doc->Pairs[kDayPair];
+    day.Number = 7301;
+    day.OnTime = 8 * 60;
+    day.OffTime = 17 * 60;
+    day.Credit = 6 * 60;
+    day.Length = day.AdjLength = 1;
+    day.DailyCredit[0] = day.Credit;
+    day.CrewPosition = "CA";
+    day.DisplayText = "PAIRING 7301\nYUL 0800 YYZ 0915\nYYZ 1500 YUL 1700";
+    day.DayStatus[2] = day.DayStatus[5] = kOpenInstance;
+
+    TPair& two = doc->Pairs[kTwoDayPair];
+    two.Number = 7102;
+    two.OnTime = 7 * 60;
+    two.OffTime = 16 * 60;
+    two.Credit = 11 * 60;
+    two.Length = two.AdjLength = 2;
+    two.DailyCredit[0] = two.DailyCredit[1] = two.Credit / 2;
+    two.CrewPosition = "CA";
+    two.DisplayText = "PAIRING 7102\nDAY 1\nDAY 2\nEND";
+    two.DayStatus[2] = kOpenInstance;
+    two.DayStatus[21] = kAssignedInstance;
+    doc->Pilots[1].DayCell[21] = kTwoDayPair;
+    doc->LastPair = doc->LastBasePair = 1;
+
+    model = std::make_unique<TPairWin>(*doc);
+    model->setGeometry(kCellWidth, kRowHeight);
+    widget = std::make_unique<PairWindowWidget>(*model, fonts);
+    widget->resize(31 * kCellWidth, 4 * kRowHeight);
+    // Shown, so that the viewport has its size before the first layout.
+    widget->show();
+    widget->relayout();
+  }
+
+  // The window point at the middle of the instance of `pair` on `day`.
+  QPoint centreOf(int pair, int day) const {
+    for (int slot = 0; slot <= model->highestSlot(); ++slot) {
+      if (model->cell(day, slot) != pair) continue;
+      const Rect r = model->instanceRect(day, slot, 1);
+      return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    ADD_FAILURE() << "pairing " << pair << " not laid out on day " << day;
+    return {};
+  }
+
+  void send(QEvent::Type type, Qt::MouseButton button, QPoint at) {
+    QMouseEvent event(type, QPointF(at), QPointF(widget->viewport()->mapToGlobal(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget->viewport(), &event);
+  }
+  void leftClick(QPoint at) {
+    send(QEvent::MouseButtonPress, Qt::LeftButton, at);
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, at);
+  }
+
+  CanvasFonts fonts = DefaultCanvasFonts(GridFontChoice{});
+  std::unique_ptr<TDocument> doc;
+  std::unique_ptr<TPairWin> model;
+  std::unique_ptr<PairWindowWidget> widget;
+};
+
+TEST_F(PairWindowsTest, ClicksSelectAnInstanceNameItsOwnerAndThenOpenItsText) {
+  const QScrollBar* bar = widget->verticalScrollBar();
+  EXPECT_FALSE(widget->horizontalScrollBar()->isVisibleTo(widget.get()));
+  EXPECT_GT(model->scrollSlots(), 0);
+  EXPECT_EQ(bar->maximum(), model->scrollSlots());
+  EXPECT_EQ(widget->windowTitle(), QStringLiteral("Filters Off"));
+
+  std::vector<PairWinClick> clicks;
+  std::vector<QPoint> pointers;
+  widget->onLeftClick = [&](const PairWinClick& click, QPoint global) {
+    clicks.push_back(click);
+    pointers.push_back(global);
+  };
+
+  const QPoint open = centreOf(kDayPair, 5);
+  leftClick(open);
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0].kind, PairWinClick::Kind::Selected);
+  EXPECT_EQ(doc->view.selection.pair, kDayPair);
+  EXPECT_EQ(doc->view.selection.day, 5);
+  EXPECT_TRUE(widget->windowTitle().startsWith(QStringLiteral("Pair 7301   On 08:00   Off 17:00")))
+      << widget->windowTitle().toStdString();
+  EXPECT_TRUE(widget->windowTitle().endsWith(QStringLiteral(" - Filters Off")));
+  EXPECT_EQ(pointers[0], widget->viewport()->mapToGlobal(open));
+
+  // The second click on the selection asks for its text.
+  leftClick(open);
+  ASSERT_EQ(clicks.size(), 2u);
+  EXPECT_EQ(clicks[1].kind, PairWinClick::Kind::OpenText);
+  EXPECT_EQ(clicks[1].pair, kDayPair);
+  EXPECT_EQ(clicks[1].day, 5);
+
+  // An assigned instance names its holder; the window scrolls with the grid
+  // to reach the 22nd.
+  widget->followGrid(20);
+  leftClick(centreOf(kTwoDayPair, 21));
+  ASSERT_EQ(clicks.size(), 3u);
+  EXPECT_EQ(clicks[2].kind, PairWinClick::Kind::ShownOwner);
+  EXPECT_EQ(widget->windowTitle(),
+            QStringLiteral("Pair 7102 on the 22nd assigned to SECOND CAPTAIN (2) - Filters Off"));
+  // The selection stays where it was.
+  EXPECT_EQ(doc->view.selection.day, 5);
+
+  // Other buttons and empty cells leave the selection and the title alone.
+  const QString title = widget->windowTitle();
+  send(QEvent::MouseButtonRelease, Qt::MiddleButton, centreOf(kTwoDayPair, 21));
+  leftClick(QPoint(29 * kCellWidth + 2, 3 * kRowHeight));
+  EXPECT_EQ(widget->windowTitle(), title);
+  ASSERT_EQ(clicks.size(), 4u);
+  EXPECT_EQ(clicks[3].kind, PairWinClick::Kind::Nothing);
+}
+
+TEST_F(PairWindowsTest, ScrollRangeFollowsTheLayoutAndTheWindowItsPlaceAndWidth) {
+  // Only open instances: once the one-day pairing is held on both its days
+  // the two-day pairing's band moves up to the first row.
+  EXPECT_EQ(widget->verticalScrollBar()->maximum(), 1);
+  doc->Pairs[kDayPair].DayStatus[2] = doc->Pairs[kDayPair].DayStatus[5] = kAssignedInstance;
+  doc->ShowAssignedPairs = 0;
+  widget->relayout();
+  EXPECT_EQ(model->cell(2, 0), kTwoDayPair);
+  EXPECT_EQ(widget->verticalScrollBar()->maximum(), 0);
+
+  // Scrolling the bar scrolls the model.
+  doc->ShowAssignedPairs = 1;
+  widget->relayout();
+  widget->verticalScrollBar()->setValue(1);
+  EXPECT_EQ(model->firstSlot(), 1);
+  widget->followGrid(3);
+  EXPECT_EQ(model->firstColumn(), 3);
+  EXPECT_EQ(model->firstSlot(), 1);
+
+  // What is painted follows the scrolling: the 7301 bar of the 6th (credit
+  // class 2) sits in the first row, three columns further left.
+  DisplayColors colors{};
+  colors[kHighCreditPairings] = Rgb{200, 40, 10};
+  colors[kPairingWindowBackground] = Rgb{10, 200, 30};
+  model->setColors(colors);
+  widget->verticalScrollBar()->setValue(0);
+  const QImage painted = widget->viewport()->grab().toImage();
+  EXPECT_EQ(painted.pixelColor(15, 3 * kRowHeight + 10), QColor(10, 200, 30));
+  const auto barPixels = [&](int left, int right) {
+    int count = 0;
+    for (int x = left; x < right; ++x)
+      for (int y = kRowHeight - 8; y < kRowHeight; ++y)
+        count += painted.pixelColor(x, y) == QColor(200, 40, 10) ? 1 : 0;
+    return count;
+  };
+  EXPECT_GT(barPixels(2 * kCellWidth, 3 * kCellWidth), 0);
+  EXPECT_EQ(barPixels(5 * kCellWidth, 6 * kCellWidth), 0);
+
+  widget->placeUnderHeader(QRect(100, 50, 1000, 600), 140, 18);
+  EXPECT_EQ(widget->geometry(), QRect(240, 250, 859, 180));
+  widget->followWidth(900, 140);
+  EXPECT_EQ(widget->width(), 755);
+  widget->followWidth(100, 140);
+  EXPECT_EQ(widget->width(), 0);
+}
+
+TEST_F(PairWindowsTest, RightClicksKeysWheelAndClosingGoToTheOwner) {
+  std::vector<PairWinRightClick> rights;
+  widget->onRightClick = [&](const PairWinRightClick& click) { rights.push_back(click); };
+  send(QEvent::MouseButtonPress, Qt::RightButton, centreOf(kTwoDayPair, 2));
+  send(QEvent::MouseButtonPress, Qt::RightButton, QPoint(29 * kCellWidth + 2, 3 * kRowHeight));
+  ASSERT_EQ(rights.size(), 2u);
+  EXPECT_TRUE(rights[0].onPairing);
+  EXPECT_EQ(rights[0].pair, kTwoDayPair);
+  EXPECT_EQ(rights[0].day, 2);
+  EXPECT_FALSE(rights[1].onPairing);
+  // A right press selects nothing.
+  EXPECT_EQ(doc->view.selection.pair, -1);
+
+  std::vector<int> pressed, released;
+  int wheels = 0;
+  widget->onKeyPress = [&](QKeyEvent* e) { pressed.push_back(e->key()); };
+  widget->onKeyRelease = [&](QKeyEvent* e) { released.push_back(e->key()); };
+  widget->onWheel = [&](QWheelEvent*) { ++wheels; };
+  QKeyEvent f3(QEvent::KeyPress, Qt::Key_F3, Qt::NoModifier);
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget.get(), &f3);
+  QCoreApplication::sendEvent(widget.get(), &down);
+  QCoreApplication::sendEvent(widget.get(), &up);
+  EXPECT_EQ(pressed, (std::vector<int>{Qt::Key_F3, Qt::Key_Down}));
+  EXPECT_EQ(released, std::vector<int>{Qt::Key_Down});
+  // The arrow did not scroll the window itself.
+  EXPECT_EQ(model->firstSlot(), 0);
+  QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(widget->viewport(), &wheel);
+  EXPECT_EQ(wheels, 1);
+  EXPECT_EQ(model->firstSlot(), 0);
+
+  int closed = 0;
+  widget->onClosed = [&] { ++closed; };
+  widget->hide();
+  EXPECT_EQ(closed, 0);
+  widget->show();
+  widget->close();
+  EXPECT_EQ(closed, 1);
+  EXPECT_FALSE(widget->isVisible());
+}
+
+TEST_F(PairWindowsTest, PairTextWindowShowsThePairingAndReportsRightClicksAndClosing) {
+  const QRect mainWindow(0, 0, 1600, 1000);
+  auto text = std::make_unique<PairTextWindow>(PairTextFor(*doc, kTwoDayPair, 2), fonts);
+  ASSERT_EQ(text->content().lines.size(), 4u);
+  EXPECT_EQ(text->windowTitle(), fromCoreText(PairTextFor(*doc, kTwoDayPair, 2).caption));
+  EXPECT_TRUE(text->windowTitle().startsWith(QStringLiteral("ON ")));
+
+  // 800 wide; 16 pixels a line, the title bar and 41 high, left edge 317
+  // left of the pointer and centred on it vertically.
+  EXPECT_EQ(PairTextWindow::placement(QPoint(700, 500), 4, 20, mainWindow),
+            QRect(383, 500 - (4 * 16 + 61) / 2, 800, 4 * 16 + 61));
+  text->placeAt(QPoint(700, 500), mainWindow);
+  EXPECT_EQ(text->width(), 800);
+  EXPECT_EQ(text->height(), 4 * 16 + 41);
+  EXPECT_EQ(text->pos().x(), 383);
+  // Near the right edge it moves left to stay inside the main window.
+  const QRect edge = PairTextWindow::placement(QPoint(1500, 500), 4, 20, mainWindow);
+  EXPECT_LE(edge.right(), mainWindow.right());
+
+  // The type of the day colours the text once the window is given new content.
+  doc->Pairs[kTwoDayPair].DayPairingType[2] = PairPropsDialog::kLineIndoc;
+  text->setContent(PairTextFor(*doc, kTwoDayPair, 2));
+  EXPECT_EQ(text->content().textColor, colors::kBlue);
+
+  int rightClicks = 0;
+  text->onRightClick = [&] { ++rightClicks; };
+  QMouseEvent left(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent right(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(text.get(), &left);
+  QCoreApplication::sendEvent(text.get(), &right);
+  EXPECT_EQ(rightClicks, 1);
+
+  // The owner drops the window when it is closed, from inside the callback.
+  int closed = 0;
+  text->onClosed = [&] {
+    ++closed;
+    text.reset();
+  };
+  text->show();
+  text->close();
+  EXPECT_EQ(closed, 0);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(closed, 1);
+  EXPECT_EQ(text, nullptr);
+
+  // A window destroyed without closing says nothing.
+  auto replaced = std::make_unique<PairTextWindow>(PreviousMonthText("LAST\nTRIP"), fonts);
+  EXPECT_EQ(replaced->windowTitle(), QStringLiteral("Last Pairing of Previous Month"));
+  replaced->onClosed = [&] { ++closed; };
+  replaced.reset();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(closed, 1);
+}
+
+class PairPropsWindowTest : public PairWindowsTest {
+ protected:
+  // Runs the dialog for (pair, day) with `act` once it is shown; true when
+  // it closed with OK.
+  bool run(int pair, int day, std::function<void(PairPropsWindow&)> act) {
+    PairPropsDialog props(*doc, pair, day);
+    BlockEditContext ctx{*doc, ui, log, rules, views};
+    whenShown<PairPropsWindow>(std::move(act));
+    return RunPairPropsDialog(nullptr, props, [&] { return props.ok(ctx); });
+  }
+
+  ScriptedUi ui;
+  EventLog log;
+  NoRules rules;
+  BlockViewSink views;
+};
+
+TEST_F(PairPropsWindowTest, TypeIsStoredAndABadExcludedCreditKeepsTheDialogOpen) {
+  // A pairing whose number's second digit is 1: no excluded credit.
+  const bool stored = run(kTwoDayPair, 2, [](PairPropsWindow& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Properties for M7102 on Mar 03"));
+    EXPECT_EQ(dialog.typeGroup().title(), QStringLiteral("Pairing Type for This Day of Ops"));
+    EXPECT_TRUE(dialog.typeButton(PairPropsDialog::kNormal).isChecked());
+    EXPECT_EQ(dialog.typeButton(2).text(), QStringLiteral("Line Check"));
+    EXPECT_FALSE(dialog.excludeEdit().isVisible());
+    dialog.typeButton(PairPropsDialog::kLineCheck).click();
+    dialog.okButton().click();
+  });
+  EXPECT_TRUE(stored);
+  EXPECT_EQ(doc->Pairs[kTwoDayPair].DayPairingType[2], PairPropsDialog::kLineCheck);
+  EXPECT_EQ(doc->Pairs[kTwoDayPair].DayPairingType[21], PairPropsDialog::kNormal);
+
+  // 7301 shows the excluded credit. Minutes above 59 fit the picture but do
+  // not read: the message, and the dialog stays until cancelled.
+  doc->Pairs[kDayPair].DayExcludeCredit[5] = 90;
+  bool stillOpen = false;
+  const bool cancelled = !run(kDayPair, 5, [&](PairPropsWindow& dialog) {
+    EXPECT_TRUE(dialog.excludeEdit().isVisible());
+    EXPECT_EQ(dialog.excludeEdit().text(), QStringLiteral("01:30"));
+    dialog.typeButton(PairPropsDialog::kRecurrentLck).click();
+    dialog.excludeEdit().selectAll();
+    dialog.excludeEdit().insert(QStringLiteral("1275"));
+    EXPECT_EQ(dialog.excludeEdit().text(), QStringLiteral("12:75"));
+    dialog.okButton().click();
+    stillOpen = dialog.isVisible();
+    dialog.cancelButton().click();
+  });
+  EXPECT_TRUE(cancelled);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"Invalid Excluded Credits Entry. Please Correct"});
+  EXPECT_EQ(ui.last().caption, "Lumora");
+  EXPECT_EQ(doc->Pairs[kDayPair].DayExcludeCredit[5], 90);
+
+  // A value that reads is confirmed and stored.
+  ui.answers.push_back(Answer::Yes);
+  EXPECT_TRUE(run(kDayPair, 5, [](PairPropsWindow& dialog) {
+    dialog.excludeEdit().selectAll();
+    dialog.excludeEdit().insert(QStringLiteral("0200"));
+    dialog.okButton().click();
+  }));
+  EXPECT_EQ(doc->Pairs[kDayPair].DayExcludeCredit[5], 120);
+  EXPECT_TRUE(ui.answers.empty());
+}
+
+}  // namespace
+}  // namespace lumora::testing
