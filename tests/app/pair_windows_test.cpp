@@ -285,6 +285,22 @@ TEST_F(PairWindowsTest, PairTextWindowShowsThePairingAndReportsRightClicksAndClo
   text->setContent(PairTextFor(*doc, kTwoDayPair, 2));
   EXPECT_EQ(text->content().textColor, colors::kBlue);
 
+  // Painted on white: the lines in the day's colour, the footer in black
+  // 22 pixels above the lower edge.
+  const QImage painted = text->grab().toImage();
+  const auto count = [&](QColor color, int top, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < 400; ++x) n += painted.pixelColor(x, y) == color ? 1 : 0;
+    return n;
+  };
+  const int lower = painted.height();
+  EXPECT_EQ(painted.pixelColor(790, 5), QColor(Qt::white));
+  EXPECT_GT(count(QColor(0, 0, 255), 0, 16), 0);
+  EXPECT_EQ(count(QColor(0, 0, 255), lower - 22, lower), 0);
+  EXPECT_GT(count(QColor(0, 0, 0), lower - 22, lower), 0);
+  EXPECT_EQ(count(QColor(0, 0, 0), 0, 4 * 16), 0);
+
   int rightClicks = 0;
   text->onRightClick = [&] { ++rightClicks; };
   QMouseEvent left(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
