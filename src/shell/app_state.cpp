@@ -254,8 +254,10 @@ bool LumoraApp::OpenFile(const std::string& name) {
 
 bool LumoraApp::openNamed(const std::string& name) {
   TDocument& doc = *doc_;
-  const LoadResult result = OpenDocument(doc, name, ui_, log_, &settings_, &rules_);
+  const LoadResult result =
+      OpenDocument(doc, name, ui_, log_, &settings_, &rules_, &frontEnd_.blockViews());
   frontEnd_.documentReplaced();
+  if (doc.BlocksShown) frontEnd_.blocksBuilt();
   if (!result.loaded) {
     // The document is cleared and names no file; neither does the window.
     caption_ = text::kAppCaption;

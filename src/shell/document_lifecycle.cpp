@@ -127,7 +127,7 @@ bool CloseViews(TDocument& doc, SettingsStore& settings) {
 }
 
 LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& ui, EventLog& log,
-                        const SettingsStore* settings, BlockRules* rules) {
+                        const SettingsStore* settings, BlockRules* rules, BlockViewSink* views) {
   ClearDocument(doc, log);
   doc.DocState = kNoDocument;
   doc.FileName = path.string();
@@ -139,7 +139,7 @@ LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& u
   if (result.blocksShown)
     BuildBlocks(doc,
                 {result.pairWindowVisible, result.toolboxWindowVisible, result.bidsWindowVisible},
-                ui, log, settings, rules);
+                ui, log, settings, rules, views);
   // An opened file starts with the search filter released, whatever the last
   // document left in the settings.
   doc.BlockSearchOn = 0;

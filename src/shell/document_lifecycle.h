@@ -52,6 +52,7 @@ bool CloseViews(TDocument& doc, SettingsStore& settings);
 // the extra-crew marks. A file that does not load leaves the document cleared
 // with no file name and DocState kNoDocument.
 LoadResult OpenDocument(TDocument& doc, const std::filesystem::path& path, Ui& ui, EventLog& log,
-                        const SettingsStore* settings = nullptr, BlockRules* rules = nullptr);
+                        const SettingsStore* settings = nullptr, BlockRules* rules = nullptr,
+                        BlockViewSink* views = nullptr);
 
 }  // namespace lumora
