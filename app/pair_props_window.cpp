@@ -10,11 +10,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
 
 #include "app/core_text.h"
 #include "views/pair_props_dialog.h"
 
 namespace lumora {
+
+namespace {
+
+constexpr int kHourDigits = 2;
+
+int HourDigitsOf(const std::string& text) {
+  const auto colon = text.find(':');
+  const auto before = colon == std::string::npos ? text.size() : colon;
+  return std::max(kHourDigits, static_cast<int>(std::min<std::size_t>(before, 9)));
+}
+
+}  // namespace
 
 PairPropsWindow::PairPropsWindow(PairPropsDialog& model, std::function<bool()> accept,
                                  QWidget* parent)
@@ -43,8 +56,10 @@ PairPropsWindow::PairPropsWindow(PairPropsDialog& model, std::function<bool()> a
                          : PairPropsDialog::kNormal;
   types_->button(preset)->setChecked(true);
 
-  // Two digits, a colon, two digits.
-  exclude_->setInputMask(QStringLiteral("99:99"));
+  // Two digits, a colon, two digits; more digits for the hours when the
+  // stored value has them, so that the preset text reads back unchanged.
+  exclude_->setInputMask(QString(HourDigitsOf(model_.excludeText), QLatin1Char('9')) +
+                         QStringLiteral(":99"));
   exclude_->setText(fromCoreText(model_.excludeText));
   exclude_->setMaximumWidth(exclude_->fontMetrics().horizontalAdvance(QStringLiteral("000:000")) +
                             16);

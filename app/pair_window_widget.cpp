@@ -114,6 +114,12 @@ void PairWindowWidget::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
+void PairWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A quick second press is a press like any other: a second right click
+  // still reaches the filters or the who-is-legal list.
+  mousePressEvent(event);
+}
+
 void PairWindowWidget::keyPressEvent(QKeyEvent* event) {
   if (onKeyPress) {
     onKeyPress(event);
