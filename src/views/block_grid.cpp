@@ -360,6 +360,11 @@ void BlockGridView::paint(Canvas& canvas, const Rect& area, const Rect& viewport
 
   canvas.setClip(pc.area);
   canvas.fillRect(pc.area, colors_[kBlockWindowBackground]);
+  // Until the blocks are built (and after the views close) the window is empty.
+  if (!doc_.BlocksShown) {
+    canvas.resetClip();
+    return;
+  }
   paintVerticalLines(canvas, pc);
   if (pc.area.top < g.headerHeight) {
     if (lastMonthOverlay_)

@@ -33,6 +33,7 @@ class BlockGridTest : public ::testing::Test {
     SetMonth({1, 7, 2026}, {31, 7, 2026});
     for (int i = 0; i < 4; ++i) AddCrew("CREW" + std::to_string(i));
     grid.setColors(NumberedColors());
+    doc->BlocksShown = 1;
   }
 
   void SetMonth(CivilDate first, CivilDate last) {
@@ -343,6 +344,12 @@ TEST_F(BlockGridTest, OnlyRowsInTheAreaArePainted) {
     if (op.kind == DrawOp::Kind::Icon) icons.push_back(op.icon);
   EXPECT_EQ(icons, (std::vector<CanvasIcon>{CanvasIcon::PairWindowOpen, CanvasIcon::Toolbox,
                                             CanvasIcon::BidsWindowOpen}));
+
+  // Blocks not built (or their views closed): the background only.
+  doc->BlocksShown = 0;
+  c = Paint({0, 0, 400, 200});
+  ASSERT_EQ(c.ops().size(), 1u);
+  EXPECT_EQ(c.ops()[0].kind, DrawOp::Kind::Fill);
 }
 
 TEST_F(BlockGridTest, SummaryRowsCountReserveCodes) {
