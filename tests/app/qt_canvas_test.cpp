@@ -42,6 +42,7 @@ TEST(QtCanvas, FillsAndLinesCoverExactlyTheirPixels) {
     canvas.line({5, 30}, {15, 30}, Pen{colors::kBlue});
     canvas.line({40, 5}, {40, 15}, Pen{colors::kBlue});
     canvas.line({60, 70}, {60, 70}, Pen{colors::kBlue});
+    canvas.line({0, 90}, {99, 90}, Pen{colors::kGrey, LineStyle::Dotted});
   });
   // The rectangle holds its left and top edges, not its right and bottom ones.
   EXPECT_TRUE(isColor(image, 10, 10, colors::kRed));
@@ -60,21 +61,16 @@ TEST(QtCanvas, FillsAndLinesCoverExactlyTheirPixels) {
   EXPECT_TRUE(isColor(image, 40, 15, colors::kBlue));
   EXPECT_TRUE(isColor(image, 40, 16, colors::kWhite));
   EXPECT_TRUE(isColor(image, 60, 70, colors::kBlue));
-}
-
-TEST(QtCanvas, DottedLinesLeaveGapsAlongTheirLength) {
-  const QImage image = paint([](Canvas& canvas) {
-    canvas.line({0, 40}, {99, 40}, Pen{colors::kGrey, LineStyle::Dotted});
-  });
+  // Dotted: gaps all along, nothing off the line.
   int drawn = 0;
   int gaps = 0;
   for (int x = 0; x < 100; ++x) {
-    if (isColor(image, x, 40, colors::kGrey)) ++drawn;
-    if (isColor(image, x, 40, colors::kWhite)) ++gaps;
+    if (isColor(image, x, 90, colors::kGrey)) ++drawn;
+    if (isColor(image, x, 90, colors::kWhite)) ++gaps;
   }
   EXPECT_GT(drawn, 15);
   EXPECT_GT(gaps, 15);
-  EXPECT_EQ(inkBox(image), QRect(0, 40, 100, 1));
+  EXPECT_EQ(inkBox(image.copy(0, 85, 120, 15)), QRect(0, 5, 100, 1));
 }
 
 TEST(QtCanvas, TextSitsInItsBoxFromTheTopLeftPoint) {
@@ -176,9 +172,6 @@ TEST(QtCanvasIcons, EveryCornerIconLoadsAndDraws) {
     ASSERT_FALSE(pixmap.isNull()) << static_cast<int>(icon);
     EXPECT_EQ(pixmap.size(), QSize(kCanvasIconSize, kCanvasIconSize));
   }
-  // Closed and open differ, so that the corner shows the state.
-  EXPECT_NE(CanvasIconPixmap(CanvasIcon::Toolbox).toImage(),
-            CanvasIconPixmap(CanvasIcon::ToolboxOpen).toImage());
   const QImage image = paint([](Canvas& canvas) { canvas.icon({44, 4}, CanvasIcon::PairWindow); });
   EXPECT_EQ(inkBox(image), QRect(44, 4, 32, 32).intersected(inkBox(image)));
   EXPECT_FALSE(inkBox(image).isEmpty());
