@@ -169,7 +169,11 @@ void BlockGridWidget::mouseMoveEvent(QMouseEvent* event) {
 void BlockGridWidget::keyPressEvent(QKeyEvent* event) {
   event->ignore();
   if (onKeyPress) onKeyPress(event);
-  if (event->isAccepted()) return;
+  const bool handled = event->isAccepted();
+  // The handler has had its say: were the key left to go up to the parents,
+  // the main window would see it a second time.
+  if (onKeyPress) event->accept();
+  if (handled) return;
   if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
     scrollRows(event->key() == Qt::Key_Up ? -1 : 1);
     event->accept();
@@ -178,7 +182,10 @@ void BlockGridWidget::keyPressEvent(QKeyEvent* event) {
 
 void BlockGridWidget::keyReleaseEvent(QKeyEvent* event) {
   event->ignore();
-  if (onKeyRelease) onKeyRelease(event);
+  if (onKeyRelease) {
+    onKeyRelease(event);
+    event->accept();
+  }
 }
 
 // Tab is one of the grid's keys, not a move to the next widget.

@@ -53,8 +53,9 @@ class BlockGridWidget : public QAbstractScrollArea {
   std::function<void(MouseButton, Point, KeyState)> onMouseUp;
   std::function<void(Point, bool buttonsDown)> onMouseMove;
   // Every key, Tab included. The handler accepts the keys it acts on; an Up
-  // or Down it leaves ignored scrolls one row. Auto-repeat shows in
-  // isAutoRepeat(), so that held keys can tell a release from a repeat.
+  // or Down it leaves ignored scrolls one row. A key that went to a handler
+  // goes no further up the parents. Auto-repeat shows in isAutoRepeat(), so
+  // that held keys can tell a release from a repeat.
   std::function<void(QKeyEvent*)> onKeyPress;
   std::function<void(QKeyEvent*)> onKeyRelease;
   // After every scroll, with the new first column and row.

@@ -170,6 +170,7 @@ TEST_F(GridWidgetTest, KeysGoToTheHandlerAndUnhandledUpDownScroll) {
   EXPECT_TRUE(key(QEvent::KeyPress, Qt::Key_Down));
   EXPECT_TRUE(key(QEvent::KeyPress, Qt::Key_Up));
   EXPECT_EQ(view_->firstRow(), 1);
+  EXPECT_FALSE(key(QEvent::KeyPress, Qt::Key_F7));  // free to go up to the parents
 
   std::vector<std::pair<int, bool>> pressed;
   std::vector<std::pair<int, bool>> released;
@@ -184,7 +185,8 @@ TEST_F(GridWidgetTest, KeysGoToTheHandlerAndUnhandledUpDownScroll) {
   key(QEvent::KeyPress, Qt::Key_Tab);
   key(QEvent::KeyPress, Qt::Key_Up);    // handled: no scroll
   key(QEvent::KeyPress, Qt::Key_Down);  // left to the grid: scrolls
-  key(QEvent::KeyPress, Qt::Key_Left, true);
+  // Seen by the handler: the parents (the main window) must not see it again.
+  EXPECT_TRUE(key(QEvent::KeyPress, Qt::Key_Left, true));
   key(QEvent::KeyRelease, Qt::Key_Left, true);
   key(QEvent::KeyRelease, Qt::Key_Left);
   EXPECT_EQ(view_->firstRow(), 2);
