@@ -33,7 +33,7 @@ TEST(AtomicFileTest, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.lm2"});
 }
 
-TEST(AtomicFileTest, TheTemporaryFileLivesBesideTheTargetUntilCommitted) {
+TEST(AtomicFileTest, TheTemporaryFileLivesBesideTheTargetUntilCommittedAndCountsItsBytes) {
   TempFolder folder;
   const auto target = folder / "a.lm2";
   WriteBytes(target, kOld);
@@ -46,6 +46,18 @@ TEST(AtomicFileTest, TheTemporaryFileLivesBesideTheTargetUntilCommitted) {
     EXPECT_EQ(ReadBytes(target), kOld);
     // Dropped without commit: the old file stays, the temporary goes.
   }
+  EXPECT_EQ(ReadBytes(target), kOld);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.lm2"});
+
+  // A byte limit counts across writes and stops all later ones.
+  ScopedDiskFaults scoped({.byteLimit = 5});
+  AtomicFile file(target);
+  ASSERT_TRUE(file.create());
+  EXPECT_TRUE(file.write(Bytes{1, 2, 3}));
+  EXPECT_FALSE(file.write(Bytes{4, 5, 6}));
+  EXPECT_EQ(ReadBytes(file.temporaryPath()), (Bytes{1, 2, 3, 4, 5}));
+  EXPECT_FALSE(file.write(Bytes{7}));
+  EXPECT_FALSE(file.commit());
   EXPECT_EQ(ReadBytes(target), kOld);
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.lm2"});
 }
@@ -62,19 +74,6 @@ TEST(AtomicFileTest, ADiskThatFillsUpOrARenameThatFailsLeavesTheOldFile) {
     EXPECT_EQ(ReadBytes(target), kOld);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.lm2"});
   }
-}
-
-TEST(AtomicFileTest, AByteLimitCountsAcrossWritesAndStopsAllLaterOnes) {
-  TempFolder folder;
-  ScopedDiskFaults scoped({.byteLimit = 5});
-  AtomicFile file(folder / "a.lm2");
-  ASSERT_TRUE(file.create());
-  EXPECT_TRUE(file.write(Bytes{1, 2, 3}));
-  EXPECT_FALSE(file.write(Bytes{4, 5, 6}));
-  EXPECT_EQ(ReadBytes(file.temporaryPath()), (Bytes{1, 2, 3, 4, 5}));
-  EXPECT_FALSE(file.write(Bytes{7}));
-  EXPECT_FALSE(file.commit());
-  EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST(AtomicFileTest, RefusesWhatCannotBeCreated) {
