@@ -36,10 +36,8 @@ TEST_F(AssignTest, RefusalsComeInTheOrderOfTheirCodes) {
   EXPECT_EQ(AssignPair(ctx, 2, p, 2, false), kCrewOutOfRange);  // past the roster
   EXPECT_EQ(AssignPair(ctx, a, 99, 2, false), kPairingOutOfRange);
   EXPECT_EQ(AssignPair(ctx, a, -1, 2, false), kPairingOutOfRange);
-  EXPECT_EQ(AssignPair(ctx, a, p, 3, false), kPairingNotOnDay);
-  EXPECT_EQ(AssignPair(ctx, a, p, 31, false), kPairingNotOnDay);  // after the month
-  EXPECT_EQ(AssignPair(ctx, a, p, -4, false), kPairingNotOnDay);
-  EXPECT_EQ(AssignPair(ctx, a, p, 62, false), kPairingNotOnDay);
+  for (const int day : {3, 31, -4, 62})  // 31 is after the month
+    EXPECT_EQ(AssignPair(ctx, a, p, day, false), kPairingNotOnDay) << day;
   ExpectUntouched();
 
   // An occupied day refuses before the pairing's days are looked at.
@@ -92,16 +90,12 @@ TEST_F(AssignTest, BiddingReserveIsAskedEvenWhenRestChecksAreSkipped) {
   EXPECT_TRUE(rules.restChecks.empty());
 }
 
-TEST_F(AssignTest, RestTooShortRefusesSilentlyUnlessSkipped) {
+TEST_F(AssignTest, RestTooShortRefusesSilentlyShortRestAsksOnlyNumberedEmployees) {
   rules.rest[{a, p, 2}] = AssignCheckResult{false, "", ""};
   EXPECT_EQ(AssignPair(ctx, a, p, 2, false), kAssignRefused);
   ExpectUntouched();
   EXPECT_TRUE(ui.shown.empty());
 
-  EXPECT_EQ(AssignPair(ctx, a, p, 2, true), kAssigned);
-}
-
-TEST_F(AssignTest, ShortRestAsksWithBothTextsAndOnlyNumberedEmployees) {
   rules.rest[{a, p, 2}] =
       AssignCheckResult{true, " 11:00 Crew Rest Before ", " 11:30 Crew Rest After "};
   ui.answers = {Answer::No};
@@ -117,11 +111,14 @@ TEST_F(AssignTest, ShortRestAsksWithBothTextsAndOnlyNumberedEmployees) {
   ui.answers = {Answer::Yes};
   EXPECT_EQ(AssignPair(ctx, a, p, 2, false), kAssigned);
 
-  // Employee number 0 is never asked.
+  // Employee number 0 is never asked; Shift skips even a refusal.
   rules.rest[{b, p, 9}] = AssignCheckResult{true, "", " 11:00 Crew Rest After "};
   doc.Pilots[b].EmpNumber = 0;
   EXPECT_EQ(AssignPair(ctx, b, p, 9, false), kAssigned);
   EXPECT_EQ(ui.shown.size(), 2u);
+  ASSERT_EQ(RemovePair(ctx, b, p, 9), kRemoved);
+  rules.rest[{b, p, 9}] = AssignCheckResult{false, "", ""};
+  EXPECT_EQ(AssignPair(ctx, b, p, 9, true), kAssigned);
 }
 
 TEST_F(AssignTest, RemovingReversesTheAssignment) {
@@ -145,17 +142,14 @@ TEST_F(AssignTest, RemovingReversesTheAssignment) {
   EXPECT_EQ(doc.view.selection.pair, -1);
   EXPECT_EQ(doc.view.previousSelection.pair, p);
   EXPECT_EQ(doc.view.previousSelection.day, 2);
-}
 
-TEST_F(AssignTest, RemovingTheWrongPairingFromACellIsRefused) {
+  // Undo of a stale record: crew a is said to hold p on day 2, but holds q.
   const int q = AddPairing(202, {2});
   Place(a, q, 2);
   Place(b, p, 2);
-  // Undo of a stale record: crew a is said to hold p on day 2, but holds q.
   EXPECT_EQ(RemovePair(ctx, a, p, 2), kCellHoldsNoPairing);
   EXPECT_EQ(doc.Pilots[a].DayCell[2], q);
-  EXPECT_EQ(doc.Pairs[q].DayStatus[2], kAssignedInstance);
-  EXPECT_EQ(doc.Pairs[p].DayStatus[2], kAssignedInstance);
+  EXPECT_EQ(doc.Pairs[p].DayStatus[2], -kAssignedInstance);
 }
 
 TEST_F(AssignTest, EventLogLines) {

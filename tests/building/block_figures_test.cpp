@@ -26,9 +26,7 @@ class FiguresTest : public BuildingTest {
 TEST_F(FiguresTest, APairingRunningPastTheMonthCountsOnlyItsDaysInside) {
   const int crew = AddCrew("A ALPHA");
   const int p = AddPairing(7, {28, 29, 30}, 3);
-  doc.Pairs[p].DailyCredit[0] = 300;
-  doc.Pairs[p].DailyCredit[1] = 200;
-  doc.Pairs[p].DailyCredit[2] = 100;
+  doc.Pairs[p].DailyCredit = {300, 200, 100};
   doc.Pairs[p].Credit = 600;
   Place(crew, p, 29);  // two of its three days in July
 
@@ -42,10 +40,8 @@ TEST_F(FiguresTest, APairingRunningPastTheMonthCountsOnlyItsDaysInside) {
   // The open instances cover their days up to the month's end.
   doc.Pilots[crew].BidReserve = 1;  // no crew member available
   CountDayBalance(doc, views);
-  EXPECT_EQ(doc.view.dayBalance[27], 0);
-  EXPECT_EQ(doc.view.dayBalance[28], -1);
-  EXPECT_EQ(doc.view.dayBalance[29], -1);
-  EXPECT_EQ(doc.view.dayBalance[30], -2);
+  for (const auto& [day, balance] : {std::pair{27, 0}, {28, -1}, {29, -1}, {30, -2}})
+    EXPECT_EQ(doc.view.dayBalance[day], balance) << day;
 }
 
 TEST_F(FiguresTest, CreditComponentsExclusionsAndLeave) {
@@ -74,15 +70,13 @@ TEST_F(FiguresTest, CreditComponentsExclusionsAndLeave) {
 
   // The full figure counts what is normally left out, leave included.
   EXPECT_EQ(Recalc(crew, true), base + 1000 + 300 + 400 + 1000 + 90 + 30 - 1400);
-}
 
-TEST_F(FiguresTest, NegativeCreditIsHeldExactly) {
-  const int crew = AddCrew("A ALPHA");
-  doc.Pilots[crew].TimeBank = -90;
-  EXPECT_EQ(Recalc(crew), -90);
-  EXPECT_EQ(doc.Pilots[crew].BlockCreditHours, -2);
-  EXPECT_EQ(doc.Pilots[crew].BlockCreditMinutes, 30);
-  EXPECT_EQ(BlockCreditOf(doc.Pilots[crew]), -90);
+  // A negative credit is held exactly.
+  const int owing = AddCrew("B OWING");
+  doc.Pilots[owing].TimeBank = -90;
+  EXPECT_EQ(Recalc(owing), -90);
+  EXPECT_EQ(doc.Pilots[owing].BlockCreditHours, -2);
+  EXPECT_EQ(doc.Pilots[owing].BlockCreditMinutes, 30);
 }
 
 TEST_F(FiguresTest, ACellBeyondThePairingSlotsStopsTheCount) {
