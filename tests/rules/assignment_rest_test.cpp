@@ -16,19 +16,29 @@ class AssignmentRestTest : public RulesFixture {
   }
 };
 
-TEST_F(AssignmentRestTest, PilotRestBeforeBoundaries) {
-  SetUpJuly(CrewKind::Captains);
-  const AssignCheckResult eleven = AfterEvening(300);  // 05:00, 11:00 after the release
-  EXPECT_TRUE(eleven.accepted);
-  EXPECT_EQ(eleven.restBefore, " 11:00 Crew Rest Before ");
-  EXPECT_EQ(eleven.restAfter, "");
-
-  EXPECT_FALSE(CheckAssignmentRest(*doc, 0, AddPair(299, 600), 4).accepted);
-  const AssignCheckResult almostTwelve = CheckAssignmentRest(*doc, 0, AddPair(359, 600), 4);
-  EXPECT_EQ(almostTwelve.restBefore, " 11:59 Crew Rest Before ");
-  const AssignCheckResult twelve = CheckAssignmentRest(*doc, 0, AddPair(360, 600), 4);
-  EXPECT_TRUE(twelve.accepted);
-  EXPECT_EQ(twelve.restBefore, "");
+TEST_F(AssignmentRestTest, RestBeforeBoundariesForPilotsAndFlightAttendants) {
+  struct Case {
+    CrewKind kind;
+    int onTime;  // after a release at 18:00 the day before
+    bool accepted;
+    const char* restBefore;
+  };
+  const Case cases[] = {
+      {CrewKind::Captains, 299, false, ""},
+      {CrewKind::Captains, 300, true, " 11:00 Crew Rest Before "},
+      {CrewKind::Captains, 359, true, " 11:59 Crew Rest Before "},
+      {CrewKind::Captains, 360, true, ""},
+      {CrewKind::FlightAttendants, 239, false, ""},
+      {CrewKind::FlightAttendants, 240, true, " 10:00 Crew Rest Before "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.onTime);
+    SetUpJuly(c.kind);
+    const AssignCheckResult r = AfterEvening(c.onTime);
+    EXPECT_EQ(r.accepted, c.accepted);
+    EXPECT_EQ(r.restBefore, c.restBefore);
+    EXPECT_EQ(r.restAfter, "");
+  }
 }
 
 TEST_F(AssignmentRestTest, PilotRestAfterBoundaries) {
@@ -40,14 +50,6 @@ TEST_F(AssignmentRestTest, PilotRestAfterBoundaries) {
   EXPECT_EQ(r.restBefore, "");
   EXPECT_EQ(r.restAfter, " 11:00 Crew Rest After ");
   EXPECT_FALSE(CheckAssignmentRest(*doc, 0, AddPair(481, 600), 4).accepted);
-}
-
-TEST_F(AssignmentRestTest, FlightAttendantsMayHaveTenHours) {
-  SetUpJuly(CrewKind::FlightAttendants);
-  const AssignCheckResult ten = AfterEvening(240);  // 04:00, 10:00 after the release
-  EXPECT_TRUE(ten.accepted);
-  EXPECT_EQ(ten.restBefore, " 10:00 Crew Rest Before ");
-  EXPECT_FALSE(CheckAssignmentRest(*doc, 0, AddPair(239, 600), 4).accepted);
 }
 
 TEST_F(AssignmentRestTest, FirstDutyOfTheMonthMeetsTheLegalCheckIn) {

@@ -160,33 +160,30 @@ TEST_F(PilotBlockRestTest, CheckBlockStartsAfreshAndLeavesPseudoLinesAlone) {
   CheckBlock(*doc, kPilotSlots);  // no slot: nothing happens
 }
 
-TEST_F(PilotBlockRestTest, SpringChangeCountsTheRestAnHourShorter) {
-  SetUpMonth(CrewKind::Captains, {2, 3, 2026}, {31, 3, 2026}, 2);  // change on day 6
-  for (int c = 0; c < 2; ++c) {
-    Assign(c, 5, AddPair(480, 720));  // released 20:00
-    Assign(c, 6, AddPair(480, 480));  // 12:00 on the clock is 11:00
+TEST_F(PilotBlockRestTest, ADaylightSavingChangeCountsTheRestAnHourShorterOrLonger) {
+  struct Case {
+    CivilDate first, last;
+    int day, report, tafb, onTime;  // a pairing, then the next at `onTime` the day after
+    const char* withChange;
+    const char* without;
+  };
+  // Spring on day 6: 12:00 on the clock is 11:00. Autumn on day 0: 10:00 is 11:00.
+  const Case cases[] = {{{2, 3, 2026}, {31, 3, 2026}, 5, 480, 720, 480, " Rest  8+", ""},
+                        {{1, 11, 2026}, {30, 11, 2026}, 0, 60, 1380, 600, " Rest  2+", "Rest  2+"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.withChange);
+    SetUpMonth(CrewKind::Captains, c.first, c.last, 2);
+    for (int crew = 0; crew < 2; ++crew) {
+      pilot(crew).DayCell.fill(kEmptyCell);
+      Assign(crew, c.day, AddPair(c.report, c.tafb));
+      Assign(crew, c.day + 1, AddPair(c.onTime, 480));
+    }
+    Check(0);
+    EXPECT_EQ(warnings(0) + exceptions(0), c.withChange);
+    doc->cal.DstShift = 0;  // the same block without the change
+    Check(1);
+    EXPECT_EQ(warnings(1) + exceptions(1), c.without);
   }
-  Check(0);
-  EXPECT_EQ(warnings(0), " Rest  8+");
-
-  doc->cal.DstShift = 0;  // the same block without the change
-  Check(1);
-  EXPECT_EQ(warnings(1), "");
-}
-
-TEST_F(PilotBlockRestTest, AutumnChangeCountsTheRestAnHourLonger) {
-  SetUpMonth(CrewKind::Captains, {1, 11, 2026}, {30, 11, 2026}, 2);  // change on day 0
-  for (int c = 0; c < 2; ++c) {
-    Assign(c, 0, AddPair(60, 1380));  // 01:00 to 24:00
-    Assign(c, 1, AddPair(600, 480));  // 10:00 on the clock is 11:00
-  }
-  Check(0);
-  EXPECT_EQ(exceptions(0), "");
-  EXPECT_EQ(warnings(0), " Rest  2+");
-
-  doc->cal.DstShift = 0;
-  Check(1);
-  EXPECT_EQ(exceptions(1), "Rest  2+");
 }
 
 class CabinBlockRestTest : public RulesFixture {
