@@ -142,6 +142,8 @@ void BlockViews::blocksBuilt() {
   const OpenTime open = ComputeOpenTime(doc_);
   window_.showOpenTime(open.open, open.total, OpenTimeText(open.open));
   gridWidget_->invalidateAll();
+  // The grid's keys work at once, without a click into it first.
+  gridWidget_->setFocus();
 }
 
 void BlockViews::viewsClosing() {
