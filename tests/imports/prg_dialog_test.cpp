@@ -16,28 +16,21 @@
 namespace lumora::testing {
 namespace {
 
-TEST(LoadPrgDialogTest, EditsTakeOneLetterOrOneDigit) {
+TEST(LoadPrgDialogTest, EditsTakeOneLetterOrOneDigitAndGiveThePrefix) {
   LoadPrgDialog dialog;
-  dialog.setBaseCode("j");
-  EXPECT_EQ(dialog.baseCode(), "J");
-  dialog.setBaseCode("YV");
-  EXPECT_EQ(dialog.baseCode(), "Y");
-  dialog.setBaseCode("1");
-  EXPECT_EQ(dialog.baseCode(), "");
-  dialog.setEqpCode("75");
-  EXPECT_EQ(dialog.eqpCode(), "7");
+  const std::pair<const char*, const char*> bases[] = {{"j", "J"}, {"1", ""}, {"YV", "Y"}};
+  for (const auto& [typed, kept] : bases) {
+    dialog.setBaseCode(typed);
+    EXPECT_EQ(dialog.baseCode(), kept) << typed;
+  }
   dialog.setEqpCode("x");
   EXPECT_EQ(dialog.eqpCode(), "");
-}
-
-TEST(LoadPrgDialogTest, ManualSettingsGiveThePrefixAndTheEquipment) {
-  LoadPrgDialog dialog;
   dialog.setBaseCode("V");
-  dialog.setEqpCode("5");
+  dialog.setEqpCode("57");
+  EXPECT_EQ(dialog.eqpCode(), "5");
   EXPECT_EQ(dialog.prefix(), "");  // unchecked: the document's own key
   EXPECT_FALSE(dialog.allEquipment(CrewKind::Captains));
   EXPECT_TRUE(dialog.allEquipment(CrewKind::FlightAttendants));
-
   dialog.setUseManualSettings(true);
   EXPECT_EQ(dialog.prefix(), "V5");
   EXPECT_FALSE(dialog.allEquipment(CrewKind::FlightAttendants));
@@ -140,17 +133,16 @@ TEST_F(PrgCommandTest, AMissingBaseCodeKeepsTheDialogOpen) {
   EXPECT_TRUE(ui.fileDialogs.empty());
 }
 
-TEST_F(PrgCommandTest, CancellingTheFileDialogStillRebuildsAndScans) {
+TEST_F(PrgCommandTest, CancellingRunsTheLisScanAllTheSame) {
+  EXPECT_FALSE(ThisMonthsPairings(*doc, services, hooks,
+                                  [](LoadPrgDialog&, const std::function<bool()>&) {}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"scan LIS"}));
+  // Cancelling the file dialog still rebuilds the views.
+  calls.clear();
   doc->LastPair = 4;
   EXPECT_FALSE(Run([](LoadPrgDialog&) {}));
   EXPECT_EQ(calls, (std::vector<std::string>{"OK", "close views", "build blocks 4", "scan LIS"}));
   EXPECT_EQ(doc->LastPair, 4);
-}
-
-TEST_F(PrgCommandTest, CancellingTheDialogRunsOnlyTheLisScan) {
-  EXPECT_FALSE(ThisMonthsPairings(*doc, services, hooks,
-                                  [](LoadPrgDialog&, const std::function<bool()>&) {}));
-  EXPECT_EQ(calls, (std::vector<std::string>{"scan LIS"}));
 }
 
 }  // namespace

@@ -114,25 +114,20 @@ TEST(ToolBoxText, KeepsTheEntriesOfTheDocumentsCrewKindInOrder) {
     // "Cabin" and the wrongly written "pilot" are dropped; the next entry moves up.
     ASSERT_EQ(doc->ToolboxCount, 3);
     const TAbsence& reserve = doc->ToolboxItems[0];
-    EXPECT_EQ(reserve.Code, "RSV");
     EXPECT_EQ(reserve.CrewTracCode, "RA");
     EXPECT_EQ(reserve.ButtonText, "Reserve A");
     EXPECT_EQ(reserve.StartTime, 180);
     EXPECT_EQ(reserve.EndTime, 1020);
     EXPECT_EQ(reserve.Credit, 0);
-    EXPECT_EQ(reserve.ContainsDuty, 1);
     EXPECT_EQ(reserve.CarsDuty, 1);
-    EXPECT_EQ(reserve.CreditCounts, 1);
-    EXPECT_EQ(reserve.InToolbox, 1);
     const TAbsence& vacation = doc->ToolboxItems[1];
     EXPECT_EQ(vacation.Code, "VAC");
     EXPECT_EQ(vacation.Credit, 170);
     EXPECT_EQ(vacation.ContainsDuty, 0);
     EXPECT_EQ(vacation.CreditCounts, 0);
     EXPECT_EQ(vacation.InToolbox, 0);
-    const TAbsence& training = doc->ToolboxItems[2];
-    EXPECT_EQ(training.Credit, 1800);  // any number of hours
-    EXPECT_EQ(training.HardTime, 75);
+    EXPECT_EQ(doc->ToolboxItems[2].Credit, 1800);  // any number of hours
+    EXPECT_EQ(doc->ToolboxItems[2].HardTime, 75);
     EXPECT_EQ(doc->AirportDetails, "YVR,08:00,00:30,Y,YRT,06:00,00:20,N,");
     EXPECT_EQ(doc->ToolboxItems[3].Code, "");  // unused slots are cleared
   }
@@ -143,54 +138,44 @@ TEST(ToolBoxText, KeepsTheEntriesOfTheDocumentsCrewKindInOrder) {
             ToolBoxOutcome::Loaded);
   ASSERT_EQ(cabin->ToolboxCount, 1);
   EXPECT_EQ(cabin->ToolboxItems[0].Code, "CAB");
-}
-
-TEST(ToolBoxText, ThePilotsOwnFileInACabinDocumentLeavesTheBuiltInTable) {
-  auto doc = MakeDocument(CrewKind::FlightAttendants);
-  doc->ToolboxCount = 4;
-  ScriptedUi ui;
+  // The pilots' own file in a cabin document leaves the built-in table.
   EXPECT_EQ(
-      ReadToolBoxText(*doc, BoxText({{.code = "SIM", .extract = "SM"}}, {{.code = "YUL"}}), ui),
+      ReadToolBoxText(*cabin, BoxText({{.code = "SIM", .extract = "SM"}}, {{.code = "YUL"}}), ui),
       ToolBoxOutcome::Loaded);
   EXPECT_TRUE(ui.shown.empty());
-  EXPECT_EQ(doc->ToolboxCount, 0);
-  EXPECT_EQ(ToolboxCaption(*doc), "Default ToolBox");
-  EXPECT_EQ(doc->AirportDetails, "YUL,08:00,00:30,Y,");
+  EXPECT_EQ(cabin->ToolboxCount, 0);
+  EXPECT_EQ(ToolboxCaption(*cabin), "Default ToolBox");
+  EXPECT_EQ(cabin->AirportDetails, "YUL,08:00,00:30,Y,");
 }
 
 TEST(ToolBoxText, RefusalsAndTheirMessages) {
+  const std::string good = BoxText({{.code = "SIM", .extract = "SM"}}, {{.code = "YVR"}});
+  const std::string notABox =
+      "Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.";
+  const std::pair<std::string, std::string> damaged[] = {
+      {"cut in an entry", good.substr(0, good.find("4:30"))},
+      {"cut after the entries", good.substr(0, good.find("airports"))},
+      // The airport table is rebuilt only from a whole file.
+      {"cut in an airport", good.substr(0, good.rfind("x\n"))},
+      {"no count", "LMToolBox\n\n2026\n"},
+      {"absurd count", "LMToolBox\n\n2026\n\n2147483647\n" + good.substr(good.find("SIM"))}};
   struct Case {
-    std::string name;
-    std::string text;
+    std::string name, text;
     ToolBoxOutcome outcome;
     std::string message;
     int count;
     std::string date;
-    std::string airports;
   };
-  const std::string good = BoxText({{.code = "SIM", .extract = "SM"}}, {{.code = "YVR"}});
-  const std::string old = "OLD,01:00,00:30,Y,";
-  const std::vector<Case> cases = {
-      {"first line", "LMToolbox\n" + good.substr(10), ToolBoxOutcome::NotAToolBox,
-       "Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", 0, "old date", old},
-      {"empty file", "", ToolBoxOutcome::NotAToolBox,
-       "Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", 0, "old date", old},
+  std::vector<Case> cases = {
+      {"first line", "LMToolbox\n" + good.substr(10), ToolBoxOutcome::NotAToolBox, notABox, 0,
+       "old date"},
+      {"empty file", "", ToolBoxOutcome::NotAToolBox, notABox, 0, "old date"},
       {"no entries", BoxText({}, {{.code = "YVR"}}), ToolBoxOutcome::NoEntries,
-       "No Absences to Load from File", 0, "2026-07-01", old},
+       "No Absences to Load from File", 0, "2026-07-01"},
       {"no airports", BoxText({{.code = "SIM", .extract = "SM"}}, {}), ToolBoxOutcome::NoAirports,
-       "No Airport Details to Load from File", 1, "2026-07-01", old},
-      {"cut in an entry", good.substr(0, good.find("4:30")), ToolBoxOutcome::Damaged,
-       std::string(kCorrupt), 0, "", old},
-      {"cut after the entries", good.substr(0, good.find("airports")), ToolBoxOutcome::Damaged,
-       std::string(kCorrupt), 0, "", old},
-      // The airport table is rebuilt only from a whole file.
-      {"cut in an airport", good.substr(0, good.rfind("x\n")), ToolBoxOutcome::Damaged,
-       std::string(kCorrupt), 0, "", old},
-      {"no count", "LMToolBox\n\n2026\n", ToolBoxOutcome::Damaged, std::string(kCorrupt), 0, "",
-       old},
-      {"absurd count", "LMToolBox\n\n2026\n\n2147483647\n" + good.substr(good.find("SIM")),
-       ToolBoxOutcome::Damaged, std::string(kCorrupt), 0, "", old},
-  };
+       "No Airport Details to Load from File", 1, "2026-07-01"}};
+  for (const auto& [name, text] : damaged)
+    cases.push_back({name, text, ToolBoxOutcome::Damaged, std::string(kCorrupt), 0, ""});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto doc = MakeDocument(CrewKind::Captains);
@@ -202,7 +187,7 @@ TEST(ToolBoxText, RefusalsAndTheirMessages) {
     EXPECT_EQ(ui.shown[0].caption, "Lumora");
     EXPECT_EQ(doc->ToolboxCount, c.count);
     EXPECT_EQ(doc->ToolboxDate, c.date);
-    EXPECT_EQ(doc->AirportDetails, c.airports);
+    EXPECT_EQ(doc->AirportDetails, "OLD,01:00,00:30,Y,");
   }
 }
 
@@ -260,12 +245,10 @@ TEST(ToolBoxText, TimesThatDoNotReadAreNone) {
                   ui);
   ASSERT_EQ(doc->ToolboxCount, 1);
   const TAbsence& bad = doc->ToolboxItems[0];
-  EXPECT_EQ(bad.StartTime, 0);
-  EXPECT_EQ(bad.EndTime, 0);
+  EXPECT_EQ(bad.StartTime + bad.EndTime + bad.HardTime, 0);
   // A negative credit would make the code's button a day-off request.
   EXPECT_EQ(bad.Credit, 0);
   EXPECT_FALSE(FindToolboxButton(*doc, "BAD")->isRequest());
-  EXPECT_EQ(bad.HardTime, 0);
 }
 
 class LoadToolBoxFileTest : public ::testing::Test {
@@ -283,32 +266,30 @@ class LoadToolBoxFileTest : public ::testing::Test {
 };
 
 TEST_F(LoadToolBoxFileTest, DialogStartsInTheStoredFolderAndRemembersTheNewOne) {
-  const std::string file = WriteBox("july.box", BoxText(MixedEntries(), {{.code = "YVR"}}));
-  ui.openResults.push_back({file});
-  settings.writeString("LM", "LastBoxPath", folder.path().string());
-
-  EXPECT_EQ(LoadToolBoxFile(*doc, ui, settings), ToolBoxOutcome::Loaded);
-  ASSERT_EQ(ui.fileDialogs.size(), 1u);
-  EXPECT_EQ(ui.fileDialogs[0].title, "Load ToolBox Absences");
-  EXPECT_EQ(ui.fileDialogs[0].filter, "ToolBox Definition Files(*.box)|*.box|All Files (*.*)|*.*");
-  EXPECT_EQ(ui.fileDialogs[0].startFolder, folder.path().string());
-  EXPECT_EQ(doc->ToolboxCount, 3);
-  EXPECT_EQ(doc->Modified, 1);
-  EXPECT_EQ(settings.readString("LM", "lastboxpath", ""), folder.path().string());
-}
-
-TEST_F(LoadToolBoxFileTest, AMissingStoredFolderStartsAtHome) {
+  // A missing stored folder starts at home; cancel changes nothing.
   settings.writeString("LM", "LastBoxPath", (folder / "gone").string());
   EXPECT_EQ(LoadToolBoxFile(*doc, ui, settings), ToolBoxOutcome::Cancelled);
   const char* home = std::getenv("HOME");
   EXPECT_EQ(ui.fileDialogs.at(0).startFolder, home != nullptr ? home : "");
-  // Cancel changes nothing.
   EXPECT_EQ(doc->Modified, 0);
   EXPECT_EQ(doc->ToolboxDate, "old date");
+
+  const std::string file = WriteBox("july.box", BoxText(MixedEntries(), {{.code = "YVR"}}));
+  ui.openResults.push_back({file});
+  settings.writeString("LM", "LastBoxPath", folder.path().string());
+  EXPECT_EQ(LoadToolBoxFile(*doc, ui, settings), ToolBoxOutcome::Loaded);
+  ASSERT_EQ(ui.fileDialogs.size(), 2u);
+  EXPECT_EQ(ui.fileDialogs[1].title, "Load ToolBox Absences");
+  EXPECT_EQ(ui.fileDialogs[1].filter, "ToolBox Definition Files(*.box)|*.box|All Files (*.*)|*.*");
+  EXPECT_EQ(ui.fileDialogs[1].startFolder, folder.path().string());
+  EXPECT_EQ(doc->ToolboxCount, 3);
+  EXPECT_EQ(doc->Modified, 1);
+  EXPECT_EQ(settings.readString("LM", "lastboxpath", ""), folder.path().string());
   EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST_F(LoadToolBoxFileTest, AFileThatCannotBeOpenedChangesNothing) {
+TEST_F(LoadToolBoxFileTest, MissingRefusedAndHugeFiles) {
+  // A file that cannot be opened changes nothing.
   const std::string missing = (folder / "missing.box").string();
   ui.openResults.push_back({missing});
   doc->ToolboxCount = 2;
@@ -319,18 +300,15 @@ TEST_F(LoadToolBoxFileTest, AFileThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(doc->ToolboxCount, 2);
   EXPECT_EQ(doc->Modified, 0);
   EXPECT_EQ(settings.readString("LM", "LastBoxPath", "unset"), "unset");
-}
 
-TEST_F(LoadToolBoxFileTest, ARefusedFileStillChangesTheDocument) {
+  // A refused file still changes the document.
   ui.openResults.push_back({WriteBox("other.box", "LMToolBoxes\n")});
-  doc->ToolboxCount = 2;
   EXPECT_EQ(LoadToolBoxFile(*doc, ui, settings), ToolBoxOutcome::NotAToolBox);
   EXPECT_EQ(doc->ToolboxCount, 0);
   EXPECT_EQ(doc->Modified, 1);
   EXPECT_EQ(settings.readString("LM", "LastBoxPath", ""), folder.path().string());
-}
 
-TEST_F(LoadToolBoxFileTest, AFileFarTooLargeIsNotReadWhole) {
+  // A file far too large is not read whole.
   std::string huge = BoxText(MixedEntries(), {{.code = "YVR"}});
   huge.resize(kMaxToolBoxFileBytes + 1, '\n');
   doc->ToolboxCount = 2;
