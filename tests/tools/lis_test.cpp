@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "sample_reading.h"
@@ -20,10 +21,8 @@ std::size_t Count(const std::string& text, const std::string& what) {
 }
 
 bool OperatesInMonth(const World& w, const Pairing& p) {
-  for (const int d : p.headerDates) {
-    if (w.period.Contains(p.FirstDay(d))) return true;
-  }
-  return false;
+  return std::any_of(p.headerDates.begin(), p.headerDates.end(),
+                     [&](int d) { return w.period.Contains(p.FirstDay(d)); });
 }
 
 void CheckListings(Category category) {
@@ -82,15 +81,12 @@ void CheckListings(Category category) {
     EXPECT_EQ(block.find("FRENCH") != std::string::npos, cabin && p.french);
 
     std::set<std::string> flights;
-    for (const Duty& d : p.duties) {
-      for (const Leg& l : d.legs) {
-        if (l.kind == LegKind::Flight || l.kind == LegKind::Deadhead) {
-          char text[8];
-          std::snprintf(text, sizeof text, "%4d", l.flight);
-          flights.insert(std::string(text) + l.aircraft);
-        }
-      }
-    }
+    for (const Duty& d : p.duties)
+      for (const Leg& l : d.legs)
+        if (l.kind == LegKind::Flight || l.kind == LegKind::Deadhead)
+          flights.insert(
+              std::string(4 - std::min<std::size_t>(4, std::to_string(l.flight).size()), ' ') +
+              std::to_string(l.flight) + l.aircraft);
     for (const std::string marker : {"CRA [", "CRJ [", "DH1 [", "E75 ["}) {
       for (std::size_t m = block.find(marker); m != std::string::npos;
            m = block.find(marker, m + 1)) {

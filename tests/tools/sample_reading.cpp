@@ -1,6 +1,9 @@
 #include "sample_reading.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 
 namespace lumora::samples::testing {
 
@@ -74,6 +77,28 @@ std::string LisScanText(const std::string& bytes) {
     if (offset < 100) break;
   }
   return kept;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::vector<std::string>> ReadmeCommands(std::string_view program) {
+  std::istringstream readme(
+      ReadFile(std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "README.md"));
+  std::vector<std::vector<std::string>> commands;
+  for (std::string line; std::getline(readme, line);) {
+    std::istringstream words(line);
+    std::vector<std::string> args;
+    bool named = false;
+    for (std::string word; words >> word;) {
+      if (named) args.push_back(word);
+      if (word.ends_with(program)) named = true;
+    }
+    if (!args.empty()) commands.push_back(args);
+  }
+  return commands;
 }
 
 }  // namespace lumora::samples::testing

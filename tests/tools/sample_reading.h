@@ -3,6 +3,7 @@
 // written from the file layouts and independent of the writers.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,5 +38,9 @@ int ComplementCount(const std::string& complement, std::string_view position);
 // The text the LIS scan keeps of a file: from offset 2500, stepping back 100
 // bytes while the text up to the first NUL is longer than 4999 characters.
 std::string LisScanText(const std::string& bytes);
+
+std::string ReadFile(const std::filesystem::path& path);
+// The arguments after `program` on each line of samples/README.md naming it.
+std::vector<std::vector<std::string>> ReadmeCommands(std::string_view program);
 
 }  // namespace lumora::samples::testing

@@ -28,12 +28,8 @@ TEST(Calendar, DayNumbersWeekdaysAndMonthPeriods) {
     EXPECT_EQ(DayNumber(date.year, date.month, date.day), d);
   }
   // The first months of the year get 30 days (31 for a leap February).
-  const MonthPeriod jan = DefaultPeriod(2027, 1);
-  EXPECT_EQ(jan.first, DayNumber(2027, 1, 1));
-  EXPECT_EQ(jan.last, DayNumber(2027, 1, 30));
+  EXPECT_EQ(DefaultPeriod(2027, 1).last, DayNumber(2027, 1, 30));
   const MonthPeriod feb = DefaultPeriod(2027, 2);
-  EXPECT_EQ(feb.first, DayNumber(2027, 1, 31));
-  EXPECT_EQ(feb.last, DayNumber(2027, 3, 1));
   EXPECT_EQ(feb.Length(), 30);
   EXPECT_EQ(DefaultPeriod(2028, 2).Length(), 31);
   EXPECT_EQ(DefaultPeriod(2027, 3).first, DayNumber(2027, 3, 2));
@@ -55,22 +51,14 @@ TEST(Calendar, DaylightSavingRunsFromSecondSundayOfMarchToFirstSundayOfNovember)
 TEST(Rng, DrawsStayInTheirRangeAndStreamsDiffer) {
   Rng rng(7);
   std::set<int> seen;
-  for (int i = 0; i < 2000; ++i) {
-    const int v = rng.Uniform(-3, 3);
-    ASSERT_GE(v, -3);
-    ASSERT_LE(v, 3);
-    seen.insert(v);
-  }
-  EXPECT_EQ(seen.size(), 7u);
+  for (int i = 0; i < 2000; ++i) seen.insert(rng.Uniform(-3, 3));
+  EXPECT_EQ(seen, (std::set<int>{-3, -2, -1, 0, 1, 2, 3}));
   EXPECT_NO_THROW(rng.Uniform(INT_MIN, INT_MAX));
   EXPECT_EQ(rng.Step(300, 900, 5) % 5, 0);
   EXPECT_THROW(rng.Uniform(2, 1), std::logic_error);
-  Rng a = Rng::Stream(1, "trips");
-  Rng b = Rng::Stream(1, "choices");
-  Rng c = Rng::Stream(2, "trips");
-  const int first = a.Uniform(0, 1 << 30);
-  EXPECT_NE(first, b.Uniform(0, 1 << 30));
-  EXPECT_NE(first, c.Uniform(0, 1 << 30));
+  const int first = Rng::Stream(1, "trips").Uniform(0, 1 << 30);
+  EXPECT_NE(first, Rng::Stream(1, "choices").Uniform(0, 1 << 30));
+  EXPECT_NE(first, Rng::Stream(2, "trips").Uniform(0, 1 << 30));
 }
 
 // Reads the PRG of a world as its document's import does and counts the
@@ -84,17 +72,10 @@ int StoredRecords(const World& w) {
   int records = 0;
   for (const auto& p : ReadAsImport(WritePrg(w), w.Letter(), digits)) {
     const std::string complement = Field(p.lines.front(), 113, 32);
-    switch (w.options.category) {
-      case Category::Captain:
-        records += ComplementCount(complement, "CA");
-        break;
-      case Category::FirstOfficer:
-        records += ComplementCount(complement, "FO");
-        break;
-      case Category::FlightAttendant:
-        records += ComplementCount(complement, "PU") + ComplementCount(complement, "FA");
-        break;
-    }
+    if (w.options.category == Category::FlightAttendant)
+      records += ComplementCount(complement, "PU") + ComplementCount(complement, "FA");
+    else
+      records += ComplementCount(complement, w.options.category == Category::Captain ? "CA" : "FO");
   }
   return records;
 }
@@ -122,11 +103,7 @@ TEST(World, AnEquipmentOutsideTheImportsTableNumbersByItsOwnDigit) {
   const World w = BuildWorld(o);
   EXPECT_EQ(w.fleet.digit, '3');
   EXPECT_EQ(StoredRecords(w), 20);
-  for (const Pairing& p : w.pairings) {
-    if (p.selected) {
-      EXPECT_EQ(p.Key().substr(0, 2), "M3");
-    }
-  }
+  for (const Pairing& p : w.pairings) EXPECT_TRUE(!p.selected || p.Key().starts_with("M3"));
   o.equipment = "ABC";
   EXPECT_THROW(BuildWorld(o), std::invalid_argument);
   o.equipment = "CRJ";
@@ -140,9 +117,8 @@ TEST(World, AFullTableUsesBothNumberSeriesWithoutNeighbouringRepeats) {
   const World w = BuildWorld(o);
   EXPECT_EQ(w.SelectedCopies(), kMaxPairings);
   // Equal numbers next to each other would merge into one pairing.
-  for (std::size_t i = 1; i < w.pairings.size(); ++i) {
-    EXPECT_FALSE(w.pairings[i].Key() == w.pairings[i - 1].Key()) << w.pairings[i].Key();
-  }
+  for (std::size_t i = 1; i < w.pairings.size(); ++i)
+    EXPECT_NE(w.pairings[i].Key(), w.pairings[i - 1].Key());
 }
 
 // Every record form and every deliberate oddity appears in a small sample.
@@ -150,61 +126,47 @@ TEST(World, ASmallSampleShowsEveryCase) {
   WorldOptions o;
   o.pairings = 40;
   const World w = BuildWorld(o);
-  const std::string prg = WritePrg(w);
   std::set<std::string> seen;
-  std::set<std::string> keys;
-  for (const std::string& line : SplitLines(prg)) {
+  for (const std::string& line : SplitLines(WritePrg(w))) {
+    const auto mark = [&](bool when, const char* what) {
+      if (when) seen.insert(what);
+    };
     const bool ours = line[1] == 'M' && (line[2] == '7' || line[2] == '2');
-    if (!ours) seen.insert(line[1] == 'M' ? "other equipment" : "other base");
+    mark(!ours, line[1] == 'M' ? "other equipment" : "other base");
     if (!ours) continue;
-    switch (line[0]) {
-      case '1': {
-        if (line[112] == 'Y') seen.insert("spill-over");
-        if (Field(line, 78, 4) == "1440") seen.insert("report 1440");
-        if (Field(line, 78, 4) == "0000") seen.insert("report 0000");
-        const std::string complement = Field(line, 113, 32);
-        if (complement.rfind("CA02FO01", 0) == 0) seen.insert("two captains");
-        if (ComplementCount(complement, "CA") == 0) seen.insert("no captain");
-        if (Field(line, 31, 7) == "YYYYYYY") seen.insert("every day");
-        if (std::count(line.begin() + 31, line.begin() + 38, 'Y') == 3) seen.insert("3 days");
-        if (Number(line, 52, 2) > 0) seen.insert("4 exceptions");
-        const int date = Number(line, 70, 8);
-        if (date < 20270131) seen.insert("date before the month");
-        if (date > 20270301) seen.insert("date after the month");
-        keys.insert(Field(line, 1, 5));
-        break;
-      }
-      case '2':
-        if (line[61] == 'D') seen.insert("deadhead");
-        break;
-      case '3':
-        if (Field(line, 30, 2) == "  ") seen.insert("no duty data");
-        if (Field(line, 30, 2) != "  " && Number(line, 47, 4) == 0) seen.insert("crew on duty");
-        if (Number(line, 30, 4) == 1440) seen.insert("duty report 1440");
-        break;
-      case '4':
-        seen.insert("other carrier");
-        break;
-      case '5':
-        seen.insert("other segment");
-        break;
+    const char type = line[0];
+    if (type == '1') {
+      const std::string complement = Field(line, 113, 32);
+      const int date = Number(line, 70, 8);
+      mark(line[112] == 'Y', "spill-over");
+      mark(Field(line, 78, 4) == "1440", "report 1440");
+      mark(Field(line, 78, 4) == "0000", "report 0000");
+      mark(complement.starts_with("CA02FO01"), "two captains");
+      mark(ComplementCount(complement, "CA") == 0, "no captain");
+      mark(Field(line, 31, 7) == "YYYYYYY", "every day");
+      mark(std::count(line.begin() + 31, line.begin() + 38, 'Y') == 3, "3 days");
+      mark(Number(line, 52, 2) > 0, "4 exceptions");
+      mark(date < 20270131, "date before the month");
+      mark(date > 20270301, "date after the month");
     }
+    mark(type == '2' && line[61] == 'D', "deadhead");
+    const bool duty = type == '3' && Field(line, 30, 2) != "  ";
+    mark(type == '3' && !duty, "no duty data");
+    mark(duty && Number(line, 47, 4) == 0, "crew on duty");
+    mark(duty && Number(line, 30, 4) == 1440, "duty report 1440");
+    mark(type == '4', "other carrier");
+    mark(type == '5', "other segment");
   }
   for (const char* c : {"other base", "other equipment", "spill-over", "report 1440", "report 0000",
                         "two captains", "no captain", "every day", "3 days", "4 exceptions",
                         "date before the month", "date after the month", "deadhead", "no duty data",
-                        "crew on duty", "duty report 1440", "other carrier", "other segment"}) {
+                        "crew on duty", "duty report 1440", "other carrier", "other segment"})
     EXPECT_TRUE(seen.count(c)) << c;
-  }
-  int us = 0;
-  for (const Pairing& p : w.pairings) {
-    bool crosses = false;
-    for (const Duty& d : p.duties) {
-      for (const Leg& l : d.legs) crosses = crosses || IsUs(AirportByCode(l.from));
-    }
-    us += p.selected && crosses;
-  }
-  EXPECT_GT(us, 0);
+  bool us = false;
+  for (const Pairing& p : w.pairings)
+    for (const Duty& d : p.duties)
+      for (const Leg& l : d.legs) us = us || (p.selected && IsUs(AirportByCode(l.from)));
+  EXPECT_TRUE(us);
 }
 
 TEST(World, TheCrewHasDistinctNumbersAndSeparatedQualifications) {
