@@ -85,20 +85,16 @@ TEST(StreamWriterTest, FramesObjectsWithClassNameAndVersion) {
                                    {0x5D}}));
 
   StreamReader reader(writer.data());
-  std::uint32_t pairVersion = 99;
-  std::int32_t pairField = 0;
+  std::vector<std::uint32_t> versions;
   EXPECT_TRUE(reader.readObject("TPair", [&](StreamReader& r, std::uint32_t version) {
-    pairVersion = version;
-    pairField = r.readWord();
+    versions.push_back(version);
+    EXPECT_EQ(r.readWord(), 7);
   }));
-  EXPECT_EQ(pairVersion, 5u);
-  EXPECT_EQ(pairField, 7);
-  std::uint32_t pilotVersion = 99;
   EXPECT_TRUE(reader.readObject("TPilot", [&](StreamReader& r, std::uint32_t version) {
-    pilotVersion = version;
+    versions.push_back(version);
     EXPECT_EQ(r.readString(), "X");
   }));
-  EXPECT_EQ(pilotVersion, 3u);
+  EXPECT_EQ(versions, (std::vector<std::uint32_t>{5, 3}));
   EXPECT_EQ(reader.remaining(), 0u);
 }
 
