@@ -202,8 +202,9 @@ TEST_F(OtherAssignmentsTest, DetailsDialogShowsTheRecord) {
   EXPECT_EQ(dialog->caption(), "J SMITH Assignment Details");
   EXPECT_EQ(dialog->dateLine(), "Jul 14");
   EXPECT_EQ(dialog->code() + "/" + dialog->crewTracCode(), "LCP/CT");
-  EXPECT_EQ(dialog->startText + dialog->atWorkText + dialog->creditText + dialog->hardTimeText,
-            "07:3023:5905:0000:15");
+  EXPECT_EQ((std::vector<std::string>{dialog->startText, dialog->atWorkText, dialog->creditText,
+                                      dialog->hardTimeText}),
+            (std::vector<std::string>{"07:30", "23:59", "05:00", "00:15"}));
   EXPECT_TRUE(dialog->reserve && dialog->containsDuty && !dialog->carsDuty &&
               dialog->excludeCredit);
 }

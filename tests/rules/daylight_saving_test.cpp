@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/calendar.h"
 #include "rules/daylight_saving.h"
 
@@ -40,7 +42,7 @@ TEST(DaylightSavingTest, SpringChangeInMarchAutumnChangeInNovember) {
 TEST(DaylightSavingTest, OtherMonthsHaveNoChangeButKeepTheYearsDates) {
   const DstSetup july = SetUpPeriod({1, 7, 2026}, {31, 7, 2026});
   EXPECT_TRUE(july.ok);
-  EXPECT_EQ(july.cal.DstMoment + july.cal.DstShift, 0);
+  EXPECT_EQ(std::make_pair(july.cal.DstMoment, july.cal.DstShift), std::make_pair(0, 0));
   EXPECT_EQ(july.cal.DstStartDate, ToDayNumber({8, 3, 2026}));
 
   // The year is that of day index 14.
@@ -62,14 +64,14 @@ TEST(DaylightSavingTest, ChangeDayComesFromItsDateWhateverThePeriodsStart) {
   // A March period that starts after the change: no moment, and a failure.
   const DstSetup after = SetUpPeriod({10, 3, 2026}, {8, 4, 2026});
   EXPECT_FALSE(after.ok);
-  EXPECT_EQ(after.cal.DstMoment + after.cal.DstShift, 0);
+  EXPECT_EQ(std::make_pair(after.cal.DstMoment, after.cal.DstShift), std::make_pair(0, 0));
 }
 
 TEST(DaylightSavingTest, AnEarlierMonthsChangeDoesNotStay) {
   DstSetup s = SetUpPeriod({2, 3, 2026}, {31, 3, 2026});
   FillCalendar(s.cal, ToDayNumber({1, 4, 2026}), ToDayNumber({30, 4, 2026}));
   EXPECT_TRUE(SetupDaylightSaving(s.cal));
-  EXPECT_EQ(s.cal.DstMoment + s.cal.DstShift, 0);
+  EXPECT_EQ(std::make_pair(s.cal.DstMoment, s.cal.DstShift), std::make_pair(0, 0));
 
   TCalendar empty;
   empty.DstShift = 60;
