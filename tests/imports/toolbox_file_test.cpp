@@ -76,26 +76,23 @@ std::unique_ptr<TDocument> MakeDocument(CrewKind kind) {
 }
 
 std::vector<BoxEntry> MixedEntries() {
-  BoxEntry reserve{.code = "RSV",
-                   .extract = "RA",
-                   .description = "Reserve A",
-                   .start = "3:00",
-                   .end = "17:00",
-                   .credit = "",
-                   .duty = "Y",
-                   .cars = "Y"};
-  BoxEntry cabin{.code = "CAB", .crew = "Cabin", .extract = "CB"};
-  BoxEntry vacation{.code = "VAC",
-                    .extract = "VC",
-                    .description = "Vacation",
-                    .start = "12:00",
-                    .credit = "2:50",
-                    .duty = "N",
-                    .counts = "N",
-                    .inToolbox = "N"};
-  BoxEntry lower{.code = "LOW", .crew = "pilot", .extract = "LW"};
-  BoxEntry training{.code = "SIM", .extract = "SM", .credit = "30:00", .hard = "1:15"};
-  return {reserve, cabin, vacation, lower, training};
+  return {{.code = "RSV",
+           .extract = "RA",
+           .description = "Reserve A",
+           .start = "3:00",
+           .end = "17:00",
+           .credit = "",
+           .cars = "Y"},
+          {.code = "CAB", .crew = "Cabin", .extract = "CB"},
+          {.code = "VAC",
+           .extract = "VC",
+           .start = "12:00",
+           .credit = "2:50",
+           .duty = "N",
+           .counts = "N",
+           .inToolbox = "N"},
+          {.code = "LOW", .crew = "pilot", .extract = "LW"},
+          {.code = "SIM", .extract = "SM", .credit = "30:00", .hard = "1:15"}};
 }
 
 TEST(ToolBoxText, KeepsTheEntriesOfTheDocumentsCrewKindInOrder) {
