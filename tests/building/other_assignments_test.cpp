@@ -13,19 +13,7 @@ namespace lumora::testing {
 namespace {
 
 ToolboxItem Code(std::string code, std::int32_t credit, std::uint8_t reserve = 0) {
-  ToolboxItem item;
-  item.code = std::move(code);
-  item.message = "message";
-  item.crewTracCode = "CT";
-  item.credit = credit;
-  item.start = 720;
-  item.timeAtWork = 240;
-  item.hardTime = 15;
-  item.reserve = reserve;
-  item.containsDuty = 1;
-  item.excludeCredit = 0;
-  item.carsDuty = 1;
-  return item;
+  return {std::move(code), "message", "CT", credit, 720, 240, 15, reserve, 1, 0, 1};
 }
 
 ToolboxItem Request(int number) {

@@ -24,21 +24,27 @@ class PilotBlockRestTest : public RulesFixture {
   const std::string& warnings(int crew) { return pilot(crew).WarningsText; }
 };
 
-TEST_F(PilotBlockRestTest, ElevenHoursWarnAndLessIsAnException) {
-  TwoPairings(0, 300);  // 11:00
-  TwoPairings(1, 299);  // 10:59
-  TwoPairings(2, 359);  // 11:59
-  TwoPairings(3, 360);  // 12:00
-  for (int c = 0; c < 4; ++c) Check(c);
-  EXPECT_EQ(exceptions(0), "");
-  EXPECT_EQ(warnings(0), " Rest  5+");
-  EXPECT_EQ(pilot(0).WarningDays[4], 1);
-  EXPECT_EQ(pilot(0).ExceptionDays[4], 0);
-  EXPECT_EQ(exceptions(1), "Rest  5+");
-  EXPECT_EQ(warnings(1), "");
-  EXPECT_EQ(pilot(1).ExceptionDays[4], 1);
-  EXPECT_EQ(warnings(2), " Rest  5+");
-  EXPECT_EQ(warnings(3) + exceptions(3), "");
+TEST_F(PilotBlockRestTest, ElevenHoursOrThePairingsOwnRestWarnAndLessIsAnException) {
+  struct Case {
+    int onTime, minRest;
+    const char* exceptions;
+    const char* warnings;
+  };
+  const Case cases[] = {
+      {299, 660, "Rest  5+", ""},  {300, 660, "", " Rest  5+"}, {359, 660, "", " Rest  5+"},
+      {360, 660, "", ""},          {419, 780, "Rest  5+", ""},  // 12:59 where 13:00 is needed
+      {420, 780, "", " Rest  5+"}, {480, 780, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.onTime);
+    pilot(0).DayCell.fill(kEmptyCell);
+    TwoPairings(0, c.onTime, c.minRest);
+    Check(0);
+    EXPECT_EQ(exceptions(0), c.exceptions);
+    EXPECT_EQ(warnings(0), c.warnings);
+    EXPECT_EQ(pilot(0).ExceptionDays[4], *c.exceptions != '\0');
+    EXPECT_EQ(pilot(0).WarningDays[4], *c.warnings != '\0');
+  }
 }
 
 TEST_F(PilotBlockRestTest, TheFirstDutyMeetsTheLegalCheckIn) {
@@ -51,17 +57,6 @@ TEST_F(PilotBlockRestTest, TheFirstDutyMeetsTheLegalCheckIn) {
   EXPECT_EQ(exceptions(0), "");
   EXPECT_EQ(warnings(1) + exceptions(1), "");
   EXPECT_EQ(exceptions(2), "Rest  3+");
-}
-
-TEST_F(PilotBlockRestTest, ThePairingsOwnRequiredRestApplies) {
-  TwoPairings(0, 419, 780);  // 12:59 after a pairing that needs 13:00
-  TwoPairings(1, 420, 780);
-  TwoPairings(2, 480, 780);
-  for (int c = 0; c < 3; ++c) Check(c);
-  EXPECT_EQ(exceptions(0), "Rest  5+");
-  EXPECT_EQ(warnings(1), " Rest  5+");
-  EXPECT_EQ(exceptions(1), "");
-  EXPECT_EQ(warnings(2) + exceptions(2), "");
 }
 
 TEST_F(PilotBlockRestTest, ReserveDutyMayStartTwoHoursOneMinuteEarly) {
