@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "files/temp_folder.h"
 #include "model/document.h"
 #include "shell/platform/event_log.h"
 #include "support/scripted_ui.h"
@@ -15,25 +14,16 @@ namespace {
 class DocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    logPath = std::filesystem::temp_directory_path() /
-              ("lumora-doc-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
     ClearDocument(doc, log);
     // A 30-day month starting on the 1st.
     doc.cal.MonthLength = 30;
     for (int d = 0; d < 30; ++d) doc.cal.MonthDays[d] = {d + 1, 6, 2027};
   }
-  void TearDown() override {
-    log.close();
-    std::filesystem::remove(logPath);
-  }
 
   std::string LogText() {
     log.close();
-    std::ifstream in(logPath);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    const auto bytes = testing::ReadBytes(logPath);
+    return std::string(bytes.begin(), bytes.end());
   }
 
   int AddPilot(const std::string& name) {
@@ -49,8 +39,9 @@ class DocumentTest : public ::testing::Test {
   }
 
   static TDocument doc;  // one document for the run, as in the program
+  testing::TempFolder folder;
+  std::filesystem::path logPath = folder / "log.txt";
   EventLog log;
-  std::filesystem::path logPath;
   testing::ScriptedUi ui;
 };
 

@@ -4,10 +4,9 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "files/temp_folder.h"
 #include "shell/platform/event_log.h"
 
 namespace lumora {
@@ -89,21 +88,13 @@ TEST(LeadingInt, BlanksSignDigitsAndSaturation) {
 
 class GetIntTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    path_ = std::filesystem::temp_directory_path() /
-            ("lumora_getint_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".txt");
-  }
-  void TearDown() override {
-    log_.close();
-    std::filesystem::remove(path_);
-  }
   std::string logText() const {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto bytes = testing::ReadBytes(path_);
+    return std::string(bytes.begin(), bytes.end());
   }
 
-  std::filesystem::path path_;
+  testing::TempFolder folder_;
+  std::filesystem::path path_ = folder_ / "log.txt";
   EventLog log_;
 };
 
