@@ -462,8 +462,14 @@ TEST_F(ScheduleFileTest, SaveFailuresLeaveTheOldFileAndTheModifiedFlag) {
   // A folder that does not exist cannot take the file, for root too.
   EXPECT_FALSE(SaveFile(*doc, folder / "missing" / "a.lm2", kScheduleFile, ui, log));
   ExpectShown(kCannotCreate, "File Error");
+}
 
+TEST_F(ScheduleFileTest, SavingOverAReadOnlyFileOrIntoAReadOnlyFolderIsRefused) {
   if (testing::RunningAsRoot()) GTEST_SKIP() << "root may write read-only files and folders";
+  const auto path = folder / "a.lm2";
+  ASSERT_TRUE(SaveFile(*doc, path, kScheduleFile, ui, log));
+  const Bytes old = ReadBytes(path);
+  doc->Modified = 1;
   std::filesystem::permissions(path, std::filesystem::perms(0444));
   EXPECT_FALSE(SaveFile(*doc, path, kScheduleFile, ui, log));
   ExpectShown(kCannotCreate, "File Error");
