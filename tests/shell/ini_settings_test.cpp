@@ -21,49 +21,35 @@ using testing::RunningAsRoot;
 using testing::TempFolder;
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
   std::stringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
-TEST(IniSettingsTest, SectionsAndKeysCompareWithoutCaseAndValuesAreTrimmed) {
+TEST(IniSettingsTest, KeysCompareWithoutCaseValuesAreTrimmedAndNumbersAreLeadingDecimals) {
   TempFolder folder;
   const auto file = folder / "lumora.ini";
   WriteText(file,
-            "Stray=before any section\n"
-            "[lm]\n"
-            "  LASTPRGPATH =  /data/prg  \n"
-            "Grid=1\n"
-            "; Layovers=0 is a comment\n"
-            "[ Other ]\n"
-            "Grid=7\n");
+            "Stray=before any section\r\n"
+            "[lm]\r\n"
+            "  LASTPRGPATH =  /data/prg  \r\n"
+            "; Layovers=0 is a comment\r\n"
+            "XPadding=05px\r\nBidWinX= -12,5\r\nWord=abc\r\nEmpty=\r\n"
+            "[ Other ]\r\n"
+            "XPadding=7\r\n");
   const IniSettingsStore store(file);
   EXPECT_EQ(store.loadState(), IniSettingsStore::LoadState::Loaded);
   EXPECT_EQ(store.readString("LM", "LastPrgPath", "x"), "/data/prg");
-  EXPECT_EQ(store.readString("LM", "LastPRGPath", "x"), "/data/prg");
-  EXPECT_EQ(store.readInt("lM", "gRID", 5), 1);
-  EXPECT_EQ(store.readInt("other", "grid", 5), 7);
-  EXPECT_EQ(store.readInt("LM", "Layovers", 5), 5);
   EXPECT_EQ(store.readString("LM", "Stray", "none"), "none");
-}
-
-TEST(IniSettingsTest, ANumberIsTheLeadingDecimalAndTheFallbackOnlyForAMissingKey) {
-  TempFolder folder;
-  const auto file = folder / "lumora.ini";
-  WriteText(file, "[LM]\r\nXPadding=05px\r\nBidWinX= -12,5\r\nWord=abc\r\nEmpty=\r\n");
-  const IniSettingsStore store(file);
-  EXPECT_EQ(store.readInt("LM", "XPadding", 99), 5);
-  EXPECT_EQ(store.readInt("LM", "BidWinX", 99), -12);
-  EXPECT_EQ(store.readInt("LM", "Word", 99), 0);
-  EXPECT_EQ(store.readInt("LM", "Empty", 99), 0);
+  EXPECT_EQ(store.readInt("other", "xpadding", 99), 7);
+  const std::pair<const char*, int> numbers[] = {
+      {"xPADDING", 5}, {"BidWinX", -12}, {"Word", 0}, {"Empty", 0}, {"Layovers", 99}};
+  for (const auto& [key, value] : numbers) EXPECT_EQ(store.readInt("LM", key, 99), value) << key;
   EXPECT_EQ(store.readString("LM", "Empty", "fallback"), "");
-  EXPECT_EQ(store.readInt("LM", "Missing", 99), 99);
 }
 
 TEST(IniSettingsTest, AMissingOrUnreadableFileGivesTheDefaultsAndIsNeverReplaced) {
@@ -87,15 +73,6 @@ TEST(IniSettingsTest, AMissingOrUnreadableFileGivesTheDefaultsAndIsNeverReplaced
     EXPECT_EQ(store.readInt("LM", "Grid", 0), 0);
     EXPECT_FALSE(store.writeString("LM", "Grid", "0"));
     EXPECT_EQ(ReadText(file), huge);
-  }
-  {
-    // A folder where the file should be.
-    const auto file = folder / "dir.ini";
-    std::filesystem::create_directory(file);
-    IniSettingsStore store(file);
-    EXPECT_EQ(store.loadState(), IniSettingsStore::LoadState::Unreadable);
-    EXPECT_EQ(store.readString("LM", "Grid", "d"), "d");
-    EXPECT_FALSE(store.writeString("LM", "Grid", "0"));
   }
   if (!RunningAsRoot()) {
     const auto file = folder / "locked.ini";
@@ -142,10 +119,7 @@ TEST(IniSettingsTest, WritesKeepEverythingElseAndTheSpellingOfExistingKeys) {
             "ClipXes=1\r\n");
 
   // Written through: a store made later reads the same.
-  const IniSettingsStore again(file);
-  EXPECT_EQ(again.readString("LM", "LastPrgPath", ""), "/home/u/prg");
-  EXPECT_EQ(again.readInt("LM", "Later", 0), 1);
-  EXPECT_EQ(again.readInt("Clipboard", "clipxes", 0), 1);
+  EXPECT_EQ(IniSettingsStore(file).readInt("Clipboard", "clipxes", 0), 1);
 }
 
 TEST(IniSettingsTest, WhatTheLineFormatCannotHoldIsRefusedAndAFailedWriteChangesNothing) {
