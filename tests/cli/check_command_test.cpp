@@ -1,45 +1,34 @@
+#include "check_command.h"
+
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <sstream>
 #include <string>
 
 #include "batch_ui.h"
-#include "check_command.h"
 #include "commands.h"
-#include "files/schedule_file.h"
 #include "files/temp_folder.h"
-#include "model/calendar.h"
-#include "shell/platform/event_log.h"
-#include "support/scripted_ui.h"
+#include "schedule_files.h"
 
 namespace lumora::cli {
 namespace {
 
 class CheckCommandTest : public ::testing::Test {
  protected:
-  // A captains' month from `first` to `last` with two crew members: the
-  // second has 10:59 of rest before the 5th and 11:00 before the 12th.
-  std::filesystem::path WriteMonth(CivilDate first, CivilDate last, bool blocksShown) {
-    doc->CrewType = 0;
-    FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
-    doc->PilotCount = 2;
-    for (int i = 0; i < 2; ++i) {
-      doc->Pilots[static_cast<std::size_t>(i)].Name = i == 0 ? "A Able" : "B Baker";
-      doc->Pilots[static_cast<std::size_t>(i)].EmpNumber = 500 + i;
-    }
-    Assign(1, 3, 480, 600);
-    Assign(1, 4, 299, 480);
-    Assign(1, 10, 480, 600);
-    Assign(1, 11, 300, 480);
+  // A captains' month from `first` to `last`: the second crew member has
+  // 10:59 of rest before the 5th and 11:00 before the 12th.
+  std::string WriteMonth(CivilDate first, CivilDate last, bool blocksShown) {
+    doc = TwoCrewMonth(first, last);
+    Assign(3, 480, 600);
+    Assign(4, 299, 480);
+    Assign(10, 480, 600);
+    Assign(11, 300, 480);
     doc->BlocksShown = blocksShown ? 1 : 0;
-    const auto path = folder.path() / "month.lm2";
-    testing::ScriptedUi saveUi;
-    EXPECT_TRUE(SaveFile(*doc, path, kScheduleFile, saveUi, log));
-    return path;
+    SaveSchedule(*doc, folder / "month.lm2");
+    return (folder / "month.lm2").string();
   }
 
-  void Assign(int crew, int day, int onTime, int tafb) {
+  void Assign(int day, int onTime, int tafb) {
     const int p = ++doc->LastPair;
     doc->LastBasePair = p;
     TPair& pair = doc->Pairs[static_cast<std::size_t>(p)];
@@ -51,24 +40,20 @@ class CheckCommandTest : public ::testing::Test {
     pair.OffTime = (onTime + tafb) % 1440;
     pair.Length = 1;
     pair.DayStatus[static_cast<std::size_t>(day)] = kAssignedInstance;
-    doc->Pilots[static_cast<std::size_t>(crew)].DayCell[static_cast<std::size_t>(day)] = p;
+    doc->Pilots[1].DayCell[static_cast<std::size_t>(day)] = p;
   }
 
   static std::string ExpectedReport(const std::string& day5, const std::string& day12) {
-    const std::string items = "------- EXCEPTIONS -------\n\n2  B Baker: Rest  " + day5 +
-                              "\n\n------ WARNINGS  ------\n\n2  B Baker:  Rest  " + day12 + "\n";
-    const std::string oldItems =
-        "------- EXCEPTIONS USING OLD RULE CHECKING -------\n\n"
-        "2  B Baker: Rest  " +
-        day5 +
-        "\n\n------ WARNINGS USING OLD RULE CHECKING ------\n\n"
-        "2  B Baker:  Rest  " +
-        day12 + "\n";
-    return items + "\n==================================================\n\n" + oldItems;
+    const auto part = [&](const std::string& rule) {
+      return "------- EXCEPTIONS" + rule + " -------\n\n2  B BRAVO: Rest  " + day5 +
+             "\n\n------ WARNINGS" + (rule.empty() ? std::string("  ") : rule + " ") +
+             "------\n\n2  B BRAVO:  Rest  " + day12 + "\n";
+    };
+    return part("") + "\n==================================================\n\n" +
+           part(" USING OLD RULE CHECKING");
   }
 
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  EventLog log;
+  std::unique_ptr<TDocument> doc;
   testing::TempFolder folder;
   std::ostringstream out, err;
   BatchUi ui{err, false};
@@ -76,26 +61,25 @@ class CheckCommandTest : public ::testing::Test {
 
 TEST_F(CheckCommandTest, PrintsTheReportWhetherOrNotTheFileWasSavedWithTheGridShown) {
   for (const bool shown : {false, true}) {
+    SCOPED_TRACE(shown);
     const auto path = WriteMonth({1, 7, 2026}, {31, 7, 2026}, shown);
     out.str("");
-    ASSERT_EQ(RunCheck(path.string(), ui, out), kExitOk) << err.str();
-    EXPECT_EQ(out.str(), ExpectedReport("5", "12")) << shown;
+    ASSERT_EQ(RunCheck(path, ui, out), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), ExpectedReport("5", "12"));
     EXPECT_EQ(err.str(), "");
   }
+  out.str("");
+  EXPECT_EQ(RunCheck((folder / "missing.lm2").string(), ui, out), kExitCannotRun);
+  EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(CheckCommandTest, AMarchPeriodAfterTheChangeIsReportedAndTheCheckGoesOn) {
   const auto path = WriteMonth({10, 3, 2026}, {8, 4, 2026}, false);
-  ASSERT_EQ(RunCheck(path.string(), ui, out), kExitOk);
+  ASSERT_EQ(RunCheck(path, ui, out), kExitOk);
   EXPECT_EQ(out.str(), ExpectedReport("14", "21"));
   EXPECT_EQ(err.str(),
             "Lumora: Problem occured in Setting up Daylight Savings Time Data. Please contact "
             "support. You may continue to Build Blocks\n");
-}
-
-TEST_F(CheckCommandTest, AFileThatDoesNotLoadCannotBeChecked) {
-  EXPECT_EQ(RunCheck((folder.path() / "missing.lm2").string(), ui, out), kExitCannotRun);
-  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -42,58 +42,39 @@ class CommandsTest : public ::testing::Test {
   BatchUi ui{err, false};
 };
 
-TEST_F(CommandsTest, InfoSummarisesTheFile) {
+TEST_F(CommandsTest, InfoSummarisesTheFileAndDumpShowsEveryArrayAtFullLength) {
   const auto path = WriteRandomFile(7);
   ASSERT_EQ(RunInfo(path.string(), ui, out), kExitOk) << err.str();
   const auto info = nlohmann::json::parse(out.str());
   EXPECT_EQ(info["Header"], "Lumora      29");
   EXPECT_EQ(info["Version"], "29");
-  EXPECT_EQ(info["FileKind"], 0);
   EXPECT_EQ(info["PilotCount"], doc->PilotCount);
-  EXPECT_EQ(info["LastPair"], doc->LastPair);
   EXPECT_EQ(info["LastBasePair"], doc->LastBasePair);
-  EXPECT_EQ(info["ToolboxCount"], doc->ToolboxCount);
-  EXPECT_EQ(info["MonthLength"], doc->cal.MonthLength);
-  const std::vector<std::string> keys{"Header",     "Version",     "FileKind",     "FileDescriptor",
-                                      "CrewType",   "MonthLength", "MonthNumber",  "YearText",
-                                      "PilotCount", "LastPair",    "LastBasePair", "ToolboxCount"};
-  ASSERT_EQ(info.size(), keys.size());
-  for (const auto& key : keys) EXPECT_TRUE(info.contains(key)) << key;
-}
+  std::vector<std::string> keys;
+  for (const auto& item : info.items()) keys.push_back(item.key());
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"CrewType", "FileDescriptor", "FileKind", "Header",
+                                      "LastBasePair", "LastPair", "MonthLength", "MonthNumber",
+                                      "PilotCount", "ToolboxCount", "Version", "YearText"}));
 
-TEST_F(CommandsTest, DumpShowsEveryArrayAtFullLength) {
-  const auto path = WriteRandomFile(11);
-  ASSERT_EQ(RunDump(path.string(), ui, out), kExitOk) << err.str();
-  const auto dump = nlohmann::json::parse(out.str());
+  std::ostringstream dumped;
+  ASSERT_EQ(RunDump(path.string(), ui, dumped), kExitOk) << err.str();
+  const auto dump = nlohmann::json::parse(dumped.str());
   EXPECT_EQ(dump["MonthDays"].size(), 62u);
   EXPECT_EQ(dump["PrevMonthDays"].size(), 31u);
-  EXPECT_EQ(dump["DayNames"].size(), 62u);
-  EXPECT_EQ(dump["WeekendDay"].size(), 62u);
   EXPECT_EQ(dump["Pairs"].size(), static_cast<std::size_t>(doc->LastPair + 1));
-  ASSERT_EQ(dump["Pilots"].size(), static_cast<std::size_t>(doc->PilotCount));
   EXPECT_EQ(dump["ToolboxItems"].size(), static_cast<std::size_t>(doc->ToolboxCount));
-  EXPECT_TRUE(dump["HistoryText"].get<std::string>().starts_with(
-      std::to_string(doc->History.size())
-          .insert(0, 4 - std::to_string(doc->History.size()).size(), '0')));
-  for (const auto& pair : dump["Pairs"]) {
-    EXPECT_EQ(pair["DayStatus"].size(), 31u);
-    EXPECT_EQ(pair["DailyCredit"].size(), 31u);
-  }
-  for (std::size_t c = 0; c < dump["Pilots"].size(); ++c) {
-    const auto& pilot = dump["Pilots"][c];
-    EXPECT_EQ(pilot["DayCell"].size(), 62u);
-    EXPECT_EQ(pilot["DayOther"].size(), 62u);
-    EXPECT_EQ(pilot["DayOther"][0].size(), 10u);
-    EXPECT_EQ(pilot["Activity"].size(), 62u);
-    EXPECT_EQ(pilot["DutyTotals"].size(), 93u);
-    EXPECT_EQ(pilot["DutyTotals"][0].size(), 3u);
-    EXPECT_EQ(pilot["Last89HardTime"].size(), 89u);
-    EXPECT_EQ(pilot["SearchMarks"].size(), 100u);
-    EXPECT_EQ(pilot["CarryIn"].size(), 20u);
-    EXPECT_EQ(pilot["DayLocked"].size(), 62u);
-    EXPECT_EQ(pilot["EmpNumber"], doc->Pilots[c].EmpNumber);
-    EXPECT_EQ(pilot["Name"], Latin1ToUtf8(doc->Pilots[c].Name));
-  }
+  ASSERT_EQ(dump["Pilots"].size(), static_cast<std::size_t>(doc->PilotCount));
+  ASSERT_GT(doc->PilotCount, 0);
+  for (const auto& pair : dump["Pairs"]) EXPECT_EQ(pair["DayStatus"].size(), 31u);
+  const auto& pilot = dump["Pilots"][0];
+  const std::pair<const char*, std::size_t> sizes[] = {{"DayCell", 62},      {"DayOther", 62},
+                                                       {"DutyTotals", 93},   {"Last89HardTime", 89},
+                                                       {"SearchMarks", 100}, {"CarryIn", 20}};
+  for (const auto& [key, size] : sizes) EXPECT_EQ(pilot[key].size(), size) << key;
+  EXPECT_EQ(pilot["DayOther"][0].size(), 10u);
+  EXPECT_EQ(pilot["DutyTotals"][0].size(), 3u);
+  EXPECT_EQ(pilot["Name"], Latin1ToUtf8(doc->Pilots[0].Name));
 }
 
 TEST_F(CommandsTest, SaveWritesWhatWasLoaded) {
@@ -149,10 +130,6 @@ TEST_F(CommandsTest, FilesThatDoNotLoadCannotRun) {
 }
 
 TEST(Latin1ToUtf8, EveryByteBecomesItsCodePoint) {
-  EXPECT_EQ(Latin1ToUtf8("Montr\xE9"
-                         "al"),
-            "Montr\xC3\xA9"
-            "al");
   EXPECT_EQ(Latin1ToUtf8(std::string("\x00\x7F\x80\xFF", 4)),
             std::string("\x00\x7F\xC2\x80\xC3\xBF", 6));
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,15 +9,11 @@
 
 #include "batch_ui.h"
 #include "commands.h"
-#include "files/schedule_file.h"
 #include "files/temp_folder.h"
 #include "import_prg_command.h"
 #include "imports/lis_scan.h"
-#include "model/document.h"
-#include "shell/document_lifecycle.h"
-#include "shell/platform/event_log.h"
+#include "schedule_files.h"
 #include "support/memory_settings.h"
-#include "support/scripted_ui.h"
 
 namespace lumora::cli {
 namespace {
@@ -42,8 +37,7 @@ class ScanLisCommandTest : public ::testing::Test {
     FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
     doc->CrewType = 0;
     doc->FileDescriptor = "YULCRJCAM";
-    testing::ScriptedUi saveUi;
-    EXPECT_TRUE(SaveFile(*doc, empty, kScheduleFile, saveUi, log));
+    SaveSchedule(*doc, empty);
 
     importLine.file = empty.string();
     importLine.prg = (kSamples / "YULCRJCA.PRG").string();
@@ -51,13 +45,6 @@ class ScanLisCommandTest : public ::testing::Test {
     for (int week = 1; week <= 4; ++week)
       lisFiles.push_back(
           (kSamples / ("YULCRJCA_FEB27_W" + std::to_string(week) + ".LIS")).string());
-  }
-
-  std::unique_ptr<TDocument> Reopen(const std::filesystem::path& path) {
-    auto doc = std::make_unique<TDocument>();
-    testing::ScriptedUi openUi;
-    EXPECT_TRUE(OpenDocument(*doc, path, openUi, log).loaded);
-    return doc;
   }
 
   int RunScan(bool yes) {
@@ -70,7 +57,6 @@ class ScanLisCommandTest : public ::testing::Test {
   std::filesystem::path imported = folder / "imported.lm2";
   std::filesystem::path output = folder / "out.lm2";
   std::vector<std::string> lisFiles;
-  EventLog log;
   std::ostringstream messages, err;
   testing::MemorySettings settings;
   ImportPrgCommandLine importLine;
@@ -158,16 +144,6 @@ TEST_F(ScanLisCommandTest, RefusesWhatItCannotRun) {
   scanLine.file = empty.string();
   EXPECT_EQ(RunScan(false), kExitOk);
   EXPECT_TRUE(std::filesystem::exists(output));
-}
-
-TEST_F(ScanLisCommandTest, ParsesTheCommandLine) {
-  CLI::App app;
-  const auto line = AddScanLisCommand(app);
-  app.parse("scan-lis month.lm2 a.LIS b.LIS -o out.lm2 --yes", false);
-  EXPECT_EQ(line->file, "month.lm2");
-  EXPECT_EQ(line->lisFiles, (std::vector<std::string>{"a.LIS", "b.LIS"}));
-  EXPECT_EQ(line->output, "out.lm2");
-  EXPECT_TRUE(line->yes);
 }
 
 }  // namespace

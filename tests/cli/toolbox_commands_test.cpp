@@ -9,12 +9,9 @@
 
 #include "batch_ui.h"
 #include "commands.h"
-#include "files/schedule_file.h"
 #include "files/temp_folder.h"
-#include "model/calendar.h"
 #include "rules/check_block.h"
-#include "shell/platform/event_log.h"
-#include "support/scripted_ui.h"
+#include "schedule_files.h"
 
 namespace lumora::cli {
 namespace {
@@ -25,43 +22,30 @@ constexpr const char* kBox =
     "CAB\r\nCabin\r\nCB\r\nCabin Day\r\n9:00\r\n17:00\r\n4:00\r\n0:00\r\nY\r\nN\r\nY\r\nY\r\n\r\n"
     "\r\n1\r\nYYC\r\n07:00\r\n00:30\r\nY\r\n\r\n\r\n\r\n\r\n";
 
+// A first officers' July: pairing 101 flown on the 4th.
 class ToolboxCommandsTest : public ::testing::Test {
  protected:
   ToolboxCommandsTest() {
+    auto doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
     doc->CrewType = static_cast<std::uint8_t>(CrewKind::FirstOfficers);
     doc->FileDescriptor = "YYC320FOC";
-    FillCalendar(doc->cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
-    doc->PilotCount = 1;
-    doc->Pilots[0].Name = "A ALPHA";
-    doc->Pilots[0].EmpNumber = 11;
     doc->LastPair = doc->LastBasePair = 0;
     doc->Pairs[0].Number = 101;
     doc->Pairs[0].Length = 1;
     doc->Pairs[0].DayStatus[3] = kAssignedInstance;
     doc->Pilots[0].DayCell[3] = 0;
-    testing::ScriptedUi saveUi;
-    EXPECT_TRUE(SaveFile(*doc, input, kScheduleFile, saveUi, log));
+    SaveSchedule(*doc, input);
     std::ofstream(box, std::ios::binary) << kBox;
-  }
-
-  std::unique_ptr<TDocument> Written() {
-    auto written = std::make_unique<TDocument>();
-    written->FileName = output;
-    testing::ScriptedUi loadUi;
-    EXPECT_TRUE(LoadFile(*written, loadUi, log).loaded);
-    return written;
   }
 
   int Place(int day, const std::string& code) {
     return RunPlace(input, output, 0, day, code, ui, rules, out);
   }
 
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  EventLog log;
   testing::TempFolder folder;
-  std::string input = (folder.path() / "in.lm2").string();
-  std::string output = (folder.path() / "out.lm2").string();
-  std::string box = (folder.path() / "july.box").string();
+  std::string input = (folder / "in.lm2").string();
+  std::string output = (folder / "out.lm2").string();
+  std::string box = (folder / "july.box").string();
   std::ostringstream out, err;
   BatchUi ui{err, false};
   LumoraRules rules;
@@ -70,7 +54,7 @@ class ToolboxCommandsTest : public ::testing::Test {
 TEST_F(ToolboxCommandsTest, PlacePressesTheButtonAndClicksTheDay) {
   EXPECT_EQ(Place(5, "VAC"), kExitOk);
   EXPECT_EQ(out.str(), "placed\n");
-  auto written = Written();
+  auto written = Reopen(output);
   EXPECT_EQ(written->Pilots[0].DayCell[5], kOtherAssignmentCell);
   EXPECT_EQ(written->Pilots[0].DayCode[5], "VAC");
   EXPECT_EQ(written->Pilots[0].DayCrewTracCode[5], "VC");
@@ -80,34 +64,33 @@ TEST_F(ToolboxCommandsTest, PlacePressesTheButtonAndClicksTheDay) {
   out.str("");
   EXPECT_EQ(Place(6, "XA"), kExitOk);
   EXPECT_EQ(out.str(), "request set\n");
-  EXPECT_EQ(Written()->Pilots[0].DayRequest[6], 10);
+  EXPECT_EQ(Reopen(output)->Pilots[0].DayRequest[6], 10);
 }
 
-TEST_F(ToolboxCommandsTest, ADayThatTakesNothingIsARefusalAndStillWritten) {
+TEST_F(ToolboxCommandsTest, ADayThatTakesNothingIsARefusalAndAMissingButtonCannotRun) {
   EXPECT_EQ(Place(3, "VAC"), kExitRefused);
   EXPECT_EQ(out.str(), "not placed: the day is not empty\n");
-  EXPECT_EQ(Written()->Pilots[0].DayCell[3], 0);
+  EXPECT_EQ(Reopen(output)->Pilots[0].DayCell[3], 0);
 
   out.str("");
   EXPECT_EQ(Place(31, "VAC"), kExitRefused);
   EXPECT_EQ(out.str(), "not placed: no such crew member or day of the month\n");
-}
 
-TEST_F(ToolboxCommandsTest, PlaceWithoutSuchAButtonCannotRun) {
+  // No such button, or no such file: not run.
   EXPECT_EQ(Place(5, "5HS"), kExitCannotRun);  // a cabin code in a pilots' file
   EXPECT_NE(err.str().find("lumora-cli: The toolbox has no button \"5HS\""), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(output));
-  EXPECT_EQ(Written()->Pilots[0].DayCell[5], kEmptyCell);
+  EXPECT_EQ(Reopen(output)->Pilots[0].DayCell[5], kEmptyCell);
 
-  EXPECT_EQ(RunPlace((folder.path() / "none.lm2").string(), (folder.path() / "x.lm2").string(), 0,
-                     5, "VAC", ui, rules, out),
-            kExitCannotRun);
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.lm2"));
+  input = (folder / "none.lm2").string();
+  output = (folder / "x.lm2").string();
+  EXPECT_EQ(Place(5, "VAC"), kExitCannotRun);
+  EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 TEST_F(ToolboxCommandsTest, ToolboxLoadsTheFileAndItsButtonsApply) {
   EXPECT_EQ(RunToolbox(input, box, output, ui), kExitOk);
-  auto written = Written();
+  auto written = Reopen(output);
   EXPECT_EQ(written->ToolboxCount, 1);
   EXPECT_EQ(written->ToolboxItems[0].Code, "TRX");
   EXPECT_EQ(written->ToolboxDate, "JUL 2026");
@@ -116,7 +99,7 @@ TEST_F(ToolboxCommandsTest, ToolboxLoadsTheFileAndItsButtonsApply) {
   // The loaded toolbox replaces the built-in one.
   std::filesystem::copy_file(output, input, std::filesystem::copy_options::overwrite_existing);
   EXPECT_EQ(Place(5, "TRX"), kExitOk);
-  EXPECT_EQ(Written()->Pilots[0].DayOther[5][kOtherCredit], 300);
+  EXPECT_EQ(Reopen(output)->Pilots[0].DayOther[5][kOtherCredit], 300);
   EXPECT_EQ(Place(7, "VAC"), kExitCannotRun);
 }
 
@@ -128,7 +111,7 @@ TEST_F(ToolboxCommandsTest, ToolboxRefusalsAndUnreadableFiles) {
             std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(output));
 
-  const std::string missing = (folder.path() / "missing.box").string();
+  const std::string missing = (folder / "missing.box").string();
   EXPECT_EQ(RunToolbox(input, missing, output, ui), kExitCannotRun);
   EXPECT_NE(err.str().find("Lumora: Unable to Open File " + missing), std::string::npos);
 }

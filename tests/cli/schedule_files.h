@@ -1,0 +1,43 @@
+#pragma once
+// Schedule files written and read back around a batch command.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "files/schedule_file.h"
+#include "model/calendar.h"
+#include "shell/document_lifecycle.h"
+#include "shell/platform/event_log.h"
+#include "support/scripted_ui.h"
+
+namespace lumora::cli {
+
+inline void SaveSchedule(TDocument& doc, const std::filesystem::path& path) {
+  testing::ScriptedUi ui;
+  EventLog log;
+  ASSERT_TRUE(SaveFile(doc, path, kScheduleFile, ui, log)) << path;
+}
+
+// The file as the desktop opens it.
+inline std::unique_ptr<TDocument> Reopen(const std::filesystem::path& path) {
+  auto doc = std::make_unique<TDocument>();
+  testing::ScriptedUi ui;
+  EventLog log;
+  EXPECT_TRUE(OpenDocument(*doc, path, ui, log).loaded) << path;
+  return doc;
+}
+
+// A month of two crew members, from `first` to `last`.
+inline std::unique_ptr<TDocument> TwoCrewMonth(CivilDate first, CivilDate last) {
+  auto doc = std::make_unique<TDocument>();
+  FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
+  doc->PilotCount = 2;
+  doc->Pilots[0].Name = "A ALPHA";
+  doc->Pilots[0].EmpNumber = 11;
+  doc->Pilots[1].Name = "B BRAVO";
+  doc->Pilots[1].EmpNumber = 12;
+  return doc;
+}
+
+}  // namespace lumora::cli
