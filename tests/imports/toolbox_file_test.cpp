@@ -5,6 +5,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "files/temp_folder.h"
@@ -242,7 +243,7 @@ TEST(ToolBoxText, TimesThatDoNotReadAreNone) {
                   ui);
   ASSERT_EQ(doc->ToolboxCount, 1);
   const TAbsence& bad = doc->ToolboxItems[0];
-  EXPECT_EQ(bad.StartTime + bad.EndTime + bad.HardTime, 0);
+  EXPECT_EQ(std::tie(bad.StartTime, bad.EndTime, bad.HardTime), std::make_tuple(0, 0, 0));
   // A negative credit would make the code's button a day-off request.
   EXPECT_EQ(bad.Credit, 0);
   EXPECT_FALSE(FindToolboxButton(*doc, "BAD")->isRequest());
