@@ -9,11 +9,9 @@
 #include "batch_ui.h"
 #include "commands.h"
 #include "document_json.h"
-#include "files/schedule_file.h"
 #include "files/temp_folder.h"
-#include "shell/platform/event_log.h"
+#include "schedule_files.h"
 #include "support/random_document.h"
-#include "support/scripted_ui.h"
 
 namespace lumora::cli {
 namespace {
@@ -26,17 +24,14 @@ std::string ReadAll(const std::filesystem::path& path) {
 class CommandsTest : public ::testing::Test {
  protected:
   // Writes a random document as a schedule file and keeps it for comparison.
-  std::filesystem::path WriteRandomFile(std::uint32_t seed, bool blocksShown = false) {
+  std::filesystem::path WriteRandomFile(std::uint32_t seed) {
     testing::FillRandomDocument(*doc, seed);
-    doc->BlocksShown = blocksShown ? 1 : 0;
-    const auto path = folder.path() / "month.lm2";
-    testing::ScriptedUi saveUi;
-    EXPECT_TRUE(SaveFile(*doc, path, kScheduleFile, saveUi, log));
-    return path;
+    doc->BlocksShown = 0;
+    SaveSchedule(*doc, folder / "month.lm2");
+    return folder / "month.lm2";
   }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  EventLog log;
   testing::TempFolder folder;
   std::ostringstream out, err;
   BatchUi ui{err, false};
@@ -77,19 +72,17 @@ TEST_F(CommandsTest, InfoSummarisesTheFileAndDumpShowsEveryArrayAtFullLength) {
   EXPECT_EQ(pilot["Name"], Latin1ToUtf8(doc->Pilots[0].Name));
 }
 
-TEST_F(CommandsTest, SaveWritesWhatWasLoaded) {
+TEST_F(CommandsTest, SaveWritesWhatWasLoadedAndTheRepairsOfAFileSavedWithTheGridShown) {
+  const auto Dump = [&](const std::filesystem::path& path) {
+    std::ostringstream json;
+    EXPECT_EQ(RunDump(path.string(), ui, json), kExitOk);
+    return json.str();
+  };
+  const auto copy = folder / "copy.lm2";
   const auto path = WriteRandomFile(23);
-  const auto copy = folder.path() / "copy.lm2";
   ASSERT_EQ(RunSave(path.string(), copy.string(), ui), kExitOk) << err.str();
   EXPECT_EQ(ReadAll(copy), ReadAll(path));
 
-  std::ostringstream first, second;
-  ASSERT_EQ(RunDump(path.string(), ui, first), kExitOk);
-  ASSERT_EQ(RunDump(copy.string(), ui, second), kExitOk);
-  EXPECT_EQ(first.str(), second.str());
-}
-
-TEST_F(CommandsTest, AFileSavedWithTheGridShownIsRepairedOnLoad) {
   // Random day cells break the assignment invariants; the load rebuilds the
   // blocks, which repairs them, and the copy holds the repaired document.
   testing::FillRandomDocument(*doc, 29, {.maxPilots = 12, .maxPairs = 20});
@@ -97,32 +90,25 @@ TEST_F(CommandsTest, AFileSavedWithTheGridShownIsRepairedOnLoad) {
   doc->cal.MonthLength = std::max(doc->cal.MonthLength, 1);
   ASSERT_GE(doc->LastPair, 0);
   doc->CrewType = 0;
-  doc->BlocksShown = 1;
-  doc->PairWindowVisible = doc->BidsWindowVisible = 1;
+  doc->BlocksShown = doc->PairWindowVisible = doc->BidsWindowVisible = 1;
   doc->Pilots[0].DayCell[0] = doc->Pilots[1].DayCell[0] = doc->LastPair;
-  const auto path = folder.path() / "month.lm2";
-  testing::ScriptedUi saveUi;
-  ASSERT_TRUE(SaveFile(*doc, path, kScheduleFile, saveUi, log));
-  const auto copy = folder.path() / "copy.lm2";
+  SaveSchedule(*doc, path);
   ASSERT_EQ(RunSave(path.string(), copy.string(), ui), kExitOk);
   EXPECT_NE(err.str().find(" Errors Corrected OK to proceed"), std::string::npos) << err.str();
-
-  std::ostringstream first, second;
-  ASSERT_EQ(RunDump(path.string(), ui, first), kExitOk);
-  ASSERT_EQ(RunDump(copy.string(), ui, second), kExitOk);
-  EXPECT_EQ(first.str(), second.str());
-  EXPECT_EQ(nlohmann::json::parse(second.str())["BlocksShown"], 1);
+  const std::string repaired = Dump(copy);
+  EXPECT_EQ(Dump(path), repaired);
+  EXPECT_EQ(nlohmann::json::parse(repaired)["BlocksShown"], 1);
 }
 
 TEST_F(CommandsTest, FilesThatDoNotLoadCannotRun) {
-  const auto missing = (folder.path() / "missing.lm2").string();
+  const auto missing = (folder / "missing.lm2").string();
   EXPECT_EQ(RunInfo(missing, ui, out), kExitCannotRun);
   EXPECT_EQ(err.str(), "Lumora - Cannot Open File: " + missing + "\n");
 
-  const auto foreign = folder.path() / "notes.lm2";
+  const auto foreign = folder / "notes.lm2";
   std::ofstream(foreign) << "not a schedule";
   err.str("");
-  const auto copy = folder.path() / "copy.lm2";
+  const auto copy = folder / "copy.lm2";
   EXPECT_EQ(RunSave(foreign.string(), copy.string(), ui), kExitCannotRun);
   EXPECT_EQ(err.str(), "This is Not a Valid Lumora 2 File.: " + foreign.string() + "\n");
   EXPECT_FALSE(std::filesystem::exists(copy));

@@ -212,7 +212,6 @@ TEST_F(AppTest, OpenRemembersTheFolderAndAFileThatDoesNotLoadStaysOffTheRecentLi
   EXPECT_EQ(settings.values.at("lm/lastblkpath"), folder.path().string());
   ui.openResults.push_back({second.string()});
   ASSERT_TRUE(app->Open());
-  EXPECT_EQ(ui.fileDialogs[1].startFolder, folder.path().string());
   EXPECT_EQ(settings.values.at("lm/lastblkpath"), (folder / "july").string());
   EXPECT_EQ(app->recentFiles().entries(), (Names{second.string(), first.string()}));
   EXPECT_TRUE(ui.shown.empty());
@@ -230,19 +229,30 @@ TEST_F(AppTest, OpenRemembersTheFolderAndAFileThatDoesNotLoadStaysOffTheRecentLi
   EXPECT_FALSE(app->openRecent(2));
 }
 
-TEST_F(AppTest, SaveAsAndSaveRoundTripAndTheCaptionFollows) {
+TEST_F(AppTest, SaveAsAndSaveRoundTripAndAFailedSaveAsKeepsTheOldNameAndTheChanges) {
   Start();
   settings.writeString("LM", "LastBlkPath", folder.path().string());
   NewMonth();
   EXPECT_FALSE(app->dispatch(command::kSave));  // untitled: disabled
+  app->document().Modified = 1;
+  ui.saveResults.push_back((folder / "missing" / "august.lm2").string());
+  EXPECT_FALSE(app->SaveAs());
+  EXPECT_EQ(ui.fileDialogs[0].startFolder, folder.path().string());
+  ExpectLast(
+      "Unable to create file. File may be Read Only or In use by Another Application. Use Save "
+      "As to Save as a new name",
+      "File Error");
+  const TDocument& doc = app->document();
+  EXPECT_TRUE(doc.Untitled && doc.Modified);
+  EXPECT_TRUE(doc.FileName.empty());
+  EXPECT_EQ(app->caption(), "Lumora - untitled.blk");
+  EXPECT_TRUE(app->recentFiles().entries().empty());
 
   ui.saveResults.push_back((folder / "august").string());
   ASSERT_TRUE(app->dispatch(command::kSaveAs));
   const auto saved = folder / "august.lm2";
-  ASSERT_EQ(ui.fileDialogs.size(), 1u);
-  EXPECT_EQ(ui.fileDialogs[0].title, "Save As");
-  EXPECT_EQ(ui.fileDialogs[0].startFolder, folder.path().string());
-  const TDocument& doc = app->document();
+  ASSERT_EQ(ui.fileDialogs.size(), 2u);
+  EXPECT_EQ(ui.fileDialogs[1].title, "Save As");
   EXPECT_EQ(doc.FileName, saved.string());
   EXPECT_EQ(app->caption(), "Lumora - " + saved.string());
   EXPECT_FALSE(doc.Untitled || doc.FreshDocument || doc.Modified);
@@ -255,36 +265,16 @@ TEST_F(AppTest, SaveAsAndSaveRoundTripAndTheCaptionFollows) {
   ASSERT_TRUE(app->dispatch(command::kSharedNotes));
   EXPECT_TRUE(doc.Modified);
   ASSERT_TRUE(app->dispatch(command::kSave));
-  EXPECT_EQ(ui.fileDialogs.size(), 1u);
+  EXPECT_EQ(ui.fileDialogs.size(), 2u);
   EXPECT_FALSE(doc.Modified);
 
   // Another run reads what was saved.
-  app->shutdown();
-  testing::ScriptedUi otherUi;
-  testing::FakeFrontEnd otherFront{otherUi};
-  FileInstanceLock otherLock{folder / "other.lock"};
-  LumoraApp other(AppServices{otherUi, clock, settings, otherFront, otherLock}, {});
-  ASSERT_TRUE(other.start(saved.string()).run);
-  EXPECT_EQ(other.document().SharedNotes, "crew room code 4711");
-  EXPECT_EQ(other.document().cal.MonthLength, 31);
-  EXPECT_TRUE(otherUi.shown.empty());
-}
-
-TEST_F(AppTest, AFailedSaveAsKeepsTheOldNameAndTheChanges) {
-  Start();
-  NewMonth();
-  app->document().Modified = 1;
-  ui.saveResults.push_back((folder / "missing" / "august.lm2").string());
-  EXPECT_FALSE(app->SaveAs());
-  ExpectLast(
-      "Unable to create file. File may be Read Only or In use by Another Application. Use Save "
-      "As to Save as a new name",
-      "File Error");
-  EXPECT_TRUE(app->document().Untitled);
-  EXPECT_TRUE(app->document().Modified);
-  EXPECT_TRUE(app->document().FileName.empty());
-  EXPECT_EQ(app->caption(), "Lumora - untitled.blk");
-  EXPECT_TRUE(app->recentFiles().entries().empty());
+  app.reset();
+  ui.shown.clear();
+  Start(saved.string());
+  EXPECT_EQ(app->document().SharedNotes, "crew room code 4711");
+  EXPECT_EQ(app->document().cal.MonthLength, 31);
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(AppTest, ClosingAsksOnlyAboutUnsavedChanges) {
