@@ -61,13 +61,11 @@ TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextB
   EXPECT_EQ(BlockFilterFlag(*doc, 558), nullptr);
 }
 
-TEST_F(DocumentLifecycleTest, ClosingViewsThatAreNotShownDoesNothing) {
+TEST_F(DocumentLifecycleTest, ClosingViewsNotShownOrBuildingBuiltBlocksAgainDoesNothing) {
   doc->view.blockFilters[3] = 1;
   EXPECT_FALSE(CloseViews(*doc, settings));
   EXPECT_TRUE(settings.values.empty());
-}
 
-TEST_F(DocumentLifecycleTest, BuildingBuiltBlocksAgainDoesNothing) {
   testing::FillRandomDocument(*doc, 5);
   doc->BlocksShown = 1;
   doc->PairWindowVisible = 0;

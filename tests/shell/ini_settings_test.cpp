@@ -181,11 +181,7 @@ TEST(IniSettingsTest, TheFoldersFollowTheOverrideThenAnAbsoluteXdgFolderThenHome
   const std::string saved = EnvironmentValue("LUMORA_CONFIG_DIR");
   ::setenv("LUMORA_CONFIG_DIR", "/tmp/lumora-config-test", 1);
   EXPECT_EQ(SettingsFilePath(), "/tmp/lumora-config-test/lumora.ini");
-  if (saved.empty()) {
-    ::unsetenv("LUMORA_CONFIG_DIR");
-  } else {
-    ::setenv("LUMORA_CONFIG_DIR", saved.c_str(), 1);
-  }
+  ::setenv("LUMORA_CONFIG_DIR", saved.c_str(), 1);
 }
 
 }  // namespace
