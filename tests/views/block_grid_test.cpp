@@ -16,23 +16,24 @@ namespace {
 
 constexpr Rect kViewport{0, 0, 1400, 900};
 
-// A palette whose entries are told apart by their red value.
-DisplayColors NumberedColors() {
-  DisplayColors colors{};
-  for (int i = 0; i < kColorCount; ++i) colors[static_cast<std::size_t>(i)] = {i, 7, 7};
-  return colors;
-}
-
+// Palette entries told apart by their red value.
 Rgb Palette(int index) {
   return {index, 7, 7};
+}
+
+template <typename Pred>
+bool Any(const std::vector<DrawOp>& ops, Pred pred) {
+  return std::ranges::any_of(ops, pred);
 }
 
 class BlockGridTest : public ::testing::Test {
  protected:
   BlockGridTest() {
     SetMonth({1, 7, 2026}, {31, 7, 2026});
-    for (int i = 0; i < 4; ++i) AddCrew("CREW" + std::to_string(i));
-    grid.setColors(NumberedColors());
+    for (int i = 0; i < 4; ++i) pilot(doc->PilotCount++).Name = "CREW" + std::to_string(i);
+    DisplayColors colors{};
+    for (int i = 0; i < kColorCount; ++i) colors[static_cast<std::size_t>(i)] = Palette(i);
+    grid.setColors(colors);
     doc->BlocksShown = 1;
   }
 
@@ -40,23 +41,17 @@ class BlockGridTest : public ::testing::Test {
     FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
     ExtendCalendar(doc->cal);
   }
-  int AddCrew(const std::string& name) {
-    const int crew = doc->PilotCount++;
-    pilot(crew).Name = name;
-    return crew;
-  }
   TPilot& pilot(int crew) { return doc->Pilots[static_cast<std::size_t>(crew)]; }
+  TPair& pairing(int p) { return doc->Pairs[static_cast<std::size_t>(p)]; }
   int AddPairing(int number, int length, int onTime, int offTime) {
     const int p = ++doc->LastPair;
-    TPair& pair = doc->Pairs[static_cast<std::size_t>(p)];
-    pair.Number = number;
-    pair.Length = static_cast<std::int8_t>(length);
-    pair.OnTime = onTime;
-    pair.OffTime = offTime;
-    pair.CrewPosition = "CA";
+    pairing(p).Number = number;
+    pairing(p).Length = static_cast<std::int8_t>(length);
+    pairing(p).OnTime = onTime;
+    pairing(p).OffTime = offTime;
+    pairing(p).CrewPosition = "CA";
     return p;
   }
-  TPair& pairing(int p) { return doc->Pairs[static_cast<std::size_t>(p)]; }
   void Put(int crew, int day, int p) { pilot(crew).DayCell[static_cast<std::size_t>(day)] = p; }
 
   RecordingCanvas Paint(const Rect& area = kViewport, CornerState corner = {}) {
@@ -81,16 +76,12 @@ std::vector<DrawOp> FillsIn(const RecordingCanvas& c, Rgb color, int top) {
 
 TEST_F(BlockGridTest, GeometryFollowsTheFontWithItsMinimums) {
   EXPECT_EQ(grid.geometry(), (GridGeometry{20, 20, 120, 40, 90, 75}));
-
-  // 7 x 16 font, paddings 9 and 5.
-  grid.computeGeometry({7, 16});
+  grid.computeGeometry({7, 16});  // paddings 9 and 5
   EXPECT_EQ(grid.geometry(), (GridGeometry{34, 23, 204, 49, 160, 132}));
-
   // Small fonts keep the name column and header at their minimums.
   grid.setOptions({.xPadding = 0, .yPadding = 0});
   grid.computeGeometry({5, 10});
   EXPECT_EQ(grid.geometry(), (GridGeometry{19, 12, 120, 40, 90, 75}));
-
   // A font reporting nothing still gives cells to divide by.
   grid.setOptions({.xPadding = -20, .yPadding = -20});
   grid.computeGeometry({0, 0});
@@ -118,7 +109,6 @@ TEST_F(BlockGridTest, HitTestMapsCellEdgesWithTheTwoPixelShift) {
   grid.setScroll(10, 1);
   EXPECT_EQ(grid.hitTest({125, 45}), (GridPoint{GridArea::Day, 1, 1, 10}));
   EXPECT_EQ(grid.hitTest({125, 65}).area, GridArea::None);  // row 2 of 2
-  EXPECT_EQ(grid.gestureHit({125, 45}).crew, 1);
   EXPECT_EQ(grid.gestureHit({125, 45}).day, 10);
   EXPECT_EQ(grid.gestureHit({5, 45}).area, GridHit::Area::Name);
   EXPECT_EQ(grid.gestureHit({5, 5}).area, GridHit::Area::None);
@@ -136,8 +126,7 @@ TEST_F(BlockGridTest, HitTestMapsCellEdgesWithTheTwoPixelShift) {
 }
 
 TEST_F(BlockGridTest, PairingBarIsToScaleWithItsRestBar) {
-  const int p = AddPairing(1234, 3, 1080, 360);
-  Put(0, 2, p);
+  Put(0, 2, AddPairing(1234, 3, 1080, 360));
   RecordingCanvas c = Paint();
   const int top = RowY(0) + 4;
   const int x = ColumnX(2);
@@ -150,15 +139,22 @@ TEST_F(BlockGridTest, PairingBarIsToScaleWithItsRestBar) {
   ASSERT_EQ(c.textsEqual("234").size(), 1u);
   EXPECT_EQ(c.textsEqual("234")[0].from.x, x + 2);
 
-  GridOptions options;
-  options.showFullPair = true;
-  grid.setOptions(options);
+  grid.setOptions({.showFullPair = true});
   doc->CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
   c = Paint();
   EXPECT_EQ(c.textsEqual("1234").size(), 1u);
   rest = FillsIn(c, Palette(kRestTimeColor), top);
   ASSERT_EQ(rest.size(), 1u);
   EXPECT_EQ(rest[0].rect.right, x + 45 + 10);  // 720 minutes
+
+  // A pairing starting left of the view is drawn, clipped to the day area.
+  Put(1, 0, AddPairing(777, 4, 600, 600));
+  grid.setScroll(2, 0);
+  bars = FillsIn(Paint(), Palette(kDutyTimeColor), RowY(1) + 4);
+  ASSERT_EQ(bars.size(), 1u);
+  EXPECT_LT(bars[0].rect.left, 120);
+  ASSERT_TRUE(bars[0].clip.has_value());
+  EXPECT_GE(bars[0].clip->left, 120);
 }
 
 TEST_F(BlockGridTest, PairingColoursAndMarks) {
@@ -176,10 +172,10 @@ TEST_F(BlockGridTest, PairingColoursAndMarks) {
   EXPECT_EQ(requested[0].rect.left, ColumnX(4));
   EXPECT_EQ(requested[0].rect.right, ColumnX(4) + 10);
   // Two lock lines at the cell's bottom.
-  int lockLines = 0;
-  for (const DrawOp& op : c.linesOf(colors::kBlack))
-    if (op.from.x == ColumnX(3) + 2 && op.to.x == ColumnX(4) - 4) ++lockLines;
-  EXPECT_EQ(lockLines, 2);
+  const auto lock = [](const DrawOp& op) {
+    return op.from.x == ColumnX(3) + 2 && op.to.x == ColumnX(4) - 4;
+  };
+  EXPECT_EQ(std::ranges::count_if(c.linesOf(colors::kBlack), lock), 2);
   // Only the stations of the following days, as two letters.
   EXPECT_EQ(c.textsEqual("VR").size(), 1u);
   EXPECT_EQ(c.textsEqual("EA").size(), 1u);
@@ -187,69 +183,44 @@ TEST_F(BlockGridTest, PairingColoursAndMarks) {
   // Changed crew complement: white bar with the type colour along its bottom.
   pairing(p).DayStatus[3] = -kAssignedInstance;
   c = Paint();
-  ASSERT_EQ(FillsIn(c, colors::kWhite, top).size(), 1u);
-  ASSERT_EQ(FillsIn(c, {255, 51, 153}, RowY(1) - 4).size(), 1u);
+  EXPECT_EQ(FillsIn(c, colors::kWhite, top).size(), 1u);
+  EXPECT_EQ(FillsIn(c, {255, 51, 153}, RowY(1) - 4).size(), 1u);
 
   // A purser pairing takes the rest colour and its rest bar the duty colour.
   pairing(p).DayStatus[3] = kAssignedInstance;
   pairing(p).CrewPosition = "PU";
-  GridOptions options;
-  options.layovers = false;
-  grid.setOptions(options);
+  grid.setOptions({.layovers = false});
   c = Paint();
   EXPECT_EQ(FillsIn(c, Palette(kRestTimeColor), top).size(), 1u);
   EXPECT_EQ(FillsIn(c, Palette(kDutyTimeColor), top).size(), 1u);
   EXPECT_TRUE(c.textsEqual("VR").empty());
 }
 
-TEST_F(BlockGridTest, PairingStartingLeftOfTheViewIsStillDrawn) {
-  const int p = AddPairing(777, 4, 600, 600);
-  Put(1, 0, p);
-  grid.setScroll(2, 0);
-  RecordingCanvas c = Paint();
-  const auto bars = FillsIn(c, Palette(kDutyTimeColor), RowY(1) + 4);
-  ASSERT_EQ(bars.size(), 1u);
-  EXPECT_LT(bars[0].rect.left, 120);
-  ASSERT_TRUE(bars[0].clip.has_value());
-  EXPECT_GE(bars[0].clip->left, 120);  // clipped to the day area
-}
-
-TEST_F(BlockGridTest, MonthEndLinesAndHeaderOfAThirtyDayMonth) {
+TEST_F(BlockGridTest, MonthEndDaylightSavingAndHeaderOfAThirtyDayMonth) {
   SetMonth({1, 6, 2026}, {30, 6, 2026});
   doc->view.dayBalance[0] = 3;
   doc->view.dayBalance[1] = -2;
-  RecordingCanvas c = Paint();
-  const auto red = c.linesOf(colors::kRed);
-  std::vector<int> xs;
-  for (const DrawOp& op : red)
-    if (op.from.x == op.to.x) xs.push_back(op.from.x);
-  EXPECT_EQ(xs, (std::vector<int>{ColumnX(30) - 1, ColumnX(30) + 1}));
-
-  // Column 30 is 1 July; the balance is grey above 0 and red as its absolute value else.
-  bool julyFirst = false;
-  for (const DrawOp& op : c.textsEqual("01"))
-    if (op.rect.left == ColumnX(30) && op.rect.top == 13) julyFirst = true;
-  EXPECT_TRUE(julyFirst);
-  bool grey = false, red2 = false;
-  for (const DrawOp& op : c.textsEqual("03"))
-    if (op.rect.left == ColumnX(0) && op.rect.top == 26 && op.style.color == colors::kGrey)
-      grey = true;
-  for (const DrawOp& op : c.textsEqual("02"))
-    if (op.rect.left == ColumnX(1) && op.rect.top == 26 && op.style.color == colors::kRed)
-      red2 = true;
-  EXPECT_TRUE(grey);
-  EXPECT_TRUE(red2);
-}
-
-TEST_F(BlockGridTest, DaylightSavingMomentIsADottedYellowLine) {
   doc->cal.DstMoment = 7 * kMinutesPerDay + 120;
   doc->cal.DstShift = 60;
   const RecordingCanvas c = Paint();
-  const int x = ColumnX(7) + 120 * 20 / kMinutesPerDay;
-  bool found = false;
-  for (const DrawOp& op : c.linesOf(colors::kYellow))
-    found = found || (op.from.x == x && op.pen.style == LineStyle::Dotted);
-  EXPECT_TRUE(found);
+  std::vector<int> xs;
+  for (const DrawOp& op : c.linesOf(colors::kRed))
+    if (op.from.x == op.to.x) xs.push_back(op.from.x);
+  EXPECT_EQ(xs, (std::vector<int>{ColumnX(30) - 1, ColumnX(30) + 1}));
+  EXPECT_TRUE(Any(c.linesOf(colors::kYellow), [](const DrawOp& op) {
+    return op.from.x == ColumnX(7) + 120 * 20 / kMinutesPerDay && op.pen.style == LineStyle::Dotted;
+  }));
+
+  // Column 30 is 1 July; the balance is grey above 0 and red as its absolute value else.
+  EXPECT_TRUE(Any(c.textsEqual("01"), [](const DrawOp& op) {
+    return op.rect.left == ColumnX(30) && op.rect.top == 13;
+  }));
+  EXPECT_TRUE(Any(c.textsEqual("03"), [](const DrawOp& op) {
+    return op.rect.left == ColumnX(0) && op.rect.top == 26 && op.style.color == colors::kGrey;
+  }));
+  EXPECT_TRUE(Any(c.textsEqual("02"), [](const DrawOp& op) {
+    return op.rect.left == ColumnX(1) && op.rect.top == 26 && op.style.color == colors::kRed;
+  }));
 }
 
 TEST_F(BlockGridTest, CellTextsRequestsAndOtherAssignments) {
@@ -270,16 +241,14 @@ TEST_F(BlockGridTest, CellTextsRequestsAndOtherAssignments) {
   ASSERT_EQ(c.textsEqual("VAC").size(), 1u);
   EXPECT_EQ(c.textsEqual("VAC")[0].from.x, ColumnX(4) + 2);
   EXPECT_EQ(c.textsEqual("VAC")[0].style.color, colors::kRed);
-  EXPECT_EQ(c.textsEqual("RB")[0].from.x, ColumnX(5) + 5);
+  EXPECT_EQ(c.textsEqual("RB")[0].from.x, ColumnX(5) + 5);  // two letters centred
   EXPECT_TRUE(FillsIn(c, colors::kLightGrey, RowY(0) + 1).empty());
-  EXPECT_EQ(RequestLabel(10), "XA");
-  EXPECT_EQ(RequestLabel(19), "");
-  EXPECT_EQ(RequestLabel(51), "X32");
-  EXPECT_EQ(RequestLabel(52), "");
+  const std::vector<std::string> labels{RequestLabel(10), RequestLabel(19), RequestLabel(51),
+                                        RequestLabel(52)};
+  EXPECT_EQ(labels, (std::vector<std::string>{"XA", "", "X32", ""}));
 
   doc->CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
-  c = Paint();
-  EXPECT_EQ(FillsIn(c, colors::kLightGrey, RowY(0) + 1).size(), 1u);
+  EXPECT_EQ(FillsIn(Paint(), colors::kLightGrey, RowY(0) + 1).size(), 1u);
 }
 
 TEST_F(BlockGridTest, NameColumnColoursAndFigures) {
@@ -291,21 +260,21 @@ TEST_F(BlockGridTest, NameColumnColoursAndFigures) {
   pilot(3).AgeMedFlags() = 3;
   pilot(3).BidText = "SIM: TBANK:   ";
   RecordingCanvas c = Paint();
-  auto nameColor = [&](const std::string& text) {
-    const auto found = c.textsEqual(text);
-    return found.empty() ? Rgb{-1, -1, -1} : found[0].style.color;
-  };
-  EXPECT_EQ(nameColor("1 CREW0"), Palette(kBlkTotalOutsideRange));
-  EXPECT_EQ(nameColor("2 CREW1"), (Rgb{153, 50, 204}));
-  EXPECT_EQ(nameColor("3 @ CREW2"), Palette(kBlkTotalInRange));
-  EXPECT_EQ(nameColor("4 CREW3"), Palette(kReserveColor));
+  const std::vector<std::pair<std::string, Rgb>> names{{"1 CREW0", Palette(kBlkTotalOutsideRange)},
+                                                       {"2 CREW1", {153, 50, 204}},
+                                                       {"3 @ CREW2", Palette(kBlkTotalInRange)},
+                                                       {"4 CREW3", Palette(kReserveColor)}};
+  for (const auto& [name, color] : names) {
+    SCOPED_TRACE(name);
+    ASSERT_EQ(c.textsEqual(name).size(), 1u);
+    EXPECT_EQ(c.textsEqual(name)[0].style.color, color);
+  }
   EXPECT_EQ(FillsIn(c, {128, 255, 128}, RowY(2) + 1).size(), 1u);
   EXPECT_EQ(FillsIn(c, {255, 255, 128}, RowY(3) + 1).size(), 1u);
   // "Med" strikes the name through.
-  bool struck = false;
-  for (const DrawOp& op : c.linesOf(colors::kGrey))
-    struck = struck || (op.from.y == RowY(3) + 10 && op.to.x == 2 + 7 * 7);
-  EXPECT_TRUE(struck);
+  EXPECT_TRUE(Any(c.linesOf(colors::kGrey), [](const DrawOp& op) {
+    return op.from.y == RowY(3) + 10 && op.to.x == 2 + 7 * 7;
+  }));
 
   // Credit 80:00 above the month's 80:00 maximum - 1; Esc turns every credit yellow.
   doc->MaxCredit = 4799;
@@ -314,31 +283,21 @@ TEST_F(BlockGridTest, NameColumnColoursAndFigures) {
   ASSERT_EQ(c.textsEqual("80:00").size(), 1u);
   EXPECT_EQ(c.textsEqual("80:00")[0].from.x, 90);
   EXPECT_EQ(c.textsEqual("80:00")[0].style.color, Palette(kBlkTotalOutsideRange));
-  int daysOff = 0;  // at x 75 on each row
-  for (const DrawOp& op : c.textsEqual("31"))
-    daysOff += op.kind == DrawOp::Kind::Text && op.from.x == 75;
-  EXPECT_EQ(daysOff, 4);
   grid.setFullCredits(true);
-  c = Paint();
-  for (const std::string text : {"80:00", "00:00"})
-    for (const DrawOp& op : c.textsEqual(text)) EXPECT_EQ(op.style.color, colors::kYellow);
+  for (const DrawOp& op : Paint().textsEqual("80:00")) EXPECT_EQ(op.style.color, colors::kYellow);
 }
 
-TEST_F(BlockGridTest, OnlyRowsInTheAreaArePainted) {
-  const Rect area{0, RowY(1) + 1, 400, RowY(2)};  // inside row 1
-  RecordingCanvas c = Paint(area);
+TEST_F(BlockGridTest, OnlyWhatLiesInTheAreaIsPainted) {
+  RecordingCanvas c = Paint({0, RowY(1) + 1, 400, RowY(2)});  // inside row 1
   EXPECT_TRUE(c.textsEqual("1 CREW0").empty());
   EXPECT_EQ(c.textsEqual("2 CREW1").size(), 1u);
-  EXPECT_TRUE(c.textsEqual("3 CREW2").empty());
   EXPECT_TRUE(c.textsEqual("E RESERVE DAYS").empty());
-  for (const DrawOp& op : c.ops()) {
-    EXPECT_NE(op.kind, DrawOp::Kind::Icon);
-    EXPECT_NE(op.kind, DrawOp::Kind::TextInRect);  // no header
-  }
+  EXPECT_FALSE(Any(c.ops(), [](const DrawOp& op) {
+    return op.kind == DrawOp::Kind::Icon || op.kind == DrawOp::Kind::TextInRect;  // no header
+  }));
 
-  // The corner and the header alone.
-  c = Paint({0, 0, 400, 40}, {true, false, true});
-  EXPECT_TRUE(c.textsEqual("1 CREW0").empty());
+  // The corner alone: its three buttons in their states.
+  c = Paint({0, 0, 100, 40}, {true, false, true});
   std::vector<CanvasIcon> icons;
   for (const DrawOp& op : c.ops())
     if (op.kind == DrawOp::Kind::Icon) icons.push_back(op.icon);
@@ -358,35 +317,27 @@ TEST_F(BlockGridTest, SummaryRowsCountReserveCodes) {
   pilot(2).DayCrewTracCode[2] = "RK";
   const RecordingCanvas c = Paint();
   const int top = RowY(4) + 4;
-  ASSERT_EQ(c.textsEqual("E RESERVE DAYS").size(), 1u);
+  EXPECT_EQ(c.textsEqual("E RESERVE DAYS").size(), 1u);
   EXPECT_EQ(c.textsEqual("RK RESERVE DAY").size(), 1u);
-  bool two = false;
-  for (const DrawOp& op : c.textsEqual("2"))
-    two = two || (op.from.x == ColumnX(2) + 9 && op.from.y > top && op.from.y < top + 20);
-  EXPECT_TRUE(two);
+  EXPECT_TRUE(Any(c.textsEqual("2"), [&](const DrawOp& op) {
+    return op.from.x == ColumnX(2) + 9 && op.from.y > top && op.from.y < top + 20;
+  }));
   EXPECT_EQ(grid.summaryRect().top, top);
 }
 
 TEST_F(BlockGridTest, RepaintRectanglesFollowTheDisplayOrder) {
   const std::vector<int> order{3, 1};
   grid.setDisplayOrder(order);
-  EXPECT_EQ(grid.rowOf(1), 1);
   EXPECT_EQ(grid.rowRect(1), (Rect{0, RowY(1), ColumnX(62) + 1, RowY(2) + 1}));
-  EXPECT_EQ(grid.nameRect(3), (Rect{0, RowY(0), 120, RowY(1) + 1}));
   EXPECT_EQ(grid.cellsRect(3, 2, 3), (Rect{ColumnX(2), RowY(0), ColumnX(5) + 1, RowY(1) + 1}));
   EXPECT_TRUE(grid.rowRect(0).empty());
-  EXPECT_TRUE(grid.cellsRect(2, 0, 1).empty());
 
   grid.setScroll(3, 1);
   EXPECT_TRUE(grid.rowRect(3).empty());  // scrolled above the view
   EXPECT_EQ(grid.cellsRect(1, 2, 3), (Rect{120, 40, 160 + 1, 61}));
-  EXPECT_TRUE(grid.cellsRect(1, 0, 2).empty());
-  EXPECT_EQ(grid.headerDayRect(4), (Rect{140, 0, 161, 40}));
-  EXPECT_TRUE(grid.headerDayRect(1).empty());
   EXPECT_EQ(grid.headerBalanceRect(4), (Rect{140, 26, 161, 40}));
 
   grid.showRosterOrder();
-  EXPECT_EQ(grid.rowCount(), 4);
   EXPECT_EQ(grid.crewAt(2), 2);
   EXPECT_EQ(grid.scrollRows(), 14);
 }
@@ -419,9 +370,6 @@ TEST_F(BlockGridTest, HoverStatusTexts) {
   EXPECT_EQ(grid.hoverStatus(at(41)), "");
   EXPECT_EQ(grid.hoverStatus({5, RowY(0) + 5}), "ANN Rest 3 WARN  Con 4");
   EXPECT_EQ(grid.hoverStatus({50, RowY(0) + 8}), std::nullopt);  // same name row
-  EXPECT_EQ(grid.hoverStatus(at(1)).value_or("?").substr(0, 9), "Pair 0042");
-  grid.resetHover();
-  EXPECT_NE(grid.hoverStatus(at(1)), std::nullopt);
 
   grid.setLastMonthOverlay(true);
   pilot(0).ActivityText[3] = "M1234";
@@ -437,7 +385,6 @@ TEST_F(BlockGridTest, LastMonthOverlay) {
   pilot(0).Activity[3][kActPairingTafb] = 1440;
   pilot(0).ActivityText[4] = "X";
   pilot(0).ExceptionsText = "x";
-  pilot(1).ActivityText[30] = "RB";
   grid.setLastMonthOverlay(true);
   const RecordingCanvas c = Paint();
   const auto caption = c.textsEqual("L  A  S  T   M  O  N  T  H");
@@ -446,13 +393,11 @@ TEST_F(BlockGridTest, LastMonthOverlay) {
   EXPECT_EQ(caption[0].style.color, colors::kYellow);
   EXPECT_EQ(c.textsEqual("234").size(), 1u);
   EXPECT_EQ(c.textsEqual(" X").size(), 1u);
-  EXPECT_EQ(c.textsEqual("RB").size(), 1u);
   const auto bars = FillsIn(c, Palette(kDutyTimeColor), RowY(0) + 4);
   ASSERT_EQ(bars.size(), 1u);
   EXPECT_EQ(bars[0].rect.left, ColumnX(3) + 10);
   EXPECT_EQ(bars[0].rect.right, ColumnX(4) + 10);
   EXPECT_EQ(c.textsEqual("1 CREW0")[0].style.color, Palette(kBlkTotalOutsideRange));
-  EXPECT_EQ(c.textsEqual("2 CREW1")[0].style.color, Palette(kBlkTotalInRange));
   // Red lines between column 30 and 31; no summary.
   std::vector<int> xs;
   for (const DrawOp& op : c.linesOf(colors::kRed)) xs.push_back(op.from.x);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,13 +34,15 @@ class PairWinTest : public PairingTest {
     canvas.clear();
     win.paint(canvas, {0, 0, 33 * kW, 40 * kH}, {0, 0, 33 * kW, 40 * kH});
   }
-
-  // Lines drawn from `from` to `to` in `color`.
   int LinesBetween(Point from, Point to, Rgb color) const {
-    int n = 0;
-    for (const DrawOp& op : canvas.linesOf(color))
-      if (op.from == from && op.to == to) ++n;
-    return n;
+    return static_cast<int>(std::ranges::count_if(
+        canvas.linesOf(color), [&](const DrawOp& op) { return op.from == from && op.to == to; }));
+  }
+  TPair& Overnight(int p, int onTime) {
+    Pair(p).Overnight = 1;
+    Pair(p).Length = 2;
+    Pair(p).OnTime = onTime;
+    return Pair(p);
   }
 
   DisplayColors palette{};
@@ -59,9 +62,7 @@ TEST_F(PairWinTest, SortPairingsGroupsByDutyDaysAndReportTime) {
   Pair(late).OnTime = 900;
   Pair(early).OnTime = 300;
   Pair(earlyToo).OnTime = 300;
-  Pair(continuous).Overnight = 1;
-  Pair(continuous).Length = 2;
-  Pair(continuous).OnTime = 100;
+  Overnight(continuous, 100);
   Pair(twoDay).OnTime = 600;
   for (int p = 0; p <= doc.LastPair; ++p) Pair(p).CreditClass = 9;
 
@@ -70,10 +71,10 @@ TEST_F(PairWinTest, SortPairingsGroupsByDutyDaysAndReportTime) {
   const std::vector<int> order(win.order().begin(), win.order().end());
   EXPECT_EQ(order, (std::vector<int>{early, earlyToo, late, twoDay, sixDay, continuous, sevenDay,
                                      eightDay}));
-  EXPECT_EQ(Pair(late).CreditClass, 1);
-  EXPECT_EQ(Pair(twoDay).CreditClass, 3);      // 860 over two duty days
-  EXPECT_EQ(Pair(continuous).CreditClass, 2);  // a continuous duty counts its whole credit
-  EXPECT_EQ(Pair(early).CreditClass, 0);
+  // 860 over two duty days is class 3; a continuous duty counts its whole credit.
+  EXPECT_EQ((std::vector<int>{Pair(early).CreditClass, Pair(late).CreditClass,
+                              Pair(twoDay).CreditClass, Pair(continuous).CreditClass}),
+            (std::vector<int>{0, 1, 3, 2}));
 }
 
 TEST_F(PairWinTest, LayoutSharesRowsWithinALengthAndStartsABandForTheNext) {
@@ -87,40 +88,28 @@ TEST_F(PairWinTest, LayoutSharesRowsWithinALengthAndStartsABandForTheNext) {
   Pair(e).OnTime = 1380;
   Pair(e).OffTime = 90;
 
-  win.LayoutPairWin();
-
-  EXPECT_EQ(win.cell(0, 0), a);
-  EXPECT_EQ(win.cell(2, 0), a);
-  EXPECT_EQ(win.cell(1, 0), b);
-  EXPECT_EQ(win.cell(0, 1), c);
-  EXPECT_EQ(win.cell(0, 2), d);
-  EXPECT_EQ(win.cell(1, 2), TPairWin::kCoveredCell);
-  EXPECT_EQ(win.cell(5, 2), d);
-  EXPECT_EQ(win.cell(10, 3), e);
-  EXPECT_EQ(win.cell(11, 3), TPairWin::kCoveredCell);
-  EXPECT_EQ(win.cell(12, 3), TPairWin::kCoveredCell);
-  EXPECT_EQ(win.cell(13, 3), TPairWin::kFreeCell);
-  EXPECT_EQ(win.highestSlot(), 3);
-  EXPECT_EQ(win.scrollSlots(), 3);
-  EXPECT_EQ(win.cell(-1, 0), TPairWin::kFreeCell);
-  EXPECT_EQ(win.cell(0, TPairWin::kSlotRows), TPairWin::kFreeCell);
-}
-
-TEST_F(PairWinTest, LayoutCoversTheSpillDayOfAContinuousDuty) {
-  const int night = AddPairing(101, {4});
-  Pair(night).Overnight = 1;
-  Pair(night).Length = 2;
-  Pair(night).OnTime = 1200;
-  const int day = AddPairing(102, {5});  // the same group, starting on the spill day
-  Pair(day).Overnight = 1;
-  Pair(day).Length = 2;
-  Pair(day).OnTime = 1300;
+  // A continuous duty covers its spill day; one of its group starting there goes below.
+  const int night = AddPairing(401, {20});
+  const int day = AddPairing(402, {21});
+  Overnight(night, 1200);
+  Overnight(day, 1300);
 
   win.LayoutPairWin();
 
-  EXPECT_EQ(win.cell(4, 0), night);
-  EXPECT_EQ(win.cell(5, 0), TPairWin::kCoveredCell);
-  EXPECT_EQ(win.cell(5, 1), day);
+  const int covered = TPairWin::kCoveredCell;
+  const int free = TPairWin::kFreeCell;
+  const std::vector<std::vector<int>> cells{
+      {win.cell(0, 0), win.cell(1, 0), win.cell(2, 0), win.cell(0, 1)},
+      {win.cell(0, 2), win.cell(1, 2), win.cell(5, 2)},
+      {win.cell(10, 3), win.cell(12, 3), win.cell(13, 3)},
+      {win.cell(20, 4), win.cell(21, 4), win.cell(21, 5)},
+      {win.cell(-1, 0), win.cell(0, TPairWin::kSlotRows)}};
+  EXPECT_EQ(
+      cells,
+      (std::vector<std::vector<int>>{
+          {a, b, a, c}, {d, covered, d}, {e, covered, free}, {night, covered, day}, {free, free}}));
+  EXPECT_EQ(win.highestSlot(), 5);
+  EXPECT_EQ(win.scrollSlots(), 5);
 }
 
 TEST_F(PairWinTest, LayoutLeavesOutWhatIsNotShown) {
@@ -146,20 +135,15 @@ TEST_F(PairWinTest, LayoutLeavesOutWhatIsNotShown) {
   doc.ShowAssignedPairs = 1;
   win.LayoutPairWin();
   EXPECT_EQ(win.cell(3, 0), hidden);
-  EXPECT_EQ(win.cell(3, 1), twoDay);
-}
 
-TEST_F(PairWinTest, LayoutFindsTheSelectedInstanceAgain) {
-  const int a = AddPairing(101, {3});
-  const int b = AddPairing(102, {3});
-  doc.view.selection = {b, 3, 7};
+  // The selected instance is found again wherever it now lies.
+  doc.view.selection = {unmarked, 3, 7};
+  win.LayoutPairWin();
+  EXPECT_EQ(doc.view.selection.slot, 2);
+  Pair(hidden).DayStatus[3] = kNoInstance;
   win.LayoutPairWin();
   EXPECT_EQ(doc.view.selection.slot, 1);
-
-  Pair(a).DayStatus[3] = kNoInstance;
-  win.LayoutPairWin();
-  EXPECT_EQ(doc.view.selection.slot, 0);
-  EXPECT_EQ(doc.view.selection.pair, b);
+  EXPECT_EQ(doc.view.selection.pair, unmarked);
 }
 
 TEST_F(PairWinTest, ClickSelectsAnOpenInstanceAndASecondClickOpensItsText) {
@@ -173,12 +157,23 @@ TEST_F(PairWinTest, ClickSelectsAnOpenInstanceAndASecondClickOpensItsText) {
   pair.DisplayText = "1234 HEADER\nTOTALS ***ABCDCRA1234 REST\n";
   win.LayoutPairWin();
   ASSERT_EQ(win.cell(4, 1), p);
+
+  // Off the laid-out pairings nothing happens.
+  EXPECT_EQ(win.leftButtonUp(At(5, 0)).kind, PairWinClick::Kind::Nothing);  // free cell
+  EXPECT_EQ(win.leftButtonUp(At(4, 2)).kind, PairWinClick::Kind::Nothing);  // below the rows
+  EXPECT_EQ(win.leftButtonUp({-3, 5}).kind, PairWinClick::Kind::Nothing);
+  EXPECT_FALSE(win.rightButtonDown(At(5, 0)).onPairing);
+  EXPECT_EQ(doc.view.selection.pair, -1);
+  EXPECT_EQ(win.caption(), "Filters Off");
+  const PairWinRightClick right = win.rightButtonDown(At(4, 0));
+  EXPECT_TRUE(right.onPairing);
+  EXPECT_EQ(right.day, 4);
+
   doc.view.selection = {other, 4, 0};
   doc.view.toolboxPlacing = 1;
 
-  const PairWinClick first = win.leftButtonUp(At(4, 1));
+  const PairWinClick first = win.leftButtonUp({4 * kW + 3, kH - 5});  // the row below's pixels
   EXPECT_EQ(first.kind, PairWinClick::Kind::Selected);
-  EXPECT_EQ(first.pair, p);
   EXPECT_EQ(first.day, 4);
   EXPECT_EQ(doc.view.selection.pair, p);
   EXPECT_EQ(doc.view.selection.slot, 1);
@@ -191,40 +186,16 @@ TEST_F(PairWinTest, ClickSelectsAnOpenInstanceAndASecondClickOpensItsText) {
   const PairWinClick second = win.leftButtonUp(At(4, 1));
   EXPECT_EQ(second.kind, PairWinClick::Kind::OpenText);
   EXPECT_EQ(second.pair, p);
-  EXPECT_EQ(second.day, 4);
-  EXPECT_EQ(doc.view.previousSelection.pair, other);
 
   // The other instance of the same pairing is a new selection, not the text.
   EXPECT_EQ(win.leftButtonUp(At(9, 0)).kind, PairWinClick::Kind::Selected);
 }
 
-TEST_F(PairWinTest, ClicksOffTheLaidOutPairingsDoNothing) {
-  AddPairing(101, {4});
-  AddPairing(102, {4});
-  win.LayoutPairWin();
-  const PairSelection before = doc.view.selection;
-
-  EXPECT_EQ(win.leftButtonUp(At(5, 0)).kind, PairWinClick::Kind::Nothing);  // free cell
-  EXPECT_EQ(win.leftButtonUp(At(4, 2)).kind, PairWinClick::Kind::Nothing);  // below the rows
-  EXPECT_EQ(win.leftButtonUp({-3, 5}).kind, PairWinClick::Kind::Nothing);
-  EXPECT_EQ(win.leftButtonUp({31 * kW + 5, 5}).kind, PairWinClick::Kind::Nothing);
-  EXPECT_FALSE(win.rightButtonDown(At(5, 0)).onPairing);
-  EXPECT_EQ(doc.view.selection.pair, before.pair);
-  EXPECT_EQ(win.caption(), "Filters Off");
-
-  // The last five pixels of a row belong to the row below.
-  const PairWinClick low = win.leftButtonUp({4 * kW + 3, kH - 5});
-  EXPECT_EQ(low.kind, PairWinClick::Kind::Selected);
-  EXPECT_EQ(doc.view.selection.slot, 1);
-  const PairWinRightClick right = win.rightButtonDown(At(4, 0));
-  EXPECT_TRUE(right.onPairing);
-  EXPECT_EQ(right.day, 4);
-}
-
-TEST_F(PairWinTest, ClickOnAnAssignedInstanceNamesItsOwner) {
+TEST_F(PairWinTest, AssignedInstanceNamesItsOwnerAndHidesWithShowOnlyOpen) {
   AddCrew("A ALPHA");
   const int holder = AddCrew("B BRAVO");
   const int p = AddPairing(101, {21});
+  const int q = AddPairing(102, {21});
   Place(holder, p, 21);  // the 22nd of July
   win.LayoutPairWin();
 
@@ -232,7 +203,6 @@ TEST_F(PairWinTest, ClickOnAnAssignedInstanceNamesItsOwner) {
   EXPECT_EQ(click.kind, PairWinClick::Kind::ShownOwner);
   EXPECT_EQ(win.caption(), "Pair 101 on the 22nd assigned to B BRAVO (2) - Filters Off");
   EXPECT_EQ(doc.view.lastShownDay, 21);
-  EXPECT_EQ(doc.view.lastShownSlot, 0);
   EXPECT_EQ(doc.view.selection.pair, -1);
 
   EXPECT_EQ(win.leftButtonUp(At(21, 0)).kind, PairWinClick::Kind::OpenText);
@@ -240,12 +210,27 @@ TEST_F(PairWinTest, ClickOnAnAssignedInstanceNamesItsOwner) {
   // Once removed the instance is open again: the click selects it.
   doc.Pilots[static_cast<std::size_t>(holder)].DayCell[21] = kEmptyCell;
   Pair(p).DayStatus[21] = kOpenInstance;
+  win.leftButtonUp(At(21, 1));
   EXPECT_EQ(win.leftButtonUp(At(21, 0)).kind, PairWinClick::Kind::Selected);
+  ASSERT_EQ(doc.view.previousSelection.pair, q);
 
-  EXPECT_STREQ(OrdinalSuffix(21), "st");
-  EXPECT_STREQ(OrdinalSuffix(23), "rd");
-  EXPECT_STREQ(OrdinalSuffix(11), "th");
-  EXPECT_STREQ(OrdinalSuffix(12), "th");
+  // Showing open instances only lays out again and drops the selections.
+  Place(holder, p, 21);
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(doc.ShowAssignedPairs, 0);
+  EXPECT_EQ(win.cell(21, 0), q);
+  EXPECT_EQ(doc.view.selection.pair, -1);
+  EXPECT_EQ(doc.view.previousSelection.pair, -1);
+  EXPECT_EQ(win.caption(), "Filters Off");
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(win.caption(), "Filters Off");  // back to every instance
+  win.toggleShowOnlyOpen();
+  EXPECT_EQ(win.caption(), "");  // open instances only
+
+  std::string ordinals;
+  for (const int day : {1, 2, 3, 4, 11, 12, 13, 21, 22, 23, 31}) ordinals += OrdinalSuffix(day);
+  EXPECT_EQ(ordinals, "stndrdththththstndrdst");
 }
 
 TEST_F(PairWinTest, CaptionsFollowTheCrewKindAndTheFilters) {
@@ -271,32 +256,6 @@ TEST_F(PairWinTest, CaptionsFollowTheCrewKindAndTheFilters) {
             "CRA?  Filters On");
 }
 
-TEST_F(PairWinTest, ShowOnlyOpenFlipsLaysOutAndResetsTheCaption) {
-  const int crew = AddCrew("A ALPHA");
-  const int p = AddPairing(101, {2});
-  const int q = AddPairing(102, {2});
-  Place(crew, p, 2);
-  win.LayoutPairWin();
-  win.leftButtonUp(At(2, 1));
-  ASSERT_EQ(doc.view.selection.pair, q);
-
-  win.toggleShowOnlyOpen();
-  EXPECT_EQ(doc.ShowAssignedPairs, 0);
-  EXPECT_EQ(win.cell(2, 0), q);
-  EXPECT_EQ(doc.view.selection.pair, -1);
-  EXPECT_EQ(doc.view.previousSelection.pair, -1);
-  EXPECT_EQ(win.caption(), "Filters Off");
-
-  doc.CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
-  win.toggleShowOnlyOpen();
-  EXPECT_EQ(win.caption(), "Filters Off");  // back to every instance
-  win.toggleShowOnlyOpen();
-  EXPECT_EQ(win.caption(), "");  // open instances only
-  win.setFilters(true, "X");
-  win.toggleShowOnlyOpen();
-  EXPECT_EQ(win.caption(), "Filters On");
-}
-
 TEST_F(PairWinTest, PaintDrawsBarsNumbersAndTheSelection) {
   const int crew = AddCrew("A ALPHA");
   const int p = AddPairing(1234, {2, 5});  // class 1: 5:00 a day
@@ -312,14 +271,12 @@ TEST_F(PairWinTest, PaintDrawsBarsNumbersAndTheSelection) {
   const std::vector<DrawOp> assignedBars = canvas.fillsOf(colors::kGrey);
   ASSERT_EQ(assignedBars.size(), 1u);
   EXPECT_EQ(assignedBars[0].rect, (Rect{162, 14, 173, 16}));
-  EXPECT_EQ(LinesBetween({150, 2}, {179, 2}, colors::kGrey), 1);  // the assigned frame
-  EXPECT_EQ(LinesBetween({150, 12}, {179, 12}, colors::kGrey), 1);
+  EXPECT_EQ(LinesBetween({150, 12}, {179, 12}, colors::kGrey), 1);  // the assigned frame
 
   const std::vector<DrawOp> numbers = canvas.textsEqual("234");
   ASSERT_EQ(numbers.size(), 2u);
   EXPECT_EQ(numbers[0].rect, (Rect{60, 0, 90, 20}));
   EXPECT_EQ(numbers[0].align, HAlign::Center);
-  EXPECT_EQ(numbers[0].style.color, palette[1]);
 
   // The selection: dark up the left and along the top, light on the other two.
   EXPECT_EQ(LinesBetween({60, 19}, {60, 0}, colors::kBlack), 1);
@@ -331,16 +288,26 @@ TEST_F(PairWinTest, PaintDrawsBarsNumbersAndTheSelection) {
   ASSERT_EQ(blue.size(), 9u);  // through the line after the month's last day
   EXPECT_EQ(blue[0].from.x, 3 * kW);
   EXPECT_EQ(blue[1].from.x, 5 * kW);
-  EXPECT_EQ(blue[0].pen.style, LineStyle::Dotted);
   win.setFilters(true, "F");
   Paint();
   EXPECT_TRUE(canvas.linesOf(colors::kBlue).empty());
   EXPECT_EQ(canvas.linesOf(colors::kYellow).size(), 9u);
 
-  win.setOptions({true, true, false});
+  win.setOptions({.showFullPair = true});
   Paint();
   ASSERT_EQ(canvas.textsEqual("1234").size(), 2u);
   EXPECT_EQ(canvas.textsEqual("1234")[0].align, HAlign::Left);
+
+  // Scrolled: cells, clicks and the numbers move with the view.
+  win.setScroll(2, 5);  // past the rows in use
+  EXPECT_EQ(win.firstSlot(), win.highestSlot());
+  win.setScroll(2, 0);
+  EXPECT_EQ(win.instanceRect(5, 0, 1), (Rect{90, 0, 120, 20}));
+  EXPECT_TRUE(win.instanceRect(1, 0, 1).empty());  // scrolled off to the left
+  EXPECT_EQ(win.leftButtonUp(At(5, 0)).day, 5);
+  Paint();
+  ASSERT_EQ(canvas.textsEqual("1234").size(), 2u);
+  EXPECT_EQ(canvas.textsEqual("1234")[1].rect, (Rect{90, 0, 120, 20}));
 }
 
 TEST_F(PairWinTest, BarColourTellsComplementAndTrainingType) {
@@ -370,17 +337,15 @@ TEST_F(PairWinTest, MultiDayPairingsShowLayoversOrAnArrow) {
   Paint();
   ASSERT_EQ(canvas.textsEqual("YZ").size(), 1u);
   EXPECT_EQ(canvas.textsEqual("YZ")[0].rect, (Rect{90, 0, 120, 20}));
-  ASSERT_EQ(canvas.textsEqual("VR").size(), 1u);
-  EXPECT_EQ(canvas.textsEqual("VR")[0].rect, (Rect{120, 0, 150, 20}));
+  EXPECT_EQ(canvas.textsEqual("VR").size(), 1u);
   EXPECT_TRUE(canvas.textsEqual("UL").empty());  // no column past the duty days
 
-  win.setOptions({true, false, true});
+  win.setOptions({true, false, true});  // full stations
   Paint();
   EXPECT_EQ(canvas.textsEqual("YYZ").size(), 1u);
 
   win.setOptions({false, false, false});
   Paint();
-  EXPECT_TRUE(canvas.textsEqual("YZ").empty());
   EXPECT_EQ(LinesBetween({63, 7}, {145, 7}, palette[1]), 1);
   EXPECT_EQ(LinesBetween({142, 4}, {145, 7}, palette[1]), 1);
   EXPECT_EQ(LinesBetween({142, 10}, {145, 7}, palette[1]), 1);
@@ -411,12 +376,6 @@ TEST_F(PairWinTest, FrenchPairingIsBoldWhileItStillNeedsAFrenchMember) {
   win.LayoutPairWin();
   Paint();
   EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::Grid);
-
-  doc.CrewType = static_cast<std::uint8_t>(CrewKind::Captains);
-  Pair(second).DayStatus[6] = kNoInstance;
-  win.LayoutPairWin();
-  Paint();
-  EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::Grid);
 }
 
 TEST_F(PairWinTest, AssignedSelectionIsOutlinedAtItsOldPlaceUntilTheNextRepaint) {
@@ -440,26 +399,6 @@ TEST_F(PairWinTest, AssignedSelectionIsOutlinedAtItsOldPlaceUntilTheNextRepaint)
   EXPECT_EQ(LinesBetween({120, 20}, {149, 20}, colors::kBlack), 1);
   Paint();
   EXPECT_TRUE(canvas.linesOf(colors::kBlack).empty());
-}
-
-TEST_F(PairWinTest, ScrollingMovesCellsAndClicks) {
-  AddPairing(101, {0});
-  const int late = AddPairing(102, {20, 25});
-  Pair(late).OnTime = 900;
-  AddPairing(103, {20});
-  win.LayoutPairWin();
-  win.setScroll(18, 5);  // past the rows in use
-  EXPECT_EQ(win.firstSlot(), win.highestSlot());
-  win.setScroll(18, 0);
-
-  EXPECT_EQ(win.instanceRect(20, 0, 1), (Rect{60, 0, 90, 20}));
-  EXPECT_TRUE(win.instanceRect(0, 0, 1).empty());  // scrolled off to the left
-  const PairWinClick click = win.leftButtonUp(At(25, 0));
-  EXPECT_EQ(click.kind, PairWinClick::Kind::Selected);
-  EXPECT_EQ(click.day, 25);
-  Paint();
-  ASSERT_EQ(canvas.textsEqual("102").size(), 2u);
-  EXPECT_EQ(canvas.textsEqual("102")[0].rect, (Rect{210, 0, 240, 20}));
 }
 
 }  // namespace
