@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QColor>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,9 +30,8 @@ class GridWidgetTest : public ::testing::Test {
   GridWidgetTest() {
     testing::RandomDocumentOptions options;
     options.maxPilots = 60;
-    for (std::uint32_t seed = 1; doc_->PilotCount < 20; ++seed) {
+    for (std::uint32_t seed = 1; doc_->PilotCount < 20; ++seed)
       testing::FillRandomDocument(*doc_, seed, options);
-    }
     doc_->BlocksShown = 1;
     view_ = std::make_unique<BlockGridView>(*doc_);
     widget_ = std::make_unique<BlockGridWidget>(*view_);
@@ -72,84 +70,46 @@ class GridWidgetTest : public ::testing::Test {
   std::vector<Point> scrolls_;
 };
 
-TEST_F(GridWidgetTest, ButtonsArriveAtTheCellUnderThePointer) {
+TEST_F(GridWidgetTest, ButtonsAndMovesArriveAtTheCellUnderThePointer) {
   const GridGeometry& g = view_->geometry();
   const Point centre{g.nameWidth + 3 * g.cellWidth + g.cellWidth / 2,
                      g.headerHeight + 2 * g.rowHeight + g.rowHeight / 2};
   mouse(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::ControlModifier);
   mouse(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::ShiftModifier);
-  mouse(QEvent::MouseButtonPress, {5, 50}, Qt::RightButton);
-  mouse(QEvent::MouseButtonRelease, {5, 50}, Qt::RightButton);
   // The second press of a double click is one more press.
-  mouse(QEvent::MouseButtonDblClick, centre, Qt::MiddleButton);
+  mouse(QEvent::MouseButtonDblClick, {5, 50}, Qt::MiddleButton);
   mouse(QEvent::MouseButtonPress, centre, Qt::BackButton);  // no grid button: dropped
 
-  ASSERT_EQ(buttons_.size(), 5u);
-  EXPECT_EQ(buttons_[0].button, MouseButton::Left);
-  EXPECT_TRUE(buttons_[0].down);
-  EXPECT_EQ(buttons_[0].at, centre);
-  EXPECT_TRUE(buttons_[0].keys.ctrl);
-  EXPECT_FALSE(buttons_[0].keys.shift);
-  EXPECT_FALSE(buttons_[1].down);
-  EXPECT_TRUE(buttons_[1].keys.shift && !buttons_[1].keys.ctrl);
-  EXPECT_EQ(buttons_[2].button, MouseButton::Right);
+  ASSERT_EQ(buttons_.size(), 3u);
+  EXPECT_TRUE(buttons_[0].button == MouseButton::Left && buttons_[0].down);
+  EXPECT_TRUE(buttons_[0].keys.ctrl && !buttons_[0].keys.shift);
+  EXPECT_TRUE(!buttons_[1].down && buttons_[1].keys.shift && !buttons_[1].keys.ctrl);
+  EXPECT_TRUE(buttons_[2].button == MouseButton::Middle && buttons_[2].down);
   EXPECT_EQ(buttons_[2].at, (Point{5, 50}));
-  EXPECT_EQ(buttons_[4].button, MouseButton::Middle);
-  EXPECT_TRUE(buttons_[4].down);
-
   // The point the widget hands over is the one the view maps to that cell.
   const GridHit hit = view_->gestureHit(buttons_[0].at);
   EXPECT_EQ(hit.area, GridHit::Area::Day);
   EXPECT_EQ(hit.day, 3);
   EXPECT_EQ(hit.crew, view_->crewAt(2));
-}
 
-TEST_F(GridWidgetTest, MovesTellWhetherAButtonIsHeld) {
   std::vector<std::pair<Point, bool>> moves;
   widget_->onMouseMove = [&](Point p, bool down) { moves.push_back({p, down}); };
-  EXPECT_TRUE(widget_->viewport()->hasMouseTracking());
   mouse(QEvent::MouseMove, {200, 100}, Qt::NoButton);
   mouse(QEvent::MouseMove, {210, 100}, Qt::LeftButton);
-  ASSERT_EQ(moves.size(), 2u);
-  EXPECT_EQ(moves[0], (std::pair<Point, bool>{{200, 100}, false}));
-  EXPECT_EQ(moves[1], (std::pair<Point, bool>{{210, 100}, true}));
+  EXPECT_EQ(moves, (std::vector<std::pair<Point, bool>>{{{200, 100}, false}, {{210, 100}, true}}));
 }
 
 TEST_F(GridWidgetTest, ScrollRangesAreTheDaysAndTheRosterWithRoomBelow) {
   const QScrollBar& columns = *widget_->horizontalScrollBar();
   const QScrollBar& rows = *widget_->verticalScrollBar();
-  EXPECT_EQ(columns.minimum(), 0);
   EXPECT_EQ(columns.maximum(), 61);
-  EXPECT_EQ(rows.minimum(), 0);
   EXPECT_EQ(rows.maximum(), doc_->PilotCount + 10 - 1);
   const GridGeometry& g = view_->geometry();
-  const QSize area = widget_->viewport()->size();
-  EXPECT_EQ(columns.pageStep(), (area.width() - g.nameWidth) / g.cellWidth);
-  EXPECT_EQ(rows.pageStep(), (area.height() - g.headerHeight) / g.rowHeight);
+  EXPECT_EQ(rows.pageStep(), (widget_->viewport()->height() - g.headerHeight) / g.rowHeight);
 
-  // Fewer rows: the range shrinks and a position beyond it comes back.
-  widget_->scrollTo(0, doc_->PilotCount + 5);
-  std::vector<int> firstFive{0, 1, 2, 3, 4};
-  view_->setDisplayOrder(firstFive);
-  widget_->syncScrollBars();
-  EXPECT_EQ(rows.maximum(), view_->scrollRows() - 1);
-  EXPECT_EQ(view_->firstRow(), rows.value());
-  EXPECT_LE(view_->firstRow(), rows.maximum());
-  ASSERT_FALSE(scrolls_.empty());
-  EXPECT_EQ(scrolls_.back().y, view_->firstRow());
-}
-
-TEST_F(GridWidgetTest, ScrollingMovesTheViewAndTellsTheListener) {
   widget_->horizontalScrollBar()->setValue(5);
   EXPECT_EQ(view_->firstColumn(), 5);
-  ASSERT_FALSE(scrolls_.empty());
   EXPECT_EQ(scrolls_.back(), (Point{5, 0}));
-
-  widget_->scrollTo(10, 3);
-  EXPECT_EQ(view_->firstColumn(), 10);
-  EXPECT_EQ(view_->firstRow(), 3);
-  EXPECT_EQ(scrolls_.back(), (Point{10, 3}));
-
   widget_->scrollTo(500, 100000);
   EXPECT_EQ(view_->firstColumn(), 61);
   EXPECT_EQ(view_->firstRow(), doc_->PilotCount + 9);
@@ -162,6 +122,16 @@ TEST_F(GridWidgetTest, ScrollingMovesTheViewAndTellsTheListener) {
   QApplication::sendEvent(widget_->viewport(), &wheel);
   EXPECT_GT(view_->firstRow(), 0);
   EXPECT_EQ(view_->firstColumn(), 0);
+
+  // Fewer rows: the range shrinks and a position beyond it comes back.
+  widget_->scrollTo(0, doc_->PilotCount + 5);
+  std::vector<int> firstFive{0, 1, 2, 3, 4};
+  view_->setDisplayOrder(firstFive);
+  widget_->syncScrollBars();
+  EXPECT_EQ(rows.maximum(), view_->scrollRows() - 1);
+  EXPECT_EQ(view_->firstRow(), rows.value());
+  EXPECT_LE(view_->firstRow(), rows.maximum());
+  EXPECT_EQ(scrolls_.back().y, view_->firstRow());
 }
 
 TEST_F(GridWidgetTest, KeysGoToTheHandlerAndUnhandledUpDownScroll) {
@@ -172,14 +142,13 @@ TEST_F(GridWidgetTest, KeysGoToTheHandlerAndUnhandledUpDownScroll) {
   EXPECT_EQ(view_->firstRow(), 1);
   EXPECT_FALSE(key(QEvent::KeyPress, Qt::Key_F7));  // free to go up to the parents
 
-  std::vector<std::pair<int, bool>> pressed;
-  std::vector<std::pair<int, bool>> released;
+  std::vector<std::pair<int, bool>> seen;
   widget_->onKeyPress = [&](QKeyEvent* event) {
-    pressed.push_back({event->key(), event->isAutoRepeat()});
+    seen.push_back({event->key(), event->isAutoRepeat()});
     if (event->key() != Qt::Key_Down) event->accept();
   };
   widget_->onKeyRelease = [&](QKeyEvent* event) {
-    released.push_back({event->key(), event->isAutoRepeat()});
+    seen.push_back({-event->key(), event->isAutoRepeat()});
   };
   // Tab is the grid's key, not a move to another widget.
   key(QEvent::KeyPress, Qt::Key_Tab);
@@ -188,13 +157,13 @@ TEST_F(GridWidgetTest, KeysGoToTheHandlerAndUnhandledUpDownScroll) {
   // Seen by the handler: the parents (the main window) must not see it again.
   EXPECT_TRUE(key(QEvent::KeyPress, Qt::Key_Left, true));
   key(QEvent::KeyRelease, Qt::Key_Left, true);
-  key(QEvent::KeyRelease, Qt::Key_Left);
   EXPECT_EQ(view_->firstRow(), 2);
-  const std::vector<std::pair<int, bool>> wantPressed{
-      {Qt::Key_Tab, false}, {Qt::Key_Up, false}, {Qt::Key_Down, false}, {Qt::Key_Left, true}};
-  EXPECT_EQ(pressed, wantPressed);
-  const std::vector<std::pair<int, bool>> wantReleased{{Qt::Key_Left, true}, {Qt::Key_Left, false}};
-  EXPECT_EQ(released, wantReleased);
+  const std::vector<std::pair<int, bool>> want{{Qt::Key_Tab, false},
+                                               {Qt::Key_Up, false},
+                                               {Qt::Key_Down, false},
+                                               {Qt::Key_Left, true},
+                                               {-Qt::Key_Left, true}};
+  EXPECT_EQ(seen, want);
 }
 
 TEST_F(GridWidgetTest, NewFontsRecomputeTheGeometryAndCornerStateReachesThePaint) {
@@ -217,16 +186,15 @@ TEST_F(GridWidgetTest, NewFontsRecomputeTheGeometryAndCornerStateReachesThePaint
                 view_->geometry().rowHeight);
 
   // The corner buttons show the windows' states.
-  const auto cornerPixel = [&](CanvasIcon icon) {
+  const auto iconPixel = [](CanvasIcon icon) {
     return CanvasIconPixmap(icon).toImage().pixel(3, 3);
   };
-  ASSERT_NE(cornerPixel(CanvasIcon::PairWindow), cornerPixel(CanvasIcon::PairWindowOpen));
-  const QImage closed = widget_->viewport()->grab().toImage();
-  EXPECT_EQ(closed.pixel(4 + 3, 4 + 3), cornerPixel(CanvasIcon::PairWindow));
+  ASSERT_NE(iconPixel(CanvasIcon::PairWindow), iconPixel(CanvasIcon::PairWindowOpen));
+  EXPECT_EQ(widget_->viewport()->grab().toImage().pixel(7, 7), iconPixel(CanvasIcon::PairWindow));
   widget_->setCornerState({true, false, false});
   const QImage open = widget_->viewport()->grab().toImage();
-  EXPECT_EQ(open.pixel(4 + 3, 4 + 3), cornerPixel(CanvasIcon::PairWindowOpen));
-  EXPECT_EQ(open.pixel(44 + 3, 4 + 3), cornerPixel(CanvasIcon::Toolbox));
+  EXPECT_EQ(open.pixel(7, 7), iconPixel(CanvasIcon::PairWindowOpen));
+  EXPECT_EQ(open.pixel(47, 7), iconPixel(CanvasIcon::Toolbox));
 }
 
 }  // namespace

@@ -7,14 +7,10 @@
 namespace lumora {
 namespace {
 
-TEST(ProgressTextTest, LineFillsPositionThenMaximum) {
+// Callers' formats are never interpreted beyond two numbers.
+TEST(ProgressTextTest, LineFillsTwoNumbersAndNothingElse) {
   EXPECT_EQ(formatProgressLine("Completed %d of %d", 3, 120), "Completed 3 of 120");
-  EXPECT_EQ(formatProgressLine("Completed %d of %d", -1, 0), "Completed -1 of 0");
   EXPECT_EQ(formatProgressLine("%d/%d done, 100%%", 7, 9), "7/9 done, 100%");
-  EXPECT_EQ(formatProgressLine("no numbers", 1, 2), "no numbers");
-}
-
-TEST(ProgressTextTest, FormatsFromCallersAreNeverInterpretedBeyondTwoNumbers) {
   EXPECT_EQ(formatProgressLine("%d %d %d", 1, 2), "1 2 %d");
   EXPECT_EQ(formatProgressLine("%s %n %x %d", 1, 2), "%s %n %x 1");
   EXPECT_EQ(formatProgressLine("trailing %", 1, 2), "trailing %");
@@ -22,9 +18,7 @@ TEST(ProgressTextTest, FormatsFromCallersAreNeverInterpretedBeyondTwoNumbers) {
 }
 
 TEST(ProgressTextTest, PercentageIsBoundedAndSurvivesAnEmptyRange) {
-  EXPECT_EQ(formatProgressPercent(0, 200), "0%");
   EXPECT_EQ(formatProgressPercent(1, 3), "33%");
-  EXPECT_EQ(formatProgressPercent(200, 200), "100%");
   EXPECT_EQ(formatProgressPercent(5, 0), "0%");
   EXPECT_EQ(formatProgressPercent(5, -4), "0%");
   EXPECT_EQ(formatProgressPercent(-5, 10), "0%");
