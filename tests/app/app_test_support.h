@@ -4,21 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QByteArray>
 #include <QDialog>
-#include <QPoint>
-#include <QSize>
-#include <QString>
 #include <QTimer>
-#include <QWidget>
-#include <QtGlobal>
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "building/block_rules.h"
 #include "files/schedule_file.h"
 #include "model/document.h"
 #include "shell/platform/event_log.h"
@@ -38,6 +32,13 @@ inline void PrintTo(const QPoint& p, std::ostream* os) {
 
 namespace lumora::testing {
 
+// Rules that allow everything, for windows that only edit what they show.
+class NoRules final : public BlockRules {
+ public:
+  AssignCheckResult CheckAssignmentRest(const TDocument&, int, int, int) override { return {}; }
+  void CheckBlock(TDocument&, int) override {}
+};
+
 // Sets an environment variable for one test and puts the old value back.
 class EnvGuard {
  public:
@@ -51,11 +52,8 @@ class EnvGuard {
 
  private:
   void set(const std::optional<QByteArray>& value) {
-    if (value) {
-      qputenv(name_, *value);
-    } else {
-      qunsetenv(name_);
-    }
+    if (value) qputenv(name_, *value);
+    if (!value) qunsetenv(name_);
   }
   const char* name_;
   std::optional<QByteArray> old_;

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "app/block_views.h"
 #include "app/grid_widget.h"
@@ -41,23 +42,20 @@ class BlockViewsTest : public FrameTest {
     EventLog log;
     doc->FileName = kDemo.string();
     EXPECT_TRUE(LoadFile(*doc, quiet, log).loaded);
-    for (int crew : {0, 1}) {
-      TPilot& pilot = doc->Pilots[static_cast<std::size_t>(crew)];
+    for (TPilot* pilot : {&doc->Pilots[0], &doc->Pilots[1]}) {
       for (std::size_t d = 0; d < kBlockDays; ++d) {
-        pilot.DayCell[d] = kEmptyCell;
-        pilot.DayRequest[d] = 0;
-        pilot.DayOther[d] = {};
-        pilot.DayCode[d].clear();
-        pilot.DayCrewTracCode[d].clear();
-        pilot.DayLocked[d] = 0;
+        pilot->DayCell[d] = kEmptyCell;
+        pilot->DayRequest[d] = 0;
+        pilot->DayOther[d] = {};
+        pilot->DayCode[d].clear();
+        pilot->DayCrewTracCode[d].clear();
+        pilot->DayLocked[d] = 0;
       }
-      pilot.CarryIn = {};
-      pilot.Activity = {};
+      pilot->CarryIn = {};
+      pilot->Activity = {};
     }
     // The pairings' assigned marks follow the cells when the blocks are built.
-    doc->BlocksShown = 1;
-    doc->PairWindowVisible = 1;
-    doc->ToolboxWindowVisible = 1;
+    doc->BlocksShown = doc->PairWindowVisible = doc->ToolboxWindowVisible = 1;
     doc->History.clear();
     const auto path = file("demo.lm2");
     EXPECT_TRUE(SaveFile(*doc, path, kScheduleFile, quiet, log));
@@ -103,6 +101,7 @@ TEST_F(BlockViewsTest, PickAssignDragUndoAndPlaceByMouse) {
   const Instance found = findOpenInstance(doc, views.pairModel());
   ASSERT_GE(found.pair, 0) << "no open one-day instance in view";
   const TPair& pair = doc.Pairs[static_cast<std::size_t>(found.pair)];
+  const auto day = static_cast<std::size_t>(found.day);
   QTest::mouseClick(pairWindow.viewport(), Qt::LeftButton, {},
                     centre(views.pairModel().instanceRect(found.day, found.slot, 1)));
   EXPECT_EQ(doc.view.selection.pair, found.pair);
@@ -114,8 +113,8 @@ TEST_F(BlockViewsTest, PickAssignDragUndoAndPlaceByMouse) {
   const BlockGridView& model = views.gridModel();
   const QPoint first = centre(model.cellsRect(0, found.day, 1));
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, first);
-  EXPECT_EQ(doc.Pilots[0].DayCell[static_cast<std::size_t>(found.day)], found.pair);
-  EXPECT_EQ(std::abs(pair.DayStatus[static_cast<std::size_t>(found.day)]), kAssignedInstance);
+  EXPECT_EQ(doc.Pilots[0].DayCell[day], found.pair);
+  EXPECT_EQ(std::abs(pair.DayStatus[day]), kAssignedInstance);
   EXPECT_TRUE(doc.Modified);
   EXPECT_EQ(doc.History.size(), 1u);
 
@@ -131,15 +130,15 @@ TEST_F(BlockViewsTest, PickAssignDragUndoAndPlaceByMouse) {
   const QPoint second = centre(model.cellsRect(1, found.day, 1));
   QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, first);
   QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, second);
-  EXPECT_EQ(doc.Pilots[0].DayCell[static_cast<std::size_t>(found.day)], kEmptyCell);
-  EXPECT_EQ(doc.Pilots[1].DayCell[static_cast<std::size_t>(found.day)], found.pair);
+  EXPECT_EQ(doc.Pilots[0].DayCell[day], kEmptyCell);
+  EXPECT_EQ(doc.Pilots[1].DayCell[day], found.pair);
   EXPECT_EQ(doc.History.size(), 3u);
 
   // F1 undoes the drop, then the removal: back with the first crew member.
   QTest::keyClick(&grid, Qt::Key_F1);
-  EXPECT_EQ(doc.Pilots[1].DayCell[static_cast<std::size_t>(found.day)], kEmptyCell);
+  EXPECT_EQ(doc.Pilots[1].DayCell[day], kEmptyCell);
   QTest::keyClick(&grid, Qt::Key_F1);
-  EXPECT_EQ(doc.Pilots[0].DayCell[static_cast<std::size_t>(found.day)], found.pair);
+  EXPECT_EQ(doc.Pilots[0].DayCell[day], found.pair);
 
   // A click on an assigned day opens the pairing's text next to it.
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, first);
@@ -204,7 +203,7 @@ TEST_F(BlockViewsTest, HeldKeysShowLastMonthAndFullCredits) {
   window->shutdown();
 }
 
-TEST_F(BlockViewsTest, ScreenshotOfTheDemoMonth) {
+TEST_F(BlockViewsTest, ScreenshotOfTheDemoMonthAndAFolderThatCannotBeMade) {
   const auto window = startWindow(kDemo.string());
   window->show();
   QApplication::processEvents();
@@ -213,7 +212,11 @@ TEST_F(BlockViewsTest, ScreenshotOfTheDemoMonth) {
   const QString png = QStringLiteral(LUMORA_TEST_ARTIFACTS "/demo_month.png");
   QFile::remove(png);
   ASSERT_TRUE(saveScreenshot(*window, png));
-  EXPECT_FALSE(QImage(png, "PNG").isNull());
+  EXPECT_EQ(QImage(png, "PNG").size(), window->size() * window->devicePixelRatio());
+  // A folder that cannot be made: a file stands in its way.
+  std::ofstream(file("blocker")).put('x');
+  EXPECT_FALSE(
+      saveScreenshot(*window, fromCorePath(file("blocker").string()) + QStringLiteral("/x.png")));
   window->shutdown();
 }
 

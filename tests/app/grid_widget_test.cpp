@@ -177,10 +177,9 @@ TEST_F(GridWidgetTest, NewFontsRecomputeTheGeometryAndCornerStateReachesThePaint
   widget_->setFonts(fonts);
   EXPECT_EQ(changes, 1);
   const QFontMetrics metrics(fonts.grid);
-  const GridOptions& options = view_->options();
   EXPECT_EQ(view_->geometry(),
             ComputeGridGeometry({metrics.averageCharWidth(), metrics.ascent() + metrics.descent()},
-                                options.xPadding, options.yPadding));
+                                view_->options().xPadding, view_->options().yPadding));
   EXPECT_EQ(widget_->verticalScrollBar()->pageStep(),
             (widget_->viewport()->height() - view_->geometry().headerHeight) /
                 view_->geometry().rowHeight);

@@ -17,12 +17,6 @@
 namespace lumora::testing {
 namespace {
 
-class NoRules final : public BlockRules {
- public:
-  AssignCheckResult CheckAssignmentRest(const TDocument&, int, int, int) override { return {}; }
-  void CheckBlock(TDocument&, int) override {}
-};
-
 // July 2026 with one first officer holding "SIM" on the 5th, placed from the
 // toolbox as the scheduler would.
 class OtherAssignmentWindowTest : public ::testing::Test {
