@@ -67,7 +67,7 @@ TEST(CommandTable, TheMenusHoldEachCommandOnceAndOnlyWhatTheTableSaysIsThere) {
   EXPECT_STREQ(FindCommand(205)->reducedText, "&About Lumora...");
   EXPECT_EQ(FindCommand(99), nullptr);
   // File ends with Setup Preferences, a separator and Exit.
-  const auto& file = MenuLayout("MENU_1")[0].items;
+  const std::vector<MenuItem> file = MenuLayout("MENU_1")[0].items;
   ASSERT_GE(file.size(), 3u);
   EXPECT_EQ(file[file.size() - 3].command, 136);
   EXPECT_EQ(file[file.size() - 2].kind, MenuItem::Kind::Separator);
