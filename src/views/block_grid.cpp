@@ -706,7 +706,7 @@ void BlockGridView::paintPairing(Canvas& c, const PaintContext& pc, int rowTop, 
                purser ? colors_[kDutyTimeColor] : colors_[kRestTimeColor]);
 
   const std::string number = Printf("%04d", pair.Number);
-  const FontRole font = pc.cabin && Contains(pair.PairingText, "FRENCH PAIRING")
+  const FontRole font = pc.cabin && Contains(pair.DisplayText, "FRENCH PAIRING")
                             ? FontRole::GridBold
                             : FontRole::Grid;
   c.text({x + 2, textY}, options_.showFullPair ? number : Last(number, 3), {font, colors::kBlack});

@@ -142,7 +142,11 @@ TEST_F(BlockGridTest, PairingBarIsToScaleWithItsRestBar) {
   grid.setOptions({.showFullPair = true});
   doc->CrewType = static_cast<std::uint8_t>(CrewKind::FlightAttendants);
   c = Paint();
-  EXPECT_EQ(c.textsEqual("1234").size(), 1u);
+  ASSERT_EQ(c.textsEqual("1234").size(), 1u);
+  EXPECT_EQ(c.textsEqual("1234")[0].style.font, FontRole::Grid);
+  // The LIS scan marks a French pairing at the end of its display text.
+  pairing(0).DisplayText = "M1234 ... FRENCH PAIRING";
+  EXPECT_EQ(Paint().textsEqual("1234")[0].style.font, FontRole::GridBold);
   rest = FillsIn(c, Palette(kRestTimeColor), top);
   ASSERT_EQ(rest.size(), 1u);
   EXPECT_EQ(rest[0].rect.right, x + 45 + 10);  // 720 minutes
