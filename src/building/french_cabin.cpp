@@ -12,12 +12,12 @@ namespace {
 // prefix; a trip has at most this many besides the one being flown.
 constexpr std::size_t kMaxSiblings = 10;
 
+}  // namespace
+
 bool IsFrenchQualified(const TPilot& pilot) {
   // "FR" is 1, "Med" 2, both 3: either counts.
   return (pilot.AgeMedFlags() & 3) != 0;
 }
-
-}  // namespace
 
 bool IsMarkedForCabinCheck(const TPilot& pilot) {
   return pilot.FaChecked == 0;

@@ -13,6 +13,9 @@ struct FrenchCabinResult {
   int otherMember = -1;
 };
 
+// A cabin member counts as French-qualified with the "FR" or the "Med" flag.
+bool IsFrenchQualified(const TPilot& pilot);
+
 // Whether crew member `crew` may fly pairing `pair` starting on `day` as far
 // as the French rule is concerned. Every crew member found holding another
 // cabin position of the trip that day is marked for a new block check

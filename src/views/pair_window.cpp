@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <unordered_set>
 
+#include "building/french_cabin.h"
 #include "building/roster_bounds.h"
 #include "model/zortime.h"
 
@@ -38,11 +39,6 @@ bool IsOpen(std::int32_t status) {
 }
 bool IsAssigned(std::int32_t status) {
   return status == kAssignedInstance || status == -kAssignedInstance;
-}
-
-// Read the same way the French cabin rule reads it: "FR" or "Med" counts.
-bool IsFrenchQualified(const TPilot& pilot) {
-  return (pilot.AgeMedFlags() & 3) != 0;
 }
 
 std::string Format04(int number) {
