@@ -133,12 +133,16 @@ void BlockViews::blocksBuilt() {
   grid_.resetHover();
   gridWidget_->syncScrollBars();
   pairWin_.clearSelection();
-  pairWidget_->relayout();
-  pairWidget_->refreshCaption();
-  // Showing the toolbox rebuilds it; a hidden one is rebuilt all the same,
-  // which brings the current item back to the first request.
-  if (!toolboxWidget_->isVisible()) toolboxWidget_->rebuild();
+  // Windows about to be shown are laid out and rebuilt by showing them.
+  const bool pairsShown = pairWidget_->isVisible();
+  const bool toolboxShown = toolboxWidget_->isVisible();
+  const bool toolboxWanted = doc_.ToolboxWindowVisible != 0;
   syncWindows();
+  if (pairsShown && pairWidget_->isVisible()) pairWidget_->relayout();
+  pairWidget_->refreshCaption();
+  // A toolbox that stays as it was is rebuilt all the same, which brings the
+  // current item back to the first request; one being hidden is left alone.
+  if (toolboxShown == toolboxWanted) toolboxWidget_->rebuild();
   const OpenTime open = ComputeOpenTime(doc_);
   window_.showOpenTime(open.open, open.total, OpenTimeText(open.open));
   gridWidget_->invalidateAll();
