@@ -24,9 +24,6 @@ constexpr Rgb kLightBlue{102, 178, 255};
 constexpr Rgb kPurple{153, 50, 204};
 constexpr Rgb kDarkGreen{0, 100, 0};
 constexpr Rgb kWatermarkGrey{160, 160, 160};
-constexpr Rgb kLineIndoc{102, 178, 255};
-constexpr Rgb kLineCheck{255, 51, 153};
-constexpr Rgb kRecurrentCheck{196, 255, 128};
 
 constexpr int kLowMaxCredit = 4500;    // an own maximum below 75:00 is marked
 constexpr int kFlagMarkWidth = 30;     // the marks at the end of the name area
@@ -80,16 +77,7 @@ const char* WeekdayNameOf(int weekday) {
 }
 
 Rgb PairingTypeColor(int type, const DisplayColors& colors) {
-  switch (type) {
-    case 1:
-      return kLineIndoc;
-    case 2:
-      return kLineCheck;
-    case 3:
-      return kRecurrentCheck;
-    default:
-      return colors[kDutyTimeColor];
-  }
+  return TrainingTypeBarColor(type).value_or(colors[kDutyTimeColor]);
 }
 
 int PaletteOf(TotalStatus status) {

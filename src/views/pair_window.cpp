@@ -14,9 +14,6 @@ namespace lumora {
 namespace {
 
 constexpr Rgb kChangedComplementBar = colors::kWhite;
-constexpr Rgb kLineIndocBar{102, 178, 255};
-constexpr Rgb kLineCheckBar{255, 51, 153};
-constexpr Rgb kRecurrentLckBar{196, 255, 128};
 constexpr Rgb kFrameDark = colors::kBlack;
 constexpr Rgb kFrameLight = colors::kWhite;
 constexpr int kFlightAttendants = 2;
@@ -354,12 +351,8 @@ void TPairWin::paintInstance(Canvas& canvas, int pair, int day, int slot) const 
   Rgb barColor = classColor;
   if (status < 0)
     barColor = kChangedComplementBar;
-  else if (type == 1)
-    barColor = kLineIndocBar;
-  else if (type == 2)
-    barColor = kLineCheckBar;
-  else if (type == 3)
-    barColor = kRecurrentLckBar;
+  else if (const std::optional<Rgb> training = TrainingTypeBarColor(type))
+    barColor = *training;
   else if (IsAssigned(status))
     barColor = colors::kGrey;
   const int release = p.OffTime == 0 ? kMinutesPerDay : p.OffTime;

@@ -3,6 +3,7 @@
 // are painted with; the preferences choose them, the views only read them.
 
 #include <array>
+#include <optional>
 
 #include "shell/platform/canvas.h"
 
@@ -27,5 +28,21 @@ enum ColorIndex : int {
   kBlockWindowBackground = 11,
   kPairingWindowBackground = 12,
 };
+
+// The bar colour of a pairing's training type on a day (1 Line Indoc, 2 Line
+// Check, 3 Recurrent LCK), in the grid and in the pairing window alike;
+// nothing for a normal day, which each view colours its own way.
+inline std::optional<Rgb> TrainingTypeBarColor(int type) {
+  switch (type) {
+    case 1:
+      return Rgb{102, 178, 255};
+    case 2:
+      return Rgb{255, 51, 153};
+    case 3:
+      return Rgb{196, 255, 128};
+    default:
+      return std::nullopt;
+  }
+}
 
 }  // namespace lumora
