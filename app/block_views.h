@@ -10,9 +10,9 @@
 
 #include "app/qt_canvas.h"
 #include "building/block_edit.h"
-#include "building/grid_gestures.h"
 #include "shell/startup_settings.h"
 #include "views/block_grid.h"
+#include "views/grid_gestures.h"
 #include "views/pair_window.h"
 #include "views/toolbox_window.h"
 

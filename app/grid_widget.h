@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "app/qt_canvas.h"
-#include "building/grid_gestures.h"
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 #include "views/block_grid.h"
+#include "views/grid_gestures.h"
 
 class QKeyEvent;
 class QMouseEvent;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "shell/platform/clipboard.h"
+#include "platform/clipboard.h"
 
 class QCheckBox;
 class QLineEdit;

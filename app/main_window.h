@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "app/import_windows.h"
+#include "platform/clock.h"
 #include "shell/app_state.h"
 #include "shell/ini_settings.h"
-#include "shell/platform/clock.h"
 #include "shell/startup_settings.h"
 
 class QAction;

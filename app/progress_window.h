@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 class QProgressBar;
 

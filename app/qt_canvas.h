@@ -9,8 +9,8 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/canvas.h"
 #include "shell/grid_font.h"
-#include "shell/platform/canvas.h"
 
 class QPainter;
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
+#include "platform/ui.h"
 #include "shell/instance_lock.h"
-#include "shell/platform/ui.h"
 
 namespace lumora {
 

@@ -11,7 +11,7 @@
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/full_document.h"
 #include "support/null_ui.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/full_document.h"
 #include "support/null_ui.h"
 

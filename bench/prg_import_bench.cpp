@@ -15,10 +15,10 @@
 
 #include "imports/prg_import.h"
 #include "model/document.h"
+#include "platform/clipboard.h"
+#include "platform/event_log.h"
+#include "platform/settings_store.h"
 #include "samples/sample_set.h"
-#include "shell/platform/clipboard.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/settings_store.h"
 #include "support/null_ui.h"
 
 namespace lumora::bench {

@@ -15,7 +15,7 @@
 
 #include "files/schedule_file.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/full_document.h"
 #include "support/null_ui.h"
 

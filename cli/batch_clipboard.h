@@ -2,7 +2,7 @@
 // The batch tool has no clipboard: texts the core puts there are dropped.
 // The list dialog's lines themselves reach the error stream through BatchUi.
 
-#include "shell/platform/clipboard.h"
+#include "platform/clipboard.h"
 
 namespace lumora {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

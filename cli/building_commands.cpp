@@ -9,9 +9,9 @@
 #include "commands.h"
 #include "files/schedule_file.h"
 #include "model/document.h"
+#include "platform/event_log.h"
 #include "rules/check_block.h"
 #include "shell/document_lifecycle.h"
-#include "shell/platform/event_log.h"
 
 namespace lumora::cli {
 

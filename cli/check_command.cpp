@@ -7,10 +7,10 @@
 #include "batch_ui.h"
 #include "commands.h"
 #include "model/document.h"
+#include "platform/event_log.h"
 #include "rules/check_block.h"
 #include "rules/exceptions_report.h"
 #include "shell/document_lifecycle.h"
-#include "shell/platform/event_log.h"
 
 namespace lumora::cli {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace lumora::cli {
 

@@ -8,14 +8,14 @@
 #include "commands.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
+#include "model/daylight_saving.h"
 #include "model/document.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 #include "rules/check_block.h"
-#include "rules/daylight_saving.h"
 #include "scan_lis_command.h"
 #include "shell/document_lifecycle.h"
 #include "shell/ini_settings.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
 
 #include "forwarding_ui.h"
 

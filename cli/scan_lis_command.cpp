@@ -11,11 +11,11 @@
 #include "commands.h"
 #include "imports/lis_scan.h"
 #include "model/document.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 #include "rules/check_block.h"
 #include "shell/document_lifecycle.h"
 #include "shell/ini_settings.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
 
 #include "forwarding_ui.h"
 

@@ -8,13 +8,13 @@
 #include "building/other_assignments.h"
 #include "commands.h"
 #include "files/schedule_file.h"
-#include "imports/code_table.h"
 #include "imports/toolbox_file.h"
+#include "model/code_table.h"
 #include "model/document.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 #include "rules/check_block.h"
 #include "shell/document_lifecycle.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
 
 namespace lumora::cli {
 

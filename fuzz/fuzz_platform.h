@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform/clipboard.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/ui.h"
+#include "platform/clipboard.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
 
 namespace lumora::fuzzing {
 

@@ -13,10 +13,10 @@
 #include "fuzz_platform.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
-#include "shell/platform/clipboard.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/ui.h"
+#include "platform/clipboard.h"
+#include "platform/event_log.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "files/schedule_file.h"
 #include "fuzz_platform.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static auto doc = std::make_unique<lumora::TDocument>();

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "model/zortime.h"
-#include "shell/platform/event_log.h"
+#include "model/time_text.h"
+#include "platform/event_log.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

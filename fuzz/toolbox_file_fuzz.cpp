@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "fuzz_platform.h"
-#include "imports/code_table.h"
 #include "imports/toolbox_file.h"
 #include "model/airports.h"
+#include "model/code_table.h"
 #include "model/document.h"
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace {
 

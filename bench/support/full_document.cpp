@@ -11,8 +11,8 @@
 #include <string_view>
 #include <utility>
 
-#include "model/zortime.h"
-#include "shell/platform/event_log.h"
+#include "model/time_text.h"
+#include "platform/event_log.h"
 #include "support/bench_random.h"
 
 namespace lumora::bench {

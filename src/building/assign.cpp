@@ -7,8 +7,8 @@
 #include "building/block_rules.h"
 #include "building/french_cabin.h"
 #include "building/roster_bounds.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -6,7 +6,7 @@
 
 #include "building/block_edit.h"
 #include "building/roster_bounds.h"
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -5,8 +5,8 @@
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/roster_bounds.h"
-#include "model/zortime.h"
-#include "shell/platform/ui.h"
+#include "model/time_text.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "building/block_edit.h"
-#include "imports/code_table.h"
+#include "model/code_table.h"
 
 namespace lumora {
 

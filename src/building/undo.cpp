@@ -5,8 +5,8 @@
 #include "building/assign.h"
 #include "building/roster_bounds.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -10,8 +10,8 @@
 
 #include "files/atomic_file.h"
 #include "files/object_stream.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace lumora {
 

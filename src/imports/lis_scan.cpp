@@ -13,8 +13,8 @@
 #include "imports/import_warnings.h"
 #include "imports/list_dialog_text.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

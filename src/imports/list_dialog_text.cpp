@@ -1,7 +1,7 @@
 #include "imports/list_dialog_text.h"
 
-#include "shell/platform/clipboard.h"
-#include "shell/platform/ui.h"
+#include "platform/clipboard.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "model/document.h"
-#include "model/zortime.h"
-#include "shell/platform/ui.h"
+#include "model/time_text.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "imports/import_folders.h"
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -25,10 +25,10 @@
 #include "imports/list_dialog_text.h"
 #include "imports/usa_segments.h"
 #include "model/document.h"
-#include "model/zortime.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/ui.h"
+#include "model/time_text.h"
+#include "platform/event_log.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

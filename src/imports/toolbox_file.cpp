@@ -6,13 +6,13 @@
 #include <optional>
 #include <utility>
 
-#include "imports/code_table.h"
 #include "imports/import_folders.h"
 #include "model/airports.h"
 #include "model/capacity.h"
+#include "model/code_table.h"
 #include "model/document.h"
-#include "model/zortime.h"
-#include "shell/platform/ui.h"
+#include "model/time_text.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "shell/platform/ui.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

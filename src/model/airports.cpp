@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "model/document.h"
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 namespace lumora {
 

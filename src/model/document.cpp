@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

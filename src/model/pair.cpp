@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "model/airports.h"
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 namespace lumora {
 

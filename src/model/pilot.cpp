@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 namespace lumora {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "shell/platform/clock.h"
-#include "shell/platform/ui.h"
+#include "platform/clock.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "rules/daylight_saving.h"
+#include "model/daylight_saving.h"
 
 namespace lumora {
 

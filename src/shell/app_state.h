@@ -15,11 +15,11 @@
 #include "building/block_edit.h"
 #include "building/block_figures.h"
 #include "model/document.h"
+#include "platform/event_log.h"
 #include "rules/check_block.h"
 #include "shell/command_table.h"
 #include "shell/document_lifecycle.h"
 #include "shell/frame_dialogs.h"
-#include "shell/platform/event_log.h"
 #include "shell/recent_files.h"
 
 namespace lumora {

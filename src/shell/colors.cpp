@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "model/zortime.h"
+#include "model/time_text.h"
 #include "shell/settings_catalogue.h"
 
 namespace lumora {

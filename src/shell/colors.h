@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 #include "views/palette.h"
 
 namespace lumora {

@@ -5,10 +5,10 @@
 #include "building/block_edit.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
-#include "rules/daylight_saving.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/ui.h"
+#include "model/daylight_saving.h"
+#include "platform/event_log.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
 #include "shell/settings_catalogue.h"
 
 namespace lumora {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "model/zortime.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "model/time_text.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 #include "shell/settings_catalogue.h"
 #include "shell/user_folders.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/platform/clock.h"
+#include "platform/clock.h"
 
 namespace lumora {
 

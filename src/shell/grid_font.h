@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace lumora {
 

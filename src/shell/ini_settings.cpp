@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "files/atomic_file.h"
-#include "model/zortime.h"
+#include "model/time_text.h"
 #include "shell/user_folders.h"
 
 namespace lumora {

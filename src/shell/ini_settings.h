@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace lumora {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/platform/settings_store.h"
-#include "shell/platform/ui.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
 #include "shell/settings_catalogue.h"
 
 namespace lumora {

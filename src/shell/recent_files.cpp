@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace lumora {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/zortime.h"
+#include "model/time_text.h"
 #include "shell/settings_catalogue.h"
 
 namespace lumora {

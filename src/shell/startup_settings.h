@@ -4,9 +4,9 @@
 
 #include <string_view>
 
+#include "platform/settings_store.h"
 #include "shell/colors.h"
 #include "shell/grid_font.h"
-#include "shell/platform/settings_store.h"
 
 namespace lumora {
 

@@ -7,7 +7,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "model/zortime.h"
+#include "model/time_text.h"
 #include "rules/days_off.h"
 
 namespace lumora {

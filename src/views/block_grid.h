@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "building/grid_gestures.h"
 #include "model/document.h"
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 #include "views/grid_geometry.h"
+#include "views/grid_gestures.h"
 #include "views/palette.h"
 
 namespace lumora {

@@ -2,7 +2,7 @@
 // The block grid's display preferences and the pixel sizes derived from the
 // grid font and the paddings.
 
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace lumora {
 

@@ -4,8 +4,8 @@
 
 #include "building/block_figures.h"
 #include "building/roster_bounds.h"
-#include "model/zortime.h"
-#include "shell/platform/ui.h"
+#include "model/time_text.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

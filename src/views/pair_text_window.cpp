@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "building/roster_bounds.h"
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 namespace lumora {
 

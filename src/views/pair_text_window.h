@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace lumora {
 

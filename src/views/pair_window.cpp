@@ -7,7 +7,7 @@
 
 #include "building/french_cabin.h"
 #include "building/roster_bounds.h"
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 namespace lumora {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 #include "views/palette.h"
 
 namespace lumora {

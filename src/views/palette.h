@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace lumora {
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "imports/code_table.h"
+#include "model/code_table.h"
 #include "model/fixed_array.h"
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace lumora {
 

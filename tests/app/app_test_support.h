@@ -15,7 +15,7 @@
 #include "building/block_rules.h"
 #include "files/schedule_file.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"
 

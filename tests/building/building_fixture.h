@@ -15,7 +15,7 @@
 #include "building/block_rules.h"
 #include "model/calendar.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

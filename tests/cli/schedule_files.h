@@ -7,8 +7,8 @@
 
 #include "files/schedule_file.h"
 #include "model/calendar.h"
+#include "platform/event_log.h"
 #include "shell/document_lifecycle.h"
-#include "shell/platform/event_log.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::cli {

@@ -14,7 +14,7 @@
 
 #include "files/atomic_file.h"
 #include "files/object_stream.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"
 #include "temp_folder.h"

@@ -10,7 +10,7 @@
 #include "files/temp_folder.h"
 #include "imports/recording_clipboard.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform/clipboard.h"
+#include "platform/clipboard.h"
 
 namespace lumora::testing {
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "files/temp_folder.h"
-#include "imports/code_table.h"
 #include "imports/toolbox_file.h"
 #include "model/airports.h"
+#include "model/code_table.h"
 #include "model/document.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"

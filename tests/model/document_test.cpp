@@ -5,7 +5,7 @@
 
 #include "files/temp_folder.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "model/calendar.h"
+#include "model/daylight_saving.h"
 #include "model/document.h"
-#include "rules/daylight_saving.h"
 
 namespace lumora::testing {
 

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "model/calendar.h"
+#include "model/daylight_saving.h"
 #include "rules/check_block.h"
-#include "rules/daylight_saving.h"
 #include "rules/exceptions_report.h"
 #include "rules/rest_rules.h"
 #include "support/random_document.h"

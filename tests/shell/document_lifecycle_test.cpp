@@ -6,7 +6,7 @@
 
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/memory_settings.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"

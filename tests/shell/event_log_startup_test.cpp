@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "files/temp_folder.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 

@@ -14,8 +14,8 @@
 #include "imports/lis_scan.h"
 #include "imports/pairing_warnings.h"
 #include "model/calendar.h"
+#include "platform/clipboard.h"
 #include "shell/instance_lock.h"
-#include "shell/platform/clipboard.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "files/temp_folder.h"
-#include "model/zortime.h"
+#include "model/time_text.h"
 #include "shell/color_dialog.h"
 #include "shell/colors.h"
 #include "shell/startup_settings.h"

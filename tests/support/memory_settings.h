@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "model/zortime.h"
-#include "shell/platform/settings_store.h"
+#include "model/time_text.h"
+#include "platform/settings_store.h"
 
 namespace lumora::testing {
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 
 namespace lumora::testing {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/platform/canvas.h"
+#include "platform/canvas.h"
 
 namespace lumora::testing {
 

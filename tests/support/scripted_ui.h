@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/platform/clock.h"
-#include "shell/platform/ui.h"
+#include "platform/clock.h"
+#include "platform/ui.h"
 
 namespace lumora::testing {
 

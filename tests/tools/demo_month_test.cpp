@@ -9,11 +9,11 @@
 
 #include "files/schedule_file.h"
 #include "model/document.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 #include "rules/check_block.h"
 #include "sample_reading.h"
 #include "shell/document_lifecycle.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
 
 namespace lumora::demo {
 namespace {

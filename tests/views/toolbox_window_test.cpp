@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "imports/code_table.h"
+#include "model/code_table.h"
 #include "model/document.h"
 
 namespace lumora {

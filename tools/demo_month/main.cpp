@@ -12,8 +12,8 @@
 #include "demo_month/demo_month.h"
 #include "files/schedule_file.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
-#include "shell/platform/ui.h"
+#include "platform/event_log.h"
+#include "platform/ui.h"
 
 namespace {
 

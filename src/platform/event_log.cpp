@@ -1,4 +1,4 @@
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 
 namespace lumora {
 
@@ -7,7 +7,9 @@ bool EventLog::open(const std::filesystem::path& path) {
   return isOpen();
 }
 
-void EventLog::close() { file_.reset(); }
+void EventLog::close() {
+  file_.reset();
+}
 
 void EventLog::write(std::string_view line) {
   if (!file_) return;

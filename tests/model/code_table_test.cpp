@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "imports/code_table.h"
+#include "model/code_table.h"
 #include "model/document.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 
 namespace lumora {
 namespace {

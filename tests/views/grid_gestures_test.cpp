@@ -1,8 +1,8 @@
-#include "building/grid_gestures.h"
+#include "views/grid_gestures.h"
 
 #include "building/assign.h"
+#include "building/building_fixture.h"
 #include "building/undo.h"
-#include "building_fixture.h"
 #include "support/memory_settings.h"
 
 namespace lumora::testing {

@@ -1,4 +1,4 @@
-#include "imports/code_table.h"
+#include "model/code_table.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 
 #include "model/capacity.h"
 #include "model/document.h"
-#include "model/zortime.h"
-#include "shell/platform/event_log.h"
+#include "model/time_text.h"
+#include "platform/event_log.h"
 
 namespace lumora {
 

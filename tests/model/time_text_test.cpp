@@ -1,4 +1,4 @@
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "files/temp_folder.h"
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 
 namespace lumora {
 namespace {

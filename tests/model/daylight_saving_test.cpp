@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "model/calendar.h"
-#include "rules/daylight_saving.h"
+#include "model/daylight_saving.h"
 
 namespace lumora {
 namespace {

@@ -1,10 +1,10 @@
-#include "model/zortime.h"
+#include "model/time_text.h"
 
 #include <array>
 #include <climits>
 #include <cstdio>
 
-#include "shell/platform/event_log.h"
+#include "platform/event_log.h"
 
 namespace lumora {
 

@@ -1,4 +1,4 @@
-#include "rules/daylight_saving.h"
+#include "model/daylight_saving.h"
 
 #include "model/capacity.h"
 

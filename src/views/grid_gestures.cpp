@@ -1,4 +1,4 @@
-#include "building/grid_gestures.h"
+#include "views/grid_gestures.h"
 
 #include <string>
 
@@ -6,8 +6,8 @@
 #include "building/block_figures.h"
 #include "building/roster_bounds.h"
 #include "model/document.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/ui.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
 
 namespace lumora {
 

@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "shell/platform/clock.h"
+#include "platform/clock.h"
 
 namespace lumora {
 
