@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/captions.h"
 #include "app/core_text.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
@@ -81,7 +82,7 @@ int endWithException(const char* what, bool screenshot) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Lumora"));
+  QApplication::setApplicationName(QString::fromLatin1(lumora::kAppCaption));
   QApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
 
   QCommandLineParser parser;

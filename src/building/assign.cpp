@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/captions.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/french_cabin.h"
@@ -123,7 +124,7 @@ int AssignPair(BlockEditContext& ctx, int crew, int pair, int day, bool skipRest
     if (doc.crewKind() == CrewKind::FlightAttendants) {
       const FrenchCabinResult french = CheckFrenchCabin(doc, crew, pair, day);
       if (!french.passed && !Confirmed(ctx.ui, FrenchQuestion(doc, crew, french.otherMember),
-                                       "Lumora", Icon::Question)) {
+                                       kAppCaption, Icon::Question)) {
         // The marks belong to an assignment that did not happen.
         ClearCabinCheckMarks(doc);
         return kAssignRefused;
@@ -133,7 +134,7 @@ int AssignPair(BlockEditContext& ctx, int crew, int pair, int day, bool skipRest
         !Confirmed(ctx.ui,
                    "This Assignment Provides Only " + rest.restBefore + rest.restAfter +
                        ".  Do You want to Assign It Anyway",
-                   "Lumora", Icon::Question)) {
+                   kAppCaption, Icon::Question)) {
       ClearCabinCheckMarks(doc);
       return kAssignRefused;
     }

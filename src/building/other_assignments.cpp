@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/captions.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/roster_bounds.h"
@@ -122,7 +123,7 @@ bool RemoveOtherAssignment(BlockEditContext& ctx, int crew, int day, bool shift)
     const std::string text = "Confirm remove " + std::string(pilot.DayCode[d].c_str()) + " from " +
                              ShownName(pilot) +
                              ". Hold Shift Key down while Right Clicking to avoid this message";
-    if (ctx.ui.ask(text, "Lumora", Buttons::YesNo, Icon::None) != Answer::Yes) return false;
+    if (ctx.ui.ask(text, kAppCaption, Buttons::YesNo, Icon::None) != Answer::Yes) return false;
   }
   const bool wasReserve = pilot.DayOther[d][kOtherReserve] != 0;
   pilot.DayOther[d] = DayRecord{};

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/captions.h"
 #include "building/assign.h"
 #include "building/roster_bounds.h"
 #include "model/document.h"
@@ -34,7 +35,7 @@ UndoOutcome UndoLastTransaction(BlockEditContext& ctx) {
     doc.History.removeNewest();  // the record undone
     return UndoOutcome::Undone;
   }
-  ctx.ui.message("Unable to UNDO that Transaction", "Lumora", Icon::None);
+  ctx.ui.message("Unable to UNDO that Transaction", kAppCaption, Icon::None);
   doc.History.removeNewest();
   return UndoOutcome::Refused;
 }

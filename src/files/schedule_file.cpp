@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/captions.h"
 #include "files/atomic_file.h"
 #include "files/object_stream.h"
 #include "platform/event_log.h"
@@ -508,7 +509,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   } else if (version > "25") {
     complete = r.readString() == kEndMark && !r.failed();
   }
-  if (!complete) ui.message(kCorruptMessage, "Lumora", Icon::Warning);
+  if (!complete) ui.message(kCorruptMessage, kAppCaption, Icon::Warning);
 
   doc.Modified = 0;
   doc.Untitled = 0;

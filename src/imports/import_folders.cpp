@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/settings_store.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 
@@ -26,9 +26,9 @@ std::string UserHome() {
 
 }  // namespace
 
-std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
-                              std::string_view fallback, std::string_view homeFolder) {
-  const std::string stored = settings.readString(kImportSettingsSection, key, fallback);
+std::string ImportStartFolder(const SettingsStore& settings, const SettingKey& key,
+                              std::string_view homeFolder) {
+  const std::string stored = ReadSetting(settings, key);
   if (!stored.empty() && !OnRemovableDrive(stored)) {
     std::error_code error;
     if (std::filesystem::is_directory(std::filesystem::path(stored), error)) return stored;
@@ -36,17 +36,16 @@ std::string ImportStartFolder(const SettingsStore& settings, std::string_view ke
   return std::string(homeFolder);
 }
 
-std::string ImportStartFolder(const SettingsStore& settings, std::string_view key,
-                              std::string_view fallback) {
-  return ImportStartFolder(settings, key, fallback, UserHome());
+std::string ImportStartFolder(const SettingsStore& settings, const SettingKey& key) {
+  return ImportStartFolder(settings, key, UserHome());
 }
 
-void RememberImportFolder(SettingsStore& settings, std::string_view key,
+void RememberImportFolder(SettingsStore& settings, const SettingKey& key,
                           std::string_view fileName) {
   std::error_code error;
   std::filesystem::path path = std::filesystem::absolute(std::filesystem::path(fileName), error);
   if (error) path = std::filesystem::path(fileName);
-  settings.writeString(kImportSettingsSection, key, path.parent_path().string());
+  WriteSetting(settings, key, path.parent_path().string());
 }
 
 }  // namespace lumora

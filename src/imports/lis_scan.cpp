@@ -9,6 +9,8 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/settings_catalogue.h"
+#include "platform/captions.h"
 #include "imports/import_folders.h"
 #include "imports/import_warnings.h"
 #include "imports/list_dialog_text.h"
@@ -20,7 +22,6 @@ namespace lumora {
 
 namespace {
 
-constexpr std::string_view kCaption = "Lumora";
 constexpr std::string_view kMealsCad = "MEALS CAD:";
 constexpr std::string_view kMealsUs = "MEALS US:";
 constexpr std::size_t kBlockTail = 17;  // characters of the block from "MEALS CAD:" on
@@ -159,7 +160,7 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
     ui.message(
         "Unable to Read Data from one or more LIS File(s). Try opening file(s) in WordPad and "
         "Save as Type Text Document.",
-        kCaption, Icon::Error);
+        kAppCaption, Icon::Error);
     return false;
   }
 
@@ -253,11 +254,11 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
     FileDialogOptions options;
     options.title = kLisDialogTitle;
     options.filter = kLisFileFilter;
-    options.startFolder = ImportStartFolder(services.settings, kLastFrenchPathKey, "");
+    options.startFolder = ImportStartFolder(services.settings, kLastFrenchPath);
     options.multiSelect = true;
     files = ui.openFiles(options);
     if (files.empty()) return false;
-    RememberImportFolder(services.settings, kLastFrenchPathKey, files.front());
+    RememberImportFolder(services.settings, kLastFrenchPath, files.front());
 
     bool confirmed = true;
     for (const std::string& file : files) {
@@ -265,7 +266,7 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
       if (name.find(month) != std::string::npos) continue;
       const std::string question = file + " does not contain " + month +
                                    " in the File Name. Are you sure this is the correct LIS File";
-      if (ui.ask(question, kCaption, Buttons::YesNo, Icon::Question) != Answer::Yes) {
+      if (ui.ask(question, kAppCaption, Buttons::YesNo, Icon::Question) != Answer::Yes) {
         confirmed = false;
         break;
       }
@@ -278,7 +279,7 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
     std::ifstream in(file, std::ios::binary);
     std::error_code error;
     if (!in || std::filesystem::is_directory(file, error)) {
-      ui.message("Unable to Open File " + file, kCaption, Icon::Error);
+      ui.message("Unable to Open File " + file, kAppCaption, Icon::Error);
       continue;
     }
     // Never more than the text that could be kept, plus the header in front.
@@ -305,7 +306,7 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
     const bool runsOn = more && length > 0 && offset + length == bytes.size();
     const std::size_t room = kLisMaxText - lisText.size();
     if (text.size() > room || runsOn) {
-      ui.message("LIS File is Larger than buffer. Some data was not Loaded", kCaption,
+      ui.message("LIS File is Larger than buffer. Some data was not Loaded", kAppCaption,
                  Icon::Warning);
       text = text.substr(0, room);
     }

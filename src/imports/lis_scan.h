@@ -16,7 +16,6 @@ namespace lumora {
 
 class TDocument;
 
-inline constexpr std::string_view kLastFrenchPathKey = "LastFrenchPath";
 inline constexpr std::string_view kLisDialogTitle =
     "Flag ACType/FR Pairs from LIS. CTRL for Multiple Files";
 inline constexpr std::string_view kLisFileFilter =

@@ -1,5 +1,6 @@
 #include "imports/list_dialog_text.h"
 
+#include "platform/captions.h"
 #include "platform/clipboard.h"
 #include "platform/ui.h"
 
@@ -32,7 +33,7 @@ std::string ListClipboardText(const std::vector<std::string>& lines) {
 void ShowListDialog(Ui& ui, Clipboard& clipboard, std::string_view caption, std::string_view text) {
   const std::vector<std::string> lines = SplitListText(text);
   if (!clipboard.setText(ListClipboardText(lines)))
-    ui.message("Error Copying to Windows Clipboard.", "Lumora", Icon::Error);
+    ui.message("Error Copying to Windows Clipboard.", kAppCaption, Icon::Error);
   ui.showList(caption, lines);
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/settings_catalogue.h"
+#include "platform/captions.h"
 #include "imports/import_folders.h"
 #include "platform/ui.h"
 
@@ -29,14 +31,14 @@ bool LoadPrgDialog::allEquipment(CrewKind crew) const {
 }
 
 std::string LoadPrgDialog::StartFolder(const SettingsStore& settings) {
-  return ImportStartFolder(settings, kLastPrgPathKey, kLastPrgPathDefault);
+  return ImportStartFolder(settings, kLastPrgPath);
 }
 
 bool LoadPrgDialog::ok(TDocument& doc, const ImportServices& services,
                        const PrgCommandHooks& hooks) {
   loaded_ = false;
   if (useManual_ && baseCode_.empty()) {
-    services.ui.message(kNoBaseCodeMessage, "Lumora", Icon::Warning);
+    services.ui.message(kNoBaseCodeMessage, kAppCaption, Icon::Warning);
     return false;
   }
   if (hooks.closeViews) hooks.closeViews();

@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/settings_catalogue.h"
+#include "platform/captions.h"
 #include "imports/import_folders.h"
 #include "imports/import_warnings.h"
 #include "imports/list_dialog_text.h"
@@ -903,7 +905,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   LineReader reader(in);
   std::string_view line;
   if (!reader.next(line) || line.empty() || line[0] != '1') {
-    ui.message("This does not appear to be a valid PRG file. The first char should be 1", "Lumora",
+    ui.message("This does not appear to be a valid PRG file. The first char should be 1", kAppCaption,
                Icon::Warning);
     return false;
   }
@@ -950,7 +952,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
     ui.setWaitCursor(false);
     ui.message(
         "File Error - Unable to Load Pairings from this file. See Next Message Box for Progress",
-        "Lumora", Icon::Error);
+        kAppCaption, Icon::Error);
     ui.message(importer.numbersRead(), "Pair Loading Progress", Icon::Information);
     // Nothing read from a file that failed half-way is trusted: no pairings,
     // and no crew member keeps a cell that points at one.
@@ -960,13 +962,13 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   }
 
   if (tableFull)
-    ui.message("Maximum Number of Pairings Reached. Not all Pairings Loaded", "Lumora",
+    ui.message("Maximum Number of Pairings Reached. Not all Pairings Loaded", kAppCaption,
                Icon::Error);
   const int stored = importer.stored();
   doc.LastPair = stored - 1;
   doc.LastBasePair = stored - 1;
   if (stored == 0) {
-    ui.message("Unable to load pairings from this file", "Lumora", Icon::Error);
+    ui.message("Unable to load pairings from this file", kAppCaption, Icon::Error);
     RelinkAssignments(doc);  // the old pairings are gone: no cell may point at one
   } else {
     CompleteStoredPairings(doc, stored);
@@ -999,7 +1001,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
 bool LoadPrgPairings(TDocument& doc, const std::string& fileName, std::string_view prefix,
                      bool allEquipment, const ImportServices& services,
                      const PrgImportHooks& hooks) {
-  RememberImportFolder(services.settings, kLastPrgPathStoreKey, fileName);
+  RememberImportFolder(services.settings, kLastPrgPathWhenStoring, fileName);
   std::error_code error;
   std::ifstream in;
   if (!std::filesystem::is_directory(std::filesystem::path(fileName), error))

@@ -18,11 +18,7 @@ namespace lumora {
 class TDocument;
 
 // Settings: the callers read the start folder under "LastPRGPath", the
-// import stores the folder under "LastPrgPath"; keys compare without regard
-// to case, so both are one key of section "LM".
-inline constexpr std::string_view kLastPrgPathKey = "LastPRGPath";
-inline constexpr std::string_view kLastPrgPathStoreKey = "LastPrgPath";
-inline constexpr std::string_view kLastPrgPathDefault = "C:\\";
+// import stores the folder under "LastPrgPath" (one key, two spellings).
 
 inline constexpr std::string_view kPrgFileFilter =
     "Pairing Files (*.Bornemann *.PRG)|*.Bornemann;*.PRG|All Files (*.*)|*.*";

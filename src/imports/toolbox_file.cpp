@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "platform/settings_catalogue.h"
+#include "platform/captions.h"
 #include "imports/import_folders.h"
 #include "model/airports.h"
 #include "model/capacity.h"
@@ -18,7 +20,6 @@ namespace lumora {
 
 namespace {
 
-constexpr std::string_view kCaption = "Lumora";
 constexpr std::size_t kListedSkippedAirports = 10;
 
 // The file's lines one after the other. A line ends at a line feed; a
@@ -202,11 +203,11 @@ void ReportSkippedAirports(const ParsedToolBox& parsed, Ui& ui) {
     if (!text.empty()) text += " ";
     text += "Only the first " + std::to_string(kMaxAirports) + " Airports were Loaded.";
   }
-  ui.message(text, kCaption, Icon::None);
+  ui.message(text, kAppCaption, Icon::None);
 }
 
 ToolBoxOutcome Damaged(TDocument& doc, Ui& ui) {
-  ui.message("Error Loading Absences. File may be Currupt", kCaption, Icon::None);
+  ui.message("Error Loading Absences. File may be Currupt", kAppCaption, Icon::None);
   doc.ToolboxDate.clear();
   doc.ToolboxCount = 0;
   return ToolBoxOutcome::Damaged;
@@ -229,19 +230,19 @@ ToolBoxOutcome ReadToolBoxText(TDocument& doc, std::string_view text, Ui& ui) {
   const ParsedToolBox parsed = ParseToolBoxText(text, IsCabinDocument(doc));
   switch (parsed.outcome) {
     case ToolBoxOutcome::NotAToolBox:
-      ui.message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", kCaption,
+      ui.message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", kAppCaption,
                  Icon::None);
       doc.ToolboxCount = 0;
       break;
     case ToolBoxOutcome::NoEntries:
       doc.ToolboxDate = parsed.date;
       doc.ToolboxCount = 0;
-      ui.message("No Absences to Load from File", kCaption, Icon::None);
+      ui.message("No Absences to Load from File", kAppCaption, Icon::None);
       break;
     case ToolBoxOutcome::NoAirports:
       doc.ToolboxDate = parsed.date;
       UseEntries(doc, parsed.entries);
-      ui.message("No Airport Details to Load from File", kCaption, Icon::None);
+      ui.message("No Airport Details to Load from File", kAppCaption, Icon::None);
       break;
     case ToolBoxOutcome::Loaded:
       doc.ToolboxDate = parsed.date;
@@ -258,7 +259,7 @@ ToolBoxOutcome ReadToolBoxText(TDocument& doc, std::string_view text, Ui& ui) {
 ToolBoxOutcome ReadToolBoxFile(TDocument& doc, const std::string& fileName, Ui& ui) {
   std::ifstream in(fileName, std::ios::binary);
   if (!in) {
-    ui.message("Unable to Open File " + fileName, kCaption, Icon::None);
+    ui.message("Unable to Open File " + fileName, kAppCaption, Icon::None);
     return ToolBoxOutcome::CannotOpen;
   }
   // Read in pieces and stop one piece past the limit, so that a huge file
@@ -279,14 +280,14 @@ ToolBoxOutcome LoadToolBoxFile(TDocument& doc, Ui& ui, SettingsStore& settings) 
   FileDialogOptions options;
   options.title = "Load ToolBox Absences";
   options.filter = "ToolBox Definition Files(*.box)|*.box|All Files (*.*)|*.*";
-  options.startFolder = ImportStartFolder(settings, kLastBoxPathKey, "");
+  options.startFolder = ImportStartFolder(settings, kLastBoxPath);
   const std::vector<std::string> chosen = ui.openFiles(options);
   if (chosen.empty() || chosen.front().empty()) return ToolBoxOutcome::Cancelled;
 
   const std::string& fileName = chosen.front();
   const ToolBoxOutcome outcome = ReadToolBoxFile(doc, fileName, ui);
   if (outcome != ToolBoxOutcome::CannotOpen)
-    RememberImportFolder(settings, kLastBoxPathKey, fileName);
+    RememberImportFolder(settings, kLastBoxPath, fileName);
   return outcome;
 }
 

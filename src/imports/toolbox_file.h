@@ -16,7 +16,6 @@ class SettingsStore;
 class TDocument;
 class Ui;
 
-inline constexpr std::string_view kLastBoxPathKey = "LastBoxPath";
 inline constexpr std::string_view kToolBoxFirstLine = "LMToolBox";
 inline constexpr std::size_t kToolBoxEntryLines = 13;
 inline constexpr std::size_t kToolBoxAirportLines = 8;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/captions.h"
 #include "platform/event_log.h"
 #include "platform/ui.h"
 
@@ -123,7 +124,7 @@ void RepairAssignments(TDocument& doc, Ui& ui) {
   }
   if (!report.empty()) {
     report += " Errors Corrected OK to proceed";
-    ui.message(report, "Lumora", Icon::Information);
+    ui.message(report, kAppCaption, Icon::Information);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/captions.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
 
@@ -95,13 +96,13 @@ std::string SetDatesDialog::DateText(DayNumber day) {
 bool SetDatesDialog::ok(Ui& ui, TCalendar& calendar) const {
   const std::int64_t length = static_cast<std::int64_t>(last_) - first_ + 1;
   if (length >= 32) {
-    ui.message("The new Month cannot contain more than 31 days.", "Lumora", Icon::Warning);
+    ui.message("The new Month cannot contain more than 31 days.", kAppCaption, Icon::Warning);
     return false;
   }
   // The length test alone lets a reversed period through as a month of zero
   // or fewer days, which the calendar cannot hold.
   if (length < 1) {
-    ui.message("The last date of the month cannot be before its first date.", "Lumora",
+    ui.message("The last date of the month cannot be before its first date.", kAppCaption,
                Icon::Warning);
     return false;
   }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "shell/user_folders.h"
 #include "building/undo.h"
 #include "files/schedule_file.h"
 #include "imports/import_services.h"
@@ -20,7 +21,7 @@
 #include "shell/desktop_tools.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 #include "shell/shell_texts.h"
 
 namespace lumora {

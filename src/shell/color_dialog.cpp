@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "model/time_text.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/captions.h"
 #include "building/block_edit.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
@@ -9,7 +10,7 @@
 #include "platform/event_log.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 
@@ -97,7 +98,7 @@ void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog
 
   // Without the month's change the build goes on uncorrected.
   if (!SetupDaylightSaving(doc.cal))
-    ui.message(kDaylightSavingProblem, "Lumora", Icon::Information);
+    ui.message(kDaylightSavingProblem, kAppCaption, Icon::Information);
   ExtendCalendar(doc.cal);
   for (int c = 0; c < doc.PilotCount; ++c) {
     TPilot& pilot = doc.Pilots[c];

@@ -6,10 +6,11 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/captions.h"
 #include "model/time_text.h"
 #include "platform/event_log.h"
 #include "platform/ui.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 #include "shell/user_folders.h"
 
 namespace lumora {
@@ -97,7 +98,7 @@ bool OpenEventLogAtStart(EventLog& log, const SettingsStore& settings, const Clo
     }
     ui.message("Lumora did not shut down normally. A file named " + kept.string() +
                    " contains a log of the last program run. Lumora will now continue",
-               "Lumora", Icon::Error);
+               kAppCaption, Icon::Error);
     // Opening the log now would overwrite the only record of that run.
     if (kept == current) return false;
   }

@@ -1,5 +1,6 @@
 #include "shell/frame_dialogs.h"
 
+#include "platform/captions.h"
 #include "model/document.h"
 
 namespace lumora {
@@ -31,7 +32,7 @@ FrameDialogText KeyboardShortcutsText() {
 
 FrameDialogText AboutText(std::string_view version) {
   return {"About Lumora",
-          {"Lumora", "Version " + std::string(version),
+          {kAppCaption, "Version " + std::string(version),
            "Monthly crew blocks for one crew base and crew category.",
            "Support: switch on \"Log Events\" in Setup Preferences, restart Lumora, repeat what "
            "went wrong and send the event log with a short description to your support "

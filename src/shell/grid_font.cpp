@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 

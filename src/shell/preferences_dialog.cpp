@@ -2,9 +2,10 @@
 
 #include <array>
 
+#include "platform/captions.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 
@@ -122,10 +123,10 @@ PreferencesOutcome PreferencesDialog::ok(SettingsStore& store, const ShellSwitch
   // The log is opened or dropped only at start; say so when the box asks
   // for something else.
   if (debugFile && !current.debugFile && !eventLogOpen) {
-    ui.message("Debug File will not be saved until Lumora is Restarted", "Lumora",
+    ui.message("Debug File will not be saved until Lumora is Restarted", kAppCaption,
                Icon::Information);
   } else if (!debugFile && current.debugFile && eventLogOpen) {
-    ui.message("Debug File will continue to be saved until Lumora is Restarted", "Lumora",
+    ui.message("Debug File will continue to be saved until Lumora is Restarted", kAppCaption,
                Icon::Information);
   }
   s.debugFile = debugFile;

@@ -3,10 +3,12 @@
 // of the document lifecycle and the start-up and fatal messages. Front ends
 // show them as they are.
 
+#include "platform/captions.h"
+
 namespace lumora::shell_text {
 
 // Window captions. The file caption is "Lumora - " followed by the full path.
-inline constexpr const char* kAppCaption = "Lumora";
+using lumora::kAppCaption;
 inline constexpr const char* kUntitledCaption = "Lumora - untitled.blk";
 inline constexpr const char* kFileCaptionPrefix = "Lumora - ";
 
@@ -38,7 +40,7 @@ inline constexpr const char* kAlreadyRunning = "Lumora is Currently Running";
 inline constexpr const char* kNotEnoughMemory = "Not Enough Memory. Try quitting other Programs";
 inline constexpr const char* kFatalErrorCaption = "Fatal Error";
 inline constexpr const char* kNoTimer = "Could not get a Windows Timer";
-inline constexpr const char* kExceptionText = "Lumora";
+inline constexpr const char* kExceptionText = kAppCaption;
 inline constexpr const char* kExceptionCaption = "Exception";
 inline constexpr const char* kFileNewLine = "FileNewBegin\n";
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/time_text.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 namespace lumora {
 

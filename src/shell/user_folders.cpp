@@ -1,6 +1,7 @@
 #include "shell/user_folders.h"
 
 #include <cstdlib>
+#include <system_error>
 
 namespace lumora {
 
@@ -22,6 +23,19 @@ std::filesystem::path ResolveUserFolder(std::string_view own, std::string_view x
   const std::filesystem::path xdg(xdgBase);
   if (!xdgBase.empty() && xdg.is_absolute()) return (xdg / "lumora").lexically_normal();
   return (home / homeRelativeBase / "lumora").lexically_normal();
+}
+
+std::filesystem::path FolderOrHome(std::string_view text, const std::filesystem::path& home) {
+  // The folders the program stores are absolute; a relative one would depend
+  // on the current folder of the moment ("c:\" is a relative name here).
+  const std::filesystem::path folder(text);
+  if (text.empty() || !folder.is_absolute()) return home;
+  std::error_code error;
+  return std::filesystem::is_directory(folder, error) ? folder : home;
+}
+
+std::filesystem::path FolderOrHome(std::string_view text) {
+  return FolderOrHome(text, HomeFolder());
 }
 
 }  // namespace lumora

@@ -1,6 +1,6 @@
 #pragma once
-// Where the program keeps its own files in the user's home: the settings file
-// and the event log. Each has an override variable of its own for tests and
+// Where the program keeps its own files in the user's home (the settings file
+// and the event log), and where the frame's file dialogs start. Each has an override variable of its own for tests and
 // for users who keep them elsewhere.
 
 #include <filesystem>
@@ -21,5 +21,11 @@ std::filesystem::path HomeFolder();
 std::filesystem::path ResolveUserFolder(std::string_view own, std::string_view xdgBase,
                                         std::string_view homeRelativeBase,
                                         const std::filesystem::path& home);
+
+// A stored folder when it is absolute and exists, otherwise `home`: stored folders may come
+// from another machine, and the defaults name drives that do not exist here.
+std::filesystem::path FolderOrHome(std::string_view text, const std::filesystem::path& home);
+// The same with the user's home folder.
+std::filesystem::path FolderOrHome(std::string_view text);
 
 }  // namespace lumora

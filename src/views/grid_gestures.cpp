@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/settings_catalogue.h"
+#include "platform/captions.h"
 #include "building/assign.h"
 #include "building/block_figures.h"
 #include "building/roster_bounds.h"
@@ -13,9 +15,6 @@ namespace lumora {
 
 namespace {
 
-constexpr const char* kSettingsSection = "LM";
-constexpr const char* kRemindBackupKey = "RemindBackup";
-constexpr const char* kHoldCtrlKey = "HoldCtrlKey";
 
 constexpr const char* kBackupReminder =
     "You have assigned a lot of pairings without backing up your work. You should select Backup "
@@ -118,7 +117,7 @@ void GridGestures::dropOnRow(int target) {
   if (!IsRosterIndex(doc, source) || !IsBlockDay(day)) return;
   TPilot& from = doc.Pilots[static_cast<std::size_t>(source)];
   if (from.DayLocked[static_cast<std::size_t>(day)] != 0) {
-    ctx_.ui.message("Can't Drag a Locked in Pairing", "Lumora", Icon::Error);
+    ctx_.ui.message("Can't Drag a Locked in Pairing", kAppCaption, Icon::Error);
     return;
   }
   // The target's own day under the pointer does not matter: the pairing
@@ -164,8 +163,8 @@ void GridGestures::clickAssign(int crew, int day, bool shift) {
   AssignPair(ctx_, crew, doc.view.selection.pair, day, shift);
   if (++doc.AssignsSinceBackup > kAssignsBeforeReminder) {
     doc.AssignsSinceBackup = 0;
-    if (settings_.readInt(kSettingsSection, kRemindBackupKey, 1) == 1) {
-      ctx_.ui.message(kBackupReminder, "Lumora", Icon::Information);
+    if (ReadSettingFlag(settings_, kRemindBackup)) {
+      ctx_.ui.message(kBackupReminder, kAppCaption, Icon::Information);
     }
   }
 }
@@ -197,14 +196,14 @@ void GridGestures::rightOnDay(int crew, int day, KeyState keys) {
   }
   // Ctrl is the key that skips the question here; Shift is for other
   // assignments.
-  if (!keys.ctrl && settings_.readInt(kSettingsSection, kHoldCtrlKey, 1) == 1) {
+  if (!keys.ctrl && ReadSettingFlag(settings_, kHoldCtrlKey)) {
     const TPair& pairing = doc.Pairs[static_cast<std::size_t>(pair)];
     std::string text = "Confirm remove ";
     // An empty prefix adds no letter rather than ending the text.
     if (!pairing.Prefix.empty() && pairing.Prefix[0] != '\0') text += pairing.Prefix[0];
     text += std::to_string(pairing.Number) + " from " + ShownName(pilot) +
             ". Hold Ctrl Key down while Right Clicking to avoid this message";
-    if (ctx_.ui.ask(text, "Lumora", Buttons::YesNo, Icon::None) != Answer::Yes) return;
+    if (ctx_.ui.ask(text, kAppCaption, Buttons::YesNo, Icon::None) != Answer::Yes) return;
   }
   RemovePairByRightClick(ctx_, crew, day);
 }

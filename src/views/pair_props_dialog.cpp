@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/captions.h"
 #include "building/block_figures.h"
 #include "building/roster_bounds.h"
 #include "model/time_text.h"
@@ -12,7 +13,6 @@ namespace lumora {
 namespace {
 
 constexpr int kFlightAttendants = 2;
-constexpr const char* kCaption = "Lumora";
 
 std::string HoursMinutes(std::int64_t minutes) {
   return FormatTime(static_cast<int>(minutes), false, true);
@@ -50,7 +50,7 @@ bool PairPropsDialog::ok(BlockEditContext& ctx) {
 
   const int excluded = ParseTime(excludeText, false);
   if (excluded < 0) {
-    ctx.ui.message("Invalid Excluded Credits Entry. Please Correct", kCaption, Icon::Warning);
+    ctx.ui.message("Invalid Excluded Credits Entry. Please Correct", kAppCaption, Icon::Warning);
     return false;
   }
   if (excluded == p.DayExcludeCredit[d]) return true;
@@ -58,13 +58,13 @@ bool PairPropsDialog::ok(BlockEditContext& ctx) {
   if (excluded > inMonth) {
     ctx.ui.message(
         "Excluded Credits is More Than Total Pairing Credits in this Month. Please Correct Entry",
-        kCaption, Icon::Warning);
+        kAppCaption, Icon::Warning);
     return false;
   }
   const std::string question = "Confirm - Total Pairing Credit " + HoursMinutes(p.Credit) +
                                ".  Excluded " + HoursMinutes(excluded) + ".  Included " +
                                HoursMinutes(std::int64_t{p.Credit} - excluded);
-  if (ctx.ui.ask(question, kCaption, Buttons::YesNo, Icon::Question) != Answer::Yes) return false;
+  if (ctx.ui.ask(question, kAppCaption, Buttons::YesNo, Icon::Question) != Answer::Yes) return false;
   p.DayExcludeCredit[d] = excluded;
   doc.Modified = 1;
   const int roster = RosterSizeOf(doc);

@@ -10,7 +10,7 @@
 #include "frame_fixture.h"
 #include "shell/command_table.h"
 #include "shell/preferences_dialog.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 #include "support/memory_settings.h"
 
 namespace lumora {

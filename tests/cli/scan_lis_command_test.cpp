@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 
+#include "platform/settings_catalogue.h"
 #include "batch_ui.h"
 #include "commands.h"
 #include "files/temp_folder.h"
@@ -90,7 +91,7 @@ TEST_F(ScanLisCommandTest, ImportWithLisFilesMarksTheSamplePairings) {
   EXPECT_LT(out.find("Pairing Warnings and Report\nNumber of Pairings 150  Average Pairing "
                      "Credit per day is "),
             out.find("Flag French Pairings from LIS Summary"));
-  EXPECT_EQ(settings.readString("LM", kLastFrenchPathKey, ""), kSamples.string());
+  EXPECT_EQ(ReadSetting(settings, kLastFrenchPath), kSamples.string());
 }
 
 TEST_F(ScanLisCommandTest, ScanLisAnswersTheMonthQuestionByTheFlag) {

@@ -7,6 +7,7 @@
 #include <ranges>
 #include <sstream>
 
+#include "platform/settings_catalogue.h"
 #include "files/temp_folder.h"
 #include "imports/recording_clipboard.h"
 #include "model/document.h"
@@ -221,7 +222,7 @@ TEST_F(LisFilesTest, AsksAboutANameWithoutTheMonth) {
   EXPECT_EQ(ui.fileDialogs[0].title, kLisDialogTitle);
   EXPECT_TRUE(ui.fileDialogs[0].multiSelect);
   EXPECT_EQ(ui.fileDialogs[1].startFolder, folder.path().string());
-  EXPECT_EQ(settings.readString("LM", kLastFrenchPathKey, ""), folder.path().string());
+  EXPECT_EQ(ReadSetting(settings, kLastFrenchPath), folder.path().string());
   int questions = 0;
   for (const Shown& s : ui.shown) {
     if (s.kind != Shown::Kind::Question) continue;

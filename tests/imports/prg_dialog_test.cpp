@@ -5,6 +5,7 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/settings_catalogue.h"
 #include "files/temp_folder.h"
 #include "imports/import_folders.h"
 #include "imports/prg_lines.h"
@@ -43,7 +44,7 @@ TEST(ImportFoldersTest, StartsInTheStoredFolderOnlyWhenItExists) {
   TempFolder folder;
   MemorySettings settings;
   const auto start = [&] {
-    return ImportStartFolder(settings, kLastPrgPathKey, kLastPrgPathDefault, "/home/user");
+    return ImportStartFolder(settings, kLastPrgPath, "/home/user");
   };
   EXPECT_EQ(start(), "/home/user");  // "C:\" is no folder here
   settings.writeString("LM", "LastPrgPath", folder.path().string());
@@ -53,8 +54,8 @@ TEST(ImportFoldersTest, StartsInTheStoredFolderOnlyWhenItExists) {
   settings.writeString("LM", "LastPRGPath", "");
   EXPECT_EQ(start(), "/home/user");
 
-  RememberImportFolder(settings, kLastPrgPathStoreKey, (folder / "JUL.PRG").string());
-  EXPECT_EQ(settings.readString("LM", kLastPrgPathKey, ""), folder.path().string());
+  RememberImportFolder(settings, kLastPrgPathWhenStoring, (folder / "JUL.PRG").string());
+  EXPECT_EQ(settings.readString("LM", "LastPRGPath", ""), folder.path().string());
 }
 
 class PrgCommandTest : public ::testing::Test {

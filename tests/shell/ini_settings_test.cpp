@@ -184,5 +184,16 @@ TEST(IniSettingsTest, TheFoldersFollowTheOverrideThenAnAbsoluteXdgFolderThenHome
   ::setenv("LUMORA_CONFIG_DIR", saved.c_str(), 1);
 }
 
+TEST(IniSettingsTest, AStoredFolderIsUsedOnlyWhenItIsAnExistingAbsoluteFolder) {
+  TempFolder folder;
+  const std::filesystem::path home = "/home/nobody";
+  std::ofstream(folder / "file.txt") << "x";
+  EXPECT_EQ(FolderOrHome(folder.path().string(), home), folder.path());
+  for (const std::string& stored :
+       {std::string("c:\\"), std::string("C:\\"), std::string(), std::string("."),
+        (folder / "gone").string(), (folder / "file.txt").string()})
+    EXPECT_EQ(FolderOrHome(stored, home), home) << stored;
+}
+
 }  // namespace
 }  // namespace lumora

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "shell/grid_font.h"
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 #include "shell/startup_settings.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"

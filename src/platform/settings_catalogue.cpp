@@ -1,9 +1,6 @@
-#include "shell/settings_catalogue.h"
+#include "platform/settings_catalogue.h"
 
 #include <array>
-#include <system_error>
-
-#include "shell/user_folders.h"
 
 namespace lumora {
 
@@ -43,6 +40,7 @@ constexpr std::array kAllKeys{
     kLastBlkPath,
     kLastBlkDrive,
     kLastPrgPath,
+    kLastPrgPathWhenStoring,
     kLastRosterPath,
     kLastCrewAbsPath,
     kLastOverlapDataPath,
@@ -91,19 +89,6 @@ bool WriteSettingInt(SettingsStore& store, const SettingKey& key, int value) {
 
 bool WriteSettingFlag(SettingsStore& store, const SettingKey& key, bool on) {
   return WriteSetting(store, key, on ? "1" : "0");
-}
-
-std::filesystem::path FolderOrHome(std::string_view text, const std::filesystem::path& home) {
-  // The folders the program stores are absolute; a relative one would depend
-  // on the current folder of the moment ("c:\" is a relative name here).
-  const std::filesystem::path folder(text);
-  if (text.empty() || !folder.is_absolute()) return home;
-  std::error_code error;
-  return std::filesystem::is_directory(folder, error) ? folder : home;
-}
-
-std::filesystem::path FolderOrHome(std::string_view text) {
-  return FolderOrHome(text, HomeFolder());
 }
 
 }  // namespace lumora

@@ -1,13 +1,9 @@
-#include "shell/settings_catalogue.h"
+#include "shell/colors.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "files/temp_folder.h"
-#include "model/time_text.h"
+#include "platform/settings_catalogue.h"
 #include "shell/color_dialog.h"
-#include "shell/colors.h"
 #include "shell/startup_settings.h"
 #include "support/memory_settings.h"
 
@@ -15,57 +11,6 @@ namespace lumora {
 namespace {
 
 using testing::MemorySettings;
-using testing::TempFolder;
-
-TEST(SettingsCatalogueTest, AFlagIsOnlyOneWhereOtherKeysTakeAnyNonZeroValue) {
-  MemorySettings store;
-  EXPECT_FALSE(ReadSettingFlag(store, kGrid));
-  EXPECT_TRUE(ReadSettingFlag(store, kLayovers));
-  EXPECT_EQ(ReadSettingInt(store, kBidWinY), 300);
-
-  for (const char* value : {"2", "-1", "on"}) {
-    store.values.clear();
-    WriteSetting(store, kGrid, value);
-    WriteSetting(store, kHideLeaveBlocks, value);
-    EXPECT_FALSE(ReadSettingFlag(store, kGrid)) << value;
-    // "on" reads as 0, which is off for either kind.
-    EXPECT_EQ(ReadSettingFlag(store, kHideLeaveBlocks), std::string(value) != "on") << value;
-  }
-}
-
-TEST(SettingsCatalogueTest, TheKeysWithTwoDefaultsGiveEachUseItsOwn) {
-  // Their defaults differ (see the preferences tests); once stored, both uses
-  // read the stored value.
-  MemorySettings store;
-  WriteSettingFlag(store, kPrintXesInDialog, true);
-  EXPECT_TRUE(ReadSettingFlag(store, kPrintXesWhenPrinting));
-
-  // Every entry's number default agrees with its text default, and the only
-  // keys listed twice are those three.
-  for (const SettingKey& key : AllSettingKeys()) {
-    EXPECT_EQ(key.defaultInt, LeadingInt(key.defaultText)) << key.key;
-    EXPECT_TRUE(key.section == kSectionLm || key.section == kSectionClipboard) << key.key;
-    int uses = 0;
-    for (const SettingKey& other : AllSettingKeys()) {
-      uses += MemorySettings::Key(other.section, other.key) ==
-              MemorySettings::Key(key.section, key.key);
-    }
-    const bool twoDefaults =
-        key.key == "PrintXes" || key.key == "XPadding" || key.key == "YPadding";
-    EXPECT_EQ(uses, twoDefaults ? 2 : 1) << key.key;
-  }
-}
-
-TEST(SettingsCatalogueTest, AStoredFolderIsUsedOnlyWhenItIsAnExistingAbsoluteFolder) {
-  TempFolder folder;
-  const std::filesystem::path home = "/home/nobody";
-  std::ofstream(folder / "file.txt") << "x";
-  EXPECT_EQ(FolderOrHome(folder.path().string(), home), folder.path());
-  for (const std::string& stored :
-       {std::string("c:\\"), std::string("C:\\"), std::string(), std::string("."),
-        (folder / "gone").string(), (folder / "file.txt").string()})
-    EXPECT_EQ(FolderOrHome(stored, home), home) << stored;
-}
 
 TEST(DisplayColorsTest, FormattedColoursReadBackAndValuesAreKeptInRange) {
   DisplayColors colors = DefaultColors();

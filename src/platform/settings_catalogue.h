@@ -3,7 +3,6 @@
 // so that no two readers of a key disagree. A few keys have one default in
 // one use and another elsewhere; each such use has its own constant.
 
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -84,11 +83,15 @@ inline constexpr SettingKey kPairCheck{kSectionLm, "PairCheck", "1", 1, SettingK
 inline constexpr SettingKey kBidCheck{kSectionLm, "BidCheck", "1", 1, SettingKind::NonZeroFlag};
 
 // Folders of the file dialogs. The defaults name folders that do not exist
-// here; FolderOrHome turns them into the home folder.
+// here; the readers turn them into the home folder.
 inline constexpr SettingKey kLastBlkPath{kSectionLm, "LastBlkPath", "c:\\", 0, SettingKind::Text};
 inline constexpr SettingKey kLastBlkDrive{kSectionLm, "LastBlkDrive", "30", 30,
                                           SettingKind::Number};
 inline constexpr SettingKey kLastPrgPath{kSectionLm, "LastPRGPath", "C:\\", 0, SettingKind::Text};
+// The PRG import stores the same key under this spelling; keys compare
+// without regard to case, and a new file keeps the spelling of its writer.
+inline constexpr SettingKey kLastPrgPathWhenStoring{kSectionLm, "LastPrgPath", "C:\\", 0,
+                                                    SettingKind::Text};
 inline constexpr SettingKey kLastRosterPath{kSectionLm, "LastRosterPath", "", 0, SettingKind::Text};
 inline constexpr SettingKey kLastCrewAbsPath{kSectionLm, "LastCrewAbsPath", "", 0,
                                              SettingKind::Text};
@@ -118,7 +121,7 @@ inline constexpr SettingKey kBidWinH{kSectionLm, "BidWinH", "200", 200, SettingK
 inline constexpr SettingKey kClipPairs{kSectionClipboard, "ClipPairs", "0", 0, SettingKind::Flag};
 inline constexpr SettingKey kClipXes{kSectionClipboard, "ClipXes", "0", 0, SettingKind::Flag};
 
-// Every constant above, a key with two defaults once per use.
+// Every constant above, a key with two defaults or spellings once per use.
 std::span<const SettingKey> AllSettingKeys();
 
 // The text, or the key's default text when the key is missing.
@@ -133,10 +136,5 @@ bool WriteSetting(SettingsStore& store, const SettingKey& key, std::string_view 
 bool WriteSettingInt(SettingsStore& store, const SettingKey& key, int value);  // "%d"
 bool WriteSettingFlag(SettingsStore& store, const SettingKey& key, bool on);   // "1" or "0"
 
-// A stored folder when it is absolute and exists, otherwise `home`: stored folders may come
-// from another machine, and the defaults name drives that do not exist here.
-std::filesystem::path FolderOrHome(std::string_view text, const std::filesystem::path& home);
-// The same with the user's home folder.
-std::filesystem::path FolderOrHome(std::string_view text);
 
 }  // namespace lumora
