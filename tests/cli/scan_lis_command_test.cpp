@@ -7,12 +7,12 @@
 #include <memory>
 #include <sstream>
 
-#include "platform/settings_catalogue.h"
 #include "batch_ui.h"
 #include "commands.h"
 #include "files/temp_folder.h"
 #include "import_prg_command.h"
 #include "imports/lis_scan.h"
+#include "platform/settings_catalogue.h"
 #include "schedule_files.h"
 #include "support/memory_settings.h"
 
@@ -20,8 +20,7 @@ namespace lumora::cli {
 namespace {
 
 const std::filesystem::path kSamples =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "samples" /
-    "YUL-CRJ-CA-2027-02";
+    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "YUL-CRJ-CA-2027-02";
 
 int Count(const std::string& text, std::string_view what) {
   int n = 0;

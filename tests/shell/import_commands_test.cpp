@@ -78,10 +78,8 @@ class ImportCommands : public ::testing::Test {
   }
 
   testing::TempFolder folder;
-  // The committed sample month, found from this file's place in the source tree.
   std::filesystem::path samples =
-      (std::filesystem::path(__FILE__).parent_path() / "../../samples/YUL-CRJ-CA-2027-02")
-          .lexically_normal();
+      std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "YUL-CRJ-CA-2027-02";
   std::filesystem::path prg = samples / "YULCRJCA.PRG";
   std::filesystem::path schedule = folder / "FEB27.lm2";
   std::vector<std::string> lisFiles;
