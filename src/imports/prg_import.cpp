@@ -20,15 +20,16 @@
 #include <utility>
 #include <vector>
 
-#include "platform/settings_catalogue.h"
-#include "platform/captions.h"
+#include "imports/fixed_lines.h"
 #include "imports/import_folders.h"
 #include "imports/import_warnings.h"
 #include "imports/list_dialog_text.h"
 #include "imports/usa_segments.h"
 #include "model/document.h"
 #include "model/time_text.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
+#include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 
@@ -39,6 +40,8 @@ namespace {
 // Record layouts: the columns a record needs to hold every field.
 constexpr std::size_t kComplementWidth = 32;
 constexpr std::size_t kDutyBlockFields = 6;  // block times of duty days 0 to 5 in the header
+// Lines are cut to the longest a PRG record needs and end at a NUL byte.
+constexpr LineReader::Options kPrgLines{kPrgMaxLineLength, true};
 // The pairing numbers listed when reading fails; more would not fit a message box.
 constexpr std::size_t kMaxNumbersListed = 5000;
 
@@ -102,172 +105,6 @@ void LastCharToLineFeed(std::string& text) {
 std::int8_t ToLength(long long days) {
   return static_cast<std::int8_t>(std::clamp<long long>(days, INT8_MIN, INT8_MAX));
 }
-
-std::optional<DayNumber> DateOf(int year, int month, int day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-      day > DaysInMonth(month, year))
-    return std::nullopt;
-  return ToDayNumber({day, month, year});
-}
-
-// Reads a stream line by line: each line without its line ending (LF or CR
-// LF), cut to kPrgMaxLineLength characters, and ending at a NUL byte as the
-// crew-tracking system's own readers would. The stream is read in large
-// chunks; a line is a view that stays valid until the next call.
-class LineReader {
- public:
-  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()), chunk_(kChunkBytes) {}
-
-  bool next(std::string_view& line) {
-    cut_ = false;
-    if (begin_ == end_ && !refill()) return false;
-    const char* const start = chunk_.data() + begin_;
-    const std::size_t available = end_ - begin_;
-    if (const void* found = std::memchr(start, '\n', available); found != nullptr) {
-      // The whole line is in the chunk: no copy.
-      const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
-      begin_ += length + 1;
-      consumed_ += static_cast<long long>(length) + 1;
-      line = finish(std::string_view(start, length));
-      ++lineNumber_;
-      return true;
-    }
-    // The line runs on into the next chunk(s): its kept part is gathered.
-    joined_.clear();
-    while (true) {
-      const char* const from = chunk_.data() + begin_;
-      const std::size_t left = end_ - begin_;
-      const void* found = std::memchr(from, '\n', left);
-      const std::size_t length =
-          found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - from)
-                           : left;
-      gather(std::string_view(from, length));
-      consumed_ += static_cast<long long>(length);
-      begin_ += length;
-      if (found != nullptr) {
-        ++begin_;
-        ++consumed_;
-        break;
-      }
-      if (!refill()) break;
-    }
-    std::string_view kept(joined_);
-    if (!kept.empty() && kept.back() == '\r') kept.remove_suffix(1);
-    if (const void* nul = std::memchr(kept.data(), '\0', kept.size()); nul != nullptr)
-      kept = kept.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - kept.data()));
-    line = kept;
-    ++lineNumber_;
-    return true;
-  }
-
-  bool lastLineCut() const { return cut_; }
-  long long lineNumber() const { return lineNumber_; }
-  long long consumed() const { return consumed_; }
-
- private:
-  static constexpr std::size_t kChunkBytes = 256 * 1024;
-
-  bool refill() {
-    begin_ = end_ = 0;
-    if (buffer_ == nullptr) return false;
-    const std::streamsize got =
-        buffer_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
-    if (got <= 0) return false;
-    end_ = static_cast<std::size_t>(got);
-    return true;
-  }
-
-  // Past the kept characters only a CR is no loss.
-  bool dropsText(std::string_view rest) const {
-    return std::any_of(rest.begin(), rest.end(), [](char c) { return c != '\r'; });
-  }
-
-  std::string_view finish(std::string_view raw) {
-    std::string_view kept = raw.substr(0, std::min(raw.size(), kPrgMaxLineLength));
-    if (kept.size() < raw.size() && dropsText(raw.substr(kept.size()))) cut_ = true;
-    if (!kept.empty() && kept.back() == '\r') kept.remove_suffix(1);
-    if (const void* nul = std::memchr(kept.data(), '\0', kept.size()); nul != nullptr)
-      kept = kept.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - kept.data()));
-    return kept;
-  }
-
-  void gather(std::string_view piece) {
-    const std::size_t room = kPrgMaxLineLength - joined_.size();
-    const std::size_t taken = std::min(room, piece.size());
-    joined_.append(piece.data(), taken);
-    if (taken < piece.size() && dropsText(piece.substr(taken))) cut_ = true;
-  }
-
-  std::streambuf* buffer_;
-  std::vector<char> chunk_;
-  std::size_t begin_ = 0;
-  std::size_t end_ = 0;
-  std::string joined_;
-  bool cut_ = false;
-  long long lineNumber_ = 0;
-  long long consumed_ = 0;
-};
-
-// One line of the file with bounded access to its columns. A numeric field
-// past the end of the line reads as 0; the first such field of a record
-// writes the field reader's log line, the others stay quiet.
-class Record {
- public:
-  Record(std::string_view line, EventLog& log) : line_(line), log_(log) {}
-
-  std::string_view line() const { return line_; }
-  bool isShort() const { return short_; }
-
-  // A blank for a position past the end.
-  char at(std::size_t position) const { return position < line_.size() ? line_[position] : ' '; }
-
-  int number(std::size_t position, std::size_t width) {
-    if (position > line_.size() || width > line_.size() - position) {
-      if (!short_) log_.write("Cannot GetInt. String too Short\n");
-      short_ = true;
-      return 0;
-    }
-    return GetInt(line_, position, width, log_);
-  }
-
-  // Appends `width` characters, blanks standing in for those past the end.
-  void appendText(std::string& out, std::size_t position, std::size_t width) const {
-    std::size_t copied = 0;
-    if (position < line_.size()) {
-      const std::string_view there = line_.substr(position, width);
-      out.append(there);
-      copied = there.size();
-    }
-    out.append(width - copied, ' ');
-  }
-
-  // `width` characters, blanks standing in for those past the end.
-  std::string text(std::size_t position, std::size_t width) const {
-    std::string field(width, ' ');
-    if (position < line_.size()) {
-      const std::string_view there = line_.substr(position, width);
-      std::copy(there.begin(), there.end(), field.begin());
-    }
-    return field;
-  }
-
-  bool blank(std::size_t position, std::size_t width) const {
-    for (std::size_t i = position; i < position + width; ++i)
-      if (at(i) != ' ') return false;
-    return true;
-  }
-
-  // A YYYYMMDD field; nothing when it is no date.
-  std::optional<DayNumber> date(std::size_t position) {
-    const int value = number(position, 8);
-    return DateOf(value / 10000, value / 100 % 100, value % 100);
-  }
-
- private:
-  std::string_view line_;
-  EventLog& log_;
-  bool short_ = false;
-};
 
 // Day n of a leg or segment line: days from the pairing's first date (columns
 // 7-14) to the record's own date, plus one; 0 when either is no date.
@@ -887,7 +724,7 @@ PrgSelectionKey PrgKeyFor(std::string_view prefix, bool allEquipment,
 
 std::string BuildSegmentSummary(std::istream& in) {
   SegmentSummaryBuilder summary;
-  LineReader reader(in);
+  LineReader reader(in, kPrgLines);
   std::string_view line;
   while (reader.next(line) && summary.add(line)) {
   }
@@ -902,11 +739,11 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   const std::streampos start = in.tellg();
   const long long size = StreamSize(in);
 
-  LineReader reader(in);
+  LineReader reader(in, kPrgLines);
   std::string_view line;
   if (!reader.next(line) || line.empty() || line[0] != '1') {
-    ui.message("This does not appear to be a valid PRG file. The first char should be 1", kAppCaption,
-               Icon::Warning);
+    ui.message("This does not appear to be a valid PRG file. The first char should be 1",
+               kAppCaption, Icon::Warning);
     return false;
   }
 

@@ -6,14 +6,15 @@
 #include <optional>
 #include <utility>
 
-#include "platform/settings_catalogue.h"
-#include "platform/captions.h"
+#include "imports/fixed_lines.h"
 #include "imports/import_folders.h"
 #include "model/airports.h"
 #include "model/capacity.h"
 #include "model/code_table.h"
 #include "model/document.h"
 #include "model/time_text.h"
+#include "platform/captions.h"
+#include "platform/settings_catalogue.h"
 #include "platform/ui.h"
 
 namespace lumora {
@@ -21,34 +22,6 @@ namespace lumora {
 namespace {
 
 constexpr std::size_t kListedSkippedAirports = 10;
-
-// The file's lines one after the other. A line ends at a line feed; a
-// carriage return before it is dropped. Asking for a line past the last one
-// gives an empty line and marks the reading as failed.
-class LineReader {
- public:
-  explicit LineReader(std::string_view text) : text_(text) {}
-
-  std::string_view next() {
-    if (position_ >= text_.size()) {
-      missing_ = true;
-      return {};
-    }
-    std::size_t end = text_.find('\n', position_);
-    if (end == std::string_view::npos) end = text_.size();
-    std::string_view line = text_.substr(position_, end - position_);
-    position_ = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
-  }
-
-  bool missing() const { return missing_; }
-
- private:
-  std::string_view text_;
-  std::size_t position_ = 0;
-  bool missing_ = false;
-};
 
 // A time that does not parse is taken as none at all: a negative credit
 // would turn the entry into a day-off request.
@@ -128,15 +101,15 @@ void ParseLines(LineReader& lines, bool cabin, ParsedToolBox& parsed) {
   lines.next();
   // Counts are only trusted as far as the file has lines for them.
   const int entryCount = LeadingInt(lines.next());
-  if (lines.missing()) return;
+  if (lines.pastEnd()) return;
   if (entryCount <= 0) {
     parsed.outcome = ToolBoxOutcome::NoEntries;
     return;
   }
-  for (int e = 0; e < entryCount && !lines.missing(); ++e) {
+  for (int e = 0; e < entryCount && !lines.pastEnd(); ++e) {
     bool matches = false;
     TAbsence entry = ReadEntry(lines, cabin, matches);
-    if (lines.missing()) return;
+    if (lines.pastEnd()) return;
     if (matches && parsed.entries.size() < static_cast<std::size_t>(kToolboxSlots)) {
       parsed.entries.push_back(std::move(entry));
     }
@@ -144,19 +117,19 @@ void ParseLines(LineReader& lines, bool cabin, ParsedToolBox& parsed) {
 
   lines.next();
   const int airportCount = LeadingInt(lines.next());
-  if (lines.missing()) return;
+  if (lines.pastEnd()) return;
   if (airportCount < 1) {
     parsed.outcome = ToolBoxOutcome::NoAirports;
     return;
   }
   std::size_t kept = 0;
-  for (int a = 0; a < airportCount && !lines.missing(); ++a) {
+  for (int a = 0; a < airportCount && !lines.pastEnd(); ++a) {
     const std::string_view code = lines.next();
     const std::string_view offset = lines.next();
     const std::string_view transport = lines.next();
     const std::string_view daylight = lines.next();
     for (std::size_t unread = 4; unread < kToolBoxAirportLines; ++unread) lines.next();
-    if (lines.missing()) return;
+    if (lines.pastEnd()) return;
     if (kept == kMaxAirports) {
       ++parsed.airportsBeyondLimit;
       continue;
@@ -168,7 +141,7 @@ void ParseLines(LineReader& lines, bool cabin, ParsedToolBox& parsed) {
       parsed.skippedAirports.emplace_back(TrimBlanks(code.substr(0, 16)));
     }
   }
-  if (!lines.missing()) parsed.outcome = ToolBoxOutcome::Loaded;
+  if (!lines.pastEnd()) parsed.outcome = ToolBoxOutcome::Loaded;
 }
 
 void UseEntries(TDocument& doc, const std::vector<TAbsence>& entries) {
@@ -217,7 +190,8 @@ ToolBoxOutcome Damaged(TDocument& doc, Ui& ui) {
 
 ParsedToolBox ParseToolBoxText(std::string_view text, bool cabin) {
   ParsedToolBox parsed;
-  LineReader lines(text);
+  // Toolbox lines have no length limit of their own: the file size bounds them.
+  LineReader lines(text, {LineReader::kUnlimited, false});
   ParseLines(lines, cabin, parsed);
   if (parsed.outcome == ToolBoxOutcome::Damaged) {
     // Nothing of a damaged file is used.
@@ -230,8 +204,8 @@ ToolBoxOutcome ReadToolBoxText(TDocument& doc, std::string_view text, Ui& ui) {
   const ParsedToolBox parsed = ParseToolBoxText(text, IsCabinDocument(doc));
   switch (parsed.outcome) {
     case ToolBoxOutcome::NotAToolBox:
-      ui.message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.", kAppCaption,
-                 Icon::None);
+      ui.message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.",
+                 kAppCaption, Icon::None);
       doc.ToolboxCount = 0;
       break;
     case ToolBoxOutcome::NoEntries:
@@ -286,8 +260,7 @@ ToolBoxOutcome LoadToolBoxFile(TDocument& doc, Ui& ui, SettingsStore& settings) 
 
   const std::string& fileName = chosen.front();
   const ToolBoxOutcome outcome = ReadToolBoxFile(doc, fileName, ui);
-  if (outcome != ToolBoxOutcome::CannotOpen)
-    RememberImportFolder(settings, kLastBoxPath, fileName);
+  if (outcome != ToolBoxOutcome::CannotOpen) RememberImportFolder(settings, kLastBoxPath, fileName);
   return outcome;
 }
 
