@@ -1,11 +1,11 @@
 #include "building/block_figures.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 
 #include "building/block_edit.h"
 #include "building/roster_bounds.h"
+#include "model/time_text.h"
 #include "platform/ui.h"
 
 namespace lumora {
@@ -218,14 +218,9 @@ std::string TimeBankText(const TDocument& doc) {
     const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
     sum += std::int64_t{pilot.TimeBank} + pilot.TbbCredit;
   }
-  // One sign in front rather than a negative hour and a negative minute.
-  const bool negative = sum < 0;
-  const std::int64_t minutes = negative ? -sum : sum;
-  char text[64];
-  std::snprintf(text, sizeof text, " TB %s%lld:%02lld", negative ? "-" : "",
-                static_cast<long long>(minutes / kMinutesPerHour),
-                static_cast<long long>(minutes % kMinutesPerHour));
-  return text;
+  // The roster's balance: one sign in front rather than a negative hour and
+  // a negative minute.
+  return " TB " + SignedHoursMinutes(sum);
 }
 
 OpenTime ComputeOpenTime(const TDocument& doc) {
@@ -235,10 +230,9 @@ OpenTime ComputeOpenTime(const TDocument& doc) {
 }
 
 std::string OpenTimeText(std::int64_t open) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%04lld:%02lld", static_cast<long long>(open / kMinutesPerHour),
-                static_cast<long long>(open % kMinutesPerHour));
-  return text;
+  // Four-digit hours keep the gauge's text one width through the month; the
+  // per-part sign of a negative figure is what the toolbar has always shown.
+  return HoursMinutes(open, {.hourWidth = 4});
 }
 
 std::int64_t RefreshOpenTime(const TDocument& doc, BlockViewSink& views) {

@@ -14,16 +14,6 @@ namespace lumora {
 
 namespace {
 
-// Hours and minutes of a total that may exceed what one pairing holds.
-std::string HoursMinutes(std::int64_t minutes) {
-  char text[48];
-  const char* sign = minutes < 0 ? "-" : "";
-  const std::int64_t magnitude = minutes < 0 ? -minutes : minutes;
-  std::snprintf(text, sizeof text, "%s%lld:%02lld", sign, static_cast<long long>(magnitude / 60),
-                static_cast<long long>(magnitude % 60));
-  return text;
-}
-
 std::string PairNumber(std::int32_t number) {
   char text[32];
   std::snprintf(text, sizeof text, "Pair %04d", static_cast<int>(number));
@@ -52,9 +42,11 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc) {
   }
   const std::int64_t average = startLength > 0 ? startCredit / startLength : 0;
 
+  // Totals here may exceed what one pairing holds and are read as balances:
+  // one sign in front of a negative one.
   std::vector<std::string> lines;
   lines.push_back("Number of Pairings " + std::to_string(last + 1) +
-                  "  Average Pairing Credit per day is " + HoursMinutes(average));
+                  "  Average Pairing Credit per day is " + SignedHoursMinutes(average));
   lines.emplace_back();
   lines.emplace_back("====== Pairing Warnings Report ======");
   lines.emplace_back();
@@ -94,9 +86,9 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc) {
     std::snprintf(counts, sizeof counts, "%02d", operating);
     lines.push_back(PairNumber(pair.Number) + "  Credit " + FormatTime(pair.Credit, false, true) +
                     "  Hard " + FormatTime(hard, false, true) + "  OPER " + counts +
-                    "  Running Total " + HoursMinutes(running));
+                    "  Running Total " + SignedHoursMinutes(running));
   }
-  lines.push_back("Total Hours including Carry Over " + HoursMinutes(withCarryOver));
+  lines.push_back("Total Hours including Carry Over " + SignedHoursMinutes(withCarryOver));
   return lines;
 }
 

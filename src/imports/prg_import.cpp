@@ -62,21 +62,12 @@ void AppendNumber(std::string& text, long long value) {
   text.append(digits.data(), result.ptr);
 }
 
-// A number at least two characters wide, as printf's "%02d" or "%2d" writes it.
-void AppendTwoWide(std::string& text, int value, char pad) {
-  std::array<char, 16> digits{};
-  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  if (result.ptr - digits.data() < 2) text.push_back(pad);
-  text.append(digits.data(), result.ptr);
-}
-
-// HH:MM and H:MM, as FormatTime writes them, appended without a detour
-// through printf: the import writes several for every record.
+// HH:MM and H:MM, as FormatTime writes them, appended: the import writes
+// several for every record. Outside data may hold any value; it is kept to
+// the range of the time type first, as the pairing fields are.
 void AppendTime(std::string& text, long long minutes, bool padHours) {
   const auto value = static_cast<int>(std::clamp<long long>(minutes, INT_MIN / 2, INT_MAX / 2));
-  AppendTwoWide(text, value / 60, padHours ? ' ' : '0');
-  text.push_back(':');
-  AppendTwoWide(text, value % 60, '0');
+  AppendHoursMinutes(text, value, FormatTimeForm(padHours, true));
 }
 void AppendHhmm(std::string& text, long long minutes) {
   AppendTime(text, minutes, false);

@@ -1,8 +1,8 @@
 #include "model/time_text.h"
 
 #include <array>
+#include <charconv>
 #include <climits>
-#include <cstdio>
 
 #include "platform/event_log.h"
 
@@ -14,17 +14,62 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// A signed number as printf writes it with a width: "%0*d" for pad '0',
+// "%*d" for pad ' '. Written without printf: imports write several for every
+// record.
+void AppendPadded(std::string& out, bool negative, std::uint64_t magnitude, int width, char pad) {
+  std::array<char, 24> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude);
+  const auto length = static_cast<std::size_t>(result.ptr - digits.data()) + (negative ? 1 : 0);
+  const std::size_t fill = width > 0 && static_cast<std::size_t>(width) > length
+                               ? static_cast<std::size_t>(width) - length
+                               : 0;
+  if (pad != '0') out.append(fill, pad);
+  if (negative) out.push_back('-');
+  if (pad == '0') out.append(fill, '0');
+  out.append(digits.data(), result.ptr);
+}
+
+std::uint64_t Magnitude(std::int64_t value) {
+  // Through unsigned arithmetic, so that the smallest value has one too.
+  return value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                   : static_cast<std::uint64_t>(value);
+}
+
 }  // namespace
 
+void AppendHoursMinutes(std::string& out, std::int64_t minutes, const TimeForm& form) {
+  if (form.negative == NegativeTime::Leading && minutes < 0) {
+    out.push_back('-');
+    const std::uint64_t magnitude = Magnitude(minutes);
+    AppendPadded(out, false, magnitude / 60, form.hourWidth, form.hourPad);
+    if (form.colon) out.push_back(':');
+    AppendPadded(out, false, magnitude % 60, 2, '0');
+    return;
+  }
+  const std::int64_t hours = minutes / 60;
+  const std::int64_t mins = minutes % 60;
+  AppendPadded(out, hours < 0, Magnitude(hours), form.hourWidth, form.hourPad);
+  if (form.colon) out.push_back(':');
+  AppendPadded(out, mins < 0, Magnitude(mins), 2, '0');
+}
+
+std::string HoursMinutes(std::int64_t minutes, const TimeForm& form) {
+  std::string text;
+  AppendHoursMinutes(text, minutes, form);
+  return text;
+}
+
+std::string SignedHoursMinutes(std::int64_t minutes) {
+  return HoursMinutes(minutes, {.negative = NegativeTime::Leading});
+}
+
+TimeForm FormatTimeForm(bool padHours, bool withColon) {
+  return {.hourWidth = 2, .hourPad = padHours && withColon ? ' ' : '0', .colon = withColon};
+}
+
 std::string FormatTime(int minutes, bool padHours, bool withColon) {
-  const int hours = minutes / 60;
-  const int mins = minutes % 60;
-  // Large enough for two full-range ints, a colon and the terminator.
-  std::array<char, 32> buffer{};
-  const char* format = !withColon ? "%02d%02d" : (padHours ? "%2d:%02d" : "%02d:%02d");
-  const int n = std::snprintf(buffer.data(), buffer.size(), format, hours, mins);
-  if (n <= 0) return {};
-  return std::string(buffer.data(), static_cast<std::size_t>(n));
+  return HoursMinutes(minutes, FormatTimeForm(padHours, withColon));
 }
 
 int LeadingInt(std::string_view text) {

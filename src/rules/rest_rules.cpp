@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/daylight_saving.h"
+#include "model/time_text.h"
 
 namespace lumora {
 
@@ -27,6 +28,8 @@ bool EndsRestByTwo(std::string_view code) {
   return code == "STT" || code == "VAC" || code == "GO" || code == "STA";
 }
 
+// A short rest is never negative; should a damaged block make it so, the
+// text shows the sign on both parts as it always has (-1:-30).
 std::string RestText(Moment rest, std::string_view label) {
   std::string text = " ";
   text += HoursMinutes(rest);

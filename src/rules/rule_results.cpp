@@ -66,12 +66,4 @@ std::vector<std::string_view> SplitItems(std::string_view text) {
   return items;
 }
 
-std::string HoursMinutes(Moment minutes) {
-  char buffer[48];
-  const int n =
-      std::snprintf(buffer, sizeof buffer, "%lld:%02lld", static_cast<long long>(minutes / 60),
-                    static_cast<long long>(minutes % 60));
-  return {buffer, static_cast<std::size_t>(n)};
-}
-
 }  // namespace lumora

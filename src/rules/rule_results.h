@@ -67,9 +67,6 @@ void ClearRuleResults(TPilot& pilot);
 // The items of a result text, in order, without their "+".
 std::vector<std::string_view> SplitItems(std::string_view text);
 
-// Hours and minutes of a duration as "%d:%02d".
-std::string HoursMinutes(Moment minutes);
-
 // Scratch that one check of a block fills for the rules after it.
 struct RuleScratch {
   std::array<std::int32_t, kBlockDays> HardTimeByDay{};

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "platform/captions.h"
 #include "building/block_figures.h"
 #include "building/roster_bounds.h"
 #include "model/time_text.h"
+#include "platform/captions.h"
 #include "platform/ui.h"
 
 namespace lumora {
@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kFlightAttendants = 2;
 
-std::string HoursMinutes(std::int64_t minutes) {
+// The dialog's credits as "%02d:%02d"; a credit held wider than the time
+// type is cut to it as the dialog's fields are.
+std::string CreditText(std::int64_t minutes) {
   return FormatTime(static_cast<int>(minutes), false, true);
 }
 
@@ -34,7 +36,7 @@ PairPropsDialog::PairPropsDialog(const TDocument& doc, int pair, int day) : pair
   type = p.DayPairingType[d];
   const int secondDigit = (p.Number / 100) % 10;
   excludeShown_ = doc.CrewType != kFlightAttendants && (secondDigit == 3 || secondDigit == 4);
-  excludeText = HoursMinutes(p.DayExcludeCredit[d]);
+  excludeText = CreditText(p.DayExcludeCredit[d]);
 }
 
 bool PairPropsDialog::ok(BlockEditContext& ctx) {
@@ -61,10 +63,11 @@ bool PairPropsDialog::ok(BlockEditContext& ctx) {
         kAppCaption, Icon::Warning);
     return false;
   }
-  const std::string question = "Confirm - Total Pairing Credit " + HoursMinutes(p.Credit) +
-                               ".  Excluded " + HoursMinutes(excluded) + ".  Included " +
-                               HoursMinutes(std::int64_t{p.Credit} - excluded);
-  if (ctx.ui.ask(question, kAppCaption, Buttons::YesNo, Icon::Question) != Answer::Yes) return false;
+  const std::string question = "Confirm - Total Pairing Credit " + CreditText(p.Credit) +
+                               ".  Excluded " + CreditText(excluded) + ".  Included " +
+                               CreditText(std::int64_t{p.Credit} - excluded);
+  if (ctx.ui.ask(question, kAppCaption, Buttons::YesNo, Icon::Question) != Answer::Yes)
+    return false;
   p.DayExcludeCredit[d] = excluded;
   doc.Modified = 1;
   const int roster = RosterSizeOf(doc);

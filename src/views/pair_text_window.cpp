@@ -15,7 +15,8 @@ constexpr Rgb kLineIndocText = colors::kBlue;
 constexpr Rgb kLineCheckText{255, 51, 153};
 constexpr Rgb kRecurrentLckText{128, 192, 96};
 
-std::string HoursMinutes(int minutes) {
+// The caption's times, clock times and durations alike, as "%02d:%02d".
+std::string CaptionTime(int minutes) {
   return FormatTime(minutes, false, true);
 }
 
@@ -63,10 +64,10 @@ PairTextContent PairTextFor(const TDocument& doc, int pair, int day) {
   while (legal > kMinutesPerDay) legal -= kMinutesPerDay;
   int duty = 0;
   for (std::size_t i = 0; i < 6; ++i) duty += p.DailyDutyTime[i];
-  content.caption = "ON " + HoursMinutes(p.OnTime) + " OFF " + HoursMinutes(p.OffTime) +
-                    " CREDIT " + HoursMinutes(p.Credit) + " LEGAL AT " + HoursMinutes(legal) +
-                    " Type " + p.CrewPosition + " Fat Unit " + HoursMinutes(p.FatUnits) + " Duty " +
-                    HoursMinutes(duty);
+  content.caption = "ON " + CaptionTime(p.OnTime) + " OFF " + CaptionTime(p.OffTime) + " CREDIT " +
+                    CaptionTime(p.Credit) + " LEGAL AT " + CaptionTime(legal) + " Type " +
+                    p.CrewPosition + " Fat Unit " + CaptionTime(p.FatUnits) + " Duty " +
+                    CaptionTime(duty);
   return content;
 }
 

@@ -44,10 +44,6 @@ std::string Format04(int number) {
   return buffer;
 }
 
-std::string HoursMinutes(int minutes) {
-  return FormatTime(minutes, false, true);
-}
-
 int SumOfSix(const MonthDayArray& values) {
   int sum = 0;
   for (std::size_t i = 0; i < 6; ++i) sum += values[i];
@@ -229,14 +225,12 @@ std::string TPairWin::filterSuffix() const {
 std::string TPairWin::selectedCaption(const TPair& p) const {
   int legal = p.OffTime + (doc_.CrewType == kFlightAttendants ? 720 : p.MinRestAfter);
   while (legal > 1439) legal -= 1440;
-  char head[160];
-  std::snprintf(head, sizeof head, "Pair %d   On %02d:%02d   Off %02d:%02d   Credit %d:%02d  Hard ",
-                p.Number, p.OnTime / 60, p.OnTime % 60, p.OffTime / 60, p.OffTime % 60,
-                p.Credit / 60, p.Credit % 60);
-  char legalText[48];
-  std::snprintf(legalText, sizeof legalText, "  Legal %d:%02d  ", legal / 60, legal % 60);
-  return head + HoursMinutes(SumOfSix(p.DailyHardTime)) + "  Duty " +
-         HoursMinutes(SumOfSix(p.DailyDutyTime)) + legalText + CraText(p.DisplayText) + " ";
+  // Clock times take two-digit hours, the durations as many as they need.
+  return "Pair " + std::to_string(p.Number) + "   On " + FormatTime(p.OnTime, false, true) +
+         "   Off " + FormatTime(p.OffTime, false, true) + "   Credit " + HoursMinutes(p.Credit) +
+         "  Hard " + FormatTime(SumOfSix(p.DailyHardTime), false, true) + "  Duty " +
+         FormatTime(SumOfSix(p.DailyDutyTime), false, true) + "  Legal " + HoursMinutes(legal) +
+         "  " + CraText(p.DisplayText) + " ";
 }
 
 TPairWin::Hit TPairWin::hitTest(Point p) const {

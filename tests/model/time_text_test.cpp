@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -37,6 +38,38 @@ TEST(FormatTime, AllThreeFormsAtTheBoundaries) {
     EXPECT_EQ(FormatTime(c.minutes, true, false), c.compact);
   }
   EXPECT_EQ(FormatTime(INT_MIN, false, true), "-35791394:-8");
+}
+
+TEST(HoursMinutes, EveryFormTheCallersUse) {
+  const TimeForm open{.hourWidth = 4};
+  const TimeForm padded{.hourWidth = 3, .hourPad = ' '};
+  struct Case {
+    std::int64_t minutes;
+    const char* plain;    // "%d:%02d"
+    const char* signed_;  // one sign in front
+    const char* open;     // "%04d:%02d"
+    const char* padded;   // "%3d:%02d"
+  };
+  const Case cases[] = {
+      {0, "0:00", "0:00", "0000:00", "  0:00"},
+      {450, "7:30", "7:30", "0007:30", "  7:30"},
+      {-90, "-1:-30", "-1:30", "-001:-30", " -1:-30"},
+      {-30, "0:-30", "-0:30", "0000:-30", "  0:-30"},
+      {-605, "-10:-5", "-10:05", "-010:-5", "-10:-5"},
+      {600000, "10000:00", "10000:00", "10000:00", "10000:00"},
+      {INT64_MIN, "-153722867280912930:-8", "-153722867280912930:08", "-153722867280912930:-8",
+       "-153722867280912930:-8"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minutes);
+    EXPECT_EQ(HoursMinutes(c.minutes), c.plain);
+    EXPECT_EQ(SignedHoursMinutes(c.minutes), c.signed_);
+    EXPECT_EQ(HoursMinutes(c.minutes, open), c.open);
+    EXPECT_EQ(HoursMinutes(c.minutes, padded), c.padded);
+  }
+  std::string appended = "TB ";
+  AppendHoursMinutes(appended, -90, {.colon = false, .negative = NegativeTime::Leading});
+  EXPECT_EQ(appended, "TB -130");
 }
 
 TEST(ParseTime, ReadsWhatTheDialogsWriteAndRefusesOutOfRangeParts) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "model/time_text.h"
+
 namespace lumora::samples {
 
 void FixedLine::Claim(std::size_t pos, std::size_t width) {
@@ -49,21 +51,15 @@ FixedLine& FixedLine::Blank(std::size_t pos, std::size_t width) {
 }
 
 std::string HoursMinutes(int minutes) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%d:%02d", minutes / 60, minutes % 60);
-  return text;
+  return lumora::HoursMinutes(minutes);
 }
 
 std::string PaddedHoursMinutes(int minutes) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%2d:%02d", minutes / 60, minutes % 60);
-  return text;
+  return FormatTime(minutes, true, true);
 }
 
 std::string Hhmm(int minutes) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%02d%02d", minutes / 60, minutes % 60);
-  return text;
+  return FormatTime(minutes, false, false);
 }
 
 std::string Money(int cents, int width) {

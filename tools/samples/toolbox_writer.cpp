@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/time_text.h"
 #include "samples/codes.h"
 #include "samples/fixed_line.h"
 
@@ -11,12 +12,6 @@ namespace {
 
 bool IsCabin(const World& w) {
   return w.options.category == Category::FlightAttendant;
-}
-
-std::string TwoDigitTime(int minutes) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
-  return text;
 }
 
 }  // namespace
@@ -63,8 +58,8 @@ std::string WriteToolbox(const World& world) {
   line(std::to_string(Airports().size()));
   for (const Airport& a : Airports()) {
     line(a.code);
-    line(TwoDigitTime(a.offsetWest));
-    line(TwoDigitTime(a.transport));
+    line(FormatTime(a.offsetWest, false, true));
+    line(FormatTime(a.transport, false, true));
     line(a.observesDst ? "Y" : "N");
     line(a.city);
     line(a.region);
