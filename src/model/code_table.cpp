@@ -257,21 +257,60 @@ ToolboxItem EntryButton(const TAbsence& entry, bool cabin) {
   return item;
 }
 
-std::optional<AssignmentCode> LookupBuiltInCode(std::span<const std::string_view> rows, bool cabin,
-                                                std::string_view extractCode, EventLog& log) {
-  for (const std::string_view row : rows) {
-    if (!cabin && row.size() < kShortestPilotRow) {
+// A built-in row with its columns read. The table is read once, on first
+// use: the extract imports look a code up for every absence of every crew
+// member, and the toolbox asks for its buttons on every repaint.
+struct ParsedRow {
+  bool pilotRowTooShort = false;
+  char crewKind = ' ';
+  std::string_view extractCode;
+  std::string code;  // all three columns, a 2-letter code with its blank
+  std::int32_t credit = 0;
+  std::uint8_t containsDuty = 0;
+  std::uint8_t carsDuty = 0;
+  bool givesButton = false;  // a button row with an extract code
+  ToolboxItem button;
+};
+
+using ParsedRows = std::array<ParsedRow, kCodeTableRows>;
+
+const ParsedRows& BuiltInRows() {
+  static const ParsedRows rows = [] {
+    ParsedRows parsed;
+    for (std::size_t r = 0; r < kRows.size(); ++r) {
+      const std::string_view row = kRows[r];
+      ParsedRow& p = parsed[r];
+      p.pilotRowTooShort = row.size() < kShortestPilotRow;
+      p.crewKind = kCrewKindColumn < row.size() ? row[kCrewKindColumn] : ' ';
+      p.extractCode = Column(row, kExtractColumn, 2);
+      p.code = std::string(Column(row, kCodeColumn, 3));
+      p.credit = ClockColumn(row, kCreditColumn);
+      p.containsDuty = Letter(row, kDutyColumn, 'D');
+      p.carsDuty = Letter(row, kCarsDutyColumn, 'D');
+      p.givesButton = r < static_cast<std::size_t>(kCodeTableButtonRows) &&
+                      !Letter(row, kExtractColumn, ' ') && row.size() > kExtractColumn;
+      if (p.givesButton) p.button = RowButton(row);
+    }
+    return parsed;
+  }();
+  return rows;
+}
+
+std::optional<AssignmentCode> LookupBuiltInCode(bool cabin, std::string_view extractCode,
+                                                EventLog& log) {
+  for (const ParsedRow& row : BuiltInRows()) {
+    if (!cabin && row.pilotRowTooShort) {
       log.write("Bornemann Codes Data Error\n");
       continue;
     }
-    if (!Letter(row, kCrewKindColumn, CrewLetter(cabin))) continue;
-    if (Column(row, kExtractColumn, 2) != extractCode) continue;
+    if (row.crewKind != CrewLetter(cabin)) continue;
+    if (row.extractCode != extractCode) continue;
 
     AssignmentCode found;
-    found.code = std::string(Column(row, kCodeColumn, 3));
-    found.credit = ClockColumn(row, kCreditColumn);
-    found.containsDuty = Letter(row, kDutyColumn, 'D');
-    if (!cabin) found.carsDuty = Letter(row, kCarsDutyColumn, 'D');
+    found.code = row.code;
+    found.credit = row.credit;
+    found.containsDuty = row.containsDuty;
+    if (!cabin) found.carsDuty = row.carsDuty;
     found.reserve = cabin ? (found.code == "RA " || found.code == "RB " || found.code == "RE ")
                           : IsPilotReserveExtractCode(extractCode);
     return found;
@@ -303,7 +342,7 @@ std::optional<AssignmentCode> LookupAssignmentCode(const TDocument& doc,
                                                    std::string_view extractCode, EventLog& log) {
   const bool cabin = IsCabinDocument(doc);
   const std::int32_t entries = EntriesInUse(doc);
-  if (entries == 0) return LookupBuiltInCode(kRows, cabin, extractCode, log);
+  if (entries == 0) return LookupBuiltInCode(cabin, extractCode, log);
 
   for (std::int32_t t = 0; t < entries; ++t) {
     const TAbsence& entry = doc.ToolboxItems[t];
@@ -346,11 +385,11 @@ std::vector<ToolboxItem> ToolboxButtons(const TDocument& doc) {
     }
     return buttons;
   }
+  const ParsedRows& rows = BuiltInRows();
   for (std::size_t r = 0; r < static_cast<std::size_t>(kCodeTableButtonRows) && !full(); ++r) {
-    const std::string_view row = kRows[r];
-    if (!Letter(row, kCrewKindColumn, CrewLetter(cabin))) continue;
-    if (Letter(row, kExtractColumn, ' ') || row.size() <= kExtractColumn) continue;
-    buttons.push_back(RowButton(row));
+    const ParsedRow& row = rows[r];
+    if (row.crewKind != CrewLetter(cabin) || !row.givesButton) continue;
+    buttons.push_back(row.button);
   }
   return buttons;
 }
