@@ -273,7 +273,7 @@ void BlockViews::setFullCredits(bool on) {
 }
 
 void BlockViews::checkEveryBlock() {
-  for (int crew = 0; crew < doc_.PilotCount; ++crew) app_.rules().CheckBlock(doc_, crew);
+  app_.rules().CheckAllBlocks(doc_);
   gridWidget_->invalidateAll();
 }
 

@@ -83,6 +83,34 @@ void BM_CheckBlockAllCrewCabin(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckBlockAllCrewCabin)->Unit(benchmark::kMillisecond);
 
+// Every block of a captain file as building the blocks checks them: through
+// the rules interface one crew member at a time, each followed by the
+// roster-wide two-captain rule, and as one batch that runs it once.
+void CheckThroughRules(benchmark::State& state, bool batch) {
+  TDocument& doc = SharedFullDocument();
+  const KeepFindings keep(doc);
+  doc.CrewType = static_cast<std::uint8_t>(CrewKind::Captains);
+  LumoraRules rules;
+  for (auto _ : state) {
+    if (batch) {
+      rules.CheckAllBlocks(doc);
+    } else {
+      for (int c = 0; c < doc.PilotCount; ++c) rules.CheckBlock(doc, c);
+    }
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_RulesCheckBlockEachCrewCaptains(benchmark::State& state) {
+  CheckThroughRules(state, false);
+}
+BENCHMARK(BM_RulesCheckBlockEachCrewCaptains)->Unit(benchmark::kMillisecond);
+
+void BM_RulesCheckAllBlocksCaptains(benchmark::State& state) {
+  CheckThroughRules(state, true);
+}
+BENCHMARK(BM_RulesCheckAllBlocksCaptains)->Unit(benchmark::kMillisecond);
+
 void BM_ExceptionsReportLines(benchmark::State& state) {
   TDocument& doc = SharedFullDocument();
   const KeepFindings keep(doc);

@@ -29,6 +29,12 @@ class BlockRules {
   // Re-evaluates the whole block of crew member `crew` and stores the findings
   // on him; in captain files followed by the two-captain rule.
   virtual void CheckBlock(TDocument& doc, int crew) = 0;
+
+  // Every block of the roster, with the findings of checking each one in
+  // roster order. Rules that look at the whole roster may do their part once.
+  virtual void CheckAllBlocks(TDocument& doc) {
+    for (int crew = 0; crew < doc.PilotCount; ++crew) CheckBlock(doc, crew);
+  }
 };
 
 }  // namespace lumora

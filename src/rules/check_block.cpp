@@ -103,6 +103,11 @@ void RunTwoCaptainRule(TDocument& doc, bool oldRules) {
     kTwoCaptain.run(doc, oldRules);
 }
 
+void CheckAllBlocks(TDocument& doc, bool oldRules) {
+  for (int crew = 0; crew < doc.PilotCount; ++crew) CheckBlock(doc, crew, oldRules);
+  RunTwoCaptainRule(doc, oldRules);
+}
+
 AssignCheckResult LumoraRules::CheckAssignmentRest(const TDocument& doc, int crew, int pair,
                                                    int day) {
   return lumora::CheckAssignmentRest(doc, crew, pair, day);
@@ -111,6 +116,10 @@ AssignCheckResult LumoraRules::CheckAssignmentRest(const TDocument& doc, int cre
 void LumoraRules::CheckBlock(TDocument& doc, int crew) {
   lumora::CheckBlock(doc, crew, false);
   RunTwoCaptainRule(doc, false);
+}
+
+void LumoraRules::CheckAllBlocks(TDocument& doc) {
+  lumora::CheckAllBlocks(doc, false);
 }
 
 }  // namespace lumora

@@ -52,11 +52,17 @@ void CheckBlock(TDocument& doc, int crew, bool oldRules = false);
 // The two-captain rule over the roster, in captain files only.
 void RunTwoCaptainRule(TDocument& doc, bool oldRules = false);
 
+// CheckBlock for every crew member, then the two-captain rule once: the same
+// findings as the rule after each block, since it reads the other captain's
+// flags and cells and never his findings.
+void CheckAllBlocks(TDocument& doc, bool oldRules = false);
+
 class LumoraRules final : public BlockRules {
  public:
   AssignCheckResult CheckAssignmentRest(const TDocument& doc, int crew, int pair, int day) override;
   // The normal rules, then in captain files the two-captain rule.
   void CheckBlock(TDocument& doc, int crew) override;
+  void CheckAllBlocks(TDocument& doc) override;
 };
 
 }  // namespace lumora

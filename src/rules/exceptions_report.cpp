@@ -9,14 +9,6 @@ namespace lumora {
 
 namespace {
 
-void CheckAllBlocks(TDocument& doc, bool oldRules) {
-  for (int i = 0; i < doc.PilotCount; ++i) CheckBlock(doc, i, oldRules);
-  // The two-captain rule reads the other captain's flags and cells, never
-  // his findings, so one run after all blocks leaves every crew member with
-  // what a run after each of them would.
-  RunTwoCaptainRule(doc, oldRules);
-}
-
 enum class Findings { Exceptions, Warnings };
 
 void AppendItemLines(std::vector<std::string>& lines, const TDocument& doc, Findings which) {

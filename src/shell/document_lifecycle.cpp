@@ -106,9 +106,9 @@ void BuildBlocks(TDocument& doc, const WindowSwitches& windows, Ui& ui, EventLog
       if (activity[kActDutyStart] > 0 && activity[kActDutyStartHomeBase] == 0)
         activity[kActDutyStartHomeBase] = activity[kActDutyStart];
     pilot.ParseLast89HardTime();
-    if (rules != nullptr) rules->CheckBlock(doc, c);
     pilot.ComputeOnLeaveAllMonth(doc.cal.MonthLength);
   }
+  if (rules != nullptr) rules->CheckAllBlocks(doc);
   CountDayBalance(doc, sink);
 
   doc.view.searchGroupVisible = 1;
