@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/captions.h"
 #include "app/core_text.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "app/unattended.h"
+#include "platform/captions.h"
 #include "shell/app_state.h"
 #include "shell/shell_texts.h"
 

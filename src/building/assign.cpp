@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/captions.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/french_cabin.h"
 #include "building/roster_bounds.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
 #include "platform/ui.h"
 

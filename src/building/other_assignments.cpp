@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/captions.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/roster_bounds.h"
 #include "model/time_text.h"
+#include "platform/captions.h"
 #include "platform/ui.h"
 
 namespace lumora {

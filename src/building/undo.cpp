@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "platform/captions.h"
 #include "building/assign.h"
 #include "building/roster_bounds.h"
 #include "model/document.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
 #include "platform/ui.h"
 

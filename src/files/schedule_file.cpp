@@ -8,9 +8,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/captions.h"
 #include "files/atomic_file.h"
 #include "files/object_stream.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
 #include "platform/ui.h"
 

@@ -9,13 +9,13 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/settings_catalogue.h"
-#include "platform/captions.h"
 #include "imports/import_folders.h"
 #include "imports/import_warnings.h"
 #include "imports/list_dialog_text.h"
 #include "model/document.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
+#include "platform/settings_catalogue.h"
 #include "platform/ui.h"
 
 namespace lumora {

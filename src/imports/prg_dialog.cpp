@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/settings_catalogue.h"
-#include "platform/captions.h"
 #include "imports/import_folders.h"
+#include "platform/captions.h"
+#include "platform/settings_catalogue.h"
 #include "platform/ui.h"
 
 namespace lumora {

@@ -136,5 +136,4 @@ bool WriteSetting(SettingsStore& store, const SettingKey& key, std::string_view 
 bool WriteSettingInt(SettingsStore& store, const SettingKey& key, int value);  // "%d"
 bool WriteSettingFlag(SettingsStore& store, const SettingKey& key, bool on);   // "1" or "0"
 
-
 }  // namespace lumora

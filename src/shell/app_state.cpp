@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <new>
 
-#include "shell/user_folders.h"
 #include "building/undo.h"
 #include "files/schedule_file.h"
 #include "imports/import_services.h"
@@ -15,14 +14,15 @@
 #include "model/daylight_saving.h"
 #include "model/set_dates_dialog.h"
 #include "platform/clipboard.h"
+#include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 #include "rules/exceptions_report.h"
 #include "shell/desktop_tools.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
-#include "platform/settings_catalogue.h"
 #include "shell/shell_texts.h"
+#include "shell/user_folders.h"
 
 namespace lumora {
 

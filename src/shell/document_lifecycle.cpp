@@ -2,15 +2,15 @@
 
 #include <array>
 
-#include "platform/captions.h"
 #include "building/block_edit.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "model/daylight_saving.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
+#include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
-#include "platform/settings_catalogue.h"
 
 namespace lumora {
 

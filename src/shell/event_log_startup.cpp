@@ -6,11 +6,11 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/captions.h"
 #include "model/time_text.h"
+#include "platform/captions.h"
 #include "platform/event_log.h"
-#include "platform/ui.h"
 #include "platform/settings_catalogue.h"
+#include "platform/ui.h"
 #include "shell/user_folders.h"
 
 namespace lumora {

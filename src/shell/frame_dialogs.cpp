@@ -1,7 +1,7 @@
 #include "shell/frame_dialogs.h"
 
-#include "platform/captions.h"
 #include "model/document.h"
+#include "platform/captions.h"
 
 namespace lumora {
 

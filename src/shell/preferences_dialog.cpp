@@ -3,9 +3,9 @@
 #include <array>
 
 #include "platform/captions.h"
+#include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
-#include "platform/settings_catalogue.h"
 
 namespace lumora {
 

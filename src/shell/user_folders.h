@@ -1,7 +1,7 @@
 #pragma once
 // Where the program keeps its own files in the user's home (the settings file
-// and the event log), and where the frame's file dialogs start. Each has an override variable of its own for tests and
-// for users who keep them elsewhere.
+// and the event log), and where the frame's file dialogs start. Each has an override variable of
+// its own for tests and for users who keep them elsewhere.
 
 #include <filesystem>
 #include <string>

@@ -2,19 +2,18 @@
 
 #include <string>
 
-#include "platform/settings_catalogue.h"
-#include "platform/captions.h"
 #include "building/assign.h"
 #include "building/block_figures.h"
 #include "building/roster_bounds.h"
 #include "model/document.h"
+#include "platform/captions.h"
+#include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 
 namespace lumora {
 
 namespace {
-
 
 constexpr const char* kBackupReminder =
     "You have assigned a lot of pairings without backing up your work. You should select Backup "

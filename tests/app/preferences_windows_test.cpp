@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "frame_fixture.h"
+#include "platform/settings_catalogue.h"
 #include "shell/command_table.h"
 #include "shell/preferences_dialog.h"
-#include "platform/settings_catalogue.h"
 #include "support/memory_settings.h"
 
 namespace lumora {

@@ -5,12 +5,12 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/settings_catalogue.h"
 #include "files/temp_folder.h"
 #include "imports/import_folders.h"
 #include "imports/prg_lines.h"
 #include "imports/recording_clipboard.h"
 #include "platform/event_log.h"
+#include "platform/settings_catalogue.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 
@@ -43,9 +43,7 @@ TEST(LoadPrgDialogTest, EditsTakeOneLetterOrOneDigitAndGiveThePrefix) {
 TEST(ImportFoldersTest, StartsInTheStoredFolderOnlyWhenItExists) {
   TempFolder folder;
   MemorySettings settings;
-  const auto start = [&] {
-    return ImportStartFolder(settings, kLastPrgPath, "/home/user");
-  };
+  const auto start = [&] { return ImportStartFolder(settings, kLastPrgPath, "/home/user"); };
   EXPECT_EQ(start(), "/home/user");  // "C:\" is no folder here
   settings.writeString("LM", "LastPrgPath", folder.path().string());
   EXPECT_EQ(start(), folder.path().string());

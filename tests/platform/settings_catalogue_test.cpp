@@ -46,9 +46,8 @@ TEST(SettingsCatalogueTest, TheKeysWithTwoDefaultsGiveEachUseItsOwn) {
       uses += MemorySettings::Key(other.section, other.key) ==
               MemorySettings::Key(key.section, key.key);
     }
-    const bool twoUses = key.key == "PrintXes" || key.key == "XPadding" ||
-                         key.key == "YPadding" || key.key == "LastPrgPath" ||
-                         key.key == "LastPRGPath";
+    const bool twoUses = key.key == "PrintXes" || key.key == "XPadding" || key.key == "YPadding" ||
+                         key.key == "LastPrgPath" || key.key == "LastPRGPath";
     EXPECT_EQ(uses, twoUses ? 2 : 1) << key.key;
   }
 }

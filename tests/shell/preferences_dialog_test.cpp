@@ -6,8 +6,8 @@
 #include <string>
 #include <tuple>
 
-#include "shell/grid_font.h"
 #include "platform/settings_catalogue.h"
+#include "shell/grid_font.h"
 #include "shell/startup_settings.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"
