@@ -19,8 +19,8 @@ class RecordingProgress : public Progress {
 }  // namespace
 
 void ScriptedUi::message(std::string_view text, std::string_view caption, Icon icon) {
-  shown.push_back({Shown::Kind::Message, std::string(text), std::string(caption), icon,
-                   Buttons::Ok, {}});
+  shown.push_back(
+      {Shown::Kind::Message, std::string(text), std::string(caption), icon, Buttons::Ok, {}});
 }
 
 Answer ScriptedUi::ask(std::string_view text, std::string_view caption, Buttons buttons,
