@@ -43,7 +43,7 @@ int runInteractive(const std::string& commandLine) {
 // A picture of the window as it first appears, whatever this user's
 // remembered geometry is; nobody is there to answer a question.
 int runScreenshot(const std::string& commandLine, const QString& path) {
-  lumora::UnattendedUi ui;
+  lumora::UnattendedUi ui = lumora::ScreenshotUi();
   lumora::NoInstanceLock lock;
   lumora::MainWindowServices services;
   services.ui = &ui;

@@ -10,13 +10,15 @@
 #include "building/assign.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
+#include "doubles/null_ui.h"
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "support/full_document.h"
-#include "support/null_ui.h"
 
 namespace lumora::bench {
 namespace {
+
+using testing::NullUi;
 
 class InstantRules final : public BlockRules {
  public:

@@ -5,13 +5,15 @@
 
 #include <memory>
 
+#include "doubles/null_ui.h"
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "support/full_document.h"
-#include "support/null_ui.h"
 
 namespace lumora::bench {
 namespace {
+
+using testing::NullUi;
 
 void BM_FillFullCapacityDocument(benchmark::State& state) {
   auto doc = std::make_unique<TDocument>();

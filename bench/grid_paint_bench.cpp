@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "doubles/recording_canvas.h"
 #include "support/full_document.h"
-#include "support/recording_canvas.h"
 #include "views/block_grid.h"
 
 namespace lumora::bench {

@@ -13,16 +13,18 @@
 #include <stdexcept>
 #include <string>
 
+#include "doubles/null_ui.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
 #include "platform/clipboard.h"
 #include "platform/event_log.h"
 #include "platform/settings_store.h"
 #include "samples/sample_set.h"
-#include "support/null_ui.h"
 
 namespace lumora::bench {
 namespace {
+
+using testing::NullUi;
 
 class NullClipboard final : public Clipboard {
  public:

@@ -13,14 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "doubles/null_ui.h"
 #include "files/schedule_file.h"
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "support/full_document.h"
-#include "support/null_ui.h"
 
 namespace lumora::bench {
 namespace {
+
+using testing::NullUi;
 
 namespace fs = std::filesystem;
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "batch_ui.h"
+#include "platform/unattended_ui.h"
 #include "commands.h"
 #include "model/document.h"
 #include "platform/event_log.h"
@@ -31,7 +32,7 @@ int RunCheck(const std::string& file, Ui& ui, std::ostream& out) {
   if (!OpenDocument(*doc, file, ui, log, nullptr, &rules).loaded) return kExitCannotRun;
   // A file saved with the grid shown was built by the load already.
   if (!doc->BlocksShown) BuildBlocks(*doc, {}, ui, log, nullptr, &rules);
-  for (const std::string& line : ExceptionsReportLines(*doc)) out << oneLine(line) << '\n';
+  for (const std::string& line : ExceptionsReportLines(*doc)) out << OneLine(line) << '\n';
   return kExitOk;
 }
 

@@ -11,7 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_platform.h"
+#include "doubles/memory_settings.h"
+#include "doubles/null_ui.h"
+#include "doubles/recording_clipboard.h"
 #include "imports/lis_scan.h"
 #include "model/document.h"
 #include "platform/clipboard.h"
@@ -34,9 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return d;
   }();
   static EventLog log;
-  static lumora::fuzzing::SilentUi ui;
-  static lumora::fuzzing::NullClipboard clipboard{true};
-  static lumora::fuzzing::DefaultSettings settings;
+  // Fresh for every input, so that no run depends on the ones before.
+  lumora::testing::NullUi ui;
+  ui.agree = false;
+  lumora::testing::RecordingClipboard clipboard;
+  clipboard.works = true;
+  lumora::testing::MemorySettings settings;
   if (size == 0) return 0;
 
   doc->CrewType = static_cast<std::uint8_t>(data[0] % 3);
@@ -72,5 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t bound = display.size() + 5 * text.size() + 200;
     if (doc->Pairs[static_cast<std::size_t>(p)].DisplayText.size() > bound) std::abort();
   }
+  // A list no person could read means a warning collector lost its bound.
+  if (ui.longestList > 10'000) std::abort();
   return 0;
 }

@@ -10,7 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "fuzz_platform.h"
+#include "doubles/memory_settings.h"
+#include "doubles/null_ui.h"
+#include "doubles/recording_clipboard.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
 #include "platform/clipboard.h"
@@ -36,9 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return d;
   }();
   static EventLog log;
-  static lumora::fuzzing::SilentUi ui;
-  static lumora::fuzzing::NullClipboard clipboard{false};
-  static lumora::fuzzing::DefaultSettings settings;
+  // Fresh for every input, so that no run depends on the ones before.
+  lumora::testing::NullUi ui;
+  ui.agree = false;
+  lumora::testing::RecordingClipboard clipboard;
+  clipboard.works = false;
+  lumora::testing::MemorySettings settings;
   if (size == 0) return 0;
 
   doc->CrewType = static_cast<std::uint8_t>(data[0] % 4);
@@ -75,5 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // What the import leaves must survive what building the blocks runs next.
   RepairAssignments(*doc, ui);
   ValidateAllPairings(*doc);
+  // A list no person could read means a warning collector lost its bound.
+  if (ui.longestList > 10'000) std::abort();
   return 0;
 }

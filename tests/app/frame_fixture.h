@@ -16,6 +16,7 @@
 #include "app/core_text.h"
 #include "app/main_window.h"
 #include "app_test_support.h"
+#include "doubles/fixed_clock.h"
 #include "shell/instance_lock.h"
 
 namespace lumora::testing {

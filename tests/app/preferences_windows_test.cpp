@@ -7,11 +7,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "doubles/memory_settings.h"
 #include "frame_fixture.h"
 #include "platform/settings_catalogue.h"
 #include "shell/command_table.h"
 #include "shell/preferences_dialog.h"
-#include "support/memory_settings.h"
 
 namespace lumora {
 namespace {

@@ -37,6 +37,7 @@ TEST(BatchUiTest, EachMessageAndListLineIsOneLineAndTheRestIsSilent) {
   ui.message("Not Enough Memory. Try quitting other Programs", "Fatal Error", Icon::Error);
   ui.message("line one\nline two\r\nthree", "Lumora", Icon::Information);
   ui.message("", "", Icon::None);
+  ui.message("a\x1B[2Jb\x9B", "Bad\x07", Icon::Warning);
   ui.ask("Delete\nAnyway", "", Buttons::YesNo, Icon::Question);
   ui.showList("Import Warnings", {"Crew 123 unknown", "", "Bad\nline"});
   ui.showList("Empty", {});
@@ -53,6 +54,7 @@ TEST(BatchUiTest, EachMessageAndListLineIsOneLineAndTheRestIsSilent) {
             "Fatal Error: Not Enough Memory. Try quitting other Programs\n"
             "Lumora: line one\\nline two\\r\\nthree\n"
             ": \n"
+            "Bad\\x07: a\\x1B[2Jb\\x9B\n"
             ": Delete\\nAnyway [No]\n"
             "Import Warnings\nCrew 123 unknown\n\nBad\\nline\nEmpty\n");
 }
@@ -60,9 +62,9 @@ TEST(BatchUiTest, EachMessageAndListLineIsOneLineAndTheRestIsSilent) {
 TEST(BatchUiTest, TextsAreWrittenAsUtf8WithControlCharactersEscaped) {
   // Latin-1 letters from a roster; a terminal escape, NUL and a C1 control from
   // a corrupt file must not reach the terminal raw. Backslashes and tabs stay.
-  EXPECT_EQ(oneLine("Jos\xE9 M\xFCller \xA0!"), "Jos\xC3\xA9 M\xC3\xBCller \xC2\xA0!");
-  EXPECT_EQ(oneLine(std::string_view("a\x1B[2Jb\0c\x7F\x9B", 10)), "a\\x1B[2Jb\\x00c\\x7F\\x9B");
-  EXPECT_EQ(oneLine("c:\\LMDebug\tx"), "c:\\LMDebug\tx");
+  EXPECT_EQ(OneLine("Jos\xE9 M\xFCller \xA0!"), "Jos\xC3\xA9 M\xC3\xBCller \xC2\xA0!");
+  EXPECT_EQ(OneLine(std::string_view("a\x1B[2Jb\0c\x7F\x9B", 10)), "a\\x1B[2Jb\\x00c\\x7F\\x9B");
+  EXPECT_EQ(OneLine("c:\\LMDebug\tx"), "c:\\LMDebug\tx");
 }
 
 }  // namespace

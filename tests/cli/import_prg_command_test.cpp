@@ -13,7 +13,7 @@
 #include "imports/prg_lines.h"
 #include "scan_lis_command.h"
 #include "schedule_files.h"
-#include "support/memory_settings.h"
+#include "doubles/memory_settings.h"
 
 namespace lumora::cli {
 namespace {

@@ -9,12 +9,12 @@
 
 #include "batch_ui.h"
 #include "commands.h"
+#include "doubles/memory_settings.h"
 #include "files/temp_folder.h"
 #include "import_prg_command.h"
 #include "imports/lis_scan.h"
 #include "platform/settings_catalogue.h"
 #include "schedule_files.h"
-#include "support/memory_settings.h"
 
 namespace lumora::cli {
 namespace {

@@ -7,12 +7,12 @@
 #include <ranges>
 #include <sstream>
 
+#include "doubles/memory_settings.h"
+#include "doubles/recording_clipboard.h"
 #include "files/temp_folder.h"
-#include "imports/recording_clipboard.h"
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
-#include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

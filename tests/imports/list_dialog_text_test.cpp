@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "imports/import_warnings.h"
-#include "imports/recording_clipboard.h"
+#include "doubles/recording_clipboard.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

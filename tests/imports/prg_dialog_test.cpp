@@ -5,13 +5,13 @@
 #include <fstream>
 #include <memory>
 
+#include "doubles/memory_settings.h"
+#include "doubles/recording_clipboard.h"
 #include "files/temp_folder.h"
 #include "imports/import_folders.h"
 #include "imports/prg_lines.h"
-#include "imports/recording_clipboard.h"
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
-#include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

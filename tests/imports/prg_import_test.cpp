@@ -11,10 +11,10 @@
 
 #include "files/temp_folder.h"
 #include "imports/prg_lines.h"
-#include "imports/recording_clipboard.h"
+#include "doubles/recording_clipboard.h"
 #include "model/document.h"
 #include "platform/event_log.h"
-#include "support/memory_settings.h"
+#include "doubles/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

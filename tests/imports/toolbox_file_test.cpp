@@ -13,7 +13,7 @@
 #include "model/airports.h"
 #include "model/code_table.h"
 #include "model/document.h"
-#include "support/memory_settings.h"
+#include "doubles/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "doubles/fixed_clock.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

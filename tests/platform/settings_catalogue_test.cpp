@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/memory_settings.h"
+#include "doubles/memory_settings.h"
 
 namespace lumora {
 namespace {

@@ -6,12 +6,13 @@
 #include <memory>
 #include <new>
 
+#include "doubles/fixed_clock.h"
+#include "doubles/memory_settings.h"
 #include "fake_front_end.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
 #include "shell/instance_lock.h"
 #include "shell/user_folders.h"
-#include "support/memory_settings.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"
 

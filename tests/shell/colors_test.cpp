@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "doubles/memory_settings.h"
 #include "platform/settings_catalogue.h"
 #include "shell/color_dialog.h"
 #include "shell/startup_settings.h"
-#include "support/memory_settings.h"
 
 namespace lumora {
 namespace {

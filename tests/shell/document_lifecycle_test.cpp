@@ -4,10 +4,10 @@
 
 #include <memory>
 
+#include "doubles/memory_settings.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
 #include "platform/event_log.h"
-#include "support/memory_settings.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"
 

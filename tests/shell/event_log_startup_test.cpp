@@ -6,9 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "doubles/fixed_clock.h"
+#include "doubles/memory_settings.h"
 #include "files/temp_folder.h"
 #include "platform/event_log.h"
-#include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

@@ -7,13 +7,13 @@
 #include <map>
 #include <memory>
 
+#include "doubles/memory_settings.h"
 #include "files/temp_folder.h"
 #include "model/document.h"
 #include "shell/desktop_tools.h"
 #include "shell/frame_dialogs.h"
 #include "shell/instance_lock.h"
 #include "shell/recent_files.h"
-#include "support/memory_settings.h"
 
 namespace lumora {
 namespace {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "doubles/fixed_clock.h"
+#include "doubles/memory_settings.h"
 #include "fake_front_end.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
@@ -16,7 +18,6 @@
 #include "model/calendar.h"
 #include "platform/clipboard.h"
 #include "shell/instance_lock.h"
-#include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

@@ -6,10 +6,10 @@
 #include <string>
 #include <tuple>
 
+#include "doubles/memory_settings.h"
 #include "platform/settings_catalogue.h"
 #include "shell/grid_font.h"
 #include "shell/startup_settings.h"
-#include "support/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/ui.h"
 
 namespace lumora::testing {
@@ -45,13 +44,6 @@ class ScriptedUi : public Ui {
   // Texts of the messages only (not questions), in order.
   std::vector<std::string> messageTexts() const;
   const Shown& last() const;
-};
-
-class FixedClock : public Clock {
- public:
-  explicit FixedClock(LocalDateTime t) : time(t) {}
-  LocalDateTime now() const override { return time; }
-  LocalDateTime time;
 };
 
 }  // namespace lumora::testing

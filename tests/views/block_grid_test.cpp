@@ -9,7 +9,7 @@
 
 #include "model/calendar.h"
 #include "model/document.h"
-#include "support/recording_canvas.h"
+#include "doubles/recording_canvas.h"
 
 namespace lumora::testing {
 namespace {

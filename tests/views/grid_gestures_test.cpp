@@ -3,7 +3,7 @@
 #include "building/assign.h"
 #include "building/building_fixture.h"
 #include "building/undo.h"
-#include "support/memory_settings.h"
+#include "doubles/memory_settings.h"
 
 namespace lumora::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pairing_fixture.h"
-#include "support/recording_canvas.h"
+#include "doubles/recording_canvas.h"
 
 namespace lumora::testing {
 namespace {

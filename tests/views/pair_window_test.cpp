@@ -8,7 +8,7 @@
 
 #include "building/assign.h"
 #include "pairing_fixture.h"
-#include "support/recording_canvas.h"
+#include "doubles/recording_canvas.h"
 
 namespace lumora::testing {
 namespace {

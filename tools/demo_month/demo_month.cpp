@@ -16,6 +16,8 @@
 #include "building/assign.h"
 #include "building/block_edit.h"
 #include "building/other_assignments.h"
+#include "doubles/memory_settings.h"
+#include "doubles/recording_clipboard.h"
 #include "imports/import_services.h"
 #include "imports/lis_scan.h"
 #include "imports/pairing_warnings.h"
@@ -25,9 +27,7 @@
 #include "model/code_table.h"
 #include "model/daylight_saving.h"
 #include "model/document.h"
-#include "platform/clipboard.h"
-#include "platform/settings_store.h"
-#include "platform/ui.h"
+#include "platform/unattended_ui.h"
 #include "rules/check_block.h"
 #include "samples/random.h"
 #include "samples/world.h"
@@ -47,101 +47,6 @@ constexpr int kPairingDaysPercent = 40;
 // Tries per crew member; the instances left late in the month rarely fit.
 constexpr int kMaxTries = 400;
 constexpr int kForcedShortRests = 2;
-
-class SilentProgress final : public Progress {
- public:
-  void setRange(int) override {}
-  void setPosition(int) override {}
-};
-
-std::string OneLine(std::string_view text) {
-  std::string out;
-  for (const char ch : text) {
-    if (ch == '\n')
-      out += "\\n";
-    else if (ch != '\r')
-      out += ch;
-  }
-  return out;
-}
-
-class StreamUi final : public Ui {
- public:
-  explicit StreamUi(std::ostream& out) : out_(out) {}
-  void message(std::string_view text, std::string_view caption, Icon) override {
-    out_ << OneLine(caption) << ": " << OneLine(text) << '\n';
-  }
-  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon) override {
-    const Answer answer = buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
-    out_ << OneLine(caption) << ": " << OneLine(text)
-         << (answer == Answer::No ? " [No]" : " [Cancel]") << '\n';
-    return answer;
-  }
-  std::vector<std::string> openFiles(const FileDialogOptions&) override { return {}; }
-  std::optional<std::string> saveFile(const FileDialogOptions&) override { return std::nullopt; }
-  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
-    for (const std::string& line : lines) out_ << OneLine(caption) << ": " << OneLine(line) << '\n';
-  }
-  std::unique_ptr<Progress> progress(std::string_view, std::string_view) override {
-    return std::make_unique<SilentProgress>();
-  }
-  void beep() override {}
-  void setWaitCursor(bool) override {}
-
- private:
-  std::ostream& out_;
-};
-
-class NoClipboard final : public Clipboard {
- public:
-  bool setText(std::string_view) override { return true; }
-};
-
-// The user's settings file is never touched: the imports remember their
-// folders here and forget them with the run.
-class MemorySettings final : public SettingsStore {
- public:
-  std::string readString(std::string_view section, std::string_view key,
-                         std::string_view fallback) const override {
-    const auto it = values_.find(Key(section, key));
-    return it == values_.end() ? std::string(fallback) : it->second;
-  }
-  int readInt(std::string_view section, std::string_view key, int fallback) const override {
-    const auto it = values_.find(Key(section, key));
-    if (it == values_.end()) return fallback;
-    try {
-      return std::stoi(it->second);
-    } catch (const std::exception&) {
-      return 0;
-    }
-  }
-  bool writeString(std::string_view section, std::string_view key,
-                   std::string_view value) override {
-    values_[Key(section, key)] = std::string(value);
-    return true;
-  }
-  std::optional<std::string> readStruct(std::string_view section,
-                                        std::string_view key) const override {
-    const auto it = values_.find("struct:" + Key(section, key));
-    if (it == values_.end()) return std::nullopt;
-    return it->second;
-  }
-  bool writeStruct(std::string_view section, std::string_view key,
-                   std::string_view value) override {
-    values_["struct:" + Key(section, key)] = std::string(value);
-    return true;
-  }
-
- private:
-  static std::string Key(std::string_view section, std::string_view key) {
-    std::string k = std::string(section) + "/" + std::string(key);
-    std::transform(k.begin(), k.end(), k.begin(), [](unsigned char c) {
-      return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return k;
-  }
-  std::map<std::string, std::string> values_;
-};
 
 std::string ReadWhole(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -445,7 +350,7 @@ void ForceShortRests(BlockEditContext& ctx, Rng& rng, const std::vector<bool>& n
 }  // namespace
 
 std::unique_ptr<Ui> MakeStreamUi(std::ostream& out) {
-  return std::make_unique<StreamUi>(out);
+  return std::make_unique<UnattendedUi>(out, UnattendedAnswers::No);
 }
 
 DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options, Ui& ui,
@@ -459,8 +364,10 @@ DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options,
   doc.DaysOffBlockHolder = 10;
   doc.DaysOffReserve = 12;
 
-  NoClipboard clipboard;
-  MemorySettings settings;
+  // The user's settings file is never touched: the imports remember their
+  // folders here and forget them with the run.
+  testing::MemorySettings settings;
+  testing::RecordingClipboard clipboard;
   const ImportServices services{ui, clipboard, settings, log};
   AddRoster(doc, options, summary);
   ImportPairings(doc, options, services, summary);

@@ -1,8 +1,11 @@
 #pragma once
-// A front end that answers nothing and shows nothing, for timing core
-// operations; it counts what the core tried to show so that a benchmark can
-// tell a silent run from one that met a problem.
+// A front end that shows nothing and answers every question the same way,
+// for benchmarks, fuzz targets and tools that drive the core without a
+// person. It counts what the core tried to show, so that a caller can tell a
+// silent run from one that met a problem.
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,7 +14,7 @@
 
 #include "platform/ui.h"
 
-namespace lumora::bench {
+namespace lumora::testing {
 
 class NullUi final : public Ui {
  public:
@@ -19,16 +22,20 @@ class NullUi final : public Ui {
     ++messages;
     lastMessage = std::string(caption) + ": " + std::string(text);
   }
+  // `agree`: OK or Yes; otherwise No, or Cancel where there is no No.
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon) override {
     ++messages;
     lastMessage = std::string(caption) + ": " + std::string(text);
-    return buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    if (buttons == Buttons::Ok) return Answer::Ok;
+    if (buttons == Buttons::OkCancel) return agree ? Answer::Ok : Answer::Cancel;
+    return agree ? Answer::Yes : Answer::No;
   }
   std::vector<std::string> openFiles(const FileDialogOptions&) override { return {}; }
   std::optional<std::string> saveFile(const FileDialogOptions&) override { return std::nullopt; }
-  void showList(std::string_view caption, const std::vector<std::string>&) override {
+  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
     ++messages;
     lastMessage = std::string(caption);
+    longestList = std::max(longestList, lines.size());
   }
   std::unique_ptr<Progress> progress(std::string_view, std::string_view) override {
     return std::make_unique<NullProgress>();
@@ -36,8 +43,10 @@ class NullUi final : public Ui {
   void beep() override {}
   void setWaitCursor(bool) override {}
 
+  bool agree = true;
   int messages = 0;
   std::string lastMessage;
+  std::size_t longestList = 0;
 
  private:
   class NullProgress final : public Progress {
@@ -47,4 +56,4 @@ class NullUi final : public Ui {
   };
 };
 
-}  // namespace lumora::bench
+}  // namespace lumora::testing

@@ -1,4 +1,6 @@
 #pragma once
+// A clipboard that keeps every text put on it; `works = false` makes it
+// refuse them, as a clipboard another program holds open.
 
 #include <string>
 #include <string_view>
