@@ -7,15 +7,16 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "building/block_edit.h"
 #include "building/block_rules.h"
-#include "model/calendar.h"
 #include "model/document.h"
 #include "platform/event_log.h"
+#include "support/document_builder.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
@@ -62,44 +63,30 @@ class RecordingViews : public BlockViewSink {
 
 class BuildingTest : public ::testing::Test {
  protected:
-  BuildingTest() {
-    FillCalendar(doc.cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
-    ExtendCalendar(doc.cal);
-  }
+  BuildingTest() { build.july2026().extended(); }
 
   // A crew member at the end of the roster, with a block credit inside the
   // document's limits unless the test says otherwise.
   int AddCrew(const std::string& name, int empNumber = 0) {
-    const int crew = doc.PilotCount++;
-    TPilot& p = doc.Pilots[crew];
-    p.Name = name;
-    p.EmpNumber = empNumber == 0 ? 1000 + crew : empNumber;
-    return crew;
+    return build.crew(name, empNumber == 0 ? std::nullopt : std::optional(empNumber)).lastCrew();
   }
 
   // A pairing starting on `days` (open instances), `length` days long with
   // its credit spread evenly over them.
   int AddPairing(int number, std::vector<int> days, int length = 1, int creditPerDay = 300) {
-    const int p = ++doc.LastPair;
-    doc.LastBasePair = doc.LastPair;
-    TPair& pair = doc.Pairs[p];
-    pair.Number = number;
-    pair.Prefix = "K2";
-    pair.Length = static_cast<std::int8_t>(length);
-    pair.OnTime = 480;
-    pair.TAFB = 600;
-    pair.Credit = creditPerDay * length;
-    for (int j = 0; j < length; ++j) pair.DailyCredit[j] = creditPerDay;
-    for (const int d : days) pair.DayStatus[d] = kOpenInstance;
-    return p;
+    return build
+        .pairing(PairingSpec(number)
+                     .Days(std::move(days))
+                     .Length(length)
+                     .OnTime(480)
+                     .TAFB(600)
+                     .CreditPerDay(creditPerDay)
+                     .Prefix("K2"))
+        .lastPairing();
   }
 
   // Puts the instance into the block directly, as a loaded file would.
-  void Place(int crew, int pair, int day) {
-    doc.Pilots[crew].DayCell[day] = pair;
-    doc.Pairs[pair].DayStatus[day] =
-        doc.Pairs[pair].DayStatus[day] < 0 ? -kAssignedInstance : kAssignedInstance;
-  }
+  void Place(int crew, int pair, int day) { build.place(crew, pair, day); }
 
   std::vector<std::string> Questions() const {
     std::vector<std::string> texts;
@@ -111,6 +98,7 @@ class BuildingTest : public ::testing::Test {
 
   std::unique_ptr<TDocument> owned = std::make_unique<TDocument>();
   TDocument& doc = *owned;
+  DocumentBuilder build{doc};
   ScriptedUi ui;
   EventLog log;
   FakeRules rules;

@@ -27,10 +27,7 @@ class BuildingCommandsTest : public ::testing::Test {
  protected:
   BuildingCommandsTest() {
     auto doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
-    doc->LastPair = doc->LastBasePair = 0;
-    doc->Pairs[0].Number = 101;
-    doc->Pairs[0].Length = 1;
-    doc->Pairs[0].DayStatus[3] = kOpenInstance;
+    testing::DocumentBuilder(*doc).pairing(testing::PairingSpec(101).Length(1).Days({3}));
     SaveSchedule(*doc, input);
   }
 

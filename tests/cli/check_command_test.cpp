@@ -28,19 +28,17 @@ class CheckCommandTest : public ::testing::Test {
     return (folder / "month.lm2").string();
   }
 
+  // A one-day pairing flown by the second crew member.
   void Assign(int day, int onTime, int tafb) {
-    const int p = ++doc->LastPair;
-    doc->LastBasePair = p;
-    TPair& pair = doc->Pairs[static_cast<std::size_t>(p)];
-    pair.Number = 100 + p;
-    pair.Prefix = "M1";
-    pair.CrewPosition = "CA";
-    pair.OnTime = onTime;
-    pair.TAFB = tafb;
-    pair.OffTime = (onTime + tafb) % 1440;
-    pair.Length = 1;
-    pair.DayStatus[static_cast<std::size_t>(day)] = kAssignedInstance;
-    doc->Pilots[1].DayCell[static_cast<std::size_t>(day)] = p;
+    testing::DocumentBuilder build(*doc);
+    build.pairing(testing::PairingSpec(100 + doc->LastPair + 1)
+                      .Prefix("M1")
+                      .CrewPosition("CA")
+                      .OnTime(onTime)
+                      .TAFB(tafb)
+                      .OffTime((onTime + tafb) % 1440)
+                      .Length(1));
+    build.place(1, build.lastPairing(), day);
   }
 
   static std::string ExpectedReport(const std::string& day5, const std::string& day12) {

@@ -9,11 +9,11 @@
 
 #include "batch_ui.h"
 #include "commands.h"
+#include "doubles/memory_settings.h"
 #include "files/temp_folder.h"
 #include "imports/prg_lines.h"
 #include "scan_lis_command.h"
 #include "schedule_files.h"
-#include "doubles/memory_settings.h"
 
 namespace lumora::cli {
 namespace {
@@ -26,13 +26,13 @@ using lumora::testing::Header;
 class ImportPrgCommandTest : public ::testing::Test {
  protected:
   ImportPrgCommandTest() {
-    auto doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
-    doc->FileDescriptor = "YYJDH8CAJ";
-    doc->PilotCount = 1;
-    doc->Pilots[0].DayCell[5] = 0;
-    doc->LastPair = doc->LastBasePair = 0;
-    doc->Pairs[0].Number = 1;
-    doc->Pairs[0].DayStatus[5] = 2;
+    auto doc = testing::DocumentBuilder()
+                   .july2026()
+                   .descriptor("YYJDH8CAJ")
+                   .crew("A ALPHA", 11)
+                   .pairing(testing::PairingSpec(1))
+                   .place(0, 0, 5)
+                   .take();
     SaveSchedule(*doc, schedule);
 
     Header j;

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "files/schedule_file.h"
-#include "model/calendar.h"
 #include "platform/event_log.h"
 #include "shell/document_lifecycle.h"
+#include "support/document_builder.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::cli {
@@ -30,14 +30,11 @@ inline std::unique_ptr<TDocument> Reopen(const std::filesystem::path& path) {
 
 // A month of two crew members, from `first` to `last`.
 inline std::unique_ptr<TDocument> TwoCrewMonth(CivilDate first, CivilDate last) {
-  auto doc = std::make_unique<TDocument>();
-  FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
-  doc->PilotCount = 2;
-  doc->Pilots[0].Name = "A ALPHA";
-  doc->Pilots[0].EmpNumber = 11;
-  doc->Pilots[1].Name = "B BRAVO";
-  doc->Pilots[1].EmpNumber = 12;
-  return doc;
+  return testing::DocumentBuilder()
+      .month(first, last)
+      .crew("A ALPHA", 11)
+      .crew("B BRAVO", 12)
+      .take();
 }
 
 }  // namespace lumora::cli

@@ -27,13 +27,11 @@ class ToolboxCommandsTest : public ::testing::Test {
  protected:
   ToolboxCommandsTest() {
     auto doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
-    doc->CrewType = static_cast<std::uint8_t>(CrewKind::FirstOfficers);
-    doc->FileDescriptor = "YYC320FOC";
-    doc->LastPair = doc->LastBasePair = 0;
-    doc->Pairs[0].Number = 101;
-    doc->Pairs[0].Length = 1;
-    doc->Pairs[0].DayStatus[3] = kAssignedInstance;
-    doc->Pilots[0].DayCell[3] = 0;
+    testing::DocumentBuilder(*doc)
+        .kind(CrewKind::FirstOfficers)
+        .descriptor("YYC320FOC")
+        .pairing(testing::PairingSpec(101).Length(1))
+        .place(0, 0, 3);
     SaveSchedule(*doc, input);
     std::ofstream(box, std::ios::binary) << kBox;
   }

@@ -7,9 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "model/calendar.h"
-#include "model/daylight_saving.h"
 #include "model/document.h"
+#include "support/document_builder.h"
 
 namespace lumora::testing {
 
@@ -18,16 +17,10 @@ class RulesFixture : public ::testing::Test {
   // A month from `first` to `last` (day, month, year) with the days after
   // it and its daylight-saving data; `crewCount` crew members.
   void SetUpMonth(CrewKind kind, CivilDate first, CivilDate last, int crewCount = 2) {
-    doc->CrewType = static_cast<std::uint8_t>(kind);
-    FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
-    ExtendCalendar(doc->cal);
-    SetupDaylightSaving(doc->cal);
-    doc->PilotCount = crewCount;
-    for (int i = 0; i < crewCount; ++i) {
-      TPilot& p = doc->Pilots[static_cast<std::size_t>(i)];
-      p.Name = "P " + std::string(1, static_cast<char>('A' + i)) + "name";
-      p.EmpNumber = 1000 + i;
-    }
+    build.kind(kind).month(first, last).extended().daylightSaving();
+    doc->PilotCount = 0;  // a test may set up several months in turn
+    for (int i = 0; i < crewCount; ++i)
+      build.crew("P " + std::string(1, static_cast<char>('A' + i)) + "name");
   }
 
   void SetUpJuly(CrewKind kind, int crewCount = 2) {
@@ -37,20 +30,18 @@ class RulesFixture : public ::testing::Test {
   // A one-day (or longer) pairing; returns its index.
   int AddPair(int onTime, int tafb, int length = 1, int minRestAfter = 660,
               bool overnight = false) {
-    const int p = ++doc->LastPair;
-    doc->LastBasePair = doc->LastPair;
-    TPair& pair = doc->Pairs[static_cast<std::size_t>(p)];
-    pair.OnTime = onTime;
-    pair.TAFB = tafb;
-    pair.Length = static_cast<std::int8_t>(length);
-    pair.MinRestAfter = minRestAfter;
-    pair.Overnight = overnight ? 1 : 0;
-    pair.Number = 100 + p;
-    pair.Prefix = "M1";
-    return p;
+    return build
+        .pairing(PairingSpec(100 + doc->LastPair + 1)
+                     .Length(length)
+                     .OnTime(onTime)
+                     .TAFB(tafb)
+                     .Prefix("M1")
+                     .MinRestAfter(minRestAfter)
+                     .Overnight(overnight))
+        .lastPairing();
   }
 
-  void Assign(int crew, int day, int pair) { pilot(crew).DayCell[Day(day)] = pair; }
+  void Assign(int crew, int day, int pair) { build.cell(crew, day, pair); }
 
   void Other(int crew, int day, int start, int hours, bool containsDuty, bool reserve = false,
              const std::string& code = "X1") {
@@ -68,6 +59,7 @@ class RulesFixture : public ::testing::Test {
   static std::size_t Day(int d) { return static_cast<std::size_t>(d); }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  DocumentBuilder build{*doc};
 };
 
 }  // namespace lumora::testing

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "doubles/recording_canvas.h"
 #include "model/calendar.h"
 #include "model/document.h"
-#include "doubles/recording_canvas.h"
+#include "support/document_builder.h"
 
 namespace lumora::testing {
 namespace {
@@ -30,29 +31,23 @@ class BlockGridTest : public ::testing::Test {
  protected:
   BlockGridTest() {
     SetMonth({1, 7, 2026}, {31, 7, 2026});
-    for (int i = 0; i < 4; ++i) pilot(doc->PilotCount++).Name = "CREW" + std::to_string(i);
+    for (int i = 0; i < 4; ++i) build.crew("CREW" + std::to_string(i), 0);
     DisplayColors colors{};
     for (int i = 0; i < kColorCount; ++i) colors[static_cast<std::size_t>(i)] = Palette(i);
     grid.setColors(colors);
     doc->BlocksShown = 1;
   }
 
-  void SetMonth(CivilDate first, CivilDate last) {
-    FillCalendar(doc->cal, ToDayNumber(first), ToDayNumber(last));
-    ExtendCalendar(doc->cal);
-  }
+  void SetMonth(CivilDate first, CivilDate last) { build.month(first, last).extended(); }
   TPilot& pilot(int crew) { return doc->Pilots[static_cast<std::size_t>(crew)]; }
   TPair& pairing(int p) { return doc->Pairs[static_cast<std::size_t>(p)]; }
   int AddPairing(int number, int length, int onTime, int offTime) {
-    const int p = ++doc->LastPair;
-    pairing(p).Number = number;
-    pairing(p).Length = static_cast<std::int8_t>(length);
-    pairing(p).OnTime = onTime;
-    pairing(p).OffTime = offTime;
-    pairing(p).CrewPosition = "CA";
-    return p;
+    return build
+        .pairing(
+            PairingSpec(number).Length(length).OnTime(onTime).OffTime(offTime).CrewPosition("CA"))
+        .lastPairing();
   }
-  void Put(int crew, int day, int p) { pilot(crew).DayCell[static_cast<std::size_t>(day)] = p; }
+  void Put(int crew, int day, int p) { build.cell(crew, day, p); }
 
   RecordingCanvas Paint(const Rect& area = kViewport, CornerState corner = {}) {
     RecordingCanvas canvas;
@@ -64,6 +59,7 @@ class BlockGridTest : public ::testing::Test {
   static int RowY(int row) { return 40 + 20 * row; }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
+  DocumentBuilder build{*doc};
   BlockGridView grid{*doc};
 };
 
