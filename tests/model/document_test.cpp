@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "files/temp_folder.h"
 #include "model/document.h"
 #include "platform/event_log.h"
+#include "support/document_builder.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {
@@ -26,26 +28,21 @@ class DocumentTest : public ::testing::Test {
     return std::string(bytes.begin(), bytes.end());
   }
 
-  int AddPilot(const std::string& name) {
-    doc.Pilots[doc.PilotCount].Name = name;
-    return doc.PilotCount++;
-  }
+  int AddPilot(const std::string& name) { return build.crew(name, 0).lastCrew(); }
   int AddPair(int number, int startDay) {
-    const int p = ++doc.LastPair;
-    doc.LastBasePair = p;
-    doc.Pairs[p].Number = number;
-    doc.Pairs[p].DayStatus[startDay] = kOpenInstance;
-    return p;
+    return build.pairing(testing::PairingSpec(number).Days({startDay})).lastPairing();
   }
 
-  static TDocument doc;  // one document for the run, as in the program
+  // Each test has its own; the program keeps one for the whole run, which
+  // the tests of ClearDocument show by clearing it in place.
+  std::unique_ptr<TDocument> owned = std::make_unique<TDocument>();
+  TDocument& doc = *owned;
+  testing::DocumentBuilder build{doc};
   testing::TempFolder folder;
   std::filesystem::path logPath = folder / "log.txt";
   EventLog log;
   testing::ScriptedUi ui;
 };
-
-TDocument DocumentTest::doc;
 
 TEST_F(DocumentTest, ClearDocumentResetsTheFileAndKeepsWhatItShould) {
   ASSERT_TRUE(log.open(logPath));
