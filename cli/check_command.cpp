@@ -5,10 +5,10 @@
 #include <ostream>
 
 #include "batch_ui.h"
-#include "platform/unattended_ui.h"
 #include "commands.h"
 #include "model/document.h"
 #include "platform/event_log.h"
+#include "platform/unattended_ui.h"
 #include "rules/check_block.h"
 #include "rules/exceptions_report.h"
 #include "shell/document_lifecycle.h"

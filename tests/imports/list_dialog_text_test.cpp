@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "imports/import_warnings.h"
 #include "doubles/recording_clipboard.h"
+#include "imports/import_warnings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

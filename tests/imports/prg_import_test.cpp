@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "doubles/memory_settings.h"
+#include "doubles/recording_clipboard.h"
 #include "files/temp_folder.h"
 #include "imports/prg_lines.h"
-#include "doubles/recording_clipboard.h"
 #include "model/document.h"
 #include "platform/event_log.h"
-#include "doubles/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {

@@ -8,12 +8,12 @@
 #include <tuple>
 #include <vector>
 
+#include "doubles/memory_settings.h"
 #include "files/temp_folder.h"
 #include "imports/toolbox_file.h"
 #include "model/airports.h"
 #include "model/code_table.h"
 #include "model/document.h"
-#include "doubles/memory_settings.h"
 #include "support/scripted_ui.h"
 
 namespace lumora {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "pairing_fixture.h"
 #include "doubles/recording_canvas.h"
+#include "pairing_fixture.h"
 
 namespace lumora::testing {
 namespace {

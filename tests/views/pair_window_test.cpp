@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "building/assign.h"
-#include "pairing_fixture.h"
 #include "doubles/recording_canvas.h"
+#include "pairing_fixture.h"
 
 namespace lumora::testing {
 namespace {
