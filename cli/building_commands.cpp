@@ -7,61 +7,36 @@
 #include "building/assign.h"
 #include "building/undo.h"
 #include "commands.h"
-#include "files/schedule_file.h"
-#include "model/document.h"
-#include "platform/event_log.h"
 #include "rules/check_block.h"
-#include "shell/document_lifecycle.h"
 
 namespace lumora::cli {
 
-namespace {
-
-// One document per run, its views absent and its event log closed.
-struct EditSession {
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  EventLog log;
-  BlockViewSink views;
-
-  bool open(const std::string& file, Ui& ui, BlockRules& rules) {
-    return OpenDocument(*doc, file, ui, log, nullptr, &rules).loaded;
-  }
-  BlockEditContext context(Ui& ui, BlockRules& rules) { return {*doc, ui, log, rules, views}; }
-  // The result is written whatever the operation did, refusals included.
-  int finish(const std::string& output, Ui& ui, bool done) {
-    if (!SaveFile(*doc, output, kScheduleFile, ui, log)) return kExitCannotRun;
-    return done ? kExitOk : kExitRefused;
-  }
-};
-
-}  // namespace
-
 int RunAssign(const std::string& file, const std::string& output, int crew, int pairing, int day,
               bool skipRestChecks, Ui& ui, BlockRules& rules, std::ostream& out) {
-  EditSession s;
-  if (!s.open(file, ui, rules)) return kExitCannotRun;
-  BlockEditContext ctx = s.context(ui, rules);
+  BatchRun run(ui, nullptr, &rules);
+  if (!run.open(file)) return kExitCannotRun;
+  BlockEditContext ctx = run.session.editContext();
   const int result = AssignPair(ctx, crew, pairing, day, skipRestChecks);
   out << result << '\n';
-  return s.finish(output, ui, result == kAssigned);
+  return run.finish(output, result == kAssigned ? kExitOk : kExitRefused);
 }
 
 int RunRemove(const std::string& file, const std::string& output, int crew, int pairing, int day,
               Ui& ui, BlockRules& rules, std::ostream& out) {
-  EditSession s;
-  if (!s.open(file, ui, rules)) return kExitCannotRun;
-  BlockEditContext ctx = s.context(ui, rules);
+  BatchRun run(ui, nullptr, &rules);
+  if (!run.open(file)) return kExitCannotRun;
+  BlockEditContext ctx = run.session.editContext();
   const int result = RemovePair(ctx, crew, pairing, day);
   out << result << '\n';
-  return s.finish(output, ui, result == kRemoved);
+  return run.finish(output, result == kRemoved ? kExitOk : kExitRefused);
 }
 
 int RunUndo(const std::string& file, const std::string& output, Ui& ui, BlockRules& rules) {
-  EditSession s;
-  if (!s.open(file, ui, rules)) return kExitCannotRun;
-  BlockEditContext ctx = s.context(ui, rules);
+  BatchRun run(ui, nullptr, &rules);
+  if (!run.open(file)) return kExitCannotRun;
+  BlockEditContext ctx = run.session.editContext();
   const UndoOutcome outcome = UndoLastTransaction(ctx);
-  return s.finish(output, ui, outcome == UndoOutcome::Undone);
+  return run.finish(output, outcome == UndoOutcome::Undone ? kExitOk : kExitRefused);
 }
 
 std::unique_ptr<BuildingCommandLine> AddBuildingCommands(CLI::App& app) {

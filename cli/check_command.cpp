@@ -1,17 +1,12 @@
 #include "check_command.h"
 
 #include <CLI/CLI.hpp>
-#include <memory>
 #include <ostream>
 
 #include "batch_ui.h"
 #include "commands.h"
-#include "model/document.h"
-#include "platform/event_log.h"
 #include "platform/unattended_ui.h"
-#include "rules/check_block.h"
 #include "rules/exceptions_report.h"
-#include "shell/document_lifecycle.h"
 
 namespace lumora::cli {
 
@@ -25,14 +20,12 @@ std::unique_ptr<CheckCommandLine> AddCheckCommand(CLI::App& app) {
 }
 
 int RunCheck(const std::string& file, Ui& ui, std::ostream& out) {
-  // One document per run, as in the desktop program; its arrays are large.
-  const auto doc = std::make_unique<TDocument>();
-  EventLog log;  // closed: the batch tool keeps no event log
-  LumoraRules rules;
-  if (!OpenDocument(*doc, file, ui, log, nullptr, &rules).loaded) return kExitCannotRun;
+  BatchRun run(ui);
+  if (!run.open(file)) return kExitCannotRun;
   // A file saved with the grid shown was built by the load already.
-  if (!doc->BlocksShown) BuildBlocks(*doc, {}, ui, log, nullptr, &rules);
-  for (const std::string& line : ExceptionsReportLines(*doc)) out << OneLine(line) << '\n';
+  run.session.buildBlocks({});
+  for (const std::string& line : ExceptionsReportLines(run.session.document()))
+    out << OneLine(line) << '\n';
   return kExitOk;
 }
 

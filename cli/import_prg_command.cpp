@@ -4,17 +4,10 @@
 #include <fstream>
 #include <ostream>
 
-#include "batch_clipboard.h"
 #include "commands.h"
-#include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
-#include "model/daylight_saving.h"
-#include "model/document.h"
-#include "platform/event_log.h"
 #include "platform/ui.h"
-#include "rules/check_block.h"
 #include "scan_lis_command.h"
-#include "shell/document_lifecycle.h"
 #include "shell/ini_settings.h"
 
 #include "forwarding_ui.h"
@@ -87,37 +80,24 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
     return kExitCannotRun;
   }
 
-  auto doc = std::make_unique<TDocument>();
-  EventLog log;  // closed: the batch tool keeps no event log
-  LumoraRules rules;
-  if (!OpenDocument(*doc, line.file, ui, log, &settings, &rules).loaded) return kExitCannotRun;
-
+  // The file dialog of the import is answered with the PRG file.
   ChosenFileUi chosen(ui, line.prg);
-  BatchClipboard clipboard;
-  const ImportServices services{chosen, clipboard, settings, log};
-
-  // The blocks come back with the floating windows the file had.
-  const WindowSwitches windows{doc->PairWindowVisible != 0, doc->ToolboxWindowVisible != 0,
-                               doc->BidsWindowVisible != 0};
+  BatchRun run(chosen, &settings);
+  if (!run.open(line.file)) return kExitCannotRun;
   PrgCommandHooks hooks;
-  hooks.closeViews = [&] { CloseViews(*doc, settings); };
-  hooks.buildBlocks = [&] { BuildBlocks(*doc, windows, ui, log, &settings, &rules); };
-  hooks.import.setupDaylightSaving = [&] { SetupDaylightSaving(doc->cal); };
-  hooks.import.showPairingWarnings = [&] { ShowPairingWarnings(*doc, ui); };
   if (!line.lisFiles.empty())
-    hooks.scanLisFiles = [&] { ScanLisFilesNamed(*doc, line.lisFiles, ui, settings, log); };
-
-  ThisMonthsPairings(*doc, services, hooks,
-                     [&](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
-                       if (line.prefix) {
-                         dialog.setUseManualSettings(true);
-                         dialog.setBaseCode(line.prefix->substr(0, 1));
-                         dialog.setEqpCode(line.prefix->substr(1));
-                       }
-                       accept();
-                     });
-
-  return SaveFile(*doc, line.output, kScheduleFile, ui, log) ? kExitOk : kExitRefused;
+    hooks.scanLisFiles = [&] { ScanLisFilesNamed(run.session, line.lisFiles); };
+  run.session.importPairings(
+      [&](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
+        if (line.prefix) {
+          dialog.setUseManualSettings(true);
+          dialog.setBaseCode(line.prefix->substr(0, 1));
+          dialog.setEqpCode(line.prefix->substr(1));
+        }
+        accept();
+      },
+      std::move(hooks));
+  return run.session.save(line.output) ? kExitOk : kExitRefused;
 }
 
 std::optional<int> RunChosenImportPrg(const ImportPrgCommandLine& line, Ui& ui, std::ostream& err) {

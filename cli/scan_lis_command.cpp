@@ -6,15 +6,10 @@
 #include <fstream>
 #include <ostream>
 
-#include "batch_clipboard.h"
 #include "batch_ui.h"
 #include "commands.h"
 #include "imports/lis_scan.h"
-#include "model/document.h"
-#include "platform/event_log.h"
 #include "platform/ui.h"
-#include "rules/check_block.h"
-#include "shell/document_lifecycle.h"
 #include "shell/ini_settings.h"
 
 #include "forwarding_ui.h"
@@ -69,12 +64,9 @@ std::unique_ptr<ScanLisCommandLine> AddScanLisCommand(CLI::App& app) {
   return line;
 }
 
-bool ScanLisFilesNamed(TDocument& doc, const std::vector<std::string>& files, Ui& ui,
-                       SettingsStore& settings, EventLog& log) {
-  LisFilesUi chosen(ui, files);
-  BatchClipboard clipboard;
-  const ImportServices services{chosen, clipboard, settings, log};
-  return ScanLisFiles(doc, services);
+bool ScanLisFilesNamed(DocumentSession& session, const std::vector<std::string>& files) {
+  LisFilesUi chosen(session.ui(), files);
+  return ScanLisFiles(session.document(), session.importServices(chosen));
 }
 
 std::optional<std::string> UnreadableFile(const std::vector<std::string>& files) {
@@ -92,12 +84,10 @@ int RunScanLis(const ScanLisCommandLine& line, Ui& ui, SettingsStore& settings, 
     err << "lumora-cli: cannot read the LIS file " << *unreadable << '\n';
     return kExitCannotRun;
   }
-  auto doc = std::make_unique<TDocument>();
-  EventLog log;  // closed: the batch tool keeps no event log
-  LumoraRules rules;
-  if (!OpenDocument(*doc, line.file, ui, log, &settings, &rules).loaded) return kExitCannotRun;
-  ScanLisFilesNamed(*doc, line.lisFiles, ui, settings, log);
-  return SaveFile(*doc, line.output, kScheduleFile, ui, log) ? kExitOk : kExitRefused;
+  BatchRun run(ui, &settings);
+  if (!run.open(line.file)) return kExitCannotRun;
+  ScanLisFilesNamed(run.session, line.lisFiles);
+  return run.session.save(line.output) ? kExitOk : kExitRefused;
 }
 
 std::optional<int> RunChosenScanLis(const ScanLisCommandLine& line, std::ostream& err) {

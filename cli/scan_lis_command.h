@@ -15,9 +15,8 @@ class App;
 }
 
 namespace lumora {
-class EventLog;
+class DocumentSession;
 class SettingsStore;
-class TDocument;
 class Ui;
 }  // namespace lumora
 
@@ -35,10 +34,10 @@ struct ScanLisCommandLine {
 std::unique_ptr<ScanLisCommandLine> AddScanLisCommand(CLI::App& app);
 
 // The LIS scan with `files` as the file dialog's choice. A file whose name
-// lacks the month and whose question `ui` answers No is left out of the
-// choice; the others are scanned. Returns whether anything was scanned.
-bool ScanLisFilesNamed(TDocument& doc, const std::vector<std::string>& files, Ui& ui,
-                       SettingsStore& settings, EventLog& log);
+// lacks the month and whose question the session's Ui answers No is left out
+// of the choice; the others are scanned. Returns whether anything was
+// scanned.
+bool ScanLisFilesNamed(DocumentSession& session, const std::vector<std::string>& files);
 
 // The name of the first file that cannot be read, if any.
 std::optional<std::string> UnreadableFile(const std::vector<std::string>& files);

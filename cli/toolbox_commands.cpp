@@ -7,34 +7,14 @@
 #include "building/block_edit.h"
 #include "building/other_assignments.h"
 #include "commands.h"
-#include "files/schedule_file.h"
 #include "imports/toolbox_file.h"
 #include "model/code_table.h"
-#include "model/document.h"
-#include "platform/event_log.h"
 #include "platform/ui.h"
 #include "rules/check_block.h"
-#include "shell/document_lifecycle.h"
 
 namespace lumora::cli {
 
 namespace {
-
-// One document per run, its views absent and its event log closed.
-struct Session {
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  EventLog log;
-  BlockViewSink views;
-
-  bool open(const std::string& file, Ui& ui, BlockRules* rules) {
-    return OpenDocument(*doc, file, ui, log, nullptr, rules).loaded;
-  }
-  // The result is written whatever the command did, refusals included.
-  int finish(const std::string& output, Ui& ui, int status) {
-    if (!SaveFile(*doc, output, kScheduleFile, ui, log)) return kExitCannotRun;
-    return status;
-  }
-};
 
 const char* Described(PlaceResult result) {
   switch (result) {
@@ -62,30 +42,30 @@ const char* Described(PlaceResult result) {
 
 int RunPlace(const std::string& file, const std::string& output, int crew, int day,
              const std::string& code, Ui& ui, BlockRules& rules, std::ostream& out) {
-  Session s;
-  if (!s.open(file, ui, &rules)) return kExitCannotRun;
+  BatchRun run(ui, nullptr, &rules);
+  if (!run.open(file)) return kExitCannotRun;
   // The grid takes clicks only once the blocks are built.
-  BuildBlocks(*s.doc, WindowSwitches{}, ui, s.log, nullptr, &rules);
+  run.session.buildBlocks({});
 
-  const std::optional<ToolboxItem> button = FindToolboxButton(*s.doc, code);
+  const std::optional<ToolboxItem> button = FindToolboxButton(run.session.document(), code);
   if (!button) {
     ui.message("The toolbox has no button \"" + code + "\"", "lumora-cli", Icon::Error);
-    return s.finish(output, ui, kExitCannotRun);
+    return run.finish(output, kExitCannotRun);
   }
-  BlockEditContext ctx{*s.doc, ui, s.log, rules, s.views};
+  BlockEditContext ctx = run.session.editContext();
   const PlaceResult result = PlaceToolboxItem(ctx, *button, crew, day);
   out << Described(result) << '\n';
   const bool done = result == PlaceResult::Placed || result == PlaceResult::RequestSet ||
                     result == PlaceResult::RequestCleared;
-  return s.finish(output, ui, done ? kExitOk : kExitRefused);
+  return run.finish(output, done ? kExitOk : kExitRefused);
 }
 
 int RunToolbox(const std::string& file, const std::string& boxFile, const std::string& output,
                Ui& ui) {
-  Session s;
-  if (!s.open(file, ui, nullptr)) return kExitCannotRun;
+  BatchRun run(ui);
+  if (!run.open(file)) return kExitCannotRun;
   int status = kExitRefused;
-  switch (ReadToolBoxFile(*s.doc, boxFile, ui)) {
+  switch (ReadToolBoxFile(run.session.document(), boxFile, ui)) {
     case ToolBoxOutcome::Loaded:
     case ToolBoxOutcome::NoAirports:
       status = kExitOk;
@@ -100,7 +80,7 @@ int RunToolbox(const std::string& file, const std::string& boxFile, const std::s
       status = kExitRefused;
       break;
   }
-  return s.finish(output, ui, status);
+  return run.finish(output, status);
 }
 
 std::unique_ptr<ToolboxCommandLine> AddToolboxCommands(CLI::App& app) {

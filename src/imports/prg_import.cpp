@@ -25,6 +25,7 @@
 #include "imports/import_warnings.h"
 #include "imports/list_dialog_text.h"
 #include "imports/usa_segments.h"
+#include "model/daylight_saving.h"
 #include "model/document.h"
 #include "model/time_text.h"
 #include "platform/captions.h"
@@ -811,7 +812,8 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   progress.reset();
   if (hooks.setGaugeCaption) hooks.setGaugeCaption("");
   ScanUsaSegments(doc, ui);
-  if (hooks.setupDaylightSaving) hooks.setupDaylightSaving();
+  // The month's change moves the releases of the pairings that span it.
+  SetupDaylightSaving(doc.cal);
   ApplyDaylightSaving(doc);
   doc.Modified = 1;
 

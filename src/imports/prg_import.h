@@ -53,10 +53,6 @@ struct PrgImportHooks {
   // The pairing warnings dialog, which validates every pairing. Without it the
   // pairings are validated silently.
   std::function<void()> showPairingWarnings;
-  // Sets up the month's daylight-saving data in the calendar; the import then
-  // moves the releases of the pairings that span the change. Without it the
-  // calendar's DstMoment and DstShift are used as they stand.
-  std::function<void()> setupDaylightSaving;
   // The main window caption "Lumora - %s".
   std::function<void()> refreshCaption;
   // The status-bar gauge caption ("Loading Pairs", then empty).

@@ -41,19 +41,6 @@ std::filesystem::path WithScheduleExtension(std::filesystem::path name) {
   return name;
 }
 
-// The clipboard of a frame that was given none: the list dialogs' texts stay
-// here, so they are never reported as lost.
-class FrameClipboard final : public Clipboard {
- public:
-  bool setText(std::string_view text) override {
-    text_ = text;
-    return true;
-  }
-
- private:
-  std::string text_;
-};
-
 }  // namespace
 
 BlockViewSink& AppFrontEnd::blockViews() {
@@ -114,27 +101,30 @@ StartResult LumoraApp::start(std::string_view commandLine,
   }
   lockHeld_ = lock == LockResult::Acquired;
 
+  std::unique_ptr<TDocument> doc;
   try {
-    doc_ = makeDocument_ ? makeDocument_() : std::make_unique<TDocument>();
+    doc = makeDocument_ ? makeDocument_() : std::make_unique<TDocument>();
   } catch (const std::bad_alloc&) {
-    doc_.reset();
+    doc.reset();
   }
-  if (!doc_) {
+  if (!doc) {
     ui_.message(text::kNotEnoughMemory, text::kFatalErrorCaption, Icon::Error);
     if (lockHeld_) instanceLock_.release();
     lockHeld_ = false;
     return {false, text::kExitNoMemory};
   }
-  doc_->DocState = kNoDocument;
+  doc->DocState = kNoDocument;
+  session_ = std::make_unique<DocumentSession>(ui_, settings_, clipboard_, std::move(doc));
   caption_ = text::kAppCaption;
   frontEnd_.documentCreated();
+  session_->setViews(&frontEnd_.blockViews());
 
-  if (openEventLog) openEventLog(log_);
+  if (openEventLog) openEventLog(session_->log());
 
   if (const std::optional<std::string> file = CommandLineFile(commandLine)) {
     OpenFile(*file);
   } else {
-    ClearDocument(*doc_, log_);
+    ClearDocument(document(), session_->log());
   }
   notify();
   return {true, 0};
@@ -144,14 +134,14 @@ void LumoraApp::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   // The help page is the browser's; there is no viewer to tell.
-  CloseEventLogAtShutdown(log_);
+  if (session_) CloseEventLogAtShutdown(session_->log());
   if (lockHeld_) instanceLock_.release();
   lockHeld_ = false;
 }
 
 CommandContext LumoraApp::commandContext() const {
-  return {doc_.get(), environment_.mailAvailable, environment_.calculator.has_value(),
-          environment_.helpPage.has_value()};
+  return {session_ ? &session_->document() : nullptr, environment_.mailAvailable,
+          environment_.calculator.has_value(), environment_.helpPage.has_value()};
 }
 
 bool LumoraApp::isEnabled(int command) const {
@@ -173,9 +163,9 @@ bool LumoraApp::dispatch(int command) {
 }
 
 void LumoraApp::keyDown(ShellKey key) {
-  if (!doc_) return;
+  if (!session_) return;
   // Holding Left shows last month; only scrolling works meanwhile.
-  if (doc_->view.lastMonthView && key != ShellKey::Up && key != ShellKey::Down) return;
+  if (document().view.lastMonthView && key != ShellKey::Up && key != ShellKey::Down) return;
   if (const int command = CommandForKey(key, commandContext())) dispatch(command);
 }
 
@@ -185,7 +175,7 @@ void LumoraApp::keyUp(ShellKey) {
 }
 
 bool LumoraApp::openRecent(std::size_t index) {
-  if (!doc_ || index >= recent_.entries().size()) return false;
+  if (!session_ || index >= recent_.entries().size()) return false;
   // Copied: opening reorders the list.
   const std::string name = recent_.entries()[index];
   return OpenFile(name);
@@ -197,20 +187,20 @@ void LumoraApp::timerTick() {
 }
 
 void LumoraApp::NewFile() {
-  TDocument& doc = *doc_;
+  TDocument& doc = document();
   const bool modified = doc.Modified != 0;
   const Answer answer =
       modified
           ? ui_.ask(text::kNewDiscardQuestion, text::kCautionCaption, Buttons::YesNo, Icon::Warning)
           : ui_.ask(text::kNewQuestion, text::kAppCaption, Buttons::YesNo, Icon::Question);
   if (answer != Answer::Yes) return;
-  log_.write(text::kFileNewLine);
+  session_->log().write(text::kFileNewLine);
 
   CloseViews();
   doc.Modified = 0;
   doc.Untitled = 1;
   caption_ = text::kUntitledCaption;
-  ClearDocument(doc, log_);
+  ClearDocument(doc, session_->log());
   doc.DocState = kNoDocument;
   frontEnd_.documentReplaced();
   notify();
@@ -225,8 +215,8 @@ void LumoraApp::NewFile() {
 }
 
 bool LumoraApp::askDiscardOnOpen() {
-  return !doc_->Modified || ui_.ask(text::kOpenDiscardQuestion, text::kCautionCaption,
-                                    Buttons::YesNo, Icon::Warning) == Answer::Yes;
+  return !document().Modified || ui_.ask(text::kOpenDiscardQuestion, text::kCautionCaption,
+                                         Buttons::YesNo, Icon::Warning) == Answer::Yes;
 }
 
 std::string LumoraApp::startFolder() const {
@@ -254,9 +244,8 @@ bool LumoraApp::OpenFile(const std::string& name) {
 }
 
 bool LumoraApp::openNamed(const std::string& name) {
-  TDocument& doc = *doc_;
-  const LoadResult result =
-      OpenDocument(doc, name, ui_, log_, &settings_, &rules_, &frontEnd_.blockViews());
+  TDocument& doc = document();
+  const LoadResult result = session_->open(name);
   frontEnd_.documentReplaced();
   if (doc.BlocksShown) frontEnd_.blocksBuilt();
   if (!result.loaded) {
@@ -272,16 +261,16 @@ bool LumoraApp::openNamed(const std::string& name) {
 }
 
 bool LumoraApp::Save() {
-  TDocument& doc = *doc_;
+  TDocument& doc = document();
   if (doc.Untitled) return SaveAs();
-  const bool saved = SaveFile(doc, doc.FileName, kScheduleFile, ui_, log_);
+  const bool saved = session_->save(doc.FileName);
   if (saved) recent_.add(doc.FileName);
   notify();
   return saved;
 }
 
 bool LumoraApp::SaveAs() {
-  TDocument& doc = *doc_;
+  TDocument& doc = document();
   FileDialogOptions options;
   options.title = text::kSaveAsTitle;
   options.filter = text::kScheduleFilter;
@@ -294,7 +283,7 @@ bool LumoraApp::SaveAs() {
   const std::filesystem::path target = WithScheduleExtension(*chosen);
   RememberFolder(settings_, target);
   // A failed save leaves the document under its old name, still modified.
-  if (!SaveFile(doc, target, kScheduleFile, ui_, log_)) {
+  if (!session_->save(target)) {
     notify();
     return false;
   }
@@ -308,14 +297,14 @@ bool LumoraApp::SaveAs() {
 }
 
 void LumoraApp::BuildBlocks(const WindowSwitches& windows) {
-  if (doc_->BlocksShown) return;
-  lumora::BuildBlocks(*doc_, windows, ui_, log_, &settings_, &rules_, &frontEnd_.blockViews());
+  if (document().BlocksShown) return;
+  session_->buildBlocks(windows);
   frontEnd_.blocksBuilt();
   notify();
 }
 
 BlockEditContext LumoraApp::editContext() {
-  return {*doc_, ui_, log_, rules_, frontEnd_.blockViews()};
+  return session_->editContext();
 }
 
 void LumoraApp::undo() {
@@ -325,52 +314,54 @@ void LumoraApp::undo() {
 }
 
 void LumoraApp::history() {
-  ui_.showList(kHistoryDialogCaption, HistoryLines(*doc_));
+  ui_.showList(kHistoryDialogCaption, HistoryLines(document()));
 }
 
 void LumoraApp::warnings() {
-  const std::vector<std::string> lines = ExceptionsReportLines(*doc_);
+  const std::vector<std::string> lines = ExceptionsReportLines(document());
   // The report checked every block again: the grid shows the findings anew.
-  frontEnd_.blockViews().rowsChanged(BlockViewSink::kAllRows);
+  session_->views().rowsChanged(BlockViewSink::kAllRows);
   ui_.showList(kExceptionsReportCaption, lines);
 }
 
 void LumoraApp::pairingsWindow() {
-  doc_->PairWindowVisible = doc_->PairWindowVisible ? 0 : 1;
+  TDocument& doc = document();
+  doc.PairWindowVisible = doc.PairWindowVisible ? 0 : 1;
   notify();
 }
 
 void LumoraApp::toolboxWindow() {
-  doc_->ToolboxWindowVisible = doc_->ToolboxWindowVisible ? 0 : 1;
+  TDocument& doc = document();
+  doc.ToolboxWindowVisible = doc.ToolboxWindowVisible ? 0 : 1;
   notify();
 }
 
 void LumoraApp::showOnlyOpenPairings() {
-  if (!doc_->PairWindowVisible) return;
+  if (!document().PairWindowVisible) return;
   frontEnd_.toggleShowOnlyOpenPairings();
   notify();
 }
 
 void LumoraApp::pairWindowClosed() {
-  doc_->PairWindowVisible = 0;
+  document().PairWindowVisible = 0;
   notify();
 }
 
 void LumoraApp::toolboxClosed() {
-  doc_->ToolboxWindowVisible = 0;
+  document().ToolboxWindowVisible = 0;
   notify();
 }
 
 void LumoraApp::CloseViews() {
-  if (!doc_ || !doc_->BlocksShown) return;
+  if (!session_ || !document().BlocksShown) return;
   frontEnd_.viewsClosing();
-  lumora::CloseViews(*doc_, settings_);
+  session_->closeViews();
   notify();
 }
 
 bool LumoraApp::CanClose() {
-  if (!doc_) return true;
-  const TDocument& doc = *doc_;
+  if (!session_) return true;
+  const TDocument& doc = document();
   if (doc.Modified && doc.DocState != kNoDocument) {
     const Answer answer =
         ui_.ask(text::kCloseQuestion, text::kCloseCaption, Buttons::YesNoCancel, Icon::Question);
@@ -384,26 +375,22 @@ bool LumoraApp::CanClose() {
 }
 
 void LumoraApp::UpdateFileCaption() {
-  caption_ = text::kFileCaptionPrefix + doc_->FileName;
+  caption_ = text::kFileCaptionPrefix + document().FileName;
 }
 
 void LumoraApp::buildBlocksCommand() {
-  BuildBlocks({true, true, doc_->BidsWindowVisible != 0});
+  BuildBlocks({true, true, document().BidsWindowVisible != 0});
 }
 
 void LumoraApp::importPairings() {
-  TDocument& doc = *doc_;
-  const ImportServices services{ui_, clipboard(), settings_, log_};
   // The blocks come back with the floating windows shown before the import.
-  const WindowSwitches windows{doc.PairWindowVisible != 0, doc.ToolboxWindowVisible != 0,
-                               doc.BidsWindowVisible != 0};
+  const WindowSwitches windows = session_->shownWindows();
   PrgCommandHooks hooks;
   hooks.closeViews = [this] { CloseViews(); };
   hooks.buildBlocks = [this, windows] { BuildBlocks(windows); };
   hooks.scanLisFiles = [this] { importLis(); };
-  hooks.import.setupDaylightSaving = [&doc] { SetupDaylightSaving(doc.cal); };
-  hooks.import.showPairingWarnings = [this, &doc] {
-    PairingValidateDialog dialog(doc);
+  hooks.import.showPairingWarnings = [this] {
+    PairingValidateDialog dialog(document());
     frontEnd_.runPairingWarnings(dialog, ui_);
   };
   hooks.import.refreshCaption = [this] {
@@ -413,32 +400,32 @@ void LumoraApp::importPairings() {
   hooks.import.setGaugeCaption = [this](std::string_view caption) {
     frontEnd_.setGaugeCaption(caption);
   };
-  ThisMonthsPairings(doc, services, hooks,
-                     [this](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
-                       frontEnd_.runPrgDialog(dialog, accept);
-                     });
+  session_->importPairings(
+      [this](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
+        frontEnd_.runPrgDialog(dialog, accept);
+      },
+      std::move(hooks));
   notify();
 }
 
 void LumoraApp::importLis() {
-  const ImportServices services{ui_, clipboard(), settings_, log_};
-  ScanLisFiles(*doc_, services, LisScanHooks{[this] { notify(); }});
+  session_->scanLis(LisScanHooks{[this] { notify(); }});
   notify();
 }
 
 void LumoraApp::importToolbox() {
-  LoadToolBoxFile(*doc_, ui_, settings_);
+  session_->loadToolbox();
   notify();
 }
 
 void LumoraApp::pairingFiltersWindow() {
   // Pilot files reach the pairing filters through the bids window.
-  if (doc_->crewKind() != CrewKind::FlightAttendants)
+  if (document().crewKind() != CrewKind::FlightAttendants)
     ui_.message(text::kFilterWindowFromBids, text::kAppCaption, Icon::Information);
 }
 
 void LumoraApp::bidsWindow() {
-  if (doc_->crewKind() == CrewKind::FlightAttendants)
+  if (document().crewKind() == CrewKind::FlightAttendants)
     ui_.message(text::kPilotOnlyFeature, text::kAppCaption, Icon::Information);
 }
 
@@ -447,9 +434,9 @@ void LumoraApp::calculator() {
 }
 
 void LumoraApp::sharedNotes() {
-  FileNotesDialog dialog(*doc_);
+  FileNotesDialog dialog(document());
   if (!frontEnd_.runFileNotesDialog(dialog)) return;
-  dialog.ok(*doc_);
+  dialog.ok(document());
   notify();
 }
 
@@ -478,12 +465,6 @@ void LumoraApp::exitProgram() {
 
 void LumoraApp::notify() {
   frontEnd_.stateChanged();
-}
-
-Clipboard& LumoraApp::clipboard() {
-  if (clipboard_ != nullptr) return *clipboard_;
-  if (!ownClipboard_) ownClipboard_ = std::make_unique<FrameClipboard>();
-  return *ownClipboard_;
 }
 
 }  // namespace lumora

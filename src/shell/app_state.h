@@ -16,9 +16,9 @@
 #include "building/block_figures.h"
 #include "model/document.h"
 #include "platform/event_log.h"
-#include "rules/check_block.h"
 #include "shell/command_table.h"
 #include "shell/document_lifecycle.h"
+#include "shell/document_session.h"
 #include "shell/frame_dialogs.h"
 #include "shell/recent_files.h"
 
@@ -144,11 +144,13 @@ class LumoraApp {
   void shutdown();
 
   // --- state the window shows
-  bool hasDocument() const { return doc_ != nullptr; }
-  TDocument& document() { return *doc_; }
-  const TDocument& document() const { return *doc_; }
-  EventLog& eventLog() { return log_; }
-  BlockRules& rules() { return rules_; }
+  bool hasDocument() const { return session_ != nullptr; }
+  // The session exists once start() has allocated the document.
+  DocumentSession& session() { return *session_; }
+  TDocument& document() { return session_->document(); }
+  const TDocument& document() const { return session_->document(); }
+  EventLog& eventLog() { return session_->log(); }
+  BlockRules& rules() { return session_->rules(); }
   Ui& ui() { return ui_; }
   SettingsStore& settings() { return settings_; }
   const std::string& caption() const { return caption_; }
@@ -219,7 +221,6 @@ class LumoraApp {
   bool openNamed(const std::string& name);
   std::string startFolder() const;
   void notify();
-  Clipboard& clipboard();
 
   Ui& ui_;
   const Clock& clock_;
@@ -227,13 +228,10 @@ class LumoraApp {
   AppFrontEnd& frontEnd_;
   InstanceLock& instanceLock_;
   Clipboard* clipboard_;
-  std::unique_ptr<Clipboard> ownClipboard_;
   AppEnvironment environment_;
   DocumentFactory makeDocument_;
 
-  std::unique_ptr<TDocument> doc_;
-  EventLog log_;
-  LumoraRules rules_;
+  std::unique_ptr<DocumentSession> session_;
   RecentFiles recent_;
   std::string caption_;
   bool lockHeld_ = false;

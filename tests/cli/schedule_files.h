@@ -7,7 +7,8 @@
 
 #include "files/schedule_file.h"
 #include "platform/event_log.h"
-#include "shell/document_lifecycle.h"
+#include "shell/document_session.h"
+#include "shell/memory_settings.h"
 #include "support/document_builder.h"
 #include "support/scripted_ui.h"
 
@@ -20,12 +21,16 @@ inline void SaveSchedule(TDocument& doc, const std::filesystem::path& path) {
 }
 
 // The file as the desktop opens it.
-inline std::unique_ptr<TDocument> Reopen(const std::filesystem::path& path) {
-  auto doc = std::make_unique<TDocument>();
-  testing::ScriptedUi ui;
-  EventLog log;
-  EXPECT_TRUE(OpenDocument(*doc, path, ui, log).loaded) << path;
-  return doc;
+inline std::shared_ptr<TDocument> Reopen(const std::filesystem::path& path) {
+  struct Opened {
+    testing::ScriptedUi ui;
+    MemorySettingsStore settings;
+    DocumentSession session{ui, settings};
+  };
+  const auto opened = std::make_shared<Opened>();
+  EXPECT_TRUE(opened->session.open(path).loaded) << path;
+  // The document, keeping its session alive.
+  return {opened, &opened->session.document()};
 }
 
 // A month of two crew members, from `first` to `last`.

@@ -472,11 +472,9 @@ TEST_F(PrgImportTest, RestAfterAndReleaseDependOnCrewKindAndDaylightSaving) {
   EXPECT_EQ(restAfter(0, 1320, 360, 300), 780);  // past midnight
   EXPECT_EQ(restAfter(2, 420, 720, 600), 700);   // cabin crew keep the header's rest
 
+  // March 2026 springs forward at 02:00 on Sunday the 8th.
   doc->CrewType = 0;
-  hooks.setupDaylightSaving = [&] {
-    doc->cal.DstMoment = 7 * 1440 + 120;  // 02:00 on 8 July
-    doc->cal.DstShift = -60;
-  };
+  FillCalendar(doc->cal, ToDayNumber({1, 3, 2026}), ToDayNumber({31, 3, 2026}));
   const auto trip = [](const std::string& key, int date, int report, int tafb) {
     Header h;
     h.key = key;
@@ -485,18 +483,18 @@ TEST_F(PrgImportTest, RestAfterAndReleaseDependOnCrewKindAndDaylightSaving) {
     h.tafb = tafb;
     return h.str();
   };
-  ASSERT_TRUE(Load({trip("J8001", 20260707, 1200, 1690),   // 20:00 on 7 July, across
-                    trip("J8002", 20260707, 1200, 300),    // released before 02:00
-                    trip("J8003", 20260708, 180, 600)}));  // reports after it
-  EXPECT_EQ(pair(0).OffTime, 10 - 60 + 1440);
-  EXPECT_EQ(pair(0).Length, 2);
+  ASSERT_TRUE(Load({trip("J8001", 20260307, 1200, 1650),   // 20:00 on 7 March, across
+                    trip("J8002", 20260307, 1200, 300),    // released before 02:00
+                    trip("J8003", 20260308, 180, 600)}));  // reports after it
+  EXPECT_EQ(pair(0).OffTime, 1410 + 60 - 1440);
+  EXPECT_EQ(pair(0).Length, 3);
   EXPECT_EQ(pair(1).OffTime, 60);
   EXPECT_EQ(pair(2).OffTime, 780);
-  // Without the set-up the calendar's data is used as it stands.
-  hooks.setupDaylightSaving = nullptr;
+  // Other months have no change, whatever the calendar held before.
+  FillCalendar(doc->cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
   doc->cal.DstShift = 60;
-  ASSERT_TRUE(Load({trip("J8001", 20260707, 1200, 1690)}));
-  EXPECT_EQ(pair(0).OffTime, 70);
+  ASSERT_TRUE(Load({trip("J8001", 20260707, 1200, 1650)}));
+  EXPECT_EQ(pair(0).OffTime, 1410);
 }
 
 TEST_F(PrgImportTest, SegmentSummaryCountsEveryBaseByRouteAndPrefix) {
@@ -604,9 +602,8 @@ TEST_F(PrgImportTest, LoadsFromAFileRunningTheHooksInTheirPlaces) {
   hooks.showPairingWarnings = [&] { calls.push_back("warnings " + std::to_string(doc->LastPair)); };
   hooks.refreshCaption = [&] { calls.push_back("caption"); };
   hooks.setGaugeCaption = [&](std::string_view text) { calls.push_back(std::string(text)); };
-  hooks.setupDaylightSaving = [&] { calls.push_back("dst"); };
   ASSERT_TRUE(Load(SampleTrip()));
-  EXPECT_EQ(calls, (Lines{"Loading Pairs", "warnings 0", "caption", "", "dst"}));
+  EXPECT_EQ(calls, (Lines{"Loading Pairs", "warnings 0", "caption", ""}));
 
   TempFolder folder;
   const auto path = folder / "JUL.PRG";

@@ -7,13 +7,11 @@
 #include <sstream>
 #include <string>
 
-#include "files/schedule_file.h"
 #include "model/document.h"
-#include "platform/event_log.h"
 #include "platform/ui.h"
-#include "rules/check_block.h"
 #include "sample_reading.h"
-#include "shell/document_lifecycle.h"
+#include "shell/document_session.h"
+#include "shell/memory_settings.h"
 
 namespace lumora::demo {
 namespace {
@@ -41,11 +39,11 @@ TEST(DemoMonth, TheCommittedFileIsReproducible) {
   const std::filesystem::path committed = kRoot / Option(args, "--out");
   ASSERT_EQ(committed, kRoot / "samples" / "demo" / "demo-month.lm2");
 
-  auto doc = std::make_unique<TDocument>();
   std::ostringstream messages;
   const std::unique_ptr<Ui> ui = MakeStreamUi(messages);
-  EventLog log;
-  const DemoMonthSummary s = BuildDemoMonth(*doc, options, *ui, log);
+  MemorySettingsStore settings;
+  DocumentSession session(*ui, settings);
+  const DemoMonthSummary s = BuildDemoMonth(session, options);
   EXPECT_EQ(s.crew, 80);
   EXPECT_GT(s.assigned, 300);
   EXPECT_EQ(s.forced, 2);
@@ -54,20 +52,19 @@ TEST(DemoMonth, TheCommittedFileIsReproducible) {
   const std::filesystem::path written =
       std::filesystem::path(::testing::TempDir()) /
       ("demo-month-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".lm2");
-  ASSERT_TRUE(SaveFile(*doc, written, kScheduleFile, *ui, log));
+  ASSERT_TRUE(session.save(written));
   const bool same = ReadFile(written) == ReadFile(committed);
   std::filesystem::remove(written);
   EXPECT_TRUE(same) << "regenerate with the command in samples/README.md";
 }
 
 TEST(DemoMonth, OpensWithoutMessagesWithItsBlocksAndFindings) {
-  auto doc = std::make_unique<TDocument>();
   std::ostringstream messages;
   const std::unique_ptr<Ui> ui = MakeStreamUi(messages);
-  EventLog log;
-  LumoraRules rules;
-  const LoadResult loaded =
-      OpenDocument(*doc, kRoot / "samples" / "demo" / "demo-month.lm2", *ui, log, nullptr, &rules);
+  MemorySettingsStore settings;
+  DocumentSession session(*ui, settings);
+  const LoadResult loaded = session.open(kRoot / "samples" / "demo" / "demo-month.lm2");
+  const TDocument* doc = &session.document();
   ASSERT_TRUE(loaded.loaded);
   EXPECT_EQ(messages.str(), "");
   EXPECT_TRUE(loaded.blocksShown && loaded.pairWindowVisible && loaded.toolboxWindowVisible);

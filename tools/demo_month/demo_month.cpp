@@ -25,13 +25,11 @@
 #include "imports/toolbox_file.h"
 #include "model/calendar.h"
 #include "model/code_table.h"
-#include "model/daylight_saving.h"
 #include "model/document.h"
 #include "platform/unattended_ui.h"
-#include "rules/check_block.h"
 #include "samples/random.h"
 #include "samples/world.h"
-#include "shell/document_lifecycle.h"
+#include "shell/document_session.h"
 
 namespace lumora::demo {
 
@@ -168,7 +166,6 @@ void ImportPairings(TDocument& doc, const DemoMonthOptions& options, const Impor
 
   std::istringstream prg(ReadWhole(dir / "YULCRJCA.PRG"));
   PrgImportHooks hooks;
-  hooks.setupDaylightSaving = [&] { SetupDaylightSaving(doc.cal); };
   hooks.showPairingWarnings = [&] { ShowPairingWarnings(doc, services.ui); };
   if (!LoadPrgPairingsFrom(doc, prg, "", false, services, hooks) || doc.LastPair < 0)
     throw std::runtime_error("the PRG file gave no pairings");
@@ -353,10 +350,10 @@ std::unique_ptr<Ui> MakeStreamUi(std::ostream& out) {
   return std::make_unique<UnattendedUi>(out, UnattendedAnswers::No);
 }
 
-DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options, Ui& ui,
-                                EventLog& log) {
+DemoMonthSummary BuildDemoMonth(DocumentSession& session, const DemoMonthOptions& options) {
   DemoMonthSummary summary;
-  ClearDocument(doc, log);
+  TDocument& doc = session.document();
+  ClearDocument(doc, session.log());
   const Period period = DefaultPeriod(kMonth, kYear);
   FillCalendar(doc.cal, period.first, period.last);
   doc.FileDescriptor = kDescriptor;
@@ -364,19 +361,12 @@ DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options,
   doc.DaysOffBlockHolder = 10;
   doc.DaysOffReserve = 12;
 
-  // The user's settings file is never touched: the imports remember their
-  // folders here and forget them with the run.
-  testing::MemorySettings settings;
-  testing::RecordingClipboard clipboard;
-  const ImportServices services{ui, clipboard, settings, log};
   AddRoster(doc, options, summary);
-  ImportPairings(doc, options, services, summary);
+  ImportPairings(doc, options, session.importServices(), summary);
 
-  LumoraRules rules;
-  BuildBlocks(doc, WindowSwitches{true, true, false}, ui, log, &settings, &rules);
+  session.buildBlocks(WindowSwitches{true, true, false});
 
-  BlockViewSink views;
-  BlockEditContext ctx{doc, ui, log, rules, views};
+  BlockEditContext ctx = session.editContext();
   Rng rng = Rng::Stream(options.seed, "demo-blocks");
   const std::vector<bool> noPairings = PlaceOtherAssignments(ctx, rng, summary);
   AssignPairings(ctx, rng, noPairings, summary);

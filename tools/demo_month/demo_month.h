@@ -10,8 +10,7 @@
 #include <vector>
 
 namespace lumora {
-class EventLog;
-class TDocument;
+class DocumentSession;
 class Ui;
 }  // namespace lumora
 
@@ -34,11 +33,10 @@ struct DemoMonthSummary {
   int requests = 0;          // day-off requests set
 };
 
-// Throws std::runtime_error when a sample file is missing or unreadable.
-// Messages and questions of the core go to `ui`; it answers No to every
-// question.
-DemoMonthSummary BuildDemoMonth(TDocument& doc, const DemoMonthOptions& options, Ui& ui,
-                                EventLog& log);
+// Builds the month into the session's document. Throws std::runtime_error
+// when a sample file is missing or unreadable. Messages and questions of the
+// core go to the session's Ui; it answers No to every question.
+DemoMonthSummary BuildDemoMonth(DocumentSession& session, const DemoMonthOptions& options);
 
 // A Ui without anyone in front of it: each message is one line
 // "CAPTION: TEXT" on `out`, each question the same with " [No]", file dialogs

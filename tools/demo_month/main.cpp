@@ -10,10 +10,9 @@
 #include <string_view>
 
 #include "demo_month/demo_month.h"
-#include "files/schedule_file.h"
-#include "model/document.h"
-#include "platform/event_log.h"
 #include "platform/ui.h"
+#include "shell/document_session.h"
+#include "shell/memory_settings.h"
 
 namespace {
 
@@ -64,11 +63,13 @@ int main(int argc, char** argv) {
   }
 
   try {
-    auto doc = std::make_unique<lumora::TDocument>();
     const std::unique_ptr<lumora::Ui> ui = lumora::demo::MakeStreamUi(std::cerr);
-    lumora::EventLog log;  // closed: nothing to keep
-    const lumora::demo::DemoMonthSummary s = lumora::demo::BuildDemoMonth(*doc, options, *ui, log);
-    if (!lumora::SaveFile(*doc, out, lumora::kScheduleFile, *ui, log)) return 1;
+    // The user's settings file is never touched: the imports remember their
+    // folders for this run only. The event log stays closed.
+    lumora::MemorySettingsStore settings;
+    lumora::DocumentSession session(*ui, settings);
+    const lumora::demo::DemoMonthSummary s = lumora::demo::BuildDemoMonth(session, options);
+    if (!session.save(out)) return 1;
     std::cout << out.string() << ": " << s.crew << " crew, " << s.pairings << " pairings, "
               << s.assigned << " assigned, " << s.refused << " refused, " << s.forced
               << " forced past the rest checks, " << s.otherAssignments << " other assignments, "

@@ -1,11 +1,8 @@
-#include "shell/document_lifecycle.h"
+#include "shell/document_session.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "doubles/memory_settings.h"
-#include "files/schedule_file.h"
 #include "files/temp_folder.h"
 #include "platform/event_log.h"
 #include "support/random_document.h"
@@ -16,15 +13,16 @@ namespace {
 
 class DocumentLifecycleTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  EventLog log;
   testing::ScriptedUi ui;
   testing::MemorySettings settings;
+  DocumentSession session{ui, settings};
+  TDocument* doc = &session.document();
+  EventLog& log = session.log();
   testing::TempFolder folder;
 };
 
 TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextBuild) {
-  BuildBlocks(*doc, {true, true, true}, ui, log, &settings);
+  session.buildBlocks({true, true, true});
   ASSERT_TRUE(doc->BlocksShown);
   EXPECT_TRUE(doc->view.searchGroupVisible);
   // Defaults: every filter off, every search box checked.
@@ -34,7 +32,7 @@ TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextB
   *BlockFilterFlag(*doc, 553) = 1;  // Hide Leave Blocks
   *BlockFilterFlag(*doc, 550) = 1;  // the search filter is the document's own flag
   doc->view.searchChecks = {1, 0, 1, 0};
-  ASSERT_TRUE(CloseViews(*doc, settings));
+  ASSERT_TRUE(session.closeViews());
   EXPECT_FALSE(doc->BlocksShown);
   EXPECT_FALSE(doc->view.searchGroupVisible);
   EXPECT_FALSE(doc->PairWindowVisible || doc->ToolboxWindowVisible || doc->BidsWindowVisible);
@@ -47,7 +45,7 @@ TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextB
   // A cleared document builds with the states the last one left behind.
   ClearDocument(*doc, log);
   EXPECT_FALSE(IsBlockFilterOn(*doc, 553));
-  BuildBlocks(*doc, {}, ui, log, &settings);
+  session.buildBlocks({});
   EXPECT_TRUE(IsBlockFilterOn(*doc, 553));
   EXPECT_TRUE(doc->BlockSearchOn);
   EXPECT_EQ(doc->view.searchChecks, (std::array<std::uint8_t, 4>{1, 0, 1, 0}));
@@ -55,7 +53,7 @@ TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextB
   // Any non-zero value is on.
   settings.writeString("LM", "ShowCCP", "7");
   doc->BlocksShown = 0;
-  BuildBlocks(*doc, {}, ui, log, &settings);
+  session.buildBlocks({});
   EXPECT_TRUE(IsBlockFilterOn(*doc, 555));
   EXPECT_EQ(BlockFilterFlag(*doc, 549), nullptr);
   EXPECT_EQ(BlockFilterFlag(*doc, 558), nullptr);
@@ -63,14 +61,14 @@ TEST_F(DocumentLifecycleTest, ClosedViewsKeepTheFilterAndSearchStatesForTheNextB
 
 TEST_F(DocumentLifecycleTest, ClosingViewsNotShownOrBuildingBuiltBlocksAgainDoesNothing) {
   doc->view.blockFilters[3] = 1;
-  EXPECT_FALSE(CloseViews(*doc, settings));
+  EXPECT_FALSE(session.closeViews());
   EXPECT_TRUE(settings.values.empty());
 
   testing::FillRandomDocument(*doc, 5);
   doc->BlocksShown = 1;
   doc->PairWindowVisible = 0;
   log.open(folder / "log.txt");
-  BuildBlocks(*doc, {true, true, true}, ui, log, &settings);
+  session.buildBlocks({true, true, true});
   log.close();
   EXPECT_FALSE(doc->PairWindowVisible);
   EXPECT_TRUE(testing::ReadBytes(folder / "log.txt").empty());
@@ -80,18 +78,18 @@ TEST_F(DocumentLifecycleTest, OpeningReleasesTheSearchFilterAndAFailedOpenLeaves
   testing::FillRandomDocument(*doc, 11);
   doc->BlocksShown = 1;
   const auto path = folder / "month.lm2";
-  ASSERT_TRUE(SaveFile(*doc, path, kScheduleFile, ui, log));
+  ASSERT_TRUE(session.save(path));
 
   settings.writeString("LM", "FilterSearch", "1");
   settings.writeString("LM", "HideCompleted", "1");
-  const LoadResult loaded = OpenDocument(*doc, path, ui, log, &settings);
+  const LoadResult loaded = session.open(path);
   ASSERT_TRUE(loaded.loaded);
   EXPECT_EQ(doc->DocState, kDocumentLoaded);
   EXPECT_TRUE(doc->BlocksShown);
   EXPECT_TRUE(IsBlockFilterOn(*doc, 552));
   EXPECT_FALSE(doc->BlockSearchOn);
 
-  const LoadResult missing = OpenDocument(*doc, folder / "missing.lm2", ui, log, &settings);
+  const LoadResult missing = session.open(folder / "missing.lm2");
   EXPECT_FALSE(missing.loaded);
   EXPECT_EQ(doc->DocState, kNoDocument);
   EXPECT_TRUE(doc->FileName.empty());
