@@ -168,6 +168,7 @@ void ReadPair(StreamReader& r, TPair& p, std::uint32_t version) {
     p.DailyHardTime[i] = r.readWord();
   }
   p.DisplayText = r.readString();
+  NoteDisplayText(p);
   p.LayoverText = r.readString();
   p.FatUnits = r.readWord();
   p.Prefix = r.readString();

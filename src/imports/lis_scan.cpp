@@ -234,6 +234,7 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
     }
   }
   progress.reset();
+  for (int p = 0; p <= last; ++p) NoteDisplayText(doc.Pairs[static_cast<std::size_t>(p)]);
 
   if (!errors.empty()) ShowListDialog(ui, services.clipboard, kLisErrorsCaption, errors.text());
   const std::string heading = "Total Pairings " + std::to_string(last + 1) + "." +

@@ -453,6 +453,7 @@ class PrgImporter {
   bool complete() {
     std::string& stations = work_.LayoverText;
     if (stations.size() >= 3) stations.erase(stations.size() - 3);  // the final arrival
+    NoteDisplayText(work_);
 
     const auto store = [this](std::string_view position, int copies) {
       for (int i = 0; i < copies; ++i) {

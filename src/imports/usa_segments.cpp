@@ -77,6 +77,7 @@ void ScanUsaSegments(TDocument& doc, Ui& ui) {
          dash = text.find('-', dash + 1)) {
       if (IsUsAirport(text.substr(dash - 3, 3))) {
         pair.DisplayText += kUsaSegmentMarker;
+        NoteDisplayText(pair);
         pair.UsaSegments = 1;
         break;
       }

@@ -16,7 +16,7 @@ void TPair::Clear() {
        {&DayStatus, &DayExcludeCredit, &DayPairingType, &DailyStartTime, &DailyStartTimeAtBase,
         &DailyOnDutyBreak, &DailyDutyTime, &DailyHardTime, &DailyCredit})
     a->fill(0);
-  Overnight = FilterState = Valid = UsaSegments = 0;
+  Overnight = FilterState = Valid = UsaSegments = FrenchPairing = 0;
   DisplayText.clear();
   PairingText.clear();
   LayoverText.clear();
@@ -125,8 +125,13 @@ void ValidatePairing(TPair& p, int monthLength, std::string_view airportDetails)
   // The USA scan marks a pairing with "   USA SEGMENT "; the plural form of
   // older display texts contains it too.
   p.UsaSegments = p.DisplayText.find("USA SEGMENT") != std::string::npos ? 1 : 0;
+  NoteDisplayText(p);
   p.DailyStartTimeAtBase[0] = p.OnTime;
   DeriveDutyStartsAndBreaks(p, airportDetails);
+}
+
+void NoteDisplayText(TPair& p) {
+  p.FrenchPairing = p.DisplayText.find("FRENCH PAIRING") != std::string::npos ? 1 : 0;
 }
 
 std::uint8_t CreditClassOf(const TPair& p) {

@@ -49,6 +49,10 @@ struct TPair {
   std::uint8_t FilterState = 0;
   std::uint8_t Valid = 0;
   std::uint8_t CreditClass = 0;
+  // Whether DisplayText carries the French pairing mark. Kept with the text
+  // by everything that writes it (NoteDisplayText) so that painting need not
+  // search every text; never stored.
+  std::uint8_t FrenchPairing = 0;
   std::string ValidationText;
   std::string DisplayText;
   std::string PairingText;
@@ -65,6 +69,9 @@ struct TPair {
 // per-day start times at base and the on-duty breaks. `airportDetails` is the
 // document's airport table, used for hotel transport times at layovers.
 void ValidatePairing(TPair& p, int monthLength, std::string_view airportDetails);
+
+// Sets FrenchPairing from DisplayText; called after every change of the text.
+void NoteDisplayText(TPair& p);
 
 // Credit per duty day class: 0 below 5:00, 1 below 6:00, 2 below 7:00, 3 above.
 std::uint8_t CreditClassOf(const TPair& p);

@@ -694,9 +694,7 @@ void BlockGridView::paintPairing(Canvas& c, const PaintContext& pc, int rowTop, 
                purser ? colors_[kDutyTimeColor] : colors_[kRestTimeColor]);
 
   const std::string number = Printf("%04d", pair.Number);
-  const FontRole font = pc.cabin && Contains(pair.DisplayText, "FRENCH PAIRING")
-                            ? FontRole::GridBold
-                            : FontRole::Grid;
+  const FontRole font = pc.cabin && pair.FrenchPairing ? FontRole::GridBold : FontRole::Grid;
   c.text({x + 2, textY}, options_.showFullPair ? number : Last(number, 3), {font, colors::kBlack});
   const Pen black{colors::kBlack, LineStyle::Solid, 1};
   if (pc.cabin && purser) c.line({x + 2, rowTop + 1}, {x + W - 4, rowTop + 1}, black);

@@ -409,6 +409,7 @@ TEST_F(ScheduleFileTest, SaveWritesWhatTheFileCanHoldAndClearsModified) {
   doc->Pairs[0].AdjLength = 1;
   doc->Pairs[0].Overnight = 0;
   doc->Pairs[0].CreditClass = 0;
+  doc->Pairs[0].DisplayText = "4711 YUL CDG FRENCH PAIRING";  // marked by the load, not the file
   doc->Pilots[0].BlockCreditHours = 300;
   doc->BlockSearchOn = 1;
   doc->BlocksShown = 1;
@@ -425,6 +426,7 @@ TEST_F(ScheduleFileTest, SaveWritesWhatTheFileCanHoldAndClearsModified) {
   const LoadResult result = Load(path, *other);
   ASSERT_TRUE(result.loaded);
   EXPECT_EQ(other->Pairs[0].DayStatus[0], 2);
+  EXPECT_EQ(other->Pairs[0].FrenchPairing, 1);
   EXPECT_EQ(other->Pilots[0].BlockCreditHours, 255);
   EXPECT_EQ(other->BlockSearchOn, 0);
   EXPECT_TRUE(result.blocksShown);

@@ -175,6 +175,8 @@ TEST_F(LisScanTest, ScanningAgainKeepsOneSummaryOneMealsTextAndOneFrenchMarker) 
   EXPECT_EQ(text.rfind("***"), text.find(" *** CRA=0% *** ") + 12);
   EXPECT_NE(text.find("\n   MEALS US:  99.00  MEALS CAD: 17.25"), std::string::npos);
   EXPECT_EQ(english.DisplayText.find("FRENCH"), std::string::npos);
+  EXPECT_EQ(french.FrenchPairing, 1);
+  EXPECT_EQ(english.FrenchPairing, 0);
   const Lines summary = list(kLisSummaryCaption);
   ASSERT_GE(summary.size(), 4u);
   EXPECT_EQ(Lines(summary.begin(), summary.begin() + 4),
@@ -183,6 +185,7 @@ TEST_F(LisScanTest, ScanningAgainKeepsOneSummaryOneMealsTextAndOneFrenchMarker) 
   // A later listing without the language takes the marking away.
   ASSERT_TRUE(scan(lis(kEnglish, "CRA")));
   EXPECT_EQ(text.find("FRENCH"), std::string::npos);
+  EXPECT_EQ(french.FrenchPairing, 0);
 }
 
 TEST(LisFileTextTest, SkipsTheBinaryHeaderInStepsOfAHundred) {

@@ -142,6 +142,7 @@ TEST_F(BlockGridTest, PairingBarIsToScaleWithItsRestBar) {
   EXPECT_EQ(c.textsEqual("1234")[0].style.font, FontRole::Grid);
   // The LIS scan marks a French pairing at the end of its display text.
   pairing(0).DisplayText = "M1234 ... FRENCH PAIRING";
+  NoteDisplayText(pairing(0));
   EXPECT_EQ(Paint().textsEqual("1234")[0].style.font, FontRole::GridBold);
   rest = FillsIn(c, Palette(kRestTimeColor), top);
   ASSERT_EQ(rest.size(), 1u);

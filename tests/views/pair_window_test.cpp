@@ -357,6 +357,7 @@ TEST_F(PairWinTest, FrenchPairingIsBoldWhileItStillNeedsAFrenchMember) {
   const int first = AddPairing(555, {6});
   const int second = AddPairing(555, {6});
   Pair(first).DisplayText = "555 FRENCH PAIRING\n";
+  NoteDisplayText(Pair(first));
   Place(crew, second, 6);
   doc.ShowAssignedPairs = 0;
   win.LayoutPairWin();
