@@ -392,6 +392,8 @@ void BlockViews::pairingWindowChanged(bool layoutAgain) {
   if (layoutAgain) {
     pairWidget_->relayout();
   } else {
+    // Who holds the trips changed under the same layout.
+    pairWin_.MarkFrenchPairings();
     pairWidget_->viewport()->update();
   }
   pairWidget_->refreshCaption();

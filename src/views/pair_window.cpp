@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <unordered_set>
 
 #include "building/french_cabin.h"
 #include "building/roster_bounds.h"
@@ -77,8 +76,12 @@ const char* OrdinalSuffix(int day) {
 }
 
 TPairWin::TPairWin(TDocument& doc)
-    : doc_(doc), layout_(static_cast<std::size_t>(kLayoutDays) * kSlotRows, kFreeCell) {
+    : doc_(doc),
+      layout_(static_cast<std::size_t>(kLayoutDays) * kSlotRows, kFreeCell),
+      bold_(layout_.size(), 0),
+      heldByQualified_(static_cast<std::size_t>(kPairSlots) * kMonthDays, 0) {
   order_.reserve(kPairSlots);
+  byNumber_.reserve(kPairSlots);
   caption_ = filterStateCaption();
 }
 
@@ -193,6 +196,71 @@ void TPairWin::LayoutPairWin() {
   outlineVanished_ = sel.pair < 0 && IsPairingIndex(doc_, prev.pair) && prev.slot >= 0 &&
                      cell(prev.day, prev.slot) != prev.pair;
   firstSlot_ = std::clamp(firstSlot_, 0, highestSlot_);
+  MarkFrenchPairings();
+}
+
+// A French pairing's number is bold while the trip still needs a French
+// cabin member: no other position of the trip (same number) is open on the
+// day while this one is, and no French-qualified member holds one there.
+void TPairWin::MarkFrenchPairings() {
+  std::fill(bold_.begin(), bold_.end(), std::uint8_t{0});
+  if (doc_.CrewType != kFlightAttendants) return;
+  const int days = std::min(ShownDays(doc_), kMonthDays);
+  const int rows = std::min(highestSlot_ + 1, kSlotRows);
+  const auto french = [&](int pair) {
+    return IsPairingIndex(doc_, pair) && doc_.Pairs[static_cast<std::size_t>(pair)].FrenchPairing;
+  };
+  bool any = false;
+  for (int s = 0; s < rows && !any; ++s) {
+    for (int d = 0; d < days && !any; ++d) any = french(cell(d, s));
+  }
+  if (!any) return;
+
+  const int last = LastPairOf(doc_);
+  const auto numberOf = [this](int pair) {
+    return doc_.Pairs[static_cast<std::size_t>(pair)].Number;
+  };
+  byNumber_.clear();
+  for (int q = 0; q <= last; ++q) byNumber_.push_back(q);
+  std::stable_sort(byNumber_.begin(), byNumber_.end(),
+                   [&](int a, int b) { return numberOf(a) < numberOf(b); });
+
+  std::fill(heldByQualified_.begin(), heldByQualified_.end(), std::uint8_t{0});
+  const int roster = RosterSizeOf(doc_);
+  for (int k = 0; k < roster; ++k) {
+    const TPilot& crew = doc_.Pilots[static_cast<std::size_t>(k)];
+    if (!IsFrenchQualified(crew)) continue;
+    for (int d = 0; d < days; ++d) {
+      const int held = crew.DayCell[static_cast<std::size_t>(d)];
+      if (IsPairingIndex(doc_, held))
+        heldByQualified_[static_cast<std::size_t>(held * kMonthDays + d)] = 1;
+    }
+  }
+
+  for (int s = 0; s < rows; ++s) {
+    for (int d = 0; d < days; ++d) {
+      const int pair = cell(d, s);
+      if (!french(pair)) continue;
+      const auto day = static_cast<std::size_t>(d);
+      const bool open = IsOpen(doc_.Pairs[static_cast<std::size_t>(pair)].DayStatus[day]);
+      const auto [first, end] =
+          std::equal_range(byNumber_.begin(), byNumber_.end(), pair,
+                           [&](int a, int b) { return numberOf(a) < numberOf(b); });
+      bool needed = true;
+      for (auto q = first; q != end && needed; ++q) {
+        if (*q == pair) continue;
+        const TPair& other = doc_.Pairs[static_cast<std::size_t>(*q)];
+        if (open && IsOpen(other.DayStatus[day])) needed = false;
+        if (heldByQualified_[static_cast<std::size_t>(*q * kMonthDays + d)]) needed = false;
+      }
+      bold_[static_cast<std::size_t>(s * kLayoutDays + d)] = needed ? 1 : 0;
+    }
+  }
+}
+
+bool TPairWin::boldNumber(int day, int slot) const {
+  if (day < 0 || day >= kLayoutDays || slot < 0 || slot >= kSlotRows) return false;
+  return bold_[static_cast<std::size_t>(slot * kLayoutDays + day)] != 0;
 }
 
 void TPairWin::setScroll(int firstColumn, int firstSlot) {
@@ -308,27 +376,6 @@ void TPairWin::clearSelection() {
   outlineVanished_ = false;
 }
 
-bool TPairWin::needsFrenchCabin(int pair, int day) const {
-  const TPair& p = doc_.Pairs[static_cast<std::size_t>(pair)];
-  const auto d = static_cast<std::size_t>(day);
-  const bool open = IsOpen(p.DayStatus[d]);
-  std::unordered_set<int> siblings;
-  const int last = LastPairOf(doc_);
-  for (int q = 0; q <= last; ++q) {
-    const TPair& other = doc_.Pairs[static_cast<std::size_t>(q)];
-    if (q == pair || other.Number != p.Number) continue;
-    if (open && IsOpen(other.DayStatus[d])) return false;
-    siblings.insert(q);
-  }
-  if (siblings.empty()) return true;
-  const int roster = RosterSizeOf(doc_);
-  for (int k = 0; k < roster; ++k) {
-    const TPilot& crew = doc_.Pilots[static_cast<std::size_t>(k)];
-    if (siblings.contains(crew.DayCell[d]) && IsFrenchQualified(crew)) return false;
-  }
-  return true;
-}
-
 void TPairWin::paintInstance(Canvas& canvas, int pair, int day, int slot) const {
   const TPair& p = doc_.Pairs[static_cast<std::size_t>(pair)];
   const auto d = static_cast<std::size_t>(day);
@@ -364,10 +411,7 @@ void TPairWin::paintInstance(Canvas& canvas, int pair, int day, int slot) const 
   }
 
   const std::string number = Format04(p.Number);
-  const bool bold = doc_.CrewType == kFlightAttendants &&
-                    p.DisplayText.find("FRENCH PAIRING") != std::string::npos &&
-                    needsFrenchCabin(pair, day);
-  const TextStyle style{bold ? FontRole::GridBold : FontRole::Grid, classColor};
+  const TextStyle style{boldNumber(day, slot) ? FontRole::GridBold : FontRole::Grid, classColor};
   if (options_.showFullPair)
     canvas.textInRect({x, top, x + w, bottom}, number, style, HAlign::Left);
   else

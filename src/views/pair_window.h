@@ -72,6 +72,13 @@ class TPairWin {
   void SortPairings();
   // Sorts, lays every shown instance out and looks the selection's slot up again.
   void LayoutPairWin();
+  // Works out again which laid-out French pairings still need a French cabin
+  // member (their numbers are bold). The layout does it; a change of who
+  // holds a trip that keeps the layout (an assignment or removal while
+  // assigned instances are shown) calls it before the repaint.
+  void MarkFrenchPairings();
+  // Whether the instance at (day, slot) is painted with the bold number.
+  bool boldNumber(int day, int slot) const;
 
   std::span<const int> order() const { return order_; }
   // The pairing drawn at (day, slot), kCoveredCell or kFreeCell; kFreeCell
@@ -118,11 +125,16 @@ class TPairWin {
   std::string filterSuffix() const;
   std::string selectedCaption(const TPair& p) const;
   void paintInstance(Canvas& canvas, int pair, int day, int slot) const;
-  bool needsFrenchCabin(int pair, int day) const;
   void frame(Canvas& canvas, const PairSelection& sel) const;
 
   TDocument& doc_;
   std::vector<int> layout_;
+  // Parallel to layout_: the French pairings painted bold.
+  std::vector<std::uint8_t> bold_;
+  // Scratch of MarkFrenchPairings, allocated once: the pairings by number,
+  // and per pairing and day whether a French-qualified member holds it.
+  std::vector<int> byNumber_;
+  std::vector<std::uint8_t> heldByQualified_;
   std::vector<int> order_;
   int highestSlot_ = 0;
   int cellWidth_ = 30;

@@ -367,6 +367,7 @@ TEST_F(PairWinTest, FrenchPairingIsBoldWhileItStillNeedsAFrenchMember) {
   EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::GridBold);
 
   doc.Pilots[static_cast<std::size_t>(crew)].AgeMedFlags() = 1;  // French-qualified
+  win.MarkFrenchPairings();
   Paint();
   EXPECT_EQ(canvas.textsEqual("555")[0].style.font, FontRole::Grid);
 
