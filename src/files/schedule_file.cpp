@@ -537,7 +537,17 @@ LoadResult LoadFile(TDocument& doc, Ui& ui, EventLog& log) {
   // others for a chunk each.
   constexpr std::size_t kChunkBytes = 64 * 1024;
   std::vector<std::uint8_t> bytes;
+  const auto tooLarge = [&] {
+    log.write("LoadBlksBegin\n");
+    ui.message(doc.FileName, kNotValidCaption, Icon::Error);
+    return LoadResult{};
+  };
   const std::uintmax_t size = std::filesystem::file_size(path, error);
+  // A regular file's size is known before reading: one too large for a
+  // schedule file is refused without reading it.
+  std::error_code kindError;
+  if (!error && size > kMaxScheduleFileBytes && std::filesystem::is_regular_file(path, kindError))
+    return tooLarge();
   std::size_t next = kChunkBytes;
   if (!error)
     next = std::max(kChunkBytes, static_cast<std::size_t>(std::min<std::uintmax_t>(
@@ -553,11 +563,7 @@ LoadResult LoadFile(TDocument& doc, Ui& ui, EventLog& log) {
     ui.message(doc.FileName, kCannotOpenCaption, Icon::Error);
     return {};
   }
-  if (bytes.size() > kMaxScheduleFileBytes) {
-    log.write("LoadBlksBegin\n");
-    ui.message(doc.FileName, kNotValidCaption, Icon::Error);
-    return {};
-  }
+  if (bytes.size() > kMaxScheduleFileBytes) return tooLarge();
   return DecodeScheduleFile(doc, bytes, ui, log);
 }
 
