@@ -133,18 +133,41 @@ QPixmap CanvasIconPixmap(CanvasIcon icon) {
 QtCanvas::QtCanvas(QPainter& painter, const CanvasFonts& fonts)
     : painter_(painter), fonts_(fonts) {}
 
-const QFont& QtCanvas::font(FontRole role) const {
+const QtCanvas::RoleFont& QtCanvas::font(FontRole role) const {
+  const QFont* f = &fonts_.grid;
+  std::size_t index = 0;
   switch (role) {
     case FontRole::GridBold:
-      return fonts_.gridBold;
+      f = &fonts_.gridBold;
+      index = 1;
+      break;
     case FontRole::PairText:
-      return fonts_.pairText;
+      f = &fonts_.pairText;
+      index = 2;
+      break;
     case FontRole::Toolbox:
-      return fonts_.toolbox;
+      f = &fonts_.toolbox;
+      index = 3;
+      break;
     case FontRole::Grid:
       break;
   }
-  return fonts_.grid;
+  std::optional<RoleFont>& slot = roles_[index];
+  if (!slot) {
+    const QFontMetrics metrics(*f);
+    slot.emplace(RoleFont{f, metrics, metrics.ascent(), metrics.ascent() + metrics.descent()});
+  }
+  return *slot;
+}
+
+void QtCanvas::usePen(const QPen& pen) {
+  if (painter_.pen() != pen) painter_.setPen(pen);
+}
+
+void QtCanvas::useFont(const RoleFont& font) {
+  if (painterFont_ == font.font) return;
+  painter_.setFont(*font.font);
+  painterFont_ = font.font;
 }
 
 void QtCanvas::fillRect(const Rect& rect, Rgb color) {
@@ -157,7 +180,7 @@ void QtCanvas::line(Point from, Point to, const Pen& pen) {
   // would leave it out.
   QPen qpen(toQColor(pen.color), std::max(1, pen.width),
             pen.style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
-  painter_.setPen(qpen);
+  usePen(qpen);
   if (from == to) {
     painter_.drawPoint(from.x, from.y);
   } else {
@@ -165,35 +188,33 @@ void QtCanvas::line(Point from, Point to, const Pen& pen) {
   }
 }
 
-void QtCanvas::drawText(int x, int y, const QString& text, const TextStyle& style) {
-  const QFont& f = font(style.font);
-  const QFontMetrics metrics(f);
+void QtCanvas::drawText(int x, int y, const QString& text, const RoleFont& f,
+                        const TextStyle& style) {
   if (style.opaque) {
-    painter_.fillRect(
-        QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
-        toQColor(style.background));
+    painter_.fillRect(QRect(x, y, f.metrics.horizontalAdvance(text), f.height),
+                      toQColor(style.background));
   }
-  painter_.setFont(f);
-  painter_.setPen(toQColor(style.color));
-  painter_.drawText(x, y + metrics.ascent(), text);
+  useFont(f);
+  usePen(QPen(toQColor(style.color)));
+  painter_.drawText(x, y + f.ascent, text);
 }
 
 void QtCanvas::text(Point at, std::string_view text, const TextStyle& style) {
   if (text.empty()) return;
-  drawText(at.x, at.y, fromCore(text), style);
+  drawText(at.x, at.y, fromCore(text), font(style.font), style);
 }
 
 void QtCanvas::textInRect(const Rect& rect, std::string_view text, const TextStyle& style,
                           HAlign align) {
   if (text.empty()) return;
   const QString qtext = fromCore(text);
-  const QFontMetrics metrics(font(style.font));
-  const int width = metrics.horizontalAdvance(qtext);
+  const RoleFont& f = font(style.font);
+  const int width = f.metrics.horizontalAdvance(qtext);
   int x = rect.left;
   if (align == HAlign::Center) x = rect.left + (rect.width() - width) / 2;
   if (align == HAlign::Right) x = rect.right - width;
-  const int y = rect.top + (rect.height() - (metrics.ascent() + metrics.descent())) / 2;
-  drawText(x, y, qtext, style);
+  const int y = rect.top + (rect.height() - f.height) / 2;
+  drawText(x, y, qtext, f, style);
 }
 
 void QtCanvas::icon(Point at, CanvasIcon icon) {
@@ -204,12 +225,12 @@ void QtCanvas::icon(Point at, CanvasIcon icon) {
 }
 
 FontMetrics QtCanvas::metrics(FontRole role) const {
-  const QFontMetrics metrics(font(role));
-  return {metrics.averageCharWidth(), metrics.ascent() + metrics.descent()};
+  const RoleFont& f = font(role);
+  return {f.metrics.averageCharWidth(), f.height};
 }
 
 int QtCanvas::textWidth(std::string_view text, FontRole role) const {
-  return QFontMetrics(font(role)).horizontalAdvance(fromCore(text));
+  return font(role).metrics.horizontalAdvance(fromCore(text));
 }
 
 void QtCanvas::setClip(const Rect& rect) {

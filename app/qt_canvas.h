@@ -2,11 +2,15 @@
 // The views' drawing surface on Qt: a QPainter on a widget or an image, the
 // grid and window fonts as platform fonts, and the program's icons.
 
+#include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <array>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "platform/canvas.h"
@@ -56,12 +60,27 @@ class QtCanvas final : public Canvas {
   void resetClip() override;
 
  private:
-  const QFont& font(FontRole role) const;
+  // A font role's font with its metrics, built once per canvas.
+  struct RoleFont {
+    const QFont* font;
+    QFontMetrics metrics;
+    int ascent;
+    int height;  // ascent plus descent
+  };
+  static constexpr std::size_t kRoles = 4;
+
+  const RoleFont& font(FontRole role) const;
   // Draws `text` with the top left of its box at (x, y).
-  void drawText(int x, int y, const QString& text, const TextStyle& style);
+  void drawText(int x, int y, const QString& text, const RoleFont& font, const TextStyle& style);
+  // The painter keeps its font and pen until they change: setting them anew
+  // for every text and line costs more than the drawing of a short one.
+  void usePen(const QPen& pen);
+  void useFont(const RoleFont& font);
 
   QPainter& painter_;
   const CanvasFonts& fonts_;
+  mutable std::array<std::optional<RoleFont>, kRoles> roles_;
+  const QFont* painterFont_ = nullptr;
 };
 
 // Paints into a new image of `size` (white at first) through a QtCanvas:

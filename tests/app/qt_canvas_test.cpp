@@ -7,6 +7,8 @@
 #include <QPixmap>
 
 #include "app/qt_canvas.h"
+#include "support/random_document.h"
+#include "views/block_grid.h"
 
 namespace lumora {
 namespace {
@@ -98,6 +100,99 @@ TEST(QtCanvas, TextSitsInItsBoxOpaqueCentredAndLatin1) {
        {FontRole::Grid, FontRole::GridBold, FontRole::PairText, FontRole::Toolbox}) {
     EXPECT_GT(canvas.metrics(role).averageCharWidth, 0) << static_cast<int>(role);
     EXPECT_GT(canvas.metrics(role).height, 0) << static_cast<int>(role);
+  }
+}
+
+// Every call straight to the painter, setting font and pen each time: what
+// the canvas must draw, however it saves on the painter's state.
+class PlainCanvas final : public Canvas {
+ public:
+  explicit PlainCanvas(QPainter& painter) : painter_(painter), canvas_(painter, fonts()) {}
+  void fillRect(const Rect& r, Rgb c) override {
+    if (!r.empty()) painter_.fillRect(QRect(r.left, r.top, r.width(), r.height()), color(c));
+  }
+  void line(Point from, Point to, const Pen& pen) override {
+    painter_.setPen(QPen(color(pen.color), std::max(1, pen.width),
+                         pen.style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
+                         Qt::SquareCap));
+    if (from == to)
+      painter_.drawPoint(from.x, from.y);
+    else
+      painter_.drawLine(from.x, from.y, to.x, to.y);
+  }
+  void text(Point at, std::string_view text, const TextStyle& style) override {
+    if (text.empty()) return;
+    const QFont& f = font(style.font);
+    const QFontMetrics metrics(f);
+    const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    if (style.opaque)
+      painter_.fillRect(
+          QRect(at.x, at.y, metrics.horizontalAdvance(q), metrics.ascent() + metrics.descent()),
+          color(style.background));
+    painter_.setFont(f);
+    painter_.setPen(color(style.color));
+    painter_.drawText(at.x, at.y + metrics.ascent(), q);
+  }
+  void textInRect(const Rect& r, std::string_view text, const TextStyle& style,
+                  HAlign align) override {
+    const int width = textWidth(text, style.font);
+    int x = r.left;
+    if (align == HAlign::Center) x = r.left + (r.width() - width) / 2;
+    if (align == HAlign::Right) x = r.right - width;
+    this->text({x, r.top + (r.height() - metrics(style.font).height) / 2}, text, style);
+  }
+  void icon(Point at, CanvasIcon icon) override { canvas_.icon(at, icon); }
+  FontMetrics metrics(FontRole role) const override {
+    const QFontMetrics metrics(font(role));
+    return {metrics.averageCharWidth(), metrics.ascent() + metrics.descent()};
+  }
+  int textWidth(std::string_view text, FontRole role) const override {
+    return QFontMetrics(font(role))
+        .horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  }
+  void setClip(const Rect& r) override {
+    painter_.setClipRect(QRect(r.left, r.top, r.width(), r.height()));
+  }
+  void resetClip() override { painter_.setClipping(false); }
+
+ private:
+  static QColor color(Rgb c) { return QColor(c.red, c.green, c.blue); }
+  static const QFont& font(FontRole role) {
+    switch (role) {
+      case FontRole::GridBold:
+        return fonts().gridBold;
+      case FontRole::PairText:
+        return fonts().pairText;
+      case FontRole::Toolbox:
+        return fonts().toolbox;
+      case FontRole::Grid:
+        break;
+    }
+    return fonts().grid;
+  }
+  QPainter& painter_;
+  QtCanvas canvas_;
+};
+
+TEST(QtCanvas, PaintsAGridPixelForPixelAsPlainPainterCallsWould) {
+  for (const std::uint8_t crewType : {0, 2}) {
+    auto doc = std::make_unique<TDocument>();
+    testing::FillRandomDocument(*doc, 11 + crewType, {.maxPilots = 40, .maxPairs = 60});
+    doc->CrewType = crewType;
+    doc->BlocksShown = 1;
+    BlockGridView grid(*doc);
+    const QFontMetrics metrics(fonts().grid);
+    grid.computeGeometry({metrics.averageCharWidth(), metrics.ascent() + metrics.descent()});
+    const Rect viewport{0, 0, 900, 700};
+    const auto draw = [&](Canvas& canvas) { grid.paint(canvas, viewport, viewport, {}); };
+    QImage expected(900, 700, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+      QPainter painter(&expected);
+      PlainCanvas plain(painter);
+      draw(plain);
+    }
+    EXPECT_TRUE(PaintToImage(QSize(900, 700), fonts(), draw) == expected) << int{crewType};
   }
 }
 
