@@ -75,7 +75,7 @@ class BuildingTest : public ::testing::Test {
   // its credit spread evenly over them.
   int AddPairing(int number, std::vector<int> days, int length = 1, int creditPerDay = 300) {
     return build
-        .pairing(PairingSpec(number)
+        .pairing(PairingValues(number)
                      .Days(std::move(days))
                      .Length(length)
                      .OnTime(480)

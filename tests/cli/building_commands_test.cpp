@@ -27,7 +27,7 @@ class BuildingCommandsTest : public ::testing::Test {
  protected:
   BuildingCommandsTest() {
     auto doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
-    testing::DocumentBuilder(*doc).pairing(testing::PairingSpec(101).Length(1).Days({3}));
+    testing::DocumentBuilder(*doc).pairing(testing::PairingValues(101).Length(1).Days({3}));
     SaveSchedule(*doc, input);
   }
 

@@ -31,7 +31,7 @@ class CheckCommandTest : public ::testing::Test {
   // A one-day pairing flown by the second crew member.
   void Assign(int day, int onTime, int tafb) {
     testing::DocumentBuilder build(*doc);
-    build.pairing(testing::PairingSpec(100 + doc->LastPair + 1)
+    build.pairing(testing::PairingValues(100 + doc->LastPair + 1)
                       .Prefix("M1")
                       .CrewPosition("CA")
                       .OnTime(onTime)

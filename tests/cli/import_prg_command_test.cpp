@@ -30,7 +30,7 @@ class ImportPrgCommandTest : public ::testing::Test {
                    .july2026()
                    .descriptor("YYJDH8CAJ")
                    .crew("A ALPHA", 11)
-                   .pairing(testing::PairingSpec(1))
+                   .pairing(testing::PairingValues(1))
                    .place(0, 0, 5)
                    .take();
     SaveSchedule(*doc, schedule);

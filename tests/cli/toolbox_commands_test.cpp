@@ -30,7 +30,7 @@ class ToolboxCommandsTest : public ::testing::Test {
     testing::DocumentBuilder(*doc)
         .kind(CrewKind::FirstOfficers)
         .descriptor("YYC320FOC")
-        .pairing(testing::PairingSpec(101).Length(1))
+        .pairing(testing::PairingValues(101).Length(1))
         .place(0, 0, 3);
     SaveSchedule(*doc, input);
     std::ofstream(box, std::ios::binary) << kBox;

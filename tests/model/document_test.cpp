@@ -30,7 +30,7 @@ class DocumentTest : public ::testing::Test {
 
   int AddPilot(const std::string& name) { return build.crew(name, 0).lastCrew(); }
   int AddPair(int number, int startDay) {
-    return build.pairing(testing::PairingSpec(number).Days({startDay})).lastPairing();
+    return build.pairing(testing::PairingValues(number).Days({startDay})).lastPairing();
   }
 
   // Each test has its own; the program keeps one for the whole run, which

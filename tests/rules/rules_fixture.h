@@ -31,7 +31,7 @@ class RulesFixture : public ::testing::Test {
   int AddPair(int onTime, int tafb, int length = 1, int minRestAfter = 660,
               bool overnight = false) {
     return build
-        .pairing(PairingSpec(100 + doc->LastPair + 1)
+        .pairing(PairingValues(100 + doc->LastPair + 1)
                      .Length(length)
                      .OnTime(onTime)
                      .TAFB(tafb)

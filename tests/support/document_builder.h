@@ -3,11 +3,11 @@
 //
 //   DocumentBuilder b(doc);
 //   b.month({1, 7, 2026}, {31, 7, 2026}).extended().crew("A ALPHA", 11);
-//   const int p = b.pairing(PairingSpec(101).Days({3}).OnTime(480)).lastPairing();
+//   const int p = b.pairing(PairingValues(101).Days({3}).OnTime(480)).lastPairing();
 //   b.place(b.lastCrew(), p, 3);
 //
-// Every field of a PairingSpec is written, and its defaults are those of a
-// cleared pairing slot, so a spec shows all a test relies on.
+// Every field of a PairingValues is written, and its defaults are those of a
+// cleared pairing slot, so the values a test sets are all it relies on.
 
 #include <cstdint>
 #include <memory>
@@ -23,53 +23,53 @@
 namespace lumora::testing {
 
 // A pairing to add: the setters are named after the fields they fill.
-class PairingSpec {
+class PairingValues {
  public:
-  explicit PairingSpec(int number) : number_(number) {}
+  explicit PairingValues(int number) : number_(number) {}
 
   // Days (0-based) on which an open instance starts.
-  PairingSpec& Days(std::vector<int> days) {
+  PairingValues& Days(std::vector<int> days) {
     days_ = std::move(days);
     return *this;
   }
-  PairingSpec& Length(int days) {
+  PairingValues& Length(int days) {
     length_ = days;
     return *this;
   }
-  PairingSpec& AdjLength(int days) {
+  PairingValues& AdjLength(int days) {
     adjLength_ = days;
     return *this;
   }
-  PairingSpec& OnTime(int minutes) {
+  PairingValues& OnTime(int minutes) {
     onTime_ = minutes;
     return *this;
   }
-  PairingSpec& OffTime(int minutes) {
+  PairingValues& OffTime(int minutes) {
     offTime_ = minutes;
     return *this;
   }
-  PairingSpec& TAFB(int minutes) {
+  PairingValues& TAFB(int minutes) {
     tafb_ = minutes;
     return *this;
   }
   // On each of the pairing's days; Credit is their sum.
-  PairingSpec& CreditPerDay(int minutes) {
+  PairingValues& CreditPerDay(int minutes) {
     creditPerDay_ = minutes;
     return *this;
   }
-  PairingSpec& Prefix(std::string prefix) {
+  PairingValues& Prefix(std::string prefix) {
     prefix_ = std::move(prefix);
     return *this;
   }
-  PairingSpec& CrewPosition(std::string position) {
+  PairingValues& CrewPosition(std::string position) {
     position_ = std::move(position);
     return *this;
   }
-  PairingSpec& MinRestAfter(int minutes) {
+  PairingValues& MinRestAfter(int minutes) {
     minRestAfter_ = minutes;
     return *this;
   }
-  PairingSpec& Overnight(bool on) {
+  PairingValues& Overnight(bool on) {
     overnight_ = on;
     return *this;
   }
@@ -132,24 +132,24 @@ class DocumentBuilder {
   }
 
   // A base pairing after the last one.
-  DocumentBuilder& pairing(const PairingSpec& spec) {
+  DocumentBuilder& pairing(const PairingValues& values) {
     const int index = ++doc_->LastPair;
     doc_->LastBasePair = doc_->LastPair;
     TPair& pair = doc_->Pairs[static_cast<std::size_t>(index)];
-    pair.Number = spec.number_;
-    pair.Prefix = spec.prefix_;
-    pair.CrewPosition = spec.position_;
-    pair.Length = static_cast<std::int8_t>(spec.length_);
-    pair.AdjLength = static_cast<std::int8_t>(spec.adjLength_);
-    pair.OnTime = spec.onTime_;
-    pair.OffTime = spec.offTime_;
-    pair.TAFB = spec.tafb_;
-    pair.MinRestAfter = spec.minRestAfter_;
-    pair.Overnight = spec.overnight_ ? 1 : 0;
-    pair.Credit = spec.creditPerDay_ * spec.length_;
-    for (int j = 0; j < spec.length_; ++j)
-      pair.DailyCredit[static_cast<std::size_t>(j)] = spec.creditPerDay_;
-    for (const int d : spec.days_) pair.DayStatus[static_cast<std::size_t>(d)] = kOpenInstance;
+    pair.Number = values.number_;
+    pair.Prefix = values.prefix_;
+    pair.CrewPosition = values.position_;
+    pair.Length = static_cast<std::int8_t>(values.length_);
+    pair.AdjLength = static_cast<std::int8_t>(values.adjLength_);
+    pair.OnTime = values.onTime_;
+    pair.OffTime = values.offTime_;
+    pair.TAFB = values.tafb_;
+    pair.MinRestAfter = values.minRestAfter_;
+    pair.Overnight = values.overnight_ ? 1 : 0;
+    pair.Credit = values.creditPerDay_ * values.length_;
+    for (int j = 0; j < values.length_; ++j)
+      pair.DailyCredit[static_cast<std::size_t>(j)] = values.creditPerDay_;
+    for (const int d : values.days_) pair.DayStatus[static_cast<std::size_t>(d)] = kOpenInstance;
     return *this;
   }
 

@@ -44,7 +44,7 @@ class BlockGridTest : public ::testing::Test {
   int AddPairing(int number, int length, int onTime, int offTime) {
     return build
         .pairing(
-            PairingSpec(number).Length(length).OnTime(onTime).OffTime(offTime).CrewPosition("CA"))
+            PairingValues(number).Length(length).OnTime(onTime).OffTime(offTime).CrewPosition("CA"))
         .lastPairing();
   }
   void Put(int crew, int day, int p) { build.cell(crew, day, p); }

@@ -34,7 +34,7 @@ class PairingTest : public ::testing::Test {
   // Open instances on `days`; `duty` duty days, 480 report, 1020 release.
   int AddPairing(int number, std::vector<int> days, int duty = 1, int creditPerDay = 300) {
     return build
-        .pairing(PairingSpec(number)
+        .pairing(PairingValues(number)
                      .Days(std::move(days))
                      .Length(duty)
                      .AdjLength(duty)
