@@ -39,14 +39,14 @@ bool Confirmed(Ui& ui, const std::string& text, std::string_view caption, Icon i
 }
 
 std::string FrenchQuestion(const TDocument& doc, int crew, int otherMember) {
-  const std::string name = ShownName(doc.Pilots[static_cast<std::size_t>(crew)]);
+  const std::string name = ShownName(doc.pilot(crew));
   if (otherMember == crew || otherMember < 0) {
     return "Employee " + name +
            " is not French Qualified and is the Junior Cabin Member. One Cabin Member must be "
            "French for this pairing. Do you want to assign it anyway";
   }
   return "Employee " + name + " is not French Qualified and is Senior to " +
-         ShownName(doc.Pilots[static_cast<std::size_t>(otherMember)]) +
+         ShownName(doc.pilot(otherMember)) +
          ". One Cabin Member must be French for this pairing. Do you want to assign it anyway";
 }
 
@@ -76,10 +76,10 @@ void CheckBlockAndCabin(BlockEditContext& ctx, int crew) {
   ctx.views.rowsChanged(doc.crewKind() == CrewKind::Captains ? BlockViewSink::kAllRows : crew);
   if (doc.crewKind() != CrewKind::FlightAttendants) return;
 
-  const int count = RosterSizeOf(doc);
+  const int count = doc.rosterSize();
   std::vector<int> marked;
   for (int k = 0; k < count; ++k) {
-    if (IsMarkedForCabinCheck(doc.Pilots[static_cast<std::size_t>(k)])) marked.push_back(k);
+    if (IsMarkedForCabinCheck(doc.pilot(k))) marked.push_back(k);
   }
   // One round: marks the checks themselves leave wait for the next change.
   ClearCabinCheckMarks(doc);
@@ -92,15 +92,15 @@ void CheckBlockAndCabin(BlockEditContext& ctx, int crew) {
 
 int AssignPair(BlockEditContext& ctx, int crew, int pair, int day, bool skipRestChecks) {
   TDocument& doc = ctx.doc;
-  if (!IsRosterIndex(doc, crew)) return kCrewOutOfRange;
-  if (!IsPairingIndex(doc, pair)) return kPairingOutOfRange;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
-  TPair& pairing = doc.Pairs[static_cast<std::size_t>(pair)];
+  if (!doc.isRosterIndex(crew)) return kCrewOutOfRange;
+  if (!doc.isPairIndex(pair)) return kPairingOutOfRange;
+  TPilot& pilot = doc.pilot(crew);
+  TPair& pairing = doc.pair(pair);
 
   if (day >= 0 && day < kBlockDays && pilot.DayCell[static_cast<std::size_t>(day)] != kEmptyCell) {
     return kAssignRefused;
   }
-  if (day < 0 || day >= MonthDaysOf(doc)) return kPairingNotOnDay;
+  if (day < 0 || day >= doc.monthDays()) return kPairingNotOnDay;
   const auto d = static_cast<std::size_t>(day);
   const std::int32_t status = pairing.DayStatus[d];
   if (IsAssigned(status)) return kInstanceAssigned;
@@ -159,15 +159,15 @@ int AssignPair(BlockEditContext& ctx, int crew, int pair, int day, bool skipRest
 
 int RemovePair(BlockEditContext& ctx, int crew, int pair, int day) {
   TDocument& doc = ctx.doc;
-  if (!IsRosterIndex(doc, crew)) return kCrewOutOfRange;
-  if (!IsPairingIndex(doc, pair)) return kPairingOutOfRange;
+  if (!doc.isRosterIndex(crew)) return kCrewOutOfRange;
+  if (!doc.isPairIndex(pair)) return kPairingOutOfRange;
   if (day < 0 || day >= kBlockDays) return kPairingNotOnDay;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
-  TPair& pairing = doc.Pairs[static_cast<std::size_t>(pair)];
+  TPilot& pilot = doc.pilot(crew);
+  TPair& pairing = doc.pair(pair);
   const auto d = static_cast<std::size_t>(day);
 
   if (pilot.DayCell[d] < 0) return kCellHoldsNoPairing;
-  if (day >= MonthDaysOf(doc)) return kPairingNotOnDay;
+  if (day >= doc.monthDays()) return kPairingNotOnDay;
   const std::int32_t status = pairing.DayStatus[d];
   if (IsOpen(status)) return kInstanceOpen;
   if (!IsAssigned(status)) return kPairingNotOnDay;
@@ -207,12 +207,12 @@ void RightClickFollowUps(BlockEditContext& ctx, int crew) {
 
 bool RemovePairByRightClick(BlockEditContext& ctx, int crew, int day) {
   TDocument& doc = ctx.doc;
-  if (!IsRosterIndex(doc, crew) || day < 0 || day >= MonthDaysOf(doc)) return false;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  if (!doc.isRosterIndex(crew) || day < 0 || day >= doc.monthDays()) return false;
+  TPilot& pilot = doc.pilot(crew);
   const auto d = static_cast<std::size_t>(day);
   const std::int32_t pair = pilot.DayCell[d];
-  if (!IsPairingIndex(doc, pair)) return false;
-  TPair& pairing = doc.Pairs[static_cast<std::size_t>(pair)];
+  if (!doc.isPairIndex(pair)) return false;
+  TPair& pairing = doc.pair(pair);
 
   if (ctx.log.isOpen()) {
     ctx.log.write("RemovePair " + std::to_string(pairing.Number) + " " + ShownName(pilot) + " " +

@@ -77,15 +77,15 @@ void PrefetchBlock(const TPilot& pilot) {
 }
 
 void ScanInstances(const TDocument& doc, InstanceScan& scan) {
-  const int monthLength = MonthDaysOf(doc);
-  const int lastPair = LastPairOf(doc);
+  const int monthLength = doc.monthDays();
+  const int lastPair = doc.lastPairIndex();
   // Open instances as starts and ends; summed into the cover at the end.
   std::array<std::int32_t, kBlockDays + 1> coverSteps{};
   for (int p = 0; p <= lastPair; ++p) {
     if (p + kPrefetchAhead <= lastPair) {
-      PrefetchPairing(doc.Pairs[static_cast<std::size_t>(p + kPrefetchAhead)]);
+      PrefetchPairing(doc.pair(p + kPrefetchAhead));
     }
-    const TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    const TPair& pair = doc.pair(p);
     const int span = SpanOf(pair);
     scan.span[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(span);
 
@@ -155,7 +155,7 @@ std::int64_t InstanceCreditInMonth(const TPair& pair, int day, int monthLength) 
 
 std::int32_t RecalcBlockCredit(TDocument& doc, int crew, bool full, Ui& ui, BlockViewSink& views) {
   if (crew < 0 || crew >= kPilotSlots) return 0;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  TPilot& pilot = doc.pilot(crew);
   std::int64_t total = std::int64_t{pilot.CreditCarriedIn()} + pilot.ExtraCredit +
                        pilot.DraftCredit + pilot.TimeBank;
   if (full || pilot.OutsideWFlag == 0) total += pilot.TrainingAtHome;
@@ -163,7 +163,7 @@ std::int32_t RecalcBlockCredit(TDocument& doc, int crew, bool full, Ui& ui, Bloc
   std::int64_t tbb = 0;
   std::int64_t alb = 0;
 
-  const int monthLength = MonthDaysOf(doc);
+  const int monthLength = doc.monthDays();
   for (int d = 0; d < monthLength; ++d) {
     const auto day = static_cast<std::size_t>(d);
     const std::int32_t cell = pilot.DayCell[day];
@@ -172,7 +172,7 @@ std::int32_t RecalcBlockCredit(TDocument& doc, int crew, bool full, Ui& ui, Bloc
         ui.message("Pairing Number out of RANGE", "Internal Error", Icon::Error);
         break;
       }
-      const TPair& pair = doc.Pairs[static_cast<std::size_t>(cell)];
+      const TPair& pair = doc.pair(cell);
       total += InstanceCreditInMonth(pair, d, monthLength);
       if (!full) total -= pair.DayExcludeCredit[day];
     } else if (cell == kOtherAssignmentCell) {
@@ -204,7 +204,7 @@ std::int32_t RecalcBlockCredit(TDocument& doc, int crew, bool full, Ui& ui, Bloc
 }
 
 void RecalcAllBlockCredits(TDocument& doc, bool full, Ui& ui, BlockViewSink& views) {
-  const int count = RosterSizeOf(doc);
+  const int count = doc.rosterSize();
   BlockViewSink quiet;
   for (int crew = 0; crew < count; ++crew) RecalcBlockCredit(doc, crew, full, ui, quiet);
   views.rowsChanged(BlockViewSink::kAllRows);
@@ -213,9 +213,9 @@ void RecalcAllBlockCredits(TDocument& doc, bool full, Ui& ui, BlockViewSink& vie
 
 std::string TimeBankText(const TDocument& doc) {
   std::int64_t sum = 0;
-  const int count = RosterSizeOf(doc);
+  const int count = doc.rosterSize();
   for (int crew = 0; crew < count; ++crew) {
-    const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+    const TPilot& pilot = doc.pilot(crew);
     sum += std::int64_t{pilot.TimeBank} + pilot.TbbCredit;
   }
   // The roster's balance: one sign in front rather than a negative hour and
@@ -242,12 +242,12 @@ std::int64_t RefreshOpenTime(const TDocument& doc, BlockViewSink& views) {
 }
 
 int FindBlockHolderLine(TDocument& doc, std::int64_t open, BlockViewSink& views) {
-  const int count = RosterSizeOf(doc);
+  const int count = doc.rosterSize();
   int reserveRun = 0;  // bidding-reserve crew members directly above the current one
   int line = -1;
   bool stopped = false;
   for (int crew = 0; crew < count && !stopped; ++crew) {
-    const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+    const TPilot& pilot = doc.pilot(crew);
     if (pilot.BidReserve != 0) {
       ++reserveRun;
       continue;
@@ -274,7 +274,7 @@ int FindBlockHolderLine(TDocument& doc, std::int64_t open, BlockViewSink& views)
   // just loaded carries no marks of its own and gets them here.
   bool moved = false;
   for (int crew = 0; crew < count; ++crew) {
-    TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+    TPilot& pilot = doc.pilot(crew);
     const std::uint8_t below = crew > line ? 1 : 0;
     if (pilot.BelowBlockHolderLine != below) {
       pilot.BelowBlockHolderLine = below;
@@ -292,16 +292,16 @@ int FindBlockHolderLine(TDocument& doc, BlockViewSink& views) {
 namespace {
 
 void CountDayBalance(TDocument& doc, const InstanceScan& scan, BlockViewSink& views) {
-  const int monthLength = MonthDaysOf(doc);
-  const int lastPair = LastPairOf(doc);
+  const int monthLength = doc.monthDays();
+  const int lastPair = doc.lastPairIndex();
   std::array<std::int32_t, kBlockDays> balance = scan.openCover;
 
-  const int count = RosterSizeOf(doc);
+  const int count = doc.rosterSize();
   for (int crew = 0; crew < count; ++crew) {
     if (crew + kPrefetchAhead < count) {
-      PrefetchBlock(doc.Pilots[static_cast<std::size_t>(crew + kPrefetchAhead)]);
+      PrefetchBlock(doc.pilot(crew + kPrefetchAhead));
     }
-    const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+    const TPilot& pilot = doc.pilot(crew);
     if (pilot.BidReserve != 0 || pilot.BelowBlockHolderLine != 0) continue;
     const CreditLimits limits = CreditLimitsOf(doc, pilot);
     const std::int32_t credit = BlockCreditOf(pilot);
@@ -318,7 +318,7 @@ void CountDayBalance(TDocument& doc, const InstanceScan& scan, BlockViewSink& vi
         if (cell <= lastPair) {
           d += scan.span[static_cast<std::size_t>(cell)];
         } else {
-          d += cell < kPairSlots ? SpanOf(doc.Pairs[static_cast<std::size_t>(cell)]) : 1;
+          d += cell < kPairSlots ? SpanOf(doc.pair(cell)) : 1;
         }
         continue;
       }

@@ -24,24 +24,23 @@ bool IsMarkedForCabinCheck(const TPilot& pilot) {
 }
 
 void ClearCabinCheckMarks(TDocument& doc) {
-  const int count = RosterSizeOf(doc);
-  for (int crew = 0; crew < count; ++crew) doc.Pilots[static_cast<std::size_t>(crew)].FaChecked = 1;
+  const int count = doc.rosterSize();
+  for (int crew = 0; crew < count; ++crew) doc.pilot(crew).FaChecked = 1;
 }
 
 FrenchCabinResult CheckFrenchCabin(TDocument& doc, int crew, int pair, int day) {
   FrenchCabinResult result;
-  if (crew < 0 || crew >= kPilotSlots || !IsPairingIndex(doc, pair) || day < 0 ||
-      day >= kBlockDays) {
+  if (crew < 0 || crew >= kPilotSlots || !doc.isPairIndex(pair) || day < 0 || day >= kBlockDays) {
     return result;
   }
-  const TPair& flown = doc.Pairs[static_cast<std::size_t>(pair)];
+  const TPair& flown = doc.pair(pair);
   if (flown.DisplayText.find("FRENCH PAIRING") == std::string::npos) return result;
-  if (IsFrenchQualified(doc.Pilots[static_cast<std::size_t>(crew)])) return result;
+  if (IsFrenchQualified(doc.pilot(crew))) return result;
 
   std::vector<int> siblings;
-  const int lastPair = LastPairOf(doc);
+  const int lastPair = doc.lastPairIndex();
   for (int q = 0; q <= lastPair && siblings.size() < kMaxSiblings; ++q) {
-    const TPair& other = doc.Pairs[static_cast<std::size_t>(q)];
+    const TPair& other = doc.pair(q);
     if (q != pair && other.Number == flown.Number && other.Prefix == flown.Prefix) {
       siblings.push_back(q);
     }
@@ -52,7 +51,7 @@ FrenchCabinResult CheckFrenchCabin(TDocument& doc, int crew, int pair, int day) 
   result.otherMember = crew;
   bool qualifiedHolder = false;
   std::size_t heldByUnqualified = 0;
-  const int count = RosterSizeOf(doc);
+  const int count = doc.rosterSize();
   const auto cellDay = static_cast<std::size_t>(day);
   for (const int sibling : siblings) {
     for (int k = 0; k < count; ++k) {
@@ -60,7 +59,7 @@ FrenchCabinResult CheckFrenchCabin(TDocument& doc, int crew, int pair, int day) 
         result.otherMember = crew;
         continue;
       }
-      TPilot& holder = doc.Pilots[static_cast<std::size_t>(k)];
+      TPilot& holder = doc.pilot(k);
       if (holder.DayCell[cellDay] != sibling) continue;
       holder.FaChecked = 0;
       result.otherMember = k;

@@ -27,8 +27,8 @@ bool InsidePairing(const TDocument& doc, const TPilot& pilot, int day) {
   for (int d = day - 1; d >= 0; --d) {
     const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(d)];
     if (cell < 0) continue;
-    if (!IsPairingIndex(doc, cell)) return false;
-    const int span = std::max<int>(1, doc.Pairs[static_cast<std::size_t>(cell)].Length);
+    if (!doc.isPairIndex(cell)) return false;
+    const int span = std::max<int>(1, doc.pair(cell).Length);
     return day < d + span - 1;
   }
   return false;
@@ -62,10 +62,10 @@ bool IsEmptyField(const std::string& text) {
 
 PlaceResult PlaceToolboxItem(BlockEditContext& ctx, const ToolboxItem& item, int crew, int day) {
   TDocument& doc = ctx.doc;
-  if (!IsRosterIndex(doc, crew) || day < 0 || day >= MonthDaysOf(doc)) {
+  if (!doc.isRosterIndex(crew) || day < 0 || day >= doc.monthDays()) {
     return PlaceResult::OutOfRange;
   }
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  TPilot& pilot = doc.pilot(crew);
   const auto d = static_cast<std::size_t>(day);
   if (pilot.DayCell[d] != kEmptyCell) return PlaceResult::NotEmpty;
   if (InsidePairing(doc, pilot, day)) return PlaceResult::InsidePairing;
@@ -114,8 +114,8 @@ PlaceResult PlaceToolboxItem(BlockEditContext& ctx, const ToolboxItem& item, int
 
 bool RemoveOtherAssignment(BlockEditContext& ctx, int crew, int day, bool shift) {
   TDocument& doc = ctx.doc;
-  if (!IsRosterIndex(doc, crew) || day < 0 || day >= kBlockDays) return false;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  if (!doc.isRosterIndex(crew) || day < 0 || day >= kBlockDays) return false;
+  TPilot& pilot = doc.pilot(crew);
   const auto d = static_cast<std::size_t>(day);
   if (pilot.DayCell[d] != kOtherAssignmentCell) return false;
 
@@ -137,8 +137,8 @@ bool RemoveOtherAssignment(BlockEditContext& ctx, int crew, int day, bool shift)
 }
 
 std::optional<OtherAssDialog> OtherAssDialog::Open(const TDocument& doc, int crew, int day) {
-  if (!IsRosterIndex(doc, crew) || day < 0 || day >= kBlockDays) return std::nullopt;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  if (!doc.isRosterIndex(crew) || day < 0 || day >= kBlockDays) return std::nullopt;
+  const TPilot& pilot = doc.pilot(crew);
   const auto d = static_cast<std::size_t>(day);
   if (pilot.DayCell[d] != kOtherAssignmentCell) return std::nullopt;
 
@@ -162,9 +162,8 @@ std::optional<OtherAssDialog> OtherAssDialog::Open(const TDocument& doc, int cre
 }
 
 void OtherAssDialog::ok(TDocument& doc) const {
-  if (!IsRosterIndex(doc, crew_) || day_ < 0 || day_ >= kBlockDays) return;
-  DayRecord& record =
-      doc.Pilots[static_cast<std::size_t>(crew_)].DayOther[static_cast<std::size_t>(day_)];
+  if (!doc.isRosterIndex(crew_) || day_ < 0 || day_ >= kBlockDays) return;
+  DayRecord& record = doc.pilot(crew_).DayOther[static_cast<std::size_t>(day_)];
   if (IsEmptyField(startText)) {
     record[kOtherStartTime] = 0;
     record[kOtherHoursAtWork] = 0;
@@ -181,7 +180,7 @@ void OtherAssDialog::ok(TDocument& doc) const {
 }
 
 void OtherAssDialogClosed(BlockEditContext& ctx, int crew, int day) {
-  if (!IsRosterIndex(ctx.doc, crew)) return;
+  if (!ctx.doc.isRosterIndex(crew)) return;
   CheckTheBlock(ctx, crew);
   RecalcBlockCredit(ctx.doc, crew, false, ctx.ui, ctx.views);
   ctx.views.cellsChanged(crew, day, kCodeCells);
@@ -190,7 +189,7 @@ void OtherAssDialogClosed(BlockEditContext& ctx, int crew, int day) {
 
 void UpdateLeaveBlockMark(TDocument& doc, int crew) {
   if (crew < 0 || crew >= kPilotSlots) return;
-  doc.Pilots[static_cast<std::size_t>(crew)].ComputeOnLeaveAllMonth(MonthDaysOf(doc));
+  doc.pilot(crew).ComputeOnLeaveAllMonth(doc.monthDays());
 }
 
 }  // namespace lumora

@@ -46,14 +46,11 @@ std::vector<std::string> HistoryLines(const TDocument& doc) {
     const TransactionRecord& r = doc.History[i];
     // Records read from a file are not validated: anything outside the
     // arrays shows as zero or empty.
-    const int number = r.pairing >= 0 && r.pairing < kPairSlots
-                           ? doc.Pairs[static_cast<std::size_t>(r.pairing)].Number
-                           : 0;
+    const int number = r.pairing >= 0 && r.pairing < kPairSlots ? doc.pair(r.pairing).Number : 0;
     std::array<std::int32_t, 3> date{};
     if (r.day >= 0 && r.day < kBlockDays) date = doc.cal.MonthDays[static_cast<std::size_t>(r.day)];
-    const std::string name = r.crew >= 0 && r.crew < kPilotSlots
-                                 ? ShownName(doc.Pilots[static_cast<std::size_t>(r.crew)])
-                                 : std::string();
+    const std::string name =
+        r.crew >= 0 && r.crew < kPilotSlots ? ShownName(doc.pilot(r.crew)) : std::string();
     char head[96];
     std::snprintf(head, sizeof head, "%s\t%d\t%02d/%02d/%04d\t",
                   r.kind == TransactionRecord::kAssign ? "Assign" : "Remove", number, date[0],

@@ -267,10 +267,10 @@ std::string FileKindTag(std::int32_t kind) {
 std::vector<std::uint8_t> EncodeScheduleFile(TDocument& doc, std::int32_t kind) {
   // Counts the arrays cannot hold are never written, so the file always
   // describes what follows in it.
-  const std::int32_t monthLength = std::clamp(doc.cal.MonthLength, 0, kMonthDays);
-  const std::int32_t pilotCount = std::clamp(doc.PilotCount, 0, kMaxRosterPilots);
-  const std::int32_t lastPair = std::clamp(doc.LastPair, -1, kPairSlots - 1);
-  const std::int32_t toolboxCount = std::clamp(doc.ToolboxCount, 0, kToolboxSlots);
+  const std::int32_t monthLength = doc.monthDays();
+  const std::int32_t pilotCount = doc.rosterSize();
+  const std::int32_t lastPair = doc.lastPairIndex();
+  const std::int32_t toolboxCount = doc.toolboxSize();
   const TCalendar& cal = doc.cal;
 
   StreamWriter w;
@@ -294,9 +294,9 @@ std::vector<std::uint8_t> EncodeScheduleFile(TDocument& doc, std::int32_t kind) 
   w.writeWord(pilotCount);
   w.writeWord(lastPair);
   for (std::int32_t p = 0; p <= lastPair; ++p)
-    w.writeObject(kPairStreamClass, [&](StreamWriter& s) { WritePair(s, doc.Pairs[p]); });
+    w.writeObject(kPairStreamClass, [&](StreamWriter& s) { WritePair(s, doc.pair(p)); });
   for (std::int32_t c = 0; c < pilotCount; ++c)
-    w.writeObject(kPilotStreamClass, [&](StreamWriter& s) { WritePilot(s, doc.Pilots[c]); });
+    w.writeObject(kPilotStreamClass, [&](StreamWriter& s) { WritePilot(s, doc.pilot(c)); });
 
   for (std::size_t j = 0; j < kShortTextBytes; ++j) {
     w.writeByte(ShortTextByte(cal.MonthText, j));
@@ -322,7 +322,7 @@ std::vector<std::uint8_t> EncodeScheduleFile(TDocument& doc, std::int32_t kind) 
   for (const std::string& filter : doc.PairFilters) w.writeString(filter);
   w.writeFlag(doc.BidsWindowVisible);
   w.writeWord(toolboxCount);
-  for (std::int32_t t = 0; t < toolboxCount; ++t) WriteToolboxItem(w, doc.ToolboxItems[t]);
+  for (std::int32_t t = 0; t < toolboxCount; ++t) WriteToolboxItem(w, doc.toolboxItem(t));
   w.writeString(doc.ToolboxDate);
   for (const std::int32_t word :
        {doc.ReducedMaxCredit, doc.ReducedMinCredit, doc.ReducedMinDaysOff, doc.CheckPilotMaxCredit})
@@ -343,9 +343,8 @@ std::vector<std::uint8_t> EncodeScheduleFile(TDocument& doc, std::int32_t kind) 
 
 bool SaveFile(TDocument& doc, const std::filesystem::path& path, std::int32_t kind, Ui& ui,
               EventLog& log) {
-  const std::int32_t lastPair = std::clamp(doc.LastPair, -1, kPairSlots - 1);
-  for (std::int32_t p = 0; p <= lastPair; ++p)
-    doc.Pairs[p].CreditClass = CreditClassOf(doc.Pairs[p]);
+  const std::int32_t lastPair = doc.lastPairIndex();
+  for (std::int32_t p = 0; p <= lastPair; ++p) doc.pair(p).CreditClass = CreditClassOf(doc.pair(p));
 
   AtomicFile file(path);
   if (!file.create()) {
@@ -414,7 +413,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   log.write("LoadBlksLoadPairs\n");
   char line[64];
   for (std::int32_t p = 0; p <= lastPair; ++p) {
-    TPair& pair = doc.Pairs[p];
+    TPair& pair = doc.pair(p);
     r.readObject(kPairStreamClass.name, [&](StreamReader& s, std::uint32_t objectVersion) {
       ReadPair(s, pair, objectVersion);
     });
@@ -426,7 +425,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
 
   log.write("LoadBlksLoadEmployees\n");
   for (std::int32_t c = 0; c < pilotCount; ++c) {
-    TPilot& pilot = doc.Pilots[c];
+    TPilot& pilot = doc.pilot(c);
     r.readObject(kPilotStreamClass.name, [&](StreamReader& s, std::uint32_t objectVersion) {
       ReadPilot(s, pilot, objectVersion, lastPair);
     });
@@ -480,7 +479,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   if (version > "25") {
     const std::int32_t toolboxCount = r.readWord();
     if (toolboxCount < 0 || toolboxCount > kToolboxSlots) return Refuse(doc, ui, log, result, true);
-    for (std::int32_t t = 0; t < toolboxCount; ++t) ReadToolboxItem(r, doc.ToolboxItems[t]);
+    for (std::int32_t t = 0; t < toolboxCount; ++t) ReadToolboxItem(r, doc.toolboxItem(t));
     doc.ToolboxCount = toolboxCount;
   }
 

@@ -177,7 +177,7 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
   int french = 0;
   for (int p = 0; p <= last; ++p) {
     if (progress) progress->setPosition(p + 1);
-    TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    TPair& pair = doc.pair(p);
     const std::string key = LisPairingKey(pair.Prefix, pair.Number);
     // A pairing without a prefix has no letter; its key is never found.
     const std::string shownKey = key.front() == '\0' ? key.substr(1) : key;

@@ -33,7 +33,7 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc) {
   std::int64_t startCredit = 0;
   std::int64_t startLength = 0;
   for (int p = 0; p <= last; ++p) {
-    const TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    const TPair& pair = doc.pair(p);
     for (int d = 0; d < monthLength; ++d) {
       if (pair.DayStatus[static_cast<std::size_t>(d)] == 0) continue;
       startCredit += pair.Credit;
@@ -51,7 +51,7 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc) {
   lines.emplace_back("====== Pairing Warnings Report ======");
   lines.emplace_back();
   for (int p = 0; p <= last; ++p) {
-    TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    TPair& pair = doc.pair(p);
     ValidatePairing(pair, doc.cal.MonthLength, doc.AirportDetails);
     if (pair.Valid == 0) lines.push_back(PairNumber(pair.Number) + "  " + pair.ValidationText);
   }
@@ -65,7 +65,7 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc) {
   std::int64_t running = 0;
   std::int64_t withCarryOver = 0;
   for (int p = 0; p <= last; ++p) {
-    const TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    const TPair& pair = doc.pair(p);
     const int days = DaysOf(pair);
     int hard = 0;
     for (int i = 0; i < days; ++i) hard += pair.DailyHardTime[static_cast<std::size_t>(i)];
@@ -103,7 +103,7 @@ int PairingOfLine(const TDocument& doc, std::string_view line) {
   const int number = LeadingInt(rest);
   const int last = std::clamp(doc.LastPair, -1, kPairSlots - 1);
   for (int p = 0; p <= last; ++p)
-    if (doc.Pairs[static_cast<std::size_t>(p)].Number == number) return p;
+    if (doc.pair(p).Number == number) return p;
   return -1;
 }
 

@@ -458,7 +458,7 @@ class PrgImporter {
     const auto store = [this](std::string_view position, int copies) {
       for (int i = 0; i < copies; ++i) {
         if (stored_ >= kMaxImportedPairs) return false;
-        TPair& slot = doc_.Pairs[static_cast<std::size_t>(stored_)];
+        TPair& slot = doc_.pair(stored_);
         slot = work_;
         slot.CrewPosition = position;
         ++stored_;
@@ -501,7 +501,7 @@ class PrgImporter {
 // the spill-over flag are derived from the times.
 void CompleteStoredPairings(TDocument& doc, int stored) {
   for (int p = 0; p < stored; ++p) {
-    TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    TPair& pair = doc.pair(p);
     const int days = std::clamp<int>(pair.Length, 0, kMonthDays);
     if (days > 0) {
       long long sum = 0;
@@ -521,15 +521,15 @@ void CompleteStoredPairings(TDocument& doc, int stored) {
 // Crew members keep the pairing at the same table position wherever it still
 // starts on that day; every other pairing cell is emptied.
 void RelinkAssignments(TDocument& doc) {
-  const int crew = std::clamp(doc.PilotCount, 0, kMaxRosterPilots);
+  const int crew = doc.rosterSize();
   const int days = std::clamp(doc.cal.MonthLength, 0, kMonthDays);
   for (int c = 0; c < crew; ++c) {
-    TPilot& pilot = doc.Pilots[static_cast<std::size_t>(c)];
+    TPilot& pilot = doc.pilot(c);
     for (int d = 0; d < days; ++d) {
       std::int32_t& cell = pilot.DayCell[static_cast<std::size_t>(d)];
       if (cell < 0) continue;
       if (cell <= doc.LastPair) {
-        std::int32_t& status = doc.Pairs[static_cast<std::size_t>(cell)].DayStatus[d];
+        std::int32_t& status = doc.pair(cell).DayStatus[d];
         if (status == kOpenInstance || status == -kOpenInstance) {
           status *= 2;
           continue;
@@ -548,7 +548,7 @@ void ApplyDaylightSaving(TDocument& doc) {
   const long long moment = doc.cal.DstMoment;
   const int days = std::clamp(doc.cal.MonthLength, 0, kMonthDays);
   for (int p = 0; p <= doc.LastPair; ++p) {
-    TPair& pair = doc.Pairs[static_cast<std::size_t>(p)];
+    TPair& pair = doc.pair(p);
     int first = 0;
     while (first < days && pair.DayStatus[static_cast<std::size_t>(first)] == 0) ++first;
     if (first == days) continue;

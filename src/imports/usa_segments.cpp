@@ -62,7 +62,7 @@ bool IsUsAirport(std::string_view code) {
 
 void ScanUsaSegments(TDocument& doc, Ui& ui) {
   const int last = std::clamp(doc.LastPair, -1, kPairSlots - 1);
-  for (int p = 0; p <= last; ++p) doc.Pairs[p].UsaSegments = 0;
+  for (int p = 0; p <= last; ++p) doc.pair(p).UsaSegments = 0;
 
   // Whether any of the list's entries occurs in a text does not depend on the
   // order in which the entries are tried, and the marker holds no "-", so one
@@ -71,7 +71,7 @@ void ScanUsaSegments(TDocument& doc, Ui& ui) {
       ui.progress("Scanning for USA Segments", "Completed %d of %d");
   if (progress) progress->setRange(last + 1);
   for (int p = 0; p <= last; ++p) {
-    TPair& pair = doc.Pairs[p];
+    TPair& pair = doc.pair(p);
     const std::string_view text = pair.DisplayText;
     for (std::size_t dash = text.find('-', 3); dash != std::string_view::npos;
          dash = text.find('-', dash + 1)) {

@@ -218,10 +218,6 @@ std::int32_t TimeAtWork(std::int32_t start, std::int32_t end) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(minutes, INT_MIN, INT_MAX));
 }
 
-std::int32_t EntriesInUse(const TDocument& doc) {
-  return std::clamp(doc.ToolboxCount, 0, kToolboxSlots);
-}
-
 ToolboxItem RowButton(std::string_view row) {
   ToolboxItem item;
   const std::string_view code = Column(row, kCodeColumn, 3);
@@ -341,11 +337,11 @@ bool EntryIsReserve(const TAbsence& entry, bool cabin) {
 std::optional<AssignmentCode> LookupAssignmentCode(const TDocument& doc,
                                                    std::string_view extractCode, EventLog& log) {
   const bool cabin = IsCabinDocument(doc);
-  const std::int32_t entries = EntriesInUse(doc);
+  const std::int32_t entries = doc.toolboxSize();
   if (entries == 0) return LookupBuiltInCode(cabin, extractCode, log);
 
   for (std::int32_t t = 0; t < entries; ++t) {
-    const TAbsence& entry = doc.ToolboxItems[t];
+    const TAbsence& entry = doc.toolboxItem(t);
     if (entry.CrewTracCode != extractCode) continue;
     AssignmentCode found;
     found.code = entry.Code;
@@ -376,11 +372,11 @@ std::vector<ToolboxItem> ToolboxButtons(const TDocument& doc) {
   for (int n = 1; n <= kRequestButtonCount; ++n) buttons.push_back(RequestButton(n));
 
   const bool cabin = IsCabinDocument(doc);
-  const std::int32_t entries = EntriesInUse(doc);
+  const std::int32_t entries = doc.toolboxSize();
   const auto full = [&] { return buttons.size() >= static_cast<std::size_t>(kToolboxButtonSlots); };
   if (entries > 0) {
     for (std::int32_t t = 0; t < entries && !full(); ++t) {
-      const TAbsence& entry = doc.ToolboxItems[t];
+      const TAbsence& entry = doc.toolboxItem(t);
       if (entry.InToolbox != 0) buttons.push_back(EntryButton(entry, cabin));
     }
     return buttons;

@@ -22,7 +22,7 @@ void ZeroData(TDocument& doc, bool crew, bool pairings, EventLog& log) {
   }
   if (pairings) {
     // The last slot is not an imported pairing's; it is left as it is.
-    for (int p = 0; p < kMaxImportedPairs; ++p) doc.Pairs[p].Clear();
+    for (int p = 0; p < kMaxImportedPairs; ++p) doc.pair(p).Clear();
     doc.LastPair = -1;
     doc.LastBasePair = -1;
   }
@@ -88,10 +88,10 @@ void ClearDocument(TDocument& doc, EventLog& log) {
 }
 
 void RepairAssignments(TDocument& doc, Ui& ui) {
-  const int days = std::min<int>(doc.cal.MonthLength, kMonthDays);
+  const int days = doc.monthDays();
   for (int p = 0; p <= doc.LastPair; ++p) {
     for (int d = 0; d < days; ++d) {
-      std::int32_t& status = doc.Pairs[p].DayStatus[d];
+      std::int32_t& status = doc.pair(p).DayStatus[d];
       if (status == kAssignedInstance) status = kOpenInstance;
       if (status == -kAssignedInstance) status = -kOpenInstance;
     }
@@ -100,7 +100,7 @@ void RepairAssignments(TDocument& doc, Ui& ui) {
   std::string report;
   char line[128];
   for (int c = 0; c < doc.PilotCount; ++c) {
-    TPilot& pilot = doc.Pilots[c];
+    TPilot& pilot = doc.pilot(c);
     for (int d = 0; d < days; ++d) {
       std::int32_t& cell = pilot.DayCell[d];
       if (cell < kOtherAssignmentCell || cell > doc.LastPair) {
@@ -108,7 +108,7 @@ void RepairAssignments(TDocument& doc, Ui& ui) {
         std::snprintf(line, sizeof line, "Error 100 Emp %s ", pilot.Name.c_str());
         report += line;
       } else if (cell >= 0) {
-        std::int32_t& status = doc.Pairs[cell].DayStatus[d];
+        std::int32_t& status = doc.pair(cell).DayStatus[d];
         if (status == kOpenInstance) {
           status = kAssignedInstance;
         } else if (status == -kOpenInstance) {
@@ -134,25 +134,25 @@ void FlagExtraCrewPairs(TDocument& doc, EventLog& log) {
   const int days = std::min<int>(doc.cal.MonthLength, kMonthDays);
   if (doc.crewKind() == CrewKind::FirstOfficers) {
     for (int c = 0; c < doc.PilotCount; ++c) {
-      const TPilot& pilot = doc.Pilots[c];
+      const TPilot& pilot = doc.pilot(c);
       if (pilot.EmpNumber != -1) continue;
       for (int d = 0; d < days; ++d) {
         const std::int32_t p = pilot.DayCell[d];
         if (doc.isPairIndex(p)) {
-          std::int32_t& status = doc.Pairs[p].DayStatus[d];
+          std::int32_t& status = doc.pair(p).DayStatus[d];
           status = -status;
         }
       }
     }
   } else if (doc.crewKind() == CrewKind::Captains) {
     for (int p = doc.LastBasePair + 1; p <= doc.LastPair; ++p) {
-      TPair& copy = doc.Pairs[p];
+      TPair& copy = doc.pair(p);
       int d = 0;
       while (d < days && copy.DayStatus[d] == 0) ++d;
       if (d == days) continue;
       copy.DayStatus[d] = -copy.DayStatus[d];
       for (int q = 0; q <= doc.LastBasePair; ++q) {
-        TPair& base = doc.Pairs[q];
+        TPair& base = doc.pair(q);
         if (base.Number == copy.Number) {
           base.DayStatus[d] = -base.DayStatus[d];
           break;
@@ -165,7 +165,7 @@ void FlagExtraCrewPairs(TDocument& doc, EventLog& log) {
 
 void ValidateAllPairings(TDocument& doc) {
   for (int p = 0; p <= doc.LastPair; ++p)
-    ValidatePairing(doc.Pairs[p], doc.cal.MonthLength, doc.AirportDetails);
+    ValidatePairing(doc.pair(p), doc.cal.MonthLength, doc.AirportDetails);
 }
 
 }  // namespace lumora

@@ -3,7 +3,10 @@
 // rules, texts and the view state it carries for the views. Its record arrays
 // are allocated once and reset in place; records are referred to by index.
 
+#include <algorithm>
 #include <array>
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -135,7 +138,34 @@ class TDocument {
 
   CrewKind crewKind() const { return static_cast<CrewKind>(CrewType); }
   int monthLength() const { return cal.MonthLength; }
-  bool isPairIndex(std::int32_t p) const { return p >= 0 && p <= LastPair; }
+
+  // The ranges in use, held inside the record arrays whatever counts a
+  // damaged file put into the document: crew 0 to rosterSize() - 1,
+  // pairings 0 to lastPairIndex() (-1: none), toolbox items 0 to
+  // toolboxSize() - 1, days 0 to monthDays() - 1.
+  int rosterSize() const { return std::clamp<int>(PilotCount, 0, kMaxRosterPilots); }
+  int lastPairIndex() const { return std::clamp<int>(LastPair, -1, kPairSlots - 1); }
+  int toolboxSize() const { return std::clamp<int>(ToolboxCount, 0, kToolboxSlots); }
+  int monthDays() const { return std::clamp<int>(cal.MonthLength, 0, kMonthDays); }
+  bool isRosterIndex(int crew) const { return crew >= 0 && crew < rosterSize(); }
+  bool isPairIndex(int p) const { return p >= 0 && p <= lastPairIndex(); }
+
+  // A record by the index the code carries. Any slot may be named (the
+  // who-is-legal scratch slot, pairings beyond the last during an import);
+  // an index outside the slots is a fault of the caller, which tests the
+  // index it got from outside data first.
+  TPilot& pilot(int crew) { return Pilots[Slot(crew, kPilotSlots)]; }
+  const TPilot& pilot(int crew) const { return Pilots[Slot(crew, kPilotSlots)]; }
+  TPair& pair(int p) { return Pairs[Slot(p, kPairSlots)]; }
+  const TPair& pair(int p) const { return Pairs[Slot(p, kPairSlots)]; }
+  TAbsence& toolboxItem(int item) { return ToolboxItems[Slot(item, kToolboxSlots)]; }
+  const TAbsence& toolboxItem(int item) const { return ToolboxItems[Slot(item, kToolboxSlots)]; }
+
+ private:
+  static std::size_t Slot(int index, [[maybe_unused]] int slotCount) {
+    assert(index >= 0 && index < slotCount);
+    return static_cast<std::size_t>(index);
+  }
 };
 
 // Resets the document to empty; keeps the crew category, the month's names

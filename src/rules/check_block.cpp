@@ -85,7 +85,7 @@ std::vector<std::string_view> EmptyRuleSlots() {
 
 void CheckBlock(TDocument& doc, int crew, bool oldRules) {
   if (crew < 0 || crew >= kPilotSlots) return;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  TPilot& pilot = doc.pilot(crew);
   if (pilot.EmpNumber == -1) return;
   ClearRuleResults(pilot);
 

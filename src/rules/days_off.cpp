@@ -39,7 +39,7 @@ bool OnReserveLine(const TPilot& pilot) {
 
 int CountDaysOff(const TDocument& doc, int crew) {
   if (!ValidCrew(crew)) return 0;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc.pilot(crew);
   const int monthLength = MonthLengthOf(doc);
   std::array<bool, kBlockDays> marked{};
 
@@ -52,7 +52,7 @@ int CountDaysOff(const TDocument& doc, int crew) {
     const std::size_t day = static_cast<std::size_t>(d);
     const std::int32_t cell = pilot.DayCell[day];
     if (cell >= 0 && doc.isPairIndex(cell)) {
-      const TPair& pair = doc.Pairs[static_cast<std::size_t>(cell)];
+      const TPair& pair = doc.pair(cell);
       const long long span = (static_cast<long long>(pair.OnTime) + pair.TAFB - 120) / 1440 + 1;
       MarkDays(marked, d, span);
     } else if (cell == kOtherAssignmentCell && pilot.DayOther[day][kOtherContainsDuty] != 0) {
@@ -87,7 +87,7 @@ int CountDaysOff(const TDocument& doc, int crew) {
 
 TotalStatus DaysOffStatus(const TDocument& doc, int crew) {
   if (!ValidCrew(crew)) return TotalStatus::InRange;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc.pilot(crew);
   const int monthLength = MonthLengthOf(doc);
   const bool cabin = doc.crewKind() == CrewKind::FlightAttendants;
   const bool reserveLine = OnReserveLine(pilot);
@@ -144,7 +144,7 @@ TotalStatus DaysOffStatus(const TDocument& doc, int crew) {
 
 TotalStatus CreditStatus(const TDocument& doc, int crew) {
   if (!ValidCrew(crew)) return TotalStatus::InRange;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc.pilot(crew);
   if (OnReserveLine(pilot)) return TotalStatus::Reserve;
   const CreditLimits limits = CreditLimitsOf(doc, pilot);
   const std::int32_t credit = BlockCreditOf(pilot);

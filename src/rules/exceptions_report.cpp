@@ -13,7 +13,7 @@ enum class Findings { Exceptions, Warnings };
 
 void AppendItemLines(std::vector<std::string>& lines, const TDocument& doc, Findings which) {
   for (int i = 0; i < doc.PilotCount; ++i) {
-    const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(i)];
+    const TPilot& pilot = doc.pilot(i);
     const std::string& text =
         which == Findings::Exceptions ? pilot.ExceptionsText : pilot.WarningsText;
     if (text.empty()) continue;

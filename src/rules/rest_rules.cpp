@@ -48,8 +48,8 @@ AssignCheckResult CheckAssignmentRest(const TDocument& doc, int crew, int pair, 
   AssignCheckResult result;
   if (crew < 0 || crew >= kPilotSlots || !doc.isPairIndex(pair) || day < 0 || day >= kBlockDays)
     return result;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
-  const TPair& newPair = doc.Pairs[static_cast<std::size_t>(pair)];
+  const TPilot& pilot = doc.pilot(crew);
+  const TPair& newPair = doc.pair(pair);
   const auto [minimum, allowance] = RestMinimumsOf(doc.crewKind());
 
   Moment previousStart = 0;

@@ -17,7 +17,7 @@ BlockDay DayOf(const TDocument& doc, const TPilot& pilot, int day) {
     result.other = &pilot.DayOther[static_cast<std::size_t>(day)];
   } else if (doc.isPairIndex(cell)) {
     result.kind = BlockDay::Kind::Pairing;
-    result.pair = &doc.Pairs[static_cast<std::size_t>(cell)];
+    result.pair = &doc.pair(cell);
     result.pairIndex = cell;
   }
   return result;

@@ -79,7 +79,7 @@ struct RuleRun {
   bool oldRules;  // the duty-rule checker without the fatigue rules
   RuleScratch& scratch;
 
-  TPilot& pilot() const { return doc.Pilots[static_cast<std::size_t>(crew)]; }
+  TPilot& pilot() const { return doc.pilot(crew); }
 };
 
 }  // namespace lumora

@@ -183,7 +183,7 @@ void BlockGridView::setDisplayOrder(std::span<const int> crew) {
 }
 
 int BlockGridView::rowCount() const {
-  if (rosterOrder_) return std::clamp(doc_.PilotCount, 0, kMaxRosterPilots);
+  if (rosterOrder_) return doc_.rosterSize();
   return static_cast<int>(order_.size());
 }
 
@@ -200,7 +200,7 @@ int BlockGridView::rowOf(int crew) const {
 }
 
 int BlockGridView::scrollRows() const {
-  return std::clamp(doc_.PilotCount, 0, kMaxRosterPilots) + kExtraScrollRows;
+  return doc_.rosterSize() + kExtraScrollRows;
 }
 
 void BlockGridView::setScroll(int firstColumn, int firstRow) {
@@ -331,7 +331,7 @@ void BlockGridView::paint(Canvas& canvas, const Rect& area, const Rect& viewport
   if (pc.area.empty()) return;
   pc.cells = Rect{g.nameWidth, g.headerHeight, viewport.right, viewport.bottom};
   pc.names = Rect{0, g.headerHeight, g.nameWidth, viewport.bottom};
-  pc.monthLength = std::clamp(doc_.monthLength(), 0, kMonthDays);
+  pc.monthLength = doc_.monthDays();
   pc.lastColumn = std::min(
       kColumns - 1, firstColumn_ + std::max(0, viewport.right - g.nameWidth - 1) / g.cellWidth);
   pc.cabin = doc_.crewKind() == CrewKind::FlightAttendants;
@@ -495,7 +495,7 @@ void BlockGridView::paintRow(Canvas& c, const PaintContext& pc, int row) const {
   const GridGeometry& g = geometry_;
   const int crew = crewAt(row);
   if (crew < 0) return;
-  const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc_.pilot(crew);
   const int y = rowY(row);
   const int textY = y + std::max(1, (g.rowHeight - pc.font.height) / 2 + 1);
   const int gridRight = columnX(kColumns);
@@ -559,7 +559,7 @@ void BlockGridView::paintRow(Canvas& c, const PaintContext& pc, int row) const {
 
 void BlockGridView::paintRowCells(Canvas& c, const PaintContext& pc, int row, int crew) const {
   const GridGeometry& g = geometry_;
-  const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc_.pilot(crew);
   const int y = rowY(row);
   const int W = g.cellWidth;
   const int textY = y + std::max(1, (g.rowHeight - pc.font.height) / 2 + 1);
@@ -651,7 +651,7 @@ void BlockGridView::paintPairing(Canvas& c, const PaintContext& pc, int rowTop, 
                                  int day, int pairIndex) const {
   const GridGeometry& g = geometry_;
   const int W = g.cellWidth;
-  const TPair& pair = doc_.Pairs[static_cast<std::size_t>(pairIndex)];
+  const TPair& pair = doc_.pair(pairIndex);
   const int x = columnX(day);
   const int length = std::clamp<int>(pair.Length, 1, kMonthDays);
   const int onTime = std::clamp(pair.OnTime, 0, kMinutesPerDay);
@@ -745,9 +745,9 @@ void BlockGridView::paintSummary(Canvas& c, const PaintContext& pc) const {
   const int firstDay = firstColumn_;
   const int lastDay = std::min(pc.lastColumn, pc.monthLength - 1);
   std::array<std::array<int, kMonthDays>, kSummaryLabels.size()> counts{};
-  const int crewCount = std::clamp(doc_.PilotCount, 0, kMaxRosterPilots);
+  const int crewCount = doc_.rosterSize();
   for (int k = 0; k < crewCount; ++k) {
-    const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(k)];
+    const TPilot& pilot = doc_.pilot(k);
     for (int d = firstDay; d <= lastDay; ++d) {
       const int row = SummaryRowOf(pilot.DayCrewTracCode[static_cast<std::size_t>(d)]);
       if (row >= 0) ++counts[static_cast<std::size_t>(row)][static_cast<std::size_t>(d)];
@@ -798,7 +798,7 @@ void BlockGridView::paintLastMonthRow(Canvas& c, const PaintContext& pc, int row
   const GridGeometry& g = geometry_;
   const int crew = crewAt(row);
   if (crew < 0) return;
-  const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc_.pilot(crew);
   const int y = rowY(row);
   const int W = g.cellWidth;
   const int textY = y + std::max(1, (g.rowHeight - pc.font.height) / 2 + 1);
@@ -859,9 +859,9 @@ void BlockGridView::paintLastMonthRow(Canvas& c, const PaintContext& pc, int row
 // --- status text
 
 std::string BlockGridView::dayStatus(int crew, int day) const {
-  const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(crew)];
+  const TPilot& pilot = doc_.pilot(crew);
   const std::size_t d = static_cast<std::size_t>(day);
-  const int monthLength = std::clamp(doc_.monthLength(), 0, kMonthDays);
+  const int monthLength = doc_.monthDays();
 
   if (lastMonthOverlay_) {
     if (day >= kPrevDays) return {};
@@ -878,7 +878,7 @@ std::string BlockGridView::dayStatus(int crew, int day) const {
   if (day < monthLength) {
     const std::int32_t cell = pilot.DayCell[d];
     if (cell >= 0 && doc_.isPairIndex(cell)) {
-      const TPair& pair = doc_.Pairs[static_cast<std::size_t>(cell)];
+      const TPair& pair = doc_.pair(cell);
       return "Pair " + Printf("%04d", pair.Number) + "  On " + TimeText(pair.OnTime) + "  Off " +
              TimeText(pair.OffTime) + "  Credit " + TimeText(pair.Credit) + "  Type " +
              pair.CrewPosition + " " + duty;
@@ -910,7 +910,7 @@ std::optional<std::string> BlockGridView::hoverStatus(Point p) {
     hoverNameRow_ = hit.row;
     hoverDay_ = -1;
     hoverRow_ = -1;
-    const TPilot& pilot = doc_.Pilots[static_cast<std::size_t>(hit.crew)];
+    const TPilot& pilot = doc_.pilot(hit.crew);
     std::string text = pilot.Name + pilot.ExceptionsText;
     if (!pilot.WarningsText.empty()) text += " WARN " + pilot.WarningsText;
     return text;

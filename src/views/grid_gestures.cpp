@@ -41,15 +41,13 @@ void GridGestures::endDrag() {
 
 int GridGestures::pairingInMonthCell(int crew, int day) const {
   const TDocument& doc = ctx_.doc;
-  if (!IsRosterIndex(doc, crew) || day < 0 || day >= MonthDaysOf(doc)) return -1;
-  const std::int32_t cell =
-      doc.Pilots[static_cast<std::size_t>(crew)].DayCell[static_cast<std::size_t>(day)];
-  return IsPairingIndex(doc, cell) ? cell : -1;
+  if (!doc.isRosterIndex(crew) || day < 0 || day >= doc.monthDays()) return -1;
+  const std::int32_t cell = doc.pilot(crew).DayCell[static_cast<std::size_t>(day)];
+  return doc.isPairIndex(cell) ? cell : -1;
 }
 
 void GridGestures::toggleLock(int crew, int day) {
-  std::uint8_t& locked =
-      ctx_.doc.Pilots[static_cast<std::size_t>(crew)].DayLocked[static_cast<std::size_t>(day)];
+  std::uint8_t& locked = ctx_.doc.pilot(crew).DayLocked[static_cast<std::size_t>(day)];
   locked = locked != 0 ? 0 : 1;
   // The lock is saved with the file.
   ctx_.doc.Modified = 1;
@@ -60,8 +58,8 @@ void GridGestures::mouseDown(MouseButton button, const GridHit& hit, KeyState ke
   if (lastMonthOverlay_) return;
   TDocument& doc = ctx_.doc;
   if (button == MouseButton::Left) endDrag();
-  if (!IsRosterIndex(doc, hit.crew)) return;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(hit.crew)];
+  if (!doc.isRosterIndex(hit.crew)) return;
+  const TPilot& pilot = doc.pilot(hit.crew);
 
   if (hit.area == GridHit::Area::Name) {
     if (button == MouseButton::Right && !IsPseudoLine(pilot)) actions_.openMoveOnRoster(hit.crew);
@@ -99,22 +97,22 @@ void GridGestures::mouseUp(MouseButton button, const GridHit& hit, KeyState keys
     return;
   }
   TDocument& doc = ctx_.doc;
-  const bool onDay = hit.area == GridHit::Area::Day && IsRosterIndex(doc, hit.crew);
+  const bool onDay = hit.area == GridHit::Area::Day && doc.isRosterIndex(hit.crew);
   if (dragging() && onDay && hit.crew != doc.view.gestureCrew) {
     dropOnRow(hit.crew);
     endDrag();
     return;
   }
   endDrag();
-  if (onDay && hit.day >= 0 && hit.day < MonthDaysOf(doc)) click(hit, keys);
+  if (onDay && hit.day >= 0 && hit.day < doc.monthDays()) click(hit, keys);
 }
 
 void GridGestures::dropOnRow(int target) {
   TDocument& doc = ctx_.doc;
   const int source = doc.view.gestureCrew;
   const int day = doc.view.gestureDay;
-  if (!IsRosterIndex(doc, source) || !IsBlockDay(day)) return;
-  TPilot& from = doc.Pilots[static_cast<std::size_t>(source)];
+  if (!doc.isRosterIndex(source) || !IsBlockDay(day)) return;
+  TPilot& from = doc.pilot(source);
   if (from.DayLocked[static_cast<std::size_t>(day)] != 0) {
     ctx_.ui.message("Can't Drag a Locked in Pairing", kAppCaption, Icon::Error);
     return;
@@ -129,13 +127,13 @@ void GridGestures::dropOnRow(int target) {
   }
   const int monthLength = doc.monthLength();
   from.ComputeOnLeaveAllMonth(monthLength);
-  doc.Pilots[static_cast<std::size_t>(target)].ComputeOnLeaveAllMonth(monthLength);
+  doc.pilot(target).ComputeOnLeaveAllMonth(monthLength);
   CountDayBalance(doc, ctx_.views);
 }
 
 void GridGestures::click(const GridHit& hit, KeyState keys) {
   TDocument& doc = ctx_.doc;
-  const TPilot& pilot = doc.Pilots[static_cast<std::size_t>(hit.crew)];
+  const TPilot& pilot = doc.pilot(hit.crew);
   const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(hit.day)];
   const int pair = pairingInMonthCell(hit.crew, hit.day);
   if (pair >= 0) {
@@ -170,7 +168,7 @@ void GridGestures::clickAssign(int crew, int day, bool shift) {
 
 void GridGestures::rightOnDay(int crew, int day, KeyState keys) {
   TDocument& doc = ctx_.doc;
-  TPilot& pilot = doc.Pilots[static_cast<std::size_t>(crew)];
+  TPilot& pilot = doc.pilot(crew);
   const auto d = static_cast<std::size_t>(day);
   const std::int32_t cell = pilot.DayCell[d];
   if (cell == kEmptyCell) {
@@ -196,7 +194,7 @@ void GridGestures::rightOnDay(int crew, int day, KeyState keys) {
   // Ctrl is the key that skips the question here; Shift is for other
   // assignments.
   if (!keys.ctrl && ReadSettingFlag(settings_, kHoldCtrlKey)) {
-    const TPair& pairing = doc.Pairs[static_cast<std::size_t>(pair)];
+    const TPair& pairing = doc.pair(pair);
     std::string text = "Confirm remove ";
     // An empty prefix adds no letter rather than ending the text.
     if (!pairing.Prefix.empty() && pairing.Prefix[0] != '\0') text += pairing.Prefix[0];

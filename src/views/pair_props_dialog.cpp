@@ -23,15 +23,15 @@ std::string CreditText(std::int64_t minutes) {
 }  // namespace
 
 PairPropsDialog::PairPropsDialog(const TDocument& doc, int pair, int day) : pair_(pair), day_(day) {
-  valid_ = IsPairingIndex(doc, pair) && day >= 0 && day < kMonthDays;
+  valid_ = doc.isPairIndex(pair) && day >= 0 && day < kMonthDays;
   const char letter = doc.FileDescriptor.size() > 8 ? doc.FileDescriptor[8] : ' ';
-  const int number = valid_ ? doc.Pairs[static_cast<std::size_t>(pair)].Number : 0;
+  const int number = valid_ ? doc.pair(pair).Number : 0;
   char buffer[96];
   std::snprintf(buffer, sizeof buffer, "Properties for %c%04d on %s %02d", letter, number,
                 doc.cal.MonthText.substr(0, 10).c_str(), CalendarDayOf(doc, day));
   caption_ = buffer;
   if (!valid_) return;
-  const TPair& p = doc.Pairs[static_cast<std::size_t>(pair)];
+  const TPair& p = doc.pair(pair);
   const auto d = static_cast<std::size_t>(day);
   type = p.DayPairingType[d];
   const int secondDigit = (p.Number / 100) % 10;
@@ -41,8 +41,8 @@ PairPropsDialog::PairPropsDialog(const TDocument& doc, int pair, int day) : pair
 
 bool PairPropsDialog::ok(BlockEditContext& ctx) {
   TDocument& doc = ctx.doc;
-  if (!valid_ || !IsPairingIndex(doc, pair_)) return true;
-  TPair& p = doc.Pairs[static_cast<std::size_t>(pair_)];
+  if (!valid_ || !doc.isPairIndex(pair_)) return true;
+  TPair& p = doc.pair(pair_);
   const auto d = static_cast<std::size_t>(day_);
   if (p.DayPairingType[d] != type) {
     p.DayPairingType[d] = type;
@@ -56,7 +56,7 @@ bool PairPropsDialog::ok(BlockEditContext& ctx) {
     return false;
   }
   if (excluded == p.DayExcludeCredit[d]) return true;
-  const std::int64_t inMonth = InstanceCreditInMonth(p, day_, MonthDaysOf(doc));
+  const std::int64_t inMonth = InstanceCreditInMonth(p, day_, doc.monthDays());
   if (excluded > inMonth) {
     ctx.ui.message(
         "Excluded Credits is More Than Total Pairing Credits in this Month. Please Correct Entry",
@@ -70,7 +70,7 @@ bool PairPropsDialog::ok(BlockEditContext& ctx) {
     return false;
   p.DayExcludeCredit[d] = excluded;
   doc.Modified = 1;
-  const int roster = RosterSizeOf(doc);
+  const int roster = doc.rosterSize();
   for (int crew = 0; crew < roster; ++crew) RecalcBlockCredit(doc, crew, false, ctx.ui, ctx.views);
   return true;
 }

@@ -51,8 +51,8 @@ Rgb TextColorOf(int type) {
 
 PairTextContent PairTextFor(const TDocument& doc, int pair, int day) {
   PairTextContent content;
-  if (!IsPairingIndex(doc, pair)) return content;
-  const TPair& p = doc.Pairs[static_cast<std::size_t>(pair)];
+  if (!doc.isPairIndex(pair)) return content;
+  const TPair& p = doc.pair(pair);
   content.pair = pair;
   content.day = day;
   content.lines = SplitLines(p.DisplayText);

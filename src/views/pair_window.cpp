@@ -22,7 +22,7 @@ constexpr int kMonday = 1;
 // The days of the month the window can show: its 36 columns hold the month
 // and the days its last pairings spill into.
 int ShownDays(const TDocument& doc) {
-  return std::min(MonthDaysOf(doc), TPairWin::kLayoutDays);
+  return std::min(doc.monthDays(), TPairWin::kLayoutDays);
 }
 
 // Duty days as the layout reserves them: at least the start day.
@@ -108,22 +108,19 @@ int TPairWin::GroupOf(const TPair& p) {
 }
 
 void TPairWin::SortPairings() {
-  const int last = LastPairOf(doc_);
+  const int last = doc_.lastPairIndex();
   for (int p = 0; p <= last; ++p) {
-    TPair& pair = doc_.Pairs[static_cast<std::size_t>(p)];
+    TPair& pair = doc_.pair(p);
     pair.CreditClass = CreditClassOf(pair);
   }
   order_.clear();
   for (int group = 0; group < kGroupCount; ++group) {
     const auto groupStart = order_.size();
     for (int p = 0; p <= last; ++p) {
-      if (GroupOf(doc_.Pairs[static_cast<std::size_t>(p)]) == group) order_.push_back(p);
+      if (GroupOf(doc_.pair(p)) == group) order_.push_back(p);
     }
     std::stable_sort(order_.begin() + static_cast<std::ptrdiff_t>(groupStart), order_.end(),
-                     [this](int a, int b) {
-                       return doc_.Pairs[static_cast<std::size_t>(a)].OnTime <
-                              doc_.Pairs[static_cast<std::size_t>(b)].OnTime;
-                     });
+                     [this](int a, int b) { return doc_.pair(a).OnTime < doc_.pair(b).OnTime; });
   }
 }
 
@@ -157,7 +154,7 @@ void TPairWin::LayoutPairWin() {
   const int days = ShownDays(doc_);
   for (std::size_t n = 0; n < order_.size(); ++n) {
     const int pair = order_[n];
-    const TPair& p = doc_.Pairs[static_cast<std::size_t>(pair)];
+    const TPair& p = doc_.pair(pair);
     for (int d = 0; d < days; ++d) {
       const std::int32_t status = p.DayStatus[static_cast<std::size_t>(d)];
       if (status == kNoInstance) continue;
@@ -174,7 +171,7 @@ void TPairWin::LayoutPairWin() {
       }
     }
     if (n + 1 < order_.size() && placedInBand &&
-        doc_.Pairs[static_cast<std::size_t>(order_[n + 1])].AdjLength != p.AdjLength) {
+        doc_.pair(order_[n + 1]).AdjLength != p.AdjLength) {
       band = highest + 1;
       highest = band;
       placedInBand = false;
@@ -183,7 +180,7 @@ void TPairWin::LayoutPairWin() {
   highestSlot_ = std::min(highest, kSlotRows - 1);
 
   PairSelection& sel = doc_.view.selection;
-  if (IsPairingIndex(doc_, sel.pair) && sel.day >= 0 && sel.day < kLayoutDays) {
+  if (doc_.isPairIndex(sel.pair) && sel.day >= 0 && sel.day < kLayoutDays) {
     sel.slot = -1;
     for (int k = 0; k <= highestSlot_; ++k) {
       if (cell(sel.day, k) == sel.pair) {
@@ -193,7 +190,7 @@ void TPairWin::LayoutPairWin() {
     }
   }
   const PairSelection& prev = doc_.view.previousSelection;
-  outlineVanished_ = sel.pair < 0 && IsPairingIndex(doc_, prev.pair) && prev.slot >= 0 &&
+  outlineVanished_ = sel.pair < 0 && doc_.isPairIndex(prev.pair) && prev.slot >= 0 &&
                      cell(prev.day, prev.slot) != prev.pair;
   firstSlot_ = std::clamp(firstSlot_, 0, highestSlot_);
   MarkFrenchPairings();
@@ -208,7 +205,7 @@ void TPairWin::MarkFrenchPairings() {
   const int days = std::min(ShownDays(doc_), kMonthDays);
   const int rows = std::min(highestSlot_ + 1, kSlotRows);
   const auto french = [&](int pair) {
-    return IsPairingIndex(doc_, pair) && doc_.Pairs[static_cast<std::size_t>(pair)].FrenchPairing;
+    return doc_.isPairIndex(pair) && doc_.pair(pair).FrenchPairing;
   };
   bool any = false;
   for (int s = 0; s < rows && !any; ++s) {
@@ -216,23 +213,21 @@ void TPairWin::MarkFrenchPairings() {
   }
   if (!any) return;
 
-  const int last = LastPairOf(doc_);
-  const auto numberOf = [this](int pair) {
-    return doc_.Pairs[static_cast<std::size_t>(pair)].Number;
-  };
+  const int last = doc_.lastPairIndex();
+  const auto numberOf = [this](int pair) { return doc_.pair(pair).Number; };
   byNumber_.clear();
   for (int q = 0; q <= last; ++q) byNumber_.push_back(q);
   std::stable_sort(byNumber_.begin(), byNumber_.end(),
                    [&](int a, int b) { return numberOf(a) < numberOf(b); });
 
   std::fill(heldByQualified_.begin(), heldByQualified_.end(), std::uint8_t{0});
-  const int roster = RosterSizeOf(doc_);
+  const int roster = doc_.rosterSize();
   for (int k = 0; k < roster; ++k) {
-    const TPilot& crew = doc_.Pilots[static_cast<std::size_t>(k)];
+    const TPilot& crew = doc_.pilot(k);
     if (!IsFrenchQualified(crew)) continue;
     for (int d = 0; d < days; ++d) {
       const int held = crew.DayCell[static_cast<std::size_t>(d)];
-      if (IsPairingIndex(doc_, held))
+      if (doc_.isPairIndex(held))
         heldByQualified_[static_cast<std::size_t>(held * kMonthDays + d)] = 1;
     }
   }
@@ -242,7 +237,7 @@ void TPairWin::MarkFrenchPairings() {
       const int pair = cell(d, s);
       if (!french(pair)) continue;
       const auto day = static_cast<std::size_t>(d);
-      const bool open = IsOpen(doc_.Pairs[static_cast<std::size_t>(pair)].DayStatus[day]);
+      const bool open = IsOpen(doc_.pair(pair).DayStatus[day]);
       const auto [first, end] =
           std::equal_range(byNumber_.begin(), byNumber_.end(), pair,
                            [&](int a, int b) { return numberOf(a) < numberOf(b); });
@@ -307,15 +302,14 @@ TPairWin::Hit TPairWin::hitTest(Point p) const {
   const int s = (p.y + 5) / rowHeight_ + firstSlot_;
   if (d < 0 || d > 30 || s > highestSlot_ + 1) return {};
   const int pair = cell(d, s);
-  if (!IsPairingIndex(doc_, pair)) return {};
+  if (!doc_.isPairIndex(pair)) return {};
   return {d, s, pair};
 }
 
 PairWinClick TPairWin::leftButtonUp(Point point) {
   const Hit hit = hitTest(point);
   if (hit.pair < 0) return {};
-  const std::int32_t status =
-      doc_.Pairs[static_cast<std::size_t>(hit.pair)].DayStatus[static_cast<std::size_t>(hit.day)];
+  const std::int32_t status = doc_.pair(hit.pair).DayStatus[static_cast<std::size_t>(hit.day)];
   PairSelection& sel = doc_.view.selection;
   if (sel.pair >= 0 && sel.day == hit.day && sel.slot == hit.slot) {
     return {PairWinClick::Kind::OpenText, hit.pair, hit.day};
@@ -324,7 +318,7 @@ PairWinClick TPairWin::leftButtonUp(Point point) {
       IsAssigned(status)) {
     return {PairWinClick::Kind::OpenText, hit.pair, hit.day};
   }
-  const TPair& p = doc_.Pairs[static_cast<std::size_t>(hit.pair)];
+  const TPair& p = doc_.pair(hit.pair);
   if (IsOpen(status)) {
     doc_.view.previousSelection = sel;
     sel = PairSelection{hit.pair, hit.day, hit.slot};
@@ -333,9 +327,9 @@ PairWinClick TPairWin::leftButtonUp(Point point) {
     return {PairWinClick::Kind::Selected, hit.pair, hit.day};
   }
   if (!IsAssigned(status)) return {};
-  const int roster = RosterSizeOf(doc_);
+  const int roster = doc_.rosterSize();
   for (int k = 0; k < roster; ++k) {
-    const TPilot& crew = doc_.Pilots[static_cast<std::size_t>(k)];
+    const TPilot& crew = doc_.pilot(k);
     if (crew.DayCell[static_cast<std::size_t>(hit.day)] != hit.pair) continue;
     const int calendarDay = CalendarDayOf(doc_, hit.day);
     char head[64];
@@ -377,7 +371,7 @@ void TPairWin::clearSelection() {
 }
 
 void TPairWin::paintInstance(Canvas& canvas, int pair, int day, int slot) const {
-  const TPair& p = doc_.Pairs[static_cast<std::size_t>(pair)];
+  const TPair& p = doc_.pair(pair);
   const auto d = static_cast<std::size_t>(day);
   const int w = cellWidth_;
   const int x = (day - firstColumn_) * w;
@@ -445,7 +439,7 @@ void TPairWin::paintInstance(Canvas& canvas, int pair, int day, int slot) const 
 }
 
 void TPairWin::frame(Canvas& canvas, const PairSelection& sel) const {
-  const int days = DutyDaysOf(doc_.Pairs[static_cast<std::size_t>(sel.pair)]);
+  const int days = DutyDaysOf(doc_.pair(sel.pair));
   const int left = (sel.day - firstColumn_) * cellWidth_;
   const int top = (sel.slot - firstSlot_) * rowHeight_;
   const int right = left + days * cellWidth_ - 1;
@@ -463,9 +457,8 @@ void TPairWin::paint(Canvas& canvas, const Rect& area, const Rect& viewport) con
   const Rgb background = colors_[kPairingWindowBackground];
   canvas.fillRect(clip, background);
   const PairSelection& prev = doc_.view.previousSelection;
-  if (IsPairingIndex(doc_, prev.pair) && prev.slot >= 0) {
-    const Rect old = instanceRect(prev.day, prev.slot,
-                                  DutyDaysOf(doc_.Pairs[static_cast<std::size_t>(prev.pair)]));
+  if (doc_.isPairIndex(prev.pair) && prev.slot >= 0) {
+    const Rect old = instanceRect(prev.day, prev.slot, DutyDaysOf(doc_.pair(prev.pair)));
     if (old.intersects(clip)) canvas.fillRect(old.intersected(clip), background);
   }
 
@@ -486,12 +479,12 @@ void TPairWin::paint(Canvas& canvas, const Rect& area, const Rect& viewport) con
   for (int s = firstRow; s <= lastRow; ++s) {
     for (int d = 0; d < days; ++d) {
       const int pair = cell(d, s);
-      if (IsPairingIndex(doc_, pair)) paintInstance(canvas, pair, d, s);
+      if (doc_.isPairIndex(pair)) paintInstance(canvas, pair, d, s);
     }
   }
 
   const PairSelection& sel = doc_.view.selection;
-  if (IsPairingIndex(doc_, sel.pair) && cell(sel.day, sel.slot) == sel.pair) frame(canvas, sel);
+  if (doc_.isPairIndex(sel.pair) && cell(sel.day, sel.slot) == sel.pair) frame(canvas, sel);
   if (outlineVanished_) {
     frame(canvas, prev);
     outlineVanished_ = false;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "files/temp_folder.h"
 #include "model/document.h"
@@ -200,6 +201,37 @@ TEST_F(DocumentTest, ExtraCrewMarksForCaptainCopies) {
   EXPECT_EQ(doc.Pairs[base].DayStatus[2], kOpenInstance);
   EXPECT_EQ(doc.Pairs[sameNumber].DayStatus[9], kOpenInstance);
   EXPECT_EQ(doc.Pairs[other].DayStatus[2], kOpenInstance);
+}
+
+TEST_F(DocumentTest, TheRangesInUseStayInsideTheRecordArraysWhateverTheCounts) {
+  struct Case {
+    std::int32_t count;  // PilotCount, LastPair + 1, ToolboxCount and MonthLength alike
+    int roster, lastPair, toolbox, days;
+  };
+  // Negative and oversized counts are what a damaged file can bring.
+  for (const Case& c :
+       {Case{-5, 0, -1, 0, 0}, Case{0, 0, -1, 0, 0}, Case{30, 30, 29, 30, 30},
+        Case{40, 40, 39, 40, 31}, Case{999, 999, 998, 300, 31}, Case{5000, 999, 3000, 300, 31}}) {
+    doc.PilotCount = c.count;
+    doc.LastPair = c.count - 1;
+    doc.ToolboxCount = c.count;
+    doc.cal.MonthLength = c.count;
+    EXPECT_EQ(doc.rosterSize(), c.roster) << c.count;
+    EXPECT_EQ(doc.lastPairIndex(), c.lastPair) << c.count;
+    EXPECT_EQ(doc.toolboxSize(), c.toolbox) << c.count;
+    EXPECT_EQ(doc.monthDays(), c.days) << c.count;
+    EXPECT_FALSE(doc.isRosterIndex(-1));
+    EXPECT_EQ(doc.isRosterIndex(c.roster - 1), c.roster > 0) << c.count;
+    EXPECT_FALSE(doc.isRosterIndex(c.roster)) << c.count;
+    EXPECT_FALSE(doc.isPairIndex(-1));
+    EXPECT_EQ(doc.isPairIndex(c.lastPair), c.lastPair >= 0) << c.count;
+    EXPECT_FALSE(doc.isPairIndex(c.lastPair + 1)) << c.count;
+  }
+  // The accessors name every slot, the scratch crew slot and the last pairing slot included.
+  EXPECT_EQ(&doc.pilot(kPilotSlots - 1), &doc.Pilots[kPilotSlots - 1]);
+  EXPECT_EQ(&doc.pair(kPairSlots - 1), &doc.Pairs[kPairSlots - 1]);
+  EXPECT_EQ(&std::as_const(doc).toolboxItem(0), &doc.ToolboxItems[0]);
+  ClearDocument(doc, log);
 }
 
 }  // namespace
