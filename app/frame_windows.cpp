@@ -36,11 +36,8 @@ QDialogButtonBox* okCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& canc
 
 }  // namespace
 
-MonthDialog::MonthDialog(SetDatesDialog& model, TCalendar& calendar, Ui& ui, QWidget* parent)
-    : QDialog(parent), model_(model), calendar_(calendar), ui_(ui) {
-  setWindowTitle(QString::fromLatin1(kTitle));
-  setModal(true);
-
+MonthDialog::MonthDialog(SetDatesDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent), model_(model) {
   struct Control {
     int id;
     const char* text;
@@ -105,11 +102,6 @@ QLabel* MonthDialog::dateText(int controlId) const {
   return found == dates_.end() ? nullptr : found->second;
 }
 
-void MonthDialog::accept() {
-  // A refused period has been explained by the model; the dialog stays.
-  if (model_.ok(ui_, calendar_)) QDialog::accept();
-}
-
 void MonthDialog::showDates() {
   for (const auto& [id, label] : dates_) label->setText(fromCoreText(model_.text(id)));
 }
@@ -131,10 +123,8 @@ std::string notesFromBox(QString text, bool crLf) {
 
 }  // namespace
 
-FileNotesWindow::FileNotesWindow(FileNotesDialog& model, QWidget* parent)
-    : QDialog(parent), model_(model), editor_(new QPlainTextEdit(this)) {
-  setWindowTitle(QString::fromLatin1(FileNotesDialog::kTitle));
-  setModal(true);
+FileNotesWindow::FileNotesWindow(FileNotesDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent), model_(model), editor_(new QPlainTextEdit(this)) {
   editor_->setPlainText(notesForBox(model_.text()));
   editor_->setTabChangesFocus(false);
   connect(editor_, &QPlainTextEdit::textChanged, this, &FileNotesWindow::keepWithinLimit);
@@ -168,17 +158,15 @@ void FileNotesWindow::keepWithinLimit() {
   editor_->setTextCursor(cursor);
 }
 
-void FileNotesWindow::accept() {
+void FileNotesWindow::commitFields() {
   const bool crLf = model_.text().find("\r\n") != std::string::npos;
   model_.setText(notesFromBox(editor_->toPlainText(), crLf));
-  QDialog::accept();
 }
 
-FrameTextDialog::FrameTextDialog(const FrameDialogText& text, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(fromCoreText(text.title));
-  setModal(true);
+FixedTextWindow::FixedTextWindow(FixedTextDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent) {
   auto* layout = new QVBoxLayout(this);
-  for (const std::string& line : text.lines) {
+  for (const std::string& line : model.lines()) {
     auto* label = new QLabel(fromCoreText(line), this);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -192,7 +180,7 @@ FrameTextDialog::FrameTextDialog(const FrameDialogText& text, QWidget* parent) :
   setMinimumWidth(380);
 }
 
-QStringList FrameTextDialog::lines() const {
+QStringList FixedTextWindow::lines() const {
   QStringList lines;
   for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
     lines << label->text();

@@ -3,9 +3,9 @@
 // the month dialog of a new file, the shared notes of a file, and the two
 // dialogs that only show fixed lines (keyboard shortcuts, about box).
 
-#include <QDialog>
 #include <map>
 
+#include "app/model_dialog.h"
 #include "shell/frame_dialogs.h"
 
 class QLabel;
@@ -16,17 +16,14 @@ namespace lumora {
 
 class SetDatesDialog;
 class Ui;
-struct TCalendar;
 
 // "Set Start and End Dates for the New Month". Its buttons run the model's
 // control of the same id; OK closes it only when the model accepts the dates.
-class MonthDialog : public QDialog {
+class MonthDialog : public ModelDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* kTitle = "Set Start and End Dates for the New Month";
-
-  MonthDialog(SetDatesDialog& model, TCalendar& calendar, Ui& ui, QWidget* parent = nullptr);
+  MonthDialog(SetDatesDialog& model, Ui& ui, QWidget* parent = nullptr);
 
   // The buttons 100 to 103, 107 and 108, and the date texts 104 and 105.
   QPushButton* button(int controlId) const;
@@ -34,14 +31,10 @@ class MonthDialog : public QDialog {
   QPushButton& okButton() const { return *ok_; }
   QPushButton& cancelButton() const { return *cancel_; }
 
-  void accept() override;
-
  private:
   void showDates();
 
   SetDatesDialog& model_;
-  TCalendar& calendar_;
-  Ui& ui_;
   std::map<int, QPushButton*> buttons_;  // owned by the dialog
   std::map<int, QLabel*> dates_;         // owned by the dialog
   QPushButton* ok_;
@@ -50,16 +43,17 @@ class MonthDialog : public QDialog {
 
 // "Shared Notes for File": one multi-line box that takes no more characters
 // than the notes may hold. OK hands the text to the model.
-class FileNotesWindow : public QDialog {
+class FileNotesWindow : public ModelDialog {
   Q_OBJECT
 
  public:
-  explicit FileNotesWindow(FileNotesDialog& model, QWidget* parent = nullptr);
+  FileNotesWindow(FileNotesDialog& model, Ui& ui, QWidget* parent = nullptr);
 
   QPlainTextEdit& editor() const { return *editor_; }
   QPushButton& okButton() const { return *ok_; }
 
-  void accept() override;
+ protected:
+  void commitFields() override;
 
  private:
   void keepWithinLimit();
@@ -70,11 +64,11 @@ class FileNotesWindow : public QDialog {
 };
 
 // A title, its lines one under the other, and "OK".
-class FrameTextDialog : public QDialog {
+class FixedTextWindow : public ModelDialog {
   Q_OBJECT
 
  public:
-  explicit FrameTextDialog(const FrameDialogText& text, QWidget* parent = nullptr);
+  FixedTextWindow(FixedTextDialog& model, Ui& ui, QWidget* parent = nullptr);
 
   QStringList lines() const;
   QPushButton& okButton() const { return *ok_; }

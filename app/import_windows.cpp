@@ -42,18 +42,14 @@ QLabel* hintLabel(std::string_view hint, QWidget* parent) {
 
 }  // namespace
 
-LoadPrgWindow::LoadPrgWindow(LoadPrgDialog& model, std::function<bool()> accept, QWidget* parent)
-    : QDialog(parent),
+LoadPrgWindow::LoadPrgWindow(LoadPrgDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent),
       model_(model),
-      accept_(std::move(accept)),
       baseCode_(oneCharacterEdit(LoadPrgDialog::kBaseCodeHint, this)),
       eqpCode_(oneCharacterEdit(LoadPrgDialog::kEqpCodeHint, this)),
       manual_(new QCheckBox(fromCoreText(LoadPrgDialog::kManualSettingsText), this)),
       ok_(new QPushButton(QStringLiteral("OK"))),
       cancel_(new QPushButton(QStringLiteral("Cancel"))) {
-  setWindowTitle(fromCoreText(LoadPrgDialog::kCaption));
-  setModal(true);
-
   baseCode_->setText(fromCoreText(model_.baseCode()));
   eqpCode_->setText(fromCoreText(model_.eqpCode()));
   manual_->setChecked(model_.useManualSettings());
@@ -78,7 +74,7 @@ LoadPrgWindow::LoadPrgWindow(LoadPrgDialog& model, std::function<bool()> accept,
   buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
   buttons->addButton(cancel_, QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &LoadPrgWindow::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -89,18 +85,11 @@ LoadPrgWindow::LoadPrgWindow(LoadPrgDialog& model, std::function<bool()> accept,
   resize(460, 260);
 }
 
-void LoadPrgWindow::accept() {
-  if (!accept_ || accept_()) QDialog::accept();
-}
-
 PairingWarningsWindow::PairingWarningsWindow(PairingValidateDialog& model, Ui& ui, QWidget* parent)
-    : QDialog(parent),
+    : ModelDialog(model, ui, parent),
       model_(model),
-      ui_(ui),
       list_(new QListWidget(this)),
       ok_(new QPushButton(QStringLiteral("OK"))) {
-  setWindowTitle(fromCoreText(PairingValidateDialog::kCaption));
-  setModal(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   fill();
   connect(list_, &QListWidget::itemDoubleClicked, this,
@@ -120,7 +109,7 @@ PairingWarningsWindow::PairingWarningsWindow(PairingValidateDialog& model, Ui& u
 void PairingWarningsWindow::lineDoubleClicked(int row) {
   if (row < 0) return;
   // The pairing editor is not part of the program yet: every line beeps.
-  const auto result = model_.doubleClick(static_cast<std::size_t>(row), ui_, {});
+  const auto result = model_.doubleClick(static_cast<std::size_t>(row), ui(), {});
   if (result == PairingValidateDialog::DoubleClick::Edited) fill();
 }
 

@@ -4,9 +4,9 @@
 // and Report" after it; and the system clipboard the list dialogs copy to.
 
 #include <QDialog>
-#include <functional>
 #include <string_view>
 
+#include "app/model_dialog.h"
 #include "platform/clipboard.h"
 
 class QCheckBox;
@@ -27,13 +27,12 @@ class QtClipboard final : public Clipboard {
 };
 
 // "Load Bornemann Pairings": the two one-character edits show what the model
-// keeps of what was typed; OK hands over to `accept`, which loads the file,
-// and closes the dialog only when it returns true.
-class LoadPrgWindow : public QDialog {
+// keeps of what was typed; the model's OK loads the file.
+class LoadPrgWindow : public ModelDialog {
   Q_OBJECT
 
  public:
-  LoadPrgWindow(LoadPrgDialog& model, std::function<bool()> accept, QWidget* parent = nullptr);
+  LoadPrgWindow(LoadPrgDialog& model, Ui& ui, QWidget* parent = nullptr);
 
   QLineEdit& baseCode() const { return *baseCode_; }
   QLineEdit& eqpCode() const { return *eqpCode_; }
@@ -41,11 +40,8 @@ class LoadPrgWindow : public QDialog {
   QPushButton& okButton() const { return *ok_; }
   QPushButton& cancelButton() const { return *cancel_; }
 
-  void accept() override;
-
  private:
   LoadPrgDialog& model_;
-  std::function<bool()> accept_;
   QLineEdit* baseCode_;  // owned by the dialog
   QLineEdit* eqpCode_;
   QCheckBox* manual_;
@@ -55,7 +51,7 @@ class LoadPrgWindow : public QDialog {
 
 // "Pairing Warnings and Report": the model's lines; a double click on one goes
 // to the model, which beeps while there is no pairing editor to open.
-class PairingWarningsWindow : public QDialog {
+class PairingWarningsWindow : public ModelDialog {
   Q_OBJECT
 
  public:
@@ -70,7 +66,6 @@ class PairingWarningsWindow : public QDialog {
   void fill();
 
   PairingValidateDialog& model_;
-  Ui& ui_;
   QListWidget* list_;  // owned by the dialog
   QPushButton* ok_;
 };

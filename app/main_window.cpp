@@ -4,28 +4,26 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <algorithm>
 #include <limits>
 
 #include "app/block_views.h"
+#include "app/command_actions.h"
 #include "app/config_folder.h"
 #include "app/core_text.h"
+#include "app/dialog_windows.h"
 #include "app/frame_windows.h"
 #include "app/key_map.h"
 #include "app/preferences_windows.h"
@@ -52,9 +50,6 @@ namespace {
 const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
 const QString kStateKey = QStringLiteral("MainWindow/State");
 
-// The property that marks a recent-files entry with its place in the list.
-constexpr const char* kRecentIndex = "recentIndex";
-
 QString iconFile(int id) {
   switch (id) {
     case command::kNew:
@@ -79,13 +74,6 @@ QIcon toolBarIcon(int id) {
   QIcon icon(iconFile(id));
   if (icon.pixmap(QSize(24, 24)).isNull()) return {};
   return icon;
-}
-
-// The menu text of a file name: "&" is a mnemonic marker in menus.
-QString menuFileName(const std::string& name) {
-  QString text = fromCorePath(name);
-  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return text;
 }
 
 // The block-filter buttons in the order of their menu items, with the short
@@ -122,13 +110,17 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
     : QMainWindow(parent),
       geometryMode_(geometry),
       ui_(services.ui),
-      clock_(services.clock != nullptr ? services.clock : &systemClock_),
-      display_(ReadStartupSettings(settings_)) {
+      clock_(services.clock != nullptr ? services.clock : &systemClock_) {
   registerLumoraResources();
   if (ui_ == nullptr) {
     ownUi_ = std::make_unique<QtUi>(this);
     ui_ = ownUi_.get();
   }
+  // The core's dialogs open in their windows; everything else it asks goes
+  // to the Ui given.
+  RegisterDialogWindows(dialogs_, *this);
+  windowUi_ = std::make_unique<WindowUi>(*ui_, dialogs_, this);
+  ui_ = windowUi_.get();
   InstanceLock* lock = services.instanceLock;
   if (lock == nullptr) {
     ownLock_ = std::make_unique<FileInstanceLock>(DefaultInstanceLockPath());
@@ -139,7 +131,7 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
           ? *services.environment
           : DetectEnvironment(toCorePath(QCoreApplication::applicationDirPath()), LUMORA_VERSION);
   app_ = std::make_unique<LumoraApp>(
-      AppServices{*ui_, *clock_, settings_, *this, *lock, &clipboard_}, std::move(environment));
+      AppServices{*ui_, *clock_, settings_, frontEnd_, *lock, &clipboard_}, std::move(environment));
 
   setWindowTitle(QString::fromLatin1(shell_text::kAppCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lumora.svg")));
@@ -148,7 +140,7 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
   blockArea->setFocusPolicy(Qt::StrongFocus);
   blockArea->setAutoFillBackground(true);
   setCentralWidget(blockArea);
-  useColors(display_.colors);
+  useColors(app_->display().colors);
 
   auto* status = new QStatusBar(this);
   QFont statusFont = status->font();
@@ -156,9 +148,10 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
   status->setFont(statusFont);
   setStatusBar(status);
 
+  actions_ = std::make_unique<CommandActions>(*app_, *menuBar(), this);
   buildToolBar();
   buildBlockControls();
-  buildMenus();
+  actions_->refresh();
 
   timer_.setTimerType(Qt::CoarseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
@@ -193,7 +186,7 @@ StartResult MainWindow::start(std::string_view commandLine, bool openEventLog) {
     return result;
   }
   started_ = true;
-  stateChanged();
+  showState();
   return result;
 }
 
@@ -205,87 +198,14 @@ void MainWindow::shutdown() {
 }
 
 QAction* MainWindow::toolBarAction(int command) const {
-  const auto found = toolBarActions_.find(command);
-  return found == toolBarActions_.end() ? nullptr : found->second;
+  return actions_->toolBarAction(command);
 }
 
 QString MainWindow::geometryFile() {
   return QDir(configFolder()).filePath(QStringLiteral("lumora-window.ini"));
 }
 
-// --- menus and tool bar
-
-QAction* MainWindow::commandAction(int command, const QString& text, QObject* parent) {
-  auto* action = new QAction(text, parent);
-  action->setData(command);
-  const CommandInfo* info = FindCommand(command);
-  action->setCheckable(info != nullptr && info->checked != nullptr);
-  // The core decides; a check mark that Qt flipped on its own is put back by
-  // the refresh that follows every command.
-  connect(action, &QAction::triggered, this, [this, command] {
-    app_->dispatch(command);
-    refreshCommands();
-  });
-  return action;
-}
-
-void MainWindow::buildMenus() {
-  QMenuBar* bar = menuBar();
-  const QList<QAction*> old = bar->actions();
-  bar->clear();
-  // A menu command may have replaced the menu it was chosen from: the old
-  // menus go once that command has returned.
-  for (QAction* action : old) {
-    if (QMenu* menu = action->menu()) menu->deleteLater();
-  }
-  menuActions_.clear();
-
-  builtMenu_ = app_->menuName();
-  builtRecent_ = app_->recentFiles().entries();
-  for (const MenuItem& popup : MenuLayout(builtMenu_)) bar->addMenu(buildMenu(popup, bar));
-  refreshCommandStates();
-}
-
-QMenu* MainWindow::buildMenu(const MenuItem& popup, QWidget* parent) {
-  auto* menu = new QMenu(fromCoreText(popup.text), parent);
-  // A menu about to open is never replaced: only its states are brought up to date.
-  connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommandStates);
-  for (const MenuItem& item : popup.items) {
-    switch (item.kind) {
-      case MenuItem::Kind::Separator:
-        menu->addSeparator();
-        break;
-      case MenuItem::Kind::Popup:
-        menu->addMenu(buildMenu(item, menu));
-        break;
-      case MenuItem::Kind::Command: {
-        // The recent files stand above Exit, as the recent-files list puts them.
-        if (item.command == command::kExit) addRecentFiles(*menu);
-        QAction* action = commandAction(item.command, fromCoreText(item.text), menu);
-        menu->addAction(action);
-        menuActions_.emplace(item.command, action);
-        break;
-      }
-    }
-  }
-  return menu;
-}
-
-void MainWindow::addRecentFiles(QMenu& menu) {
-  if (builtRecent_.empty()) return;
-  for (std::size_t i = 0; i < builtRecent_.size(); ++i) {
-    auto* action = new QAction(
-        QStringLiteral("&%1 %2").arg(static_cast<int>(i) + 1).arg(menuFileName(builtRecent_[i])),
-        &menu);
-    action->setProperty(kRecentIndex, static_cast<qulonglong>(i));
-    connect(action, &QAction::triggered, this, [this, i] {
-      app_->openRecent(i);
-      refreshCommands();
-    });
-    menu.addAction(action);
-  }
-  menu.addSeparator();
-}
+// --- tool bar
 
 void MainWindow::buildToolBar() {
   toolBar_ = addToolBar(QStringLiteral("Tool Bar"));
@@ -299,11 +219,10 @@ void MainWindow::buildToolBar() {
     switch (item.kind) {
       case ToolBarItem::Kind::Button: {
         // Without an icon (no SVG support installed) the button shows its hint.
-        QAction* action = commandAction(item.command, QString::fromLatin1(item.hint), toolBar_);
+        QAction* action =
+            actions_->addToolBarButton(*toolBar_, item.command, QString::fromLatin1(item.hint));
         action->setIcon(toolBarIcon(item.command));
         action->setToolTip(QString::fromLatin1(item.hint));
-        toolBar_->addAction(action);
-        toolBarActions_[item.command] = action;
         break;
       }
       case ToolBarItem::Kind::Separator:
@@ -365,21 +284,7 @@ void MainWindow::buildBlockControls() {
 }
 
 void MainWindow::refreshCommands() {
-  if (builtMenu_ != app_->menuName() || builtRecent_ != app_->recentFiles().entries()) {
-    // Rebuilding refreshes the new menus itself.
-    buildMenus();
-    return;
-  }
-  refreshCommandStates();
-}
-
-void MainWindow::refreshCommandStates() {
-  const auto refresh = [this](int command, QAction& action) {
-    action.setEnabled(app_->isEnabled(command));
-    if (action.isCheckable()) action.setChecked(app_->isChecked(command));
-  };
-  for (const auto& [command, action] : menuActions_) refresh(command, *action);
-  for (const auto& [command, action] : toolBarActions_) refresh(command, *action);
+  actions_->refresh();
 }
 
 void MainWindow::refreshFigures() {
@@ -401,37 +306,21 @@ void MainWindow::showOpenTime(std::int64_t open, std::int64_t total, std::string
   gauge_->setFormat(fromCoreText(text));
 }
 
-void MainWindow::stateChanged() {
+void MainWindow::showState() {
   setWindowTitle(fromCorePath(app_->caption()));
   refreshCommands();
   refreshFigures();
   if (views_) views_->syncWindows();
 }
 
-void MainWindow::documentCreated() {
+void MainWindow::createViews() {
   views_ = std::make_unique<BlockViews>(*this, *app_, *centralWidget());
-  views_->useDisplay(display_);
+  views_->useDisplay(display());
 }
 
-BlockViewSink& MainWindow::blockViews() {
-  if (views_) return *views_;
-  return AppFrontEnd::blockViews();
-}
-
-void MainWindow::blocksBuilt() {
-  if (views_) views_->blocksBuilt();
-}
-
-void MainWindow::viewsClosing() {
-  if (views_) views_->viewsClosing();
-}
-
-void MainWindow::documentReplaced() {
-  if (views_) views_->documentReplaced();
-}
-
-void MainWindow::toggleShowOnlyOpenPairings() {
-  if (views_) views_->toggleShowOnlyOpenPairings();
+void MainWindow::applyDisplay() {
+  if (views_) views_->useDisplay(display());
+  centralWidget()->update();
 }
 
 void MainWindow::runCommand(int command) {
@@ -444,104 +333,37 @@ void MainWindow::refreshAfterChange() {
   refreshFigures();
 }
 
-// --- dialogs the core asks for
+// --- the dialogs the preferences open
 
-bool MainWindow::runMonthDialog(SetDatesDialog& dialog, TCalendar& calendar) {
-  MonthDialog window(dialog, calendar, *ui_, this);
-  return window.exec() == QDialog::Accepted;
-}
-
-bool MainWindow::runFileNotesDialog(FileNotesDialog& dialog) {
-  FileNotesWindow window(dialog, this);
-  return window.exec() == QDialog::Accepted;
-}
-
-void MainWindow::showKeyboardShortcuts(const FrameDialogText& text) {
-  FrameTextDialog(text, this).exec();
-}
-
-void MainWindow::showAbout(const FrameDialogText& text) {
-  FrameTextDialog(text, this).exec();
-}
-
-bool MainWindow::startProgram(const std::filesystem::path& program) {
-  // The program itself with no arguments; never through a shell.
-  return QProcess::startDetached(fromCorePath(program.string()), QStringList());
-}
-
-void MainWindow::openHelpPage(const std::filesystem::path& page) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(fromCorePath(page.string())));
-}
-
-void MainWindow::runPrgDialog(LoadPrgDialog& dialog, const std::function<bool()>& accept) {
-  LoadPrgWindow window(dialog, accept, this);
-  window.exec();
-}
-
-void MainWindow::runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) {
-  PairingWarningsWindow window(dialog, ui, this);
-  window.exec();
-}
-
-void MainWindow::setGaugeCaption(std::string_view caption) {
-  if (caption.empty()) {
-    statusBar()->clearMessage();
-  } else {
-    statusBar()->showMessage(fromCoreText(caption));
-  }
-}
-
-void MainWindow::closeMainWindow() {
-  close();
-}
-
-void MainWindow::runPreferencesDialog() {
-  PreferencesDialog model(settings_);
-  PreferencesWindow window(model, this);
-  connect(&window, &PreferencesWindow::fontRequested, this,
-          [this, &model] { chooseGridFont(model); });
-  connect(&window, &PreferencesWindow::colorsRequested, this, &MainWindow::runColorsDialog);
-  if (window.exec() == QDialog::Accepted) {
-    const PreferencesOutcome outcome =
-        model.ok(settings_, display_.switches, app_->eventLog().isOpen(), *ui_);
-    display_.switches = outcome.switches;
-    display_.paddings = outcome.paddings;
-  }
-  // With OK or Cancel: the font and colours may have changed meanwhile.
-  if (views_) views_->useDisplay(display_);
-  centralWidget()->update();
-}
-
-void MainWindow::chooseGridFont(PreferencesDialog& preferences) {
+void MainWindow::chooseGridFont(const PreferencesDialog& preferences) {
   // The chooser works in points; the grid font is kept in pixels.
-  QFont initial = qtFontFor(display_.font.font());
+  StartupSettings& display = app_->display();
+  QFont initial = qtFontFor(display.font.font());
   initial.setPointSizeF(initial.pixelSize() * 72.0 / logicalDpiY());
   GridFontDialog dialog(initial, this);
   if (dialog.exec() != QDialog::Accepted) return;
   const QFont chosen = GridFontDialog::withinSizeLimit(dialog.selectedFont());
   const bool cabinFile =
       app_->hasDocument() && app_->document().crewKind() == CrewKind::FlightAttendants;
-  display_.paddings = preferences.fontChosen(
-      display_.font, fontDescriptionFor(chosen, logicalDpiY()), cabinFile, settings_);
-  if (views_) views_->useDisplay(display_);
-  centralWidget()->update();
+  display.paddings = preferences.fontChosen(display.font, fontDescriptionFor(chosen, logicalDpiY()),
+                                            cabinFile, settings_);
+  applyDisplay();
 }
 
 void MainWindow::runColorsDialog() {
-  ColorDialog model(display_.colors);
+  ColorDialog model(app_->display().colors);
   ColorsWindow window(
       model, settings_, [this](const DisplayColors& colors) { useColors(colors); }, {}, this);
   window.exec();
 }
 
 void MainWindow::useColors(const DisplayColors& colors) {
-  display_.colors = colors;
+  app_->display().colors = colors;
   const Rgb& background = colors[kBlockWindowBackground];
   QPalette palette = centralWidget()->palette();
   palette.setColor(QPalette::Window, QColor(background.red, background.green, background.blue));
   centralWidget()->setPalette(palette);
-  if (views_) views_->useDisplay(display_);
-  centralWidget()->update();
+  applyDisplay();
 }
 
 // --- window events

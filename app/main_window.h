@@ -16,7 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/dialog_registry.h"
 #include "app/import_windows.h"
+#include "app/window_front_end.h"
 #include "platform/clock.h"
 #include "shell/app_state.h"
 #include "shell/ini_settings.h"
@@ -31,10 +33,10 @@ class QToolBar;
 namespace lumora {
 
 class BlockViews;
+class CommandActions;
 class InstanceLock;
 class PreferencesDialog;
 class QtUi;
-struct MenuItem;
 
 // What the main window uses besides its own dialogs; each one left empty is
 // the real thing: message boxes and file dialogs on the window, the system
@@ -46,7 +48,7 @@ struct MainWindowServices {
   std::optional<AppEnvironment> environment;
 };
 
-class MainWindow : public QMainWindow, public AppFrontEnd {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -75,7 +77,9 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   const LumoraApp& app() const { return *app_; }
   SettingsStore& settings() { return settings_; }
   // Switches, paddings, grid font and colours in use.
-  const StartupSettings& display() const { return display_; }
+  const StartupSettings& display() const { return app_->display(); }
+  // The windows of the core's dialogs.
+  const DialogRegistry& dialogs() const { return dialogs_; }
 
   QToolBar& toolBar() const { return *toolBar_; }
   QProgressBar& openTimeGauge() const { return *gauge_; }
@@ -90,25 +94,13 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   // The file that keeps the window's geometry between runs.
   static QString geometryFile();
 
-  // --- what the core asks of the window
-  bool runMonthDialog(SetDatesDialog& dialog, TCalendar& calendar) override;
-  bool runFileNotesDialog(FileNotesDialog& dialog) override;
-  void showKeyboardShortcuts(const FrameDialogText& text) override;
-  void showAbout(const FrameDialogText& text) override;
-  bool startProgram(const std::filesystem::path& program) override;
-  void openHelpPage(const std::filesystem::path& page) override;
-  void closeMainWindow() override;
-  void runPreferencesDialog() override;
-  void runPrgDialog(LoadPrgDialog& dialog, const std::function<bool()>& accept) override;
-  void runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) override;
-  void setGaugeCaption(std::string_view caption) override;
-  void stateChanged() override;
-  void documentCreated() override;
-  BlockViewSink& blockViews() override;
-  void blocksBuilt() override;
-  void viewsClosing() override;
-  void documentReplaced() override;
-  void toggleShowOnlyOpenPairings() override;
+  // The caption, the menus, the commands' states, the figures and the
+  // floating windows as the core says they are now.
+  void showState();
+  // The document exists: the views that show it.
+  void createViews();
+  // The display settings changed: the views take them and repaint.
+  void applyDisplay();
 
   // The views of the blocks; null until the document exists.
   BlockViews* views() const { return views_.get(); }
@@ -121,7 +113,7 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   void handleKeyRelease(QKeyEvent* event);
 
   // --- the two dialogs the preferences open
-  void chooseGridFont(PreferencesDialog& preferences);
+  void chooseGridFont(const PreferencesDialog& preferences);
   void runColorsDialog();
   // The main window's background is colour 12.
   void useColors(const DisplayColors& colors);
@@ -137,43 +129,35 @@ class MainWindow : public QMainWindow, public AppFrontEnd {
   QMenu* createPopupMenu() override { return nullptr; }
 
  private:
-  void buildMenus();
-  QMenu* buildMenu(const MenuItem& popup, QWidget* parent);
-  void addRecentFiles(QMenu& menu);
-  QAction* commandAction(int command, const QString& text, QObject* parent);
   void buildToolBar();
   void buildBlockControls();
-  // The menus of the state the core is in, then every command's state.
   void refreshCommands();
-  void refreshCommandStates();
   void refreshFigures();
   void restoreWindowGeometry();
   void storeWindowGeometry() const;
 
   Geometry geometryMode_;
   std::unique_ptr<QtUi> ownUi_;
-  Ui* ui_;
+  Ui* ui_;  // the dialogs' Ui once the constructor has run
+  DialogRegistry dialogs_;
+  std::unique_ptr<WindowUi> windowUi_;
+  WindowFrontEnd frontEnd_{*this};
   SystemClock systemClock_;
   const Clock* clock_;
   std::unique_ptr<InstanceLock> ownLock_;
   IniSettingsStore settings_;
   QtClipboard clipboard_;
-  StartupSettings display_;
   QTimer timer_;
 
   QToolBar* toolBar_ = nullptr;
   QProgressBar* gauge_ = nullptr;
   QLabel* timeBank_ = nullptr;
-  // Menu and tool bar actions of each command; the menus' go with the menus.
-  std::multimap<int, QAction*> menuActions_;
-  std::map<int, QAction*> toolBarActions_;
-  std::string builtMenu_;
-  std::vector<std::string> builtRecent_;
   bool started_ = false;
   bool shutDown_ = false;
 
   // Last: it refers to everything above.
   std::unique_ptr<LumoraApp> app_;
+  std::unique_ptr<CommandActions> actions_;
   // After the application, which its views refer to and which ends after them.
   std::unique_ptr<BlockViews> views_;
 };

@@ -98,11 +98,8 @@ QFont GridFontDialog::withinSizeLimit(QFont font) {
   return font;
 }
 
-PreferencesWindow::PreferencesWindow(PreferencesDialog& model, QWidget* parent)
-    : QDialog(parent), model_(model) {
-  setWindowTitle(fromCoreText(PreferencesDialog::kTitle));
-  setModal(true);
-
+PreferencesWindow::PreferencesWindow(PreferencesDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent), model_(model) {
   auto* layout = new QVBoxLayout(this);
   const int boxes[] = {PreferencesDialog::kGridBox,         PreferencesDialog::kLayoversBox,
                        PreferencesDialog::kShowFullPairBox, PreferencesDialog::kShowFullLayOverBox,

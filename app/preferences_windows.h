@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 
+#include "app/model_dialog.h"
 #include "shell/color_dialog.h"
 #include "shell/grid_font.h"
 
@@ -21,6 +22,7 @@ namespace lumora {
 
 class PreferencesDialog;
 class SettingsStore;
+class Ui;
 
 // The grid font as a Qt font and back. A negative height is the character
 // height, a positive one the cell height with the leading; both are pixels.
@@ -40,13 +42,12 @@ class GridFontDialog : public QFontDialog {
 };
 
 // The dialog "Lumora Preferences". Every control writes to the model at
-// once, so the font button sees the paddings as they are typed; the owner
-// calls the model's ok() after exec() returned Accepted.
-class PreferencesWindow : public QDialog {
+// once, so the font button sees the paddings as they are typed.
+class PreferencesWindow : public ModelDialog {
   Q_OBJECT
 
  public:
-  explicit PreferencesWindow(PreferencesDialog& model, QWidget* parent = nullptr);
+  PreferencesWindow(PreferencesDialog& model, Ui& ui, QWidget* parent = nullptr);
 
   QCheckBox* box(int controlId) const;
   QLineEdit* edit(int controlId) const;

@@ -5,10 +5,13 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QStringList>
+#include <stdexcept>
+#include <string>
 
 #include "app/core_text.h"
 #include "app/list_dialog.h"
 #include "app/progress_window.h"
+#include "platform/dialog_model.h"
 
 namespace lumora {
 
@@ -200,6 +203,10 @@ void QtUi::setWaitCursor(bool on) {
     QApplication::restoreOverrideCursor();
   }
   waitCursor_ = on;
+}
+
+bool QtUi::run(DialogModel& model) {
+  throw std::logic_error("no window for the dialog \"" + std::string(model.title()) + "\"");
 }
 
 }  // namespace lumora

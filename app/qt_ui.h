@@ -44,6 +44,9 @@ class QtUi final : public Ui {
   std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override;
   void beep() override;
   void setWaitCursor(bool on) override;
+  // The dialogs' windows belong to the main window (WindowUi); this Ui has
+  // none, and a dialog asked of it is a fault of the program.
+  bool run(DialogModel& model) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -10,7 +10,7 @@
 #include "scan_lis_command.h"
 #include "shell/ini_settings.h"
 
-#include "forwarding_ui.h"
+#include "platform/forwarding_ui.h"
 
 namespace lumora::cli {
 
@@ -88,13 +88,13 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
   if (!line.lisFiles.empty())
     hooks.scanLisFiles = [&] { ScanLisFilesNamed(run.session, line.lisFiles); };
   run.session.importPairings(
-      [&](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
+      [&](LoadPrgDialog& dialog) {
         if (line.prefix) {
           dialog.setUseManualSettings(true);
           dialog.setBaseCode(line.prefix->substr(0, 1));
           dialog.setEqpCode(line.prefix->substr(1));
         }
-        accept();
+        dialog.accept(chosen);
       },
       std::move(hooks));
   return run.session.save(line.output) ? kExitOk : kExitRefused;

@@ -12,7 +12,7 @@
 #include "platform/ui.h"
 #include "shell/ini_settings.h"
 
-#include "forwarding_ui.h"
+#include "platform/forwarding_ui.h"
 
 namespace lumora::cli {
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dialog_model.h"
+
 namespace lumora {
 
 class TDocument;
@@ -22,7 +24,7 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc);
 // sixth character on (the "Pair %04d" lines), or -1.
 int PairingOfLine(const TDocument& doc, std::string_view line);
 
-class PairingValidateDialog {
+class PairingValidateDialog final : public DialogModel {
  public:
   static constexpr std::string_view kCaption = "Pairing Warnings and Report";
 
@@ -31,6 +33,9 @@ class PairingValidateDialog {
   enum class DoubleClick { Beep, Edited };
 
   explicit PairingValidateDialog(TDocument& doc) : doc_(doc) { refresh(); }
+
+  std::string_view title() const override { return kCaption; }
+  bool accept(Ui&) override { return true; }
 
   const std::vector<std::string>& lines() const { return lines_; }
   // Validates again and rebuilds the list.

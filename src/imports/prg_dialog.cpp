@@ -59,7 +59,8 @@ bool LoadPrgDialog::ok(TDocument& doc, const ImportServices& services,
 bool ThisMonthsPairings(TDocument& doc, const ImportServices& services,
                         const PrgCommandHooks& hooks, const PrgDialogRunner& runDialog) {
   LoadPrgDialog dialog;
-  if (runDialog) runDialog(dialog, [&] { return dialog.ok(doc, services, hooks); });
+  dialog.setOnOk([&] { return dialog.ok(doc, services, hooks); });
+  if (runDialog) runDialog(dialog);
   if (hooks.scanLisFiles) hooks.scanLisFiles();
   return dialog.loaded();
 }

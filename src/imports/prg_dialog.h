@@ -7,10 +7,12 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "imports/import_services.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
+#include "platform/dialog_model.h"
 
 namespace lumora {
 
@@ -24,7 +26,7 @@ struct PrgCommandHooks {
   PrgImportHooks import;
 };
 
-class LoadPrgDialog {
+class LoadPrgDialog final : public DialogModel {
  public:
   static constexpr std::string_view kCaption = "Load Bornemann Pairings";
   static constexpr std::string_view kBaseCodeLabel = "Base Code";
@@ -67,17 +69,23 @@ class LoadPrgDialog {
   bool ok(TDocument& doc, const ImportServices& services, const PrgCommandHooks& hooks);
   bool loaded() const { return loaded_; }
 
+  std::string_view title() const override { return kCaption; }
+  // What OK runs (ok() with the command's document and hooks); without it OK
+  // just closes the dialog.
+  void setOnOk(std::function<bool()> onOk) { onOk_ = std::move(onOk); }
+  bool accept(Ui&) override { return onOk_ ? onOk_() : true; }
+
  private:
+  std::function<bool()> onOk_;
   std::string baseCode_;
   std::string eqpCode_;
   bool useManual_ = false;
   bool loaded_ = false;
 };
 
-// Shows the dialog modally with its controls bound to `dialog`. OK calls
-// `accept` and closes the dialog when it returns true; Cancel just closes it.
-using PrgDialogRunner =
-    std::function<void(LoadPrgDialog& dialog, const std::function<bool()>& accept)>;
+// Shows the dialog modally with its controls bound to `dialog`; its OK is
+// dialog.accept().
+using PrgDialogRunner = std::function<void(LoadPrgDialog& dialog)>;
 
 // The command "This Month's Pairings...": the dialog, whose OK loads the file
 // (LoadPrgDialog::ok), then, once it has closed, the LIS scan. Returns

@@ -10,7 +10,7 @@
 
 namespace lumora {
 
-SetDatesDialog::SetDatesDialog(const Clock& clock) {
+SetDatesDialog::SetDatesDialog(const Clock& clock, TCalendar& calendar) : calendar_(calendar) {
   const LocalDateTime now = clock.now();
   // A clock that reports no sensible month is taken as December, so the
   // dialog still opens on January.
@@ -93,7 +93,8 @@ std::string SetDatesDialog::DateText(DayNumber day) {
   return std::string(buffer.data(), static_cast<std::size_t>(n));
 }
 
-bool SetDatesDialog::ok(Ui& ui, TCalendar& calendar) const {
+bool SetDatesDialog::accept(Ui& ui) {
+  TCalendar& calendar = calendar_;
   const std::int64_t length = static_cast<std::int64_t>(last_) - first_ + 1;
   if (length >= 32) {
     ui.message("The new Month cannot contain more than 31 days.", kAppCaption, Icon::Warning);

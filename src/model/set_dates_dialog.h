@@ -4,16 +4,20 @@
 // fills the document's calendar.
 
 #include <string>
+#include <string_view>
 
 #include "model/calendar.h"
+#include "platform/dialog_model.h"
 
 namespace lumora {
 
 class Clock;
 class Ui;
 
-class SetDatesDialog {
+class SetDatesDialog final : public DialogModel {
  public:
+  static constexpr std::string_view kTitle = "Set Start and End Dates for the New Month";
+
   // Control ids of the dialog resource.
   static constexpr int kFirstBack = 100;
   static constexpr int kFirstForward = 101;
@@ -24,8 +28,11 @@ class SetDatesDialog {
   static constexpr int kNextMonth = 107;      // ">>"
   static constexpr int kPreviousMonth = 108;  // "<<"
 
-  // Opens on the month after the clock's current one, with its default period.
-  explicit SetDatesDialog(const Clock& clock);
+  // Opens on the month after the clock's current one, with its default
+  // period; OK fills `calendar`.
+  SetDatesDialog(const Clock& clock, TCalendar& calendar);
+
+  std::string_view title() const override { return kTitle; }
 
   DayNumber firstDate() const { return first_; }
   DayNumber lastDate() const { return last_; }
@@ -51,11 +58,13 @@ class SetDatesDialog {
   // starts with a message (the dialog then stays open and false is returned);
   // otherwise fills the calendar and returns true. The month's daylight-saving
   // data is not touched: the caller sets it up after ok() returns true.
-  // Cancel is simply not calling ok(); the calendar stays as it was.
-  bool ok(Ui& ui, TCalendar& calendar) const;
+  // Cancel leaves the calendar as it was.
+  bool accept(Ui& ui) override;
 
  private:
   void resetPeriod();
+
+  TCalendar& calendar_;
 
   int month_ = 1;
   int year_ = 0;

@@ -10,6 +10,8 @@
 
 namespace lumora {
 
+class DialogModel;
+
 enum class Icon { None, Information, Warning, Error, Question };
 enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class Answer { Ok, Cancel, Yes, No };
@@ -52,6 +54,10 @@ class Ui {
 
   virtual void beep() = 0;
   virtual void setWaitCursor(bool on) = 0;
+
+  // Shows the dialog of `model` modally until accept() lets it close (true)
+  // or the user cancels (false).
+  virtual bool run(DialogModel& model) = 0;
 };
 
 }  // namespace lumora

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "platform/dialog_model.h"
+
 namespace lumora {
 
 namespace {
@@ -92,6 +94,13 @@ void UnattendedUi::showList(std::string_view caption, const std::vector<std::str
   out_ << prefix_ << OneLine(caption) << '\n';
   for (const auto& line : lines) out_ << prefix_ << OneLine(line) << '\n';
   out_ << std::flush;
+}
+
+bool UnattendedUi::run(DialogModel& model) {
+  out_ << prefix_ << OneLine(model.title()) << " [" << ButtonText(Answer::Cancel) << "]\n"
+       << std::flush;
+  model.cancel();
+  return false;
 }
 
 std::unique_ptr<Progress> UnattendedUi::progress(std::string_view, std::string_view) {

@@ -46,6 +46,8 @@ class UnattendedUi : public Ui {
   std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override;
   void beep() override {}
   void setWaitCursor(bool) override {}
+  // Nobody fills a dialog in: each one is cancelled, which changes nothing.
+  bool run(DialogModel& model) override;
 
  private:
   std::ostream& out_;

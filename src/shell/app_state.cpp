@@ -4,20 +4,12 @@
 #include <cstdio>
 #include <new>
 
-#include "building/undo.h"
 #include "files/schedule_file.h"
-#include "imports/import_services.h"
-#include "imports/lis_scan.h"
-#include "imports/pairing_warnings.h"
-#include "imports/prg_dialog.h"
-#include "imports/toolbox_file.h"
 #include "model/daylight_saving.h"
 #include "model/set_dates_dialog.h"
-#include "platform/clipboard.h"
 #include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
-#include "rules/exceptions_report.h"
 #include "shell/desktop_tools.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
@@ -46,10 +38,6 @@ std::filesystem::path WithScheduleExtension(std::filesystem::path name) {
 BlockViewSink& AppFrontEnd::blockViews() {
   static BlockViewSink none;
   return none;
-}
-
-void AppFrontEnd::runPairingWarnings(PairingValidateDialog& dialog, Ui& ui) {
-  ui.showList(PairingValidateDialog::kCaption, dialog.lines());
 }
 
 AppEnvironment DetectEnvironment(const std::filesystem::path& programFolder, std::string version) {
@@ -81,6 +69,8 @@ LumoraApp::LumoraApp(const AppServices& services, AppEnvironment environment,
       clipboard_(services.clipboard),
       environment_(std::move(environment)),
       makeDocument_(std::move(makeDocument)),
+      display_(ReadStartupSettings(services.settings)),
+      commands_(AllCommands()),
       recent_(services.settings),
       caption_(text::kAppCaption) {}
 
@@ -126,7 +116,7 @@ StartResult LumoraApp::start(std::string_view commandLine,
   } else {
     ClearDocument(document(), session_->log());
   }
-  notify();
+  changed();
   return {true, 0};
 }
 
@@ -156,9 +146,10 @@ bool LumoraApp::isChecked(int command) const {
 
 bool LumoraApp::dispatch(int command) {
   const CommandInfo* info = FindCommand(command);
-  if (info == nullptr || info->handler == nullptr || !IsCommandEnabled(*info, commandContext()))
+  const CommandHandler* handler = commands_.find(command);
+  if (info == nullptr || handler == nullptr || !IsCommandEnabled(*info, commandContext()))
     return false;
-  info->handler(*this);
+  (*handler)(*this);
   return true;
 }
 
@@ -203,15 +194,15 @@ void LumoraApp::NewFile() {
   ClearDocument(doc, session_->log());
   doc.DocState = kNoDocument;
   frontEnd_.documentReplaced();
-  notify();
+  changed();
 
-  SetDatesDialog dialog(clock_);
-  if (!frontEnd_.runMonthDialog(dialog, doc.cal)) return;
+  SetDatesDialog dialog(clock_, doc.cal);
+  if (!ui_.run(dialog)) return;
   // The new-file wizard takes over here once it exists; until then the
   // document is left as the wizard leaves it when closed before its end:
   // a month without crew or pairings, and the full menu.
   doc.DocState = kDocumentLoaded;
-  notify();
+  changed();
 }
 
 bool LumoraApp::askDiscardOnOpen() {
@@ -251,12 +242,12 @@ bool LumoraApp::openNamed(const std::string& name) {
   if (!result.loaded) {
     // The document is cleared and names no file; neither does the window.
     caption_ = text::kAppCaption;
-    notify();
+    changed();
     return false;
   }
   recent_.add(doc.FileName);
   UpdateFileCaption();
-  notify();
+  changed();
   return true;
 }
 
@@ -265,7 +256,7 @@ bool LumoraApp::Save() {
   if (doc.Untitled) return SaveAs();
   const bool saved = session_->save(doc.FileName);
   if (saved) recent_.add(doc.FileName);
-  notify();
+  changed();
   return saved;
 }
 
@@ -284,7 +275,7 @@ bool LumoraApp::SaveAs() {
   RememberFolder(settings_, target);
   // A failed save leaves the document under its old name, still modified.
   if (!session_->save(target)) {
-    notify();
+    changed();
     return false;
   }
   doc.FileName = target.string();
@@ -292,7 +283,7 @@ bool LumoraApp::SaveAs() {
   doc.Untitled = 0;
   recent_.add(doc.FileName);
   UpdateFileCaption();
-  notify();
+  changed();
   return true;
 }
 
@@ -300,63 +291,28 @@ void LumoraApp::BuildBlocks(const WindowSwitches& windows) {
   if (document().BlocksShown) return;
   session_->buildBlocks(windows);
   frontEnd_.blocksBuilt();
-  notify();
+  changed();
 }
 
 BlockEditContext LumoraApp::editContext() {
   return session_->editContext();
 }
 
-void LumoraApp::undo() {
-  BlockEditContext ctx = editContext();
-  if (UndoLastTransaction(ctx) == UndoOutcome::NothingToUndo) ui_.beep();
-  notify();
-}
-
-void LumoraApp::history() {
-  ui_.showList(kHistoryDialogCaption, HistoryLines(document()));
-}
-
-void LumoraApp::warnings() {
-  const std::vector<std::string> lines = ExceptionsReportLines(document());
-  // The report checked every block again: the grid shows the findings anew.
-  session_->views().rowsChanged(BlockViewSink::kAllRows);
-  ui_.showList(kExceptionsReportCaption, lines);
-}
-
-void LumoraApp::pairingsWindow() {
-  TDocument& doc = document();
-  doc.PairWindowVisible = doc.PairWindowVisible ? 0 : 1;
-  notify();
-}
-
-void LumoraApp::toolboxWindow() {
-  TDocument& doc = document();
-  doc.ToolboxWindowVisible = doc.ToolboxWindowVisible ? 0 : 1;
-  notify();
-}
-
-void LumoraApp::showOnlyOpenPairings() {
-  if (!document().PairWindowVisible) return;
-  frontEnd_.toggleShowOnlyOpenPairings();
-  notify();
-}
-
 void LumoraApp::pairWindowClosed() {
   document().PairWindowVisible = 0;
-  notify();
+  changed();
 }
 
 void LumoraApp::toolboxClosed() {
   document().ToolboxWindowVisible = 0;
-  notify();
+  changed();
 }
 
 void LumoraApp::CloseViews() {
   if (!session_ || !document().BlocksShown) return;
   frontEnd_.viewsClosing();
   session_->closeViews();
-  notify();
+  changed();
 }
 
 bool LumoraApp::CanClose() {
@@ -378,92 +334,7 @@ void LumoraApp::UpdateFileCaption() {
   caption_ = text::kFileCaptionPrefix + document().FileName;
 }
 
-void LumoraApp::buildBlocksCommand() {
-  BuildBlocks({true, true, document().BidsWindowVisible != 0});
-}
-
-void LumoraApp::importPairings() {
-  // The blocks come back with the floating windows shown before the import.
-  const WindowSwitches windows = session_->shownWindows();
-  PrgCommandHooks hooks;
-  hooks.closeViews = [this] { CloseViews(); };
-  hooks.buildBlocks = [this, windows] { BuildBlocks(windows); };
-  hooks.scanLisFiles = [this] { importLis(); };
-  hooks.import.showPairingWarnings = [this] {
-    PairingValidateDialog dialog(document());
-    frontEnd_.runPairingWarnings(dialog, ui_);
-  };
-  hooks.import.refreshCaption = [this] {
-    UpdateFileCaption();
-    notify();
-  };
-  hooks.import.setGaugeCaption = [this](std::string_view caption) {
-    frontEnd_.setGaugeCaption(caption);
-  };
-  session_->importPairings(
-      [this](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
-        frontEnd_.runPrgDialog(dialog, accept);
-      },
-      std::move(hooks));
-  notify();
-}
-
-void LumoraApp::importLis() {
-  session_->scanLis(LisScanHooks{[this] { notify(); }});
-  notify();
-}
-
-void LumoraApp::importToolbox() {
-  session_->loadToolbox();
-  notify();
-}
-
-void LumoraApp::pairingFiltersWindow() {
-  // Pilot files reach the pairing filters through the bids window.
-  if (document().crewKind() != CrewKind::FlightAttendants)
-    ui_.message(text::kFilterWindowFromBids, text::kAppCaption, Icon::Information);
-}
-
-void LumoraApp::bidsWindow() {
-  if (document().crewKind() == CrewKind::FlightAttendants)
-    ui_.message(text::kPilotOnlyFeature, text::kAppCaption, Icon::Information);
-}
-
-void LumoraApp::calculator() {
-  if (!environment_.calculator || !frontEnd_.startProgram(*environment_.calculator)) ui_.beep();
-}
-
-void LumoraApp::sharedNotes() {
-  FileNotesDialog dialog(document());
-  if (!frontEnd_.runFileNotesDialog(dialog)) return;
-  dialog.ok(document());
-  notify();
-}
-
-void LumoraApp::keyboardShortcuts() {
-  frontEnd_.showKeyboardShortcuts(KeyboardShortcutsText());
-}
-
-void LumoraApp::about() {
-  frontEnd_.showAbout(AboutText(environment_.version));
-}
-
-void LumoraApp::preferences() {
-  frontEnd_.runPreferencesDialog();
-  notify();
-}
-
-void LumoraApp::help() {
-  if (!environment_.helpPage) return;
-  frontEnd_.openHelpPage(*environment_.helpPage);
-  helpUsed_ = true;
-}
-
-void LumoraApp::exitProgram() {
-  frontEnd_.closeMainWindow();
-}
-
-void LumoraApp::notify() {
+void LumoraApp::changed() {
   frontEnd_.stateChanged();
 }
 

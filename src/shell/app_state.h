@@ -16,57 +16,36 @@
 #include "building/block_figures.h"
 #include "model/document.h"
 #include "platform/event_log.h"
+#include "shell/command_registry.h"
 #include "shell/command_table.h"
 #include "shell/document_lifecycle.h"
 #include "shell/document_session.h"
 #include "shell/frame_dialogs.h"
 #include "shell/recent_files.h"
+#include "shell/startup_settings.h"
 
 namespace lumora {
 
 class Clock;
 class Clipboard;
 class InstanceLock;
-class LoadPrgDialog;
-class PairingValidateDialog;
-class SetDatesDialog;
 class SettingsStore;
 class Ui;
-struct TCalendar;
 
-// What the frame asks of the desktop window beyond the Ui's messages and
-// file dialogs.
+// What the frame asks of the desktop window beyond the Ui's messages, file
+// dialogs and dialog models.
 class AppFrontEnd {
  public:
   virtual ~AppFrontEnd() = default;
 
-  // Runs the month dialog modally: its buttons call the dialog's methods and
-  // OK closes it only when dialog.ok(ui, calendar) returns true. True when
-  // it closed with OK.
-  virtual bool runMonthDialog(SetDatesDialog& dialog, TCalendar& calendar) = 0;
-  // Runs "Shared Notes for File"; the box edits dialog.text() through
-  // setText(). True when it closed with OK.
-  virtual bool runFileNotesDialog(FileNotesDialog& dialog) = 0;
-  virtual void showKeyboardShortcuts(const FrameDialogText& text) = 0;
-  virtual void showAbout(const FrameDialogText& text) = 0;
   // Starts a program detached from this one; false when it could not start.
   virtual bool startProgram(const std::filesystem::path& program) = 0;
   // Opens a page in the desktop's browser.
   virtual void openHelpPage(const std::filesystem::path& page) = 0;
   // Closes the main window, which asks LumoraApp::CanClose first.
   virtual void closeMainWindow() = 0;
-  // Runs "Lumora Preferences" with its font and colour dialogs. The switches,
-  // fonts and colours it changes are the window's, so the whole dialog is.
-  virtual void runPreferencesDialog() {}
-
-  // Runs "Load Bornemann Pairings" modally with its controls bound to
-  // `dialog`: OK calls `accept` and closes the dialog only when it returns
-  // true; Cancel closes it. Without a dialog the command ends as if cancelled.
-  virtual void runPrgDialog(LoadPrgDialog& /*dialog*/, const std::function<bool()>& /*accept*/) {}
-  // Runs "Pairing Warnings and Report" modally on `dialog`; a double click on
-  // a line goes to dialog.doubleClick. Without a dialog of its own the
-  // window shows the lines in the list dialog.
-  virtual void runPairingWarnings(PairingValidateDialog& dialog, Ui& ui);
+  // The display settings (LumoraApp::display) changed: the views take them.
+  virtual void displayChanged() {}
   // The status-bar gauge's caption while an import runs (empty at its end).
   virtual void setGaugeCaption(std::string_view /*caption*/) {}
 
@@ -153,6 +132,11 @@ class LumoraApp {
   BlockRules& rules() { return session_->rules(); }
   Ui& ui() { return ui_; }
   SettingsStore& settings() { return settings_; }
+  AppFrontEnd& frontEnd() { return frontEnd_; }
+  // Switches, paddings, grid font and colours in use, read at start; the
+  // preferences change them.
+  StartupSettings& display() { return display_; }
+  const StartupSettings& display() const { return display_; }
   const std::string& caption() const { return caption_; }
   const char* menuName() const { return MenuName(commandContext()); }
   CommandContext commandContext() const;
@@ -185,42 +169,21 @@ class LumoraApp {
   // The caption "Lumora - " with the document's full file name.
   void UpdateFileCaption();
 
-  // --- command behaviour owned by the frame
-  void buildBlocksCommand();
   // What a change of a block needs: the document, the user, the log, the
   // rules and the front end's views.
   BlockEditContext editContext();
-  void undo();
-  void history();
-  void warnings();
-  // Show or hide the floating windows (their menu items, keys and the grid's
-  // corner icons).
-  void pairingsWindow();
-  void toolboxWindow();
-  void showOnlyOpenPairings();
   // A floating window was closed by its own close box.
   void pairWindowClosed();
   void toolboxClosed();
-  // "This Month's Pairings...", "AC Type and French Data from LIS Files..."
-  // and "ToolBox Items...".
-  void importPairings();
-  void importLis();
-  void importToolbox();
-  void pairingFiltersWindow();
-  void bidsWindow();
-  void calculator();
-  void sharedNotes();
-  void keyboardShortcuts();
-  void about();
-  void preferences();
-  void help();
-  void exitProgram();
+  // The help page was opened during this run.
+  void markHelpUsed() { helpUsed_ = true; }
+  // Something a command did changed what the window shows.
+  void changed();
 
  private:
   bool askDiscardOnOpen();
   bool openNamed(const std::string& name);
   std::string startFolder() const;
-  void notify();
 
   Ui& ui_;
   const Clock& clock_;
@@ -230,6 +193,8 @@ class LumoraApp {
   Clipboard* clipboard_;
   AppEnvironment environment_;
   DocumentFactory makeDocument_;
+  StartupSettings display_;
+  CommandRegistry commands_;
 
   std::unique_ptr<DocumentSession> session_;
   RecentFiles recent_;

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "model/document.h"
-#include "shell/app_state.h"
 #include "shell/document_lifecycle.h"
 #include "shell/shell_texts.h"
 
@@ -67,18 +66,15 @@ bool FilterDown(const CommandContext& c) {
   return IsBlockFilterOn(*c.doc, Id);
 }
 
-constexpr CommandInfo Done(int id, MenuPlace place, const char* text, CommandRule rule,
-                           CommandHandler handler) {
-  return {id, place, text, nullptr, rule, Implementation::Built, nullptr, nullptr, handler, ""};
+constexpr CommandInfo Done(int id, MenuPlace place, const char* text, CommandRule rule) {
+  return {id, place, text, nullptr, rule, Implementation::Built, nullptr, nullptr, ""};
 }
 
 constexpr CommandInfo Later(int id, const char* text, CommandRule rule, const char* owner,
                             CommandRule checked = nullptr) {
-  return {id,      MenuPlace::FullMenu,
-          text,    nullptr,
-          rule,    Implementation::NotBuilt,
-          nullptr, checked,
-          nullptr, owner};
+  return {id,   MenuPlace::FullMenu,      text,    nullptr,
+          rule, Implementation::NotBuilt, nullptr, checked,
+          owner};
 }
 
 using namespace command;
@@ -87,11 +83,11 @@ using M = MenuPlace;
 constexpr std::array kCommands{
     // File
     CommandInfo{kNew, M::BothMenus, "&New...", "&New...", Always, Implementation::Built, nullptr,
-                nullptr, [](LumoraApp& a) { a.NewFile(); }, ""},
+                nullptr, ""},
     CommandInfo{kOpen, M::BothMenus, "&Open...", "&Open...", Always, Implementation::Built, nullptr,
-                nullptr, [](LumoraApp& a) { a.Open(); }, ""},
-    Done(kSave, M::FullMenu, "&Save", SaveAllowed, [](LumoraApp& a) { a.Save(); }),
-    Done(kSaveAs, M::FullMenu, "Save &As...", DocumentExists, [](LumoraApp& a) { a.SaveAs(); }),
+                nullptr, ""},
+    Done(kSave, M::FullMenu, "&Save", SaveAllowed),
+    Done(kSaveAs, M::FullMenu, "Save &As...", DocumentExists),
     Later(kEmail, "e-&mail to...", MailAllowed, "mail"),
     Later(kBackup, "&Backup...", HasFileName, "backup"),
     Later(kPrintBlocks, "&Print Blocks...", BlocksShown, "printed blocks"),
@@ -101,53 +97,45 @@ constexpr std::array kCommands{
     Later(kPairingReportToClipboard, "Print Pairing &Report to Clipboard", Always,
           "pairing report"),
     // The roster is imported by the new-file wizard only.
-    Done(kImportRoster, M::FullMenu, "&Roster from Extract...", Never, nullptr),
+    Later(kImportRoster, "&Roster from Extract...", Never, "new-file wizard"),
     Later(kImportAbsences, "&Crew Absences from Extract...", Always, "absences import"),
     Later(kImportNextMonthAbsences, "&Next Month's Absences from Extract...", Always,
           "absences import"),
     Later(kImportLastMonth, "&Last Month's Data from  Extract...", Always,
           "last-month activity import"),
-    Done(kImportPairings, M::FullMenu, "This &Month's Pairings...", Always,
-         [](LumoraApp& a) { a.importPairings(); }),
-    Done(kImportLis, M::FullMenu, "AC Type and &French Data from LIS Files...", Always,
-         [](LumoraApp& a) { a.importLis(); }),
+    Done(kImportPairings, M::FullMenu, "This &Month's Pairings...", Always),
+    Done(kImportLis, M::FullMenu, "AC Type and &French Data from LIS Files...", Always),
     Later(kImportBids, "&Pilot Bids...", Always, "bids import"),
     Later(kImportBawLin, "Crew Blocks from B&AW and LIN...", Always, "BAW and LIN block files"),
-    Done(kImportToolbox, M::FullMenu, "&ToolBox Items...", Always,
-         [](LumoraApp& a) { a.importToolbox(); }),
+    Done(kImportToolbox, M::FullMenu, "&ToolBox Items...", Always),
     Later(kSaveInternetFiles, "Save &Internet .htm and .csv files", Always, "publishing files"),
     Later(kExportBawLin, "&Export Schedules for Bornemann CrewTrac", Always,
           "BAW and LIN block files"),
     Later(kSaveForCompany, "Finalize and Save &for Company...", Always, "company file"),
     Later(kTrainingReport, "Generate &Training Report...", Always, "training report"),
     Later(kSaveForViewer, "Save for &Viewer...", Always, "viewer file"),
-    Done(kPreferences, M::FullMenu, "Se&tup Preferences...", Always,
-         [](LumoraApp& a) { a.preferences(); }),
+    Done(kPreferences, M::FullMenu, "Se&tup Preferences...", Always),
     CommandInfo{kExit, M::BothMenus, "E&xit", "E&xit", Always, Implementation::Built, nullptr,
-                nullptr, [](LumoraApp& a) { a.exitProgram(); }, ""},
+                nullptr, ""},
     // Edit
     Later(kCopyBlocks, "Copy &Blocks to Clipboard", BlocksShown, "printed blocks"),
     Later(kRoster, "&Roster...", Always, "roster editing"),
     Later(kMonth, "&Month...", Always, "month blocking rules"),
     Later(kPairingEditor, "&Pairings...", Always, "pairing editor"),
     Later(kCrewComplement, "&Change Pairing Crew Complement...", Always, "crew complement"),
-    Done(kUndo, M::FullMenu, "&Undo F1", Always, [](LumoraApp& a) { a.undo(); }),
+    Done(kUndo, M::FullMenu, "&Undo F1", Always),
     // Build
-    Done(kBuildBlocks, M::FullMenu, "&Build Blocks", Always,
-         [](LumoraApp& a) { a.buildBlocksCommand(); }),
+    Done(kBuildBlocks, M::FullMenu, "&Build Blocks", Always),
     // View
     CommandInfo{kPairingsWindow, M::FullMenu, "&Pairings Window", nullptr, BlocksShown,
-                Implementation::Built, nullptr, PairWindowShown,
-                [](LumoraApp& a) { a.pairingsWindow(); }, ""},
+                Implementation::Built, nullptr, PairWindowShown, ""},
     CommandInfo{kToolbox, M::FullMenu, "&ToolBox", nullptr, BlocksShown, Implementation::Built,
-                nullptr, ToolboxShown, [](LumoraApp& a) { a.toolboxWindow(); }, ""},
+                nullptr, ToolboxShown, ""},
     // In pilot files these two only answer with a message.
     CommandInfo{kPairingFiltersWindow, M::FullMenu, "Pairing &Filters Window", nullptr, Always,
-                Implementation::Partly, PilotFile, nullptr,
-                [](LumoraApp& a) { a.pairingFiltersWindow(); }, "pairing filter window"},
+                Implementation::Partly, PilotFile, nullptr, "pairing filter window"},
     CommandInfo{kBidsWindow, M::FullMenu, "&Bids Window", nullptr, BlocksShown,
-                Implementation::Partly, FlightAttendants, BidsWindowShown,
-                [](LumoraApp& a) { a.bidsWindow(); }, "bids window"},
+                Implementation::Partly, FlightAttendants, BidsWindowShown, "bids window"},
     Later(kHideLeaveBlocks, "Hide &Leave Blocks", BlocksShown, "block filters",
           FilterDown<kHideLeaveBlocks>),
     Later(kHideCompleted, "Hide &Completed Blocks", BlocksShown, "block filters",
@@ -163,26 +151,21 @@ constexpr std::array kCommands{
     Later(kShowLtc, "Show Only &LTC", BlocksShown, "block filters", FilterDown<kShowLtc>),
     Later(kSearchFilter, "&Display Only Blocks Matching Search String", BlocksShown, "block search",
           FilterDown<kSearchFilter>),
-    Done(kHistory, M::FullMenu, "&History", Always, [](LumoraApp& a) { a.history(); }),
-    Done(kWarnings, M::FullMenu, "&Warnings and Exceptions", Always,
-         [](LumoraApp& a) { a.warnings(); }),
-    Done(kShowOnlyOpenPairings, M::FullMenu, "Show &Only Open Pairings", Always,
-         [](LumoraApp& a) { a.showOnlyOpenPairings(); }),
-    Done(kCalculator, M::FullMenu, "&Calculator", CalculatorFound,
-         [](LumoraApp& a) { a.calculator(); }),
-    Done(kSharedNotes, M::FullMenu, "Sh&ared Notes for File...", Always,
-         [](LumoraApp& a) { a.sharedNotes(); }),
+    Done(kHistory, M::FullMenu, "&History", Always),
+    Done(kWarnings, M::FullMenu, "&Warnings and Exceptions", Always),
+    Done(kShowOnlyOpenPairings, M::FullMenu, "Show &Only Open Pairings", Always),
+    Done(kCalculator, M::FullMenu, "&Calculator", CalculatorFound),
+    Done(kSharedNotes, M::FullMenu, "Sh&ared Notes for File...", Always),
     Later(kGlobalInfo, "&Global Info...", Always, "global information report"),
     // Help
-    Done(kKeyboardShortcuts, M::FullMenu, "&Keyboard Shortcuts", Always,
-         [](LumoraApp& a) { a.keyboardShortcuts(); }),
+    Done(kKeyboardShortcuts, M::FullMenu, "&Keyboard Shortcuts", Always),
     CommandInfo{kAbout, M::BothMenus, "&About Lumora and Support...", "&About Lumora...", Always,
-                Implementation::Built, nullptr, nullptr, [](LumoraApp& a) { a.about(); }, ""},
+                Implementation::Built, nullptr, nullptr, ""},
     // No menu item: two ids that do nothing, and the help page.
-    Done(kNoAction1, M::NoMenu, nullptr, Always, [](LumoraApp&) {}),
-    Done(kNoAction2, M::NoMenu, nullptr, Always, [](LumoraApp&) {}),
-    Done(kHelpIndex, M::NoMenu, nullptr, HelpPageFound, [](LumoraApp& a) { a.help(); }),
-    Done(kHelpOnHelp, M::NoMenu, nullptr, HelpPageFound, [](LumoraApp& a) { a.help(); }),
+    Done(kNoAction1, M::NoMenu, nullptr, Always),
+    Done(kNoAction2, M::NoMenu, nullptr, Always),
+    Done(kHelpIndex, M::NoMenu, nullptr, HelpPageFound),
+    Done(kHelpOnHelp, M::NoMenu, nullptr, HelpPageFound),
 };
 
 MenuItem Item(int id, bool reduced = false) {

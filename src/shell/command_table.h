@@ -1,8 +1,9 @@
 #pragma once
-// The main window's commands in one table: id, menu text, enabling rule and
-// handler, with the menus, the tool bar and the keys that lead to them. A
-// command whose behaviour is not written yet is in the table, disabled, and
-// says where its behaviour will live.
+// The main window's commands in one table: id, menu text and enabling rule,
+// with the menus, the tool bar and the keys that lead to them. Handlers are
+// not here: each feature registers its own (command_registry.h). A command
+// whose behaviour is not written yet is in the table, disabled, and says
+// where its behaviour will live.
 
 #include <cstdint>
 #include <span>
@@ -11,7 +12,6 @@
 
 namespace lumora {
 
-class LumoraApp;
 class TDocument;
 
 namespace command {
@@ -90,7 +90,6 @@ struct CommandContext {
 };
 
 using CommandRule = bool (*)(const CommandContext&);
-using CommandHandler = void (*)(LumoraApp&);
 
 // The menus a command is on: the full menu only, both menus, or none (a
 // command reached by a key or another window).
@@ -111,8 +110,7 @@ struct CommandInfo {
   Implementation implementation;
   CommandRule builtFor;  // for Partly
   CommandRule checked;   // null: never checked
-  CommandHandler handler;
-  const char* owner;  // where the behaviour lives, for the ones not built
+  const char* owner;     // where the behaviour lives, for the ones not built
 };
 
 // Every command of the main window, in the order of the full menu.

@@ -5,7 +5,7 @@
 
 namespace lumora {
 
-FileNotesDialog::FileNotesDialog(const TDocument& doc) {
+FileNotesDialog::FileNotesDialog(TDocument& doc) : doc_(doc) {
   // A file written elsewhere may hold more than the box shows.
   setText(doc.SharedNotes);
 }
@@ -14,13 +14,14 @@ void FileNotesDialog::setText(std::string_view text) {
   text_.assign(text.substr(0, kMaxLength));
 }
 
-void FileNotesDialog::ok(TDocument& doc) const {
-  if (doc.SharedNotes == text_) return;
-  doc.SharedNotes = text_;
-  doc.Modified = 1;
+bool FileNotesDialog::accept(Ui&) {
+  if (doc_.SharedNotes == text_) return true;
+  doc_.SharedNotes = text_;
+  doc_.Modified = 1;
+  return true;
 }
 
-FrameDialogText KeyboardShortcutsText() {
+FixedTextDialog KeyboardShortcutsText() {
   return {
       "Lumora Keyboard Shortcuts",
       {"F1  Undo", "F2  Filter Blocks On/Off", "F3 / Tab  Filter Pairings On/Off",
@@ -30,7 +31,7 @@ FrameDialogText KeyboardShortcutsText() {
        "=   Generate Pairing Report to Clipboard", "<-- View Last Month while Pressed"}};
 }
 
-FrameDialogText AboutText(std::string_view version) {
+FixedTextDialog AboutText(std::string_view version) {
   return {"About Lumora",
           {kAppCaption, "Version " + std::string(version),
            "Monthly crew blocks for one crew base and crew category.",

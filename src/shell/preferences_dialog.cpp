@@ -62,7 +62,9 @@ std::string_view Typed(const std::string& edit) {
 
 }  // namespace
 
-PreferencesDialog::PreferencesDialog(const SettingsStore& store) {
+PreferencesDialog::PreferencesDialog(SettingsStore& store, StartupSettings& display,
+                                     bool eventLogOpen)
+    : store_(store), display_(display), eventLogOpen_(eventLogOpen) {
   for (const BoxControl& box : kBoxes) this->*box.field = ReadSettingFlag(store, *box.key);
   xPadding = EditText(store, kXPaddingInDialog);
   yPadding = EditText(store, kYPaddingInDialog);
@@ -102,6 +104,13 @@ std::string* PreferencesDialog::edit(int controlId) {
 
 GridPaddings PreferencesDialog::paddings() const {
   return {PaddingFromText(xPadding), PaddingFromText(yPadding)};
+}
+
+bool PreferencesDialog::accept(Ui& ui) {
+  const PreferencesOutcome outcome = ok(store_, display_.switches, eventLogOpen_, ui);
+  display_.switches = outcome.switches;
+  display_.paddings = outcome.paddings;
+  return true;
 }
 
 PreferencesOutcome PreferencesDialog::ok(SettingsStore& store, const ShellSwitches& current,

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/dialog_model.h"
 #include "shell/grid_font.h"
 #include "shell/startup_settings.h"
 
@@ -23,7 +24,7 @@ struct PreferencesOutcome {
   bool saved = true;
 };
 
-class PreferencesDialog {
+class PreferencesDialog final : public DialogModel {
  public:
   static constexpr std::string_view kTitle = "Lumora Preferences";
 
@@ -50,7 +51,12 @@ class PreferencesDialog {
   // Each box is checked when its key reads 1 (missing keys by their dialog
   // defaults); each edit shows its key's text, or "10" and "07" when that
   // text is shorter than two characters.
-  explicit PreferencesDialog(const SettingsStore& store);
+  // OK stores into `store` and puts the switches and paddings in use in
+  // `display`; `eventLogOpen` tells whether the event log is.
+  PreferencesDialog(SettingsStore& store, StartupSettings& display, bool eventLogOpen);
+
+  std::string_view title() const override { return kTitle; }
+  bool accept(Ui& ui) override;
 
   // The label of a control; empty for ids that have none.
   static std::string_view label(int controlId);
@@ -90,6 +96,11 @@ class PreferencesDialog {
   bool disableFtp = false;
   std::string xPadding;
   std::string yPadding;
+
+ private:
+  SettingsStore& store_;
+  StartupSettings& display_;
+  bool eventLogOpen_;
 };
 
 }  // namespace lumora

@@ -23,9 +23,9 @@ class MonthDialogTest : public ::testing::Test {
 
   testing::ScriptedUi ui;
   testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
-  SetDatesDialog model{clock};
   TCalendar calendar;
-  MonthDialog window{model, calendar, ui};
+  SetDatesDialog model{clock, calendar};
+  MonthDialog window{model, ui};
 };
 
 TEST_F(MonthDialogTest, ButtonsMoveTheDatesAndTheMonths) {
@@ -87,11 +87,12 @@ TEST_F(FrameTest, NewFileRunsTheMonthDialogOnTheWindow) {
 }
 
 TEST(FileNotesWindowTest, OkHandsTheBoundedTextToTheModelAndCancelDoesNot) {
+  testing::ScriptedUi ui;
   auto doc = std::make_unique<TDocument>();
   doc->SharedNotes = "Crew room closed\r\nuntil the 5th \xE9t\xE9";
   {
     FileNotesDialog model(*doc);
-    FileNotesWindow window(model);
+    FileNotesWindow window(model, ui);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Shared Notes for File"));
     // Lines written elsewhere end with CR LF; the box shows plain lines.
     EXPECT_EQ(window.editor().toPlainText(),
@@ -99,20 +100,19 @@ TEST(FileNotesWindowTest, OkHandsTheBoundedTextToTheModelAndCancelDoesNot) {
     window.editor().appendPlainText(QStringLiteral("Bus at 6"));
     window.show();
     window.okButton().click();
-    EXPECT_EQ(model.text(), "Crew room closed\r\nuntil the 5th \xE9t\xE9\r\nBus at 6");
-    model.ok(*doc);
+    EXPECT_EQ(doc->SharedNotes, "Crew room closed\r\nuntil the 5th \xE9t\xE9\r\nBus at 6");
     EXPECT_EQ(doc->Modified, 1);
   }
   {
     FileNotesDialog model(*doc);
-    FileNotesWindow window(model);
+    FileNotesWindow window(model, ui);
     window.editor().setPlainText(QStringLiteral("gone"));
     window.show();
     window.reject();
-    EXPECT_EQ(model.text(), doc->SharedNotes);
+    EXPECT_NE(doc->SharedNotes, "gone");
   }
   FileNotesDialog model(*doc);
-  FileNotesWindow window(model);
+  FileNotesWindow window(model, ui);
   const int limit = static_cast<int>(FileNotesDialog::kMaxLength);
   window.editor().setPlainText(QString(limit - 2, QLatin1Char('a')));
   QTextCursor cursor = window.editor().textCursor();
@@ -142,7 +142,7 @@ TEST_F(FrameTest, SharedNotesKeyboardShortcutsAndAboutRunOnTheWindow) {
   QStringList lines;
   QString title;
   const auto read = [&] {
-    testing::whenShown<FrameTextDialog>([&](FrameTextDialog& dialog) {
+    testing::whenShown<FixedTextWindow>([&](FixedTextWindow& dialog) {
       title = dialog.windowTitle();
       lines = dialog.lines();
       dialog.okButton().click();

@@ -77,10 +77,12 @@ TEST_F(ImportWindowsTest, TheLoadDialogKeepsWhatItsModelKeepsAndTheClipboardTake
   LoadPrgDialog model;
   int accepts = 0;
   bool allow = false;
-  LoadPrgWindow dialog(model, [&] {
+  model.setOnOk([&] {
     ++accepts;
     return allow;
   });
+  testing::ScriptedUi scripted;
+  LoadPrgWindow dialog(model, scripted);
   dialog.baseCode().setFocus();
   // Typed text goes through the model: upper case, letters and digits only.
   emit dialog.baseCode().textEdited(QStringLiteral("m"));

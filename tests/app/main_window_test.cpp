@@ -16,12 +16,29 @@
 #include "app/key_map.h"
 #include "frame_fixture.h"
 #include "shell/command_table.h"
+#include "shell/dialog_catalogue.h"
 
 namespace lumora {
 namespace {
 
 using testing::EnvGuard;
 using testing::FrameTest;
+
+template <class Model>
+void ExpectWindow(const DialogRegistry& dialogs) {
+  EXPECT_TRUE(dialogs.has<Model>()) << typeid(Model).name();
+}
+
+template <class... Models>
+void ExpectWindows(const DialogRegistry& dialogs, DialogModelList<Models...>) {
+  (ExpectWindow<Models>(dialogs), ...);
+}
+
+TEST_F(FrameTest, EveryDialogTheCoreRunsHasAWindow) {
+  const auto window = startWindow();
+  ExpectWindows(window->dialogs(), CoreDialogModels{});
+  window->shutdown();
+}
 
 TEST(ConfigFolderTest, OwnVariableThenXdgThenHome) {
   EnvGuard home("HOME", QByteArray("/home/pat"));

@@ -59,7 +59,7 @@ TEST_F(FrameTest, PreferencesAreWrittenAndSurviveARestart) {
     EXPECT_TRUE(written.contains(QString::fromLatin1(line))) << line;
 
   // The next run starts with them, and the dialog shows them.
-  const auto again = startWindow();
+  const auto again = startWindow(path.string());
   EXPECT_TRUE(again->display().switches.grid && again->display().switches.debugFile);
   EXPECT_FALSE(again->display().switches.layovers);
   EXPECT_EQ(again->display().paddings, (GridPaddings{12, 34}));
@@ -70,14 +70,16 @@ TEST_F(FrameTest, PreferencesAreWrittenAndSurviveARestart) {
     dialog.box(PreferencesDialog::kGridBox)->click();
     dialog.cancelButton().click();
   });
-  again->runPreferencesDialog();
+  ASSERT_TRUE(again->app().dispatch(command::kPreferences));
   EXPECT_TRUE(again->display().switches.grid);
   EXPECT_TRUE(settingsText().contains(QStringLiteral("Grid=1")));
   again->shutdown();
 }
 
 TEST_F(FrameTest, FontButtonChoosesTheGridFontWithinTwentyPoints) {
-  const auto window = startWindow();
+  const auto path = file("font.lm2");
+  testing::writeScheduleFile(path, 4);
+  const auto window = startWindow(path.string());
   testing::whenShown<PreferencesWindow>([](PreferencesWindow& dialog) {
     dialog.edit(PreferencesDialog::kXPaddingEdit)->setText(QStringLiteral("4"));
     testing::whenShown<GridFontDialog>([](GridFontDialog& fonts) {
@@ -91,7 +93,7 @@ TEST_F(FrameTest, FontButtonChoosesTheGridFontWithinTwentyPoints) {
     dialog.fontButton().click();
     dialog.cancelButton().click();
   });
-  window->runPreferencesDialog();
+  ASSERT_TRUE(window->app().dispatch(command::kPreferences));
 
   // The font is kept even though the preferences were cancelled, and the grid
   // takes the paddings the edits showed.

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dialog_model.h"
 #include "platform/ui.h"
 
 namespace lumora::testing {
@@ -42,8 +43,15 @@ class NullUi final : public Ui {
   }
   void beep() override {}
   void setWaitCursor(bool) override {}
+  // Every dialog is cancelled.
+  bool run(DialogModel& model) override {
+    ++dialogs;
+    model.cancel();
+    return false;
+  }
 
   bool agree = true;
+  int dialogs = 0;
   int messages = 0;
   std::string lastMessage;
   std::size_t longestList = 0;

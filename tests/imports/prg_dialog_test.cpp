@@ -74,14 +74,13 @@ class PrgCommandTest : public ::testing::Test {
   // Runs the command with a dialog that sets its controls and presses OK
   // until it may close, as the front end would.
   bool Run(const std::function<void(LoadPrgDialog&)>& fill, int presses = 1) {
-    return ThisMonthsPairings(*doc, services, hooks,
-                              [&](LoadPrgDialog& dialog, const std::function<bool()>& accept) {
-                                fill(dialog);
-                                for (int i = 0; i < presses; ++i) {
-                                  calls.push_back("OK");
-                                  if (accept()) return;
-                                }
-                              });
+    return ThisMonthsPairings(*doc, services, hooks, [&](LoadPrgDialog& dialog) {
+      fill(dialog);
+      for (int i = 0; i < presses; ++i) {
+        calls.push_back("OK");
+        if (dialog.accept(ui)) return;
+      }
+    });
   }
 
   TempFolder folder;
@@ -133,8 +132,7 @@ TEST_F(PrgCommandTest, AMissingBaseCodeKeepsTheDialogOpen) {
 }
 
 TEST_F(PrgCommandTest, CancellingRunsTheLisScanAllTheSame) {
-  EXPECT_FALSE(ThisMonthsPairings(*doc, services, hooks,
-                                  [](LoadPrgDialog&, const std::function<bool()>&) {}));
+  EXPECT_FALSE(ThisMonthsPairings(*doc, services, hooks, [](LoadPrgDialog&) {}));
   EXPECT_EQ(calls, (std::vector<std::string>{"scan LIS"}));
   // Cancelling the file dialog still rebuilds the views.
   calls.clear();

@@ -21,18 +21,20 @@ FixedClock ClockAt(int year, int month, int day) {
 
 TEST(SetDatesDialog, DecemberOpensOnJanuaryOfTheNextYear) {
   const FixedClock clock = ClockAt(2026, 12, 31);
-  const SetDatesDialog dialog(clock);
+  TCalendar cal;
+  const SetDatesDialog dialog(clock, cal);
   EXPECT_EQ(dialog.lastDate(), Day(30, 1, 2027));
   EXPECT_EQ(dialog.text(SetDatesDialog::kFirstDateText), "Fri 01 Jan 2027");
   EXPECT_EQ(dialog.text(SetDatesDialog::kLastDateText), "Sat 30 Jan 2027");
   EXPECT_EQ(dialog.text(106), "");
 
-  const SetDatesDialog july(ClockAt(2026, 6, 15));
+  const SetDatesDialog july(ClockAt(2026, 6, 15), cal);
   EXPECT_EQ(july.lastDate(), Day(31, 7, 2026));
 }
 
 TEST(SetDatesDialog, MonthButtonsCrossTheYearEndAndResetThePeriod) {
-  SetDatesDialog dialog(ClockAt(2026, 12, 1));  // January 2027
+  TCalendar cal;
+  SetDatesDialog dialog(ClockAt(2026, 12, 1), cal);  // January 2027
   EXPECT_TRUE(dialog.press(SetDatesDialog::kFirstForward));
   EXPECT_TRUE(dialog.press(SetDatesDialog::kLastBack));
   EXPECT_EQ(dialog.firstDate(), Day(2, 1, 2027));
@@ -56,15 +58,14 @@ TEST(SetDatesDialog, MonthButtonsCrossTheYearEndAndResetThePeriod) {
 }
 
 TEST(SetDatesDialog, LeapFebruaryAcceptedOneDayMoreRefused) {
-  SetDatesDialog dialog(ClockAt(2028, 1, 10));
-  ASSERT_EQ(dialog.month(), 2);
-  ScriptedUi ui;
-
   TCalendar before;
   FillCalendar(before, Day(1, 7, 2026), Day(31, 7, 2026));
   TCalendar cal = before;
+  SetDatesDialog dialog(ClockAt(2028, 1, 10), cal);
+  ASSERT_EQ(dialog.month(), 2);
+  ScriptedUi ui;
   dialog.press(SetDatesDialog::kLastForward);
-  EXPECT_FALSE(dialog.ok(ui, cal));
+  EXPECT_FALSE(dialog.accept(ui));
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.last().text, "The new Month cannot contain more than 31 days.");
   EXPECT_EQ(ui.last().caption, "Lumora");
@@ -72,7 +73,7 @@ TEST(SetDatesDialog, LeapFebruaryAcceptedOneDayMoreRefused) {
 
   // The dialog stays open: one day back and OK goes through.
   dialog.press(SetDatesDialog::kLastBack);
-  EXPECT_TRUE(dialog.ok(ui, cal));
+  EXPECT_TRUE(dialog.accept(ui));
   EXPECT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(cal.MonthLength, 31);
   EXPECT_EQ(cal.MonthText, "Feb");
@@ -80,22 +81,22 @@ TEST(SetDatesDialog, LeapFebruaryAcceptedOneDayMoreRefused) {
 }
 
 TEST(SetDatesDialog, LastDateBeforeFirstIsRefused) {
-  SetDatesDialog dialog(ClockAt(2027, 3, 1));  // April: 1 to 30 April
-  ScriptedUi ui;
   TCalendar cal;
   const TCalendar before = cal;
+  SetDatesDialog dialog(ClockAt(2027, 3, 1), cal);  // April: 1 to 30 April
+  ScriptedUi ui;
   for (int i = 0; i < 29; ++i) dialog.press(SetDatesDialog::kLastBack);
   EXPECT_EQ(dialog.lastDate(), dialog.firstDate());
   dialog.press(SetDatesDialog::kLastBack);  // length 0
 
-  EXPECT_FALSE(dialog.ok(ui, cal));
+  EXPECT_FALSE(dialog.accept(ui));
   EXPECT_EQ(ui.last().text, "The last date of the month cannot be before its first date.");
   EXPECT_EQ(ui.last().caption, "Lumora");
   EXPECT_EQ(cal, before);
 
   // A single day is a month the calendar can hold.
   dialog.press(SetDatesDialog::kLastForward);
-  EXPECT_TRUE(dialog.ok(ui, cal));
+  EXPECT_TRUE(dialog.accept(ui));
   EXPECT_EQ(cal.MonthLength, 1);
   EXPECT_EQ(ui.shown.size(), 1u);
 }

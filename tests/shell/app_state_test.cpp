@@ -11,7 +11,10 @@
 #include "fake_front_end.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
+#include "model/set_dates_dialog.h"
+#include "shell/frame_dialogs.h"
 #include "shell/instance_lock.h"
+#include "shell/preferences_dialog.h"
 #include "shell/user_folders.h"
 #include "support/random_document.h"
 #include "support/scripted_ui.h"
@@ -45,6 +48,7 @@ class AppTest : public ::testing::Test {
   // A new month through the month dialog, ready to be saved.
   void NewMonth() {
     ui.answers.push_back(Answer::Yes);
+    ui.onDialog<SetDatesDialog>([](SetDatesDialog&) { return true; });
     app->NewFile();
     ASSERT_EQ(app->document().DocState, kDocumentLoaded);
   }
@@ -59,7 +63,7 @@ class AppTest : public ::testing::Test {
   testing::ScriptedUi ui;
   testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
   testing::MemorySettings settings;
-  testing::FakeFrontEnd front{ui};
+  testing::FakeFrontEnd front;
   FileInstanceLock lock{folder / "lumora.lock"};
   std::unique_ptr<LumoraApp> app;
 };
@@ -142,15 +146,17 @@ TEST_F(AppTest, NewFileAsksAndACancelledMonthLeavesAnEmptyUntitledDocument) {
   app->NewFile();
   ExpectLast("Would you like to create a new file", "Lumora");
   EXPECT_EQ(ui.last().buttons, Buttons::YesNo);
-  EXPECT_EQ(front.monthDialogs, 0);
+  EXPECT_TRUE(ui.dialogTitles().empty());
 
   ui.shown.clear();
   app->document().Modified = 1;
-  front.monthOk = false;
   ui.answers.push_back(Answer::Yes);
+  ui.onDialog<SetDatesDialog>([](SetDatesDialog&) { return false; });
   app->NewFile();
-  ExpectLast("All changes to file will be lost. Delete Anyway", "Caution!");
-  EXPECT_EQ(front.monthDialogs, 1);
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].text, "All changes to file will be lost. Delete Anyway");
+  EXPECT_EQ(ui.shown[0].caption, "Caution!");
+  EXPECT_EQ(ui.dialogTitles(), Names{"Set Start and End Dates for the New Month"});
   const TDocument& doc = app->document();
   EXPECT_EQ(app->caption(), "Lumora - untitled.blk");
   EXPECT_STREQ(app->menuName(), "MENU_3");
@@ -161,7 +167,7 @@ TEST_F(AppTest, NewFileAsksAndACancelledMonthLeavesAnEmptyUntitledDocument) {
   // Nothing to lose now: closing asks nothing.
   app->document().Modified = 1;
   EXPECT_TRUE(app->CanClose());
-  EXPECT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown.size(), 2u);
 }
 
 TEST_F(AppTest, NewFileWithAMonthEndsWithTheFullMenuAndTheGridHidden) {
@@ -260,9 +266,16 @@ TEST_F(AppTest, SaveAsAndSaveRoundTripAndAFailedSaveAsKeepsTheOldNameAndTheChang
   EXPECT_EQ(app->recentFiles().entries(), Names{saved.string()});
 
   // Cancelled notes keep the old text; typed ones are saved without a dialog.
+  ui.onDialog<FileNotesDialog>([](FileNotesDialog& notes) {
+    notes.setText("gone");
+    return false;
+  });
   EXPECT_TRUE(app->dispatch(command::kSharedNotes));
   EXPECT_FALSE(doc.Modified);
-  front.notesTyped = "crew room code 4711";
+  ui.onDialog<FileNotesDialog>([](FileNotesDialog& notes) {
+    notes.setText("crew room code 4711");
+    return true;
+  });
   ASSERT_TRUE(app->dispatch(command::kSharedNotes));
   EXPECT_TRUE(doc.Modified);
   ASSERT_TRUE(app->dispatch(command::kSave));
@@ -334,12 +347,16 @@ TEST_F(AppTest, FrameCommandsReachTheFrontEnd) {
   environment.helpPage = "/usr/share/lumora/help/index.html";
   environment.version = "0.1.0";
   Start("", environment);
+  const auto ok = [](DialogModel&) { return true; };
+  ui.dialogs.push_back(ok);
   EXPECT_TRUE(app->dispatch(command::kAbout));         // on the reduced menu too
   EXPECT_FALSE(app->dispatch(command::kCalculator));   // not on the reduced menu
   EXPECT_FALSE(app->dispatch(command::kPreferences));  // nor is this
   NewMonth();
+  ui.dialogs.push_back(ok);
   EXPECT_TRUE(app->dispatch(command::kKeyboardShortcuts));
-  EXPECT_EQ(front.titles, (Names{"About Lumora", "Lumora Keyboard Shortcuts"}));
+  EXPECT_EQ(ui.dialogTitles(), (Names{"About Lumora", "Set Start and End Dates for the New Month",
+                                      "Lumora Keyboard Shortcuts"}));
 
   EXPECT_TRUE(app->dispatch(command::kCalculator));
   EXPECT_EQ(front.started, std::vector<std::filesystem::path>{"/usr/bin/xcalc"});
@@ -352,10 +369,18 @@ TEST_F(AppTest, FrameCommandsReachTheFrontEnd) {
   EXPECT_TRUE(app->helpUsed());
   EXPECT_EQ(front.helpPages.size(), 1u);
 
-  // Setup Preferences: the window shows the new switches once the dialog is over.
+  // Setup Preferences: the switches are in use and the window shows them
+  // once the dialog is over.
   const int before = front.changes;
+  ui.onDialog<PreferencesDialog>([&](PreferencesDialog& preferences) {
+    EXPECT_EQ(front.changes, before);
+    preferences.grid = !app->display().switches.grid;
+    return true;
+  });
+  const bool grid = app->display().switches.grid;
   EXPECT_TRUE(app->dispatch(command::kPreferences));
-  EXPECT_EQ(front.changesAtPreferences, std::vector<int>{before});
+  EXPECT_NE(app->display().switches.grid, grid);
+  EXPECT_EQ(front.displayChanges, 1);
   EXPECT_EQ(front.changes, before + 1);
   EXPECT_FALSE(app->document().Modified);
 

@@ -6,12 +6,16 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <stdexcept>
 
 #include "model/document.h"
+#include "shell/command_registry.h"
 #include "shell/document_lifecycle.h"
 
 namespace lumora {
 namespace {
+
+using namespace command;
 
 using Ids = std::set<int>;
 
@@ -42,7 +46,7 @@ TEST(CommandTable, TheMenusHoldEachCommandOnceAndOnlyWhatTheTableSaysIsThere) {
   CollectCommands(MenuLayout("MENU_1"), full);
   CollectCommands(MenuLayout("MENU_3"), reduced);
   EXPECT_EQ(Ids(full.begin(), full.end()).size(), full.size());
-  EXPECT_EQ(reduced, (std::vector<int>{201, 202, 24310, 205}));
+  EXPECT_EQ(reduced, (std::vector<int>{kNew, kOpen, kExit, kAbout}));
   Ids ids;
   for (const CommandInfo& c : CommandTable()) {
     EXPECT_TRUE(ids.insert(c.id).second) << c.id;
@@ -51,27 +55,24 @@ TEST(CommandTable, TheMenusHoldEachCommandOnceAndOnlyWhatTheTableSaysIsThere) {
     EXPECT_EQ(onFull, c.place != MenuPlace::NoMenu) << c.id;
     EXPECT_EQ(onReduced, c.place == MenuPlace::BothMenus) << c.id;
     EXPECT_EQ(c.reducedText != nullptr, onReduced) << c.id;
-    // A command not built has no handler that could pretend to work.
-    if (c.implementation == Implementation::NotBuilt) {
-      EXPECT_EQ(c.handler, nullptr) << c.id;
-    }
   }
-  EXPECT_EQ(full.size() + 4, CommandTable().size());  // 134, 11849, 106, 107 have no item
+  EXPECT_EQ(full.size() + 4,
+            CommandTable().size());  // kNoAction1, kNoAction2, kHelpIndex, kHelpOnHelp have no item
   EXPECT_TRUE(MenuLayout("MENU_2").empty());
   CheckMnemonics(MenuLayout("MENU_1"));
   CheckMnemonics(MenuLayout("MENU_3"));
 
   // Texts as the user reads them, odd spacing included.
-  EXPECT_STREQ(FindCommand(11846)->text, "&Last Month's Data from  Extract...");
-  EXPECT_STREQ(FindCommand(205)->text, "&About Lumora and Support...");
-  EXPECT_STREQ(FindCommand(205)->reducedText, "&About Lumora...");
+  EXPECT_STREQ(FindCommand(kImportLastMonth)->text, "&Last Month's Data from  Extract...");
+  EXPECT_STREQ(FindCommand(kAbout)->text, "&About Lumora and Support...");
+  EXPECT_STREQ(FindCommand(kAbout)->reducedText, "&About Lumora...");
   EXPECT_EQ(FindCommand(99), nullptr);
   // File ends with Setup Preferences, a separator and Exit.
   const std::vector<MenuItem> file = MenuLayout("MENU_1")[0].items;
   ASSERT_GE(file.size(), 3u);
-  EXPECT_EQ(file[file.size() - 3].command, 136);
+  EXPECT_EQ(file[file.size() - 3].command, kPreferences);
   EXPECT_EQ(file[file.size() - 2].kind, MenuItem::Kind::Separator);
-  EXPECT_EQ(file.back().command, 24310);
+  EXPECT_EQ(file.back().command, kExit);
 }
 
 class CommandStates : public ::testing::Test {
@@ -93,24 +94,42 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
 
   doc->DocState = kNoDocument;
   EXPECT_STREQ(MenuName(context), "MENU_3");
-  EXPECT_EQ(Enabled(), (Ids{201, 202, 24310, 205, 134, 11849}));
+  EXPECT_EQ(Enabled(), (Ids{kNew, kOpen, kExit, kAbout, kNoAction1, kNoAction2}));
   context.helpAvailable = true;
-  EXPECT_EQ(Enabled(), (Ids{201, 202, 24310, 205, 134, 11849, 106, 107}));
+  EXPECT_EQ(Enabled(),
+            (Ids{kNew, kOpen, kExit, kAbout, kNoAction1, kNoAction2, kHelpIndex, kHelpOnHelp}));
   context.helpAvailable = false;
 
   // A new month: untitled, grid hidden, a captains' file.
   doc->DocState = kDocumentLoaded;
   doc->Untitled = 1;
   EXPECT_STREQ(MenuName(context), "MENU_1");
-  const Ids fresh{201, 202,   204, 128, 11853, 901,   136, 24310, 140, 103,
-                  350, 11852, 205, 134, 11849, 11842, 200, 108,   150};
+  const Ids fresh{kNew,
+                  kOpen,
+                  kSaveAs,
+                  kImportPairings,
+                  kImportLis,
+                  kImportToolbox,
+                  kPreferences,
+                  kExit,
+                  kBuildBlocks,
+                  kPairingFiltersWindow,
+                  kSharedNotes,
+                  kKeyboardShortcuts,
+                  kAbout,
+                  kNoAction1,
+                  kNoAction2,
+                  kUndo,
+                  kHistory,
+                  kWarnings,
+                  kShowOnlyOpenPairings};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save; the calculator needs a calculator.
   doc->Untitled = 0;
   context.calculatorAvailable = true;
   Ids named = fresh;
-  named.insert({203, 155});
+  named.insert({kSave, kCalculator});
   EXPECT_EQ(Enabled(), named);
   // Viewer and company files are schedule files to the commands.
   for (std::int32_t kind : {kRosterViewerFile, kScheduleViewerFile, kCompanyFile}) {
@@ -120,17 +139,17 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
 
   // The grid shown enables its two floating windows.
   doc->BlocksShown = 1;
-  named.insert({101, 102});
+  named.insert({kPairingsWindow, kToolbox});
   EXPECT_EQ(Enabled(), named);
 
   // Flight-attendant files swap the two window commands.
   doc->CrewType = 2;
   Ids cabin = named;
-  cabin.erase(103);
-  cabin.insert(11854);
+  cabin.erase(kPairingFiltersWindow);
+  cabin.insert(kBidsWindow);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
-  for (int id : {11854, 101, 102}) cabin.erase(id);
+  for (int id : {kBidsWindow, kPairingsWindow, kToolbox}) cabin.erase(id);
   EXPECT_EQ(Enabled(), cabin);
 }
 
@@ -150,16 +169,20 @@ TEST_F(CommandStates, CommandsNotBuiltStayDisabledAndUncheckedWhateverTheState) 
         EXPECT_FALSE(IsCommandChecked(c, context)) << c.id;
       }
       // "Roster from Extract..." is never enabled.
-      EXPECT_FALSE(IsCommandEnabled(*FindCommand(11845), context));
+      EXPECT_FALSE(IsCommandEnabled(*FindCommand(kImportRoster), context));
     }
 }
 
 TEST(Keys, MapToTheirCommandsAndTheToolBarToItsButtons) {
   auto doc = std::make_unique<TDocument>();
   const CommandContext pilots{doc.get()};
-  const std::pair<ShellKey, int> keys[] = {
-      {ShellKey::Tab, 150},      {ShellKey::F3, 150}, {ShellKey::F6, 103}, {ShellKey::Equals, 225},
-      {ShellKey::Insert, 11854}, {ShellKey::F7, 0},   {ShellKey::Left, 0}};
+  const std::pair<ShellKey, int> keys[] = {{ShellKey::Tab, kShowOnlyOpenPairings},
+                                           {ShellKey::F3, kShowOnlyOpenPairings},
+                                           {ShellKey::F6, kPairingFiltersWindow},
+                                           {ShellKey::Equals, kPairingReportToClipboard},
+                                           {ShellKey::Insert, kBidsWindow},
+                                           {ShellKey::F7, 0},
+                                           {ShellKey::Left, 0}};
   for (const auto& [key, id] : keys)
     EXPECT_EQ(CommandForKey(key, pilots), id) << static_cast<int>(key);
   doc->CrewType = 2;
@@ -168,7 +191,28 @@ TEST(Keys, MapToTheirCommandsAndTheToolBarToItsButtons) {
   std::vector<int> buttons;
   for (const ToolBarItem& item : ToolBarLayout())
     if (item.kind == ToolBarItem::Kind::Button) buttons.push_back(item.command);
-  EXPECT_EQ(buttons, (std::vector<int>{201, 202, 203, 204, 205}));
+  EXPECT_EQ(buttons, (std::vector<int>{kNew, kOpen, kSave, kSaveAs, kAbout}));
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST(CommandRegistry, EveryBuiltCommandHasOneHandlerAndNoOtherIdCanHaveOne) {
+  const CommandRegistry all = AllCommands();  // throws when a built command has no handler
+  for (const CommandInfo& c : CommandTable())
+    EXPECT_EQ(all.find(c.id) != nullptr, c.implementation != Implementation::NotBuilt) << c.id;
+
+  CommandRegistry commands;
+  const CommandHandler nothing = [](LumoraApp&) {};
+  commands.add(command::kSave, nothing);
+  EXPECT_THROW(commands.add(command::kSave, nothing), std::logic_error);
+  EXPECT_THROW(commands.add(99, nothing), std::logic_error);
+  EXPECT_THROW(commands.add(command::kRoster, nothing), std::logic_error);  // not built
+  EXPECT_THROW(commands.add(command::kOpen, CommandHandler{}), std::logic_error);
+  EXPECT_THROW(commands.requireComplete(), std::logic_error);
 }
 
 }  // namespace

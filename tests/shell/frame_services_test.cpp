@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "doubles/memory_settings.h"
+#include "doubles/null_ui.h"
 #include "files/temp_folder.h"
 #include "model/document.h"
 #include "shell/desktop_tools.h"
@@ -126,19 +127,20 @@ TEST(FrameDialogs, NotesAreLimitedTo31999CharactersAndOnlyAChangeMarksTheDocumen
   EXPECT_EQ(FileNotesDialog(*doc).text().size(), 31999u);
 
   doc->SharedNotes = "gate codes";
-  FileNotesDialog(*doc).ok(*doc);
+  testing::NullUi ui;
+  EXPECT_TRUE(FileNotesDialog(*doc).accept(ui));
   EXPECT_FALSE(doc->Modified);
   FileNotesDialog edited(*doc);
   edited.setText(std::string(31998, 'x') + "yz");
-  edited.ok(*doc);
+  EXPECT_TRUE(edited.accept(ui));
   EXPECT_EQ(doc->SharedNotes, std::string(31998, 'x') + "y");
   EXPECT_TRUE(doc->Modified);
 
-  const FrameDialogText keys = KeyboardShortcutsText();
-  ASSERT_EQ(keys.lines.size(), 13u);
-  EXPECT_EQ(keys.lines[2], "F3 / Tab  Filter Pairings On/Off");
-  EXPECT_EQ(keys.lines.back(), "<-- View Last Month while Pressed");
-  EXPECT_EQ(AboutText("0.1.0").lines[1], "Version 0.1.0");
+  const FixedTextDialog keys = KeyboardShortcutsText();
+  ASSERT_EQ(keys.lines().size(), 13u);
+  EXPECT_EQ(keys.lines()[2], "F3 / Tab  Filter Pairings On/Off");
+  EXPECT_EQ(keys.lines().back(), "<-- View Last Month while Pressed");
+  EXPECT_EQ(AboutText("0.1.0").lines()[1], "Version 0.1.0");
 }
 
 }  // namespace

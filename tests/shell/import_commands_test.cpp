@@ -87,7 +87,7 @@ class ImportCommands : public ::testing::Test {
   testing::ScriptedUi ui;
   testing::FixedClock clock{{2027, 1, 20, 9, 0, 0}};
   testing::MemorySettings settings;
-  testing::FakeFrontEnd front{ui};
+  testing::FakeFrontEnd front;
   RecordingClipboard clipboard;
   FileInstanceLock lock{folder / "lumora.lock"};
   std::unique_ptr<LumoraApp> app;
@@ -97,11 +97,16 @@ TEST_F(ImportCommands, ThisMonthsPairingsGivesTheBatchToolsDocument) {
   ASSERT_TRUE(std::filesystem::exists(prg)) << prg;
   ui.openResults.push_back({prg.string()});
   ui.openResults.push_back(lisFiles);
+  ui.onDialog<LoadPrgDialog>([](LoadPrgDialog&) { return true; });
+  ui.onDialog<PairingValidateDialog>([](PairingValidateDialog& warnings) {
+    EXPECT_FALSE(warnings.lines().empty());
+    return true;
+  });
   ASSERT_TRUE(app->dispatch(command::kImportPairings));
-  EXPECT_EQ(front.prgDialogs, 1);
-  EXPECT_TRUE(front.prgAccepted);
+  EXPECT_EQ(ui.dialogTitles(),
+            (std::vector<std::string>{std::string(LoadPrgDialog::kCaption),
+                                      std::string(PairingValidateDialog::kCaption)}));
   EXPECT_EQ(front.viewsClosed, 1);
-  EXPECT_EQ(front.warningDialogs, 1);
   ASSERT_EQ(ui.fileDialogs.size(), 2u);
   EXPECT_EQ(ui.fileDialogs[0].title, LoadPrgDialog::kCaption);
   EXPECT_EQ(ui.fileDialogs[1].title, kLisDialogTitle);
@@ -117,7 +122,6 @@ TEST_F(ImportCommands, ThisMonthsPairingsGivesTheBatchToolsDocument) {
   // The LIS scan that follows marked the pairings and put its lists on the
   // clipboard given to the frame.
   EXPECT_TRUE(Marked());
-  EXPECT_TRUE(ListShown(PairingValidateDialog::kCaption));
   EXPECT_TRUE(ListShown(kLisSummaryCaption));
   EXPECT_FALSE(clipboard.texts.empty());
   EXPECT_EQ(settings.readString("LM", "LastPRGPath", ""), prg.parent_path().string());
@@ -140,7 +144,7 @@ TEST_F(ImportCommands, ThisMonthsPairingsGivesTheBatchToolsDocument) {
 }
 
 TEST_F(ImportCommands, ACancelledDialogLoadsNothingAndTheLisScanRunsOnItsOwn) {
-  front.prgOk = false;
+  ui.onDialog<LoadPrgDialog>([](LoadPrgDialog&) { return false; });
   ASSERT_TRUE(app->dispatch(command::kImportPairings));
   EXPECT_EQ(app->document().LastPair, 0);
   EXPECT_EQ(app->document().Pairs[0].Number, 1);
@@ -148,7 +152,8 @@ TEST_F(ImportCommands, ACancelledDialogLoadsNothingAndTheLisScanRunsOnItsOwn) {
   ASSERT_EQ(ui.fileDialogs.size(), 1u);  // the LIS scan is still offered
   EXPECT_EQ(ui.fileDialogs[0].title, kLisDialogTitle);
 
-  front.prgOk = true;
+  ui.onDialog<LoadPrgDialog>([](LoadPrgDialog&) { return true; });
+  ui.onDialog<PairingValidateDialog>([](PairingValidateDialog&) { return true; });
   ui.openResults.push_back({prg.string()});
   ASSERT_TRUE(app->dispatch(command::kImportPairings));  // LIS scan cancelled
   EXPECT_FALSE(Marked());
@@ -160,11 +165,13 @@ TEST_F(ImportCommands, ACancelledDialogLoadsNothingAndTheLisScanRunsOnItsOwn) {
 
 TEST_F(ImportCommands, ManualSettingsChooseAnotherFleet) {
   // The base's DH8 pairings (M8xxx) instead of the document's CRJ.
-  front.fillPrg = [](LoadPrgDialog& dialog) {
+  ui.onDialog<LoadPrgDialog>([](LoadPrgDialog& dialog) {
     dialog.setUseManualSettings(true);
     dialog.setBaseCode("m");
     dialog.setEqpCode("8");
-  };
+    return true;
+  });
+  ui.onDialog<PairingValidateDialog>([](PairingValidateDialog&) { return true; });
   ui.openResults.push_back({prg.string()});
   ASSERT_TRUE(app->dispatch(command::kImportPairings));
   const TDocument& doc = app->document();

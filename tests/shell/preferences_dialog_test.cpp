@@ -23,7 +23,8 @@ using D = PreferencesDialog;
 
 TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefault) {
   MemorySettings store;
-  const D fresh(store);
+  StartupSettings display;
+  const D fresh(store, display, false);
   // Checked when nothing is stored, yet printing leaves the requests out until OK stores it.
   EXPECT_TRUE(fresh.checked(D::kPrintXesBox));
   EXPECT_FALSE(ReadSettingFlag(store, kPrintXesWhenPrinting));
@@ -37,7 +38,7 @@ TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefau
   store.writeString("LM", "printxes", "0");
   store.writeString("LM", "XPadding", "5");
   store.writeString("LM", "YPadding", "123");
-  const D dialog(store);
+  const D dialog(store, display, false);
   EXPECT_TRUE(dialog.checked(D::kGridBox));
   EXPECT_FALSE(dialog.checked(D::kLayoversBox));
   EXPECT_FALSE(dialog.checked(D::kPrintXesBox));
@@ -55,7 +56,8 @@ TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefau
 
 TEST(PreferencesDialogTest, OkWritesEveryBoxAndThePaddingsAsTyped) {
   MemorySettings store;
-  D dialog(store);
+  StartupSettings display;
+  D dialog(store, display, false);
   *dialog.box(D::kGridBox) = true;
   *dialog.box(D::kLayoversBox) = false;
   dialog.printXes = true;
@@ -64,12 +66,10 @@ TEST(PreferencesDialogTest, OkWritesEveryBoxAndThePaddingsAsTyped) {
   *dialog.edit(D::kYPaddingEdit) = "045";
   EXPECT_EQ(dialog.box(999), nullptr);
 
-  ShellSwitches current;
-  current.allowIllegal = true;
+  display.switches.allowIllegal = true;
   ScriptedUi ui;
-  const PreferencesOutcome outcome = dialog.ok(store, current, false, ui);
+  EXPECT_TRUE(dialog.accept(ui));
   EXPECT_TRUE(ui.shown.empty());
-  EXPECT_TRUE(outcome.saved);
 
   const std::map<std::string, std::string> expected{
       {"lm/grid", "1"},         {"lm/layovers", "0"},
@@ -82,11 +82,12 @@ TEST(PreferencesDialogTest, OkWritesEveryBoxAndThePaddingsAsTyped) {
   EXPECT_EQ(store.values, expected);
   EXPECT_TRUE(ReadSettingFlag(store, kPrintXesWhenPrinting));
 
-  EXPECT_EQ(outcome.paddings, (GridPaddings{3, 4}));
-  EXPECT_TRUE(outcome.switches.grid);
-  EXPECT_FALSE(outcome.switches.layovers);
+  // OK puts the switches and paddings in use at once.
+  EXPECT_EQ(display.paddings, (GridPaddings{3, 4}));
+  EXPECT_TRUE(display.switches.grid);
+  EXPECT_FALSE(display.switches.layovers);
   // The disabled box is stored but does not change the switch in use.
-  EXPECT_TRUE(outcome.switches.allowIllegal);
+  EXPECT_TRUE(display.switches.allowIllegal);
 }
 
 TEST(PreferencesDialogTest, TheLogSwitchSaysThatItWaitsForTheNextStart) {
@@ -104,7 +105,8 @@ TEST(PreferencesDialogTest, TheLogSwitchSaysThatItWaitsForTheNextStart) {
            std::tuple{false, true, false, std::string()},
        }) {
     MemorySettings store;
-    D dialog(store);
+    StartupSettings display;
+    D dialog(store, display, open);
     dialog.debugFile = box;
     ShellSwitches current;
     current.debugFile = inUse;
@@ -138,7 +140,8 @@ TEST(GridFontTest, DefaultsUnlessAWholeStoredFontReadsBack) {
 TEST(GridFontTest, TheChosenFontIsStoredWithItsBoldVariantAndFlightAttendantFilesStayPlain) {
   MemorySettings store;
   store.writeString("LM", "XPadding", "06");
-  D dialog(store);
+  StartupSettings display;
+  D dialog(store, display, false);
   dialog.xPadding = "11";
 
   FontDescription chosen;

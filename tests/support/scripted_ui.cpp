@@ -56,6 +56,26 @@ void ScriptedUi::showList(std::string_view caption, const std::vector<std::strin
   shown.push_back({Shown::Kind::List, {}, std::string(caption), Icon::None, Buttons::Ok, lines});
 }
 
+bool ScriptedUi::run(DialogModel& model) {
+  shown.push_back(
+      {Shown::Kind::Dialog, {}, std::string(model.title()), Icon::None, Buttons::Ok, {}});
+  if (dialogs.empty()) {
+    ADD_FAILURE() << "unscripted dialog: " << model.title();
+    model.cancel();
+    return false;
+  }
+  const DialogScript script = std::move(dialogs.front());
+  dialogs.pop_front();
+  if (script(model) && model.accept(*this)) return true;
+  model.cancel();
+  return false;
+}
+
+bool ScriptedUi::wrongDialog(const DialogModel& model) {
+  ADD_FAILURE() << "the script was for another dialog than " << model.title();
+  return false;
+}
+
 std::unique_ptr<Progress> ScriptedUi::progress(std::string_view title,
                                                std::string_view lineFormat) {
   progressEvents.push_back("open " + std::string(title) + " / " + std::string(lineFormat));
@@ -66,6 +86,13 @@ std::vector<std::string> ScriptedUi::messageTexts() const {
   std::vector<std::string> out;
   for (const auto& s : shown)
     if (s.kind == Shown::Kind::Message) out.push_back(s.text);
+  return out;
+}
+
+std::vector<std::string> ScriptedUi::dialogTitles() const {
+  std::vector<std::string> out;
+  for (const auto& s : shown)
+    if (s.kind == Shown::Kind::Dialog) out.push_back(s.caption);
   return out;
 }
 

@@ -3,21 +3,27 @@
 // question and list with its caption, so tests can assert the exact texts.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/dialog_model.h"
 #include "platform/ui.h"
 
 namespace lumora::testing {
 
 struct Shown {
-  enum class Kind { Message, Question, List } kind = Kind::Message;
+  enum class Kind { Message, Question, List, Dialog } kind = Kind::Message;
   std::string text;
   std::string caption;
   Icon icon = Icon::None;
   Buttons buttons = Buttons::Ok;
   std::vector<std::string> lines;  // list dialogs only
 };
+
+// What the user does in a dialog: sets its fields, then true for OK (a model
+// that refuses OK then has the dialog cancelled), false for Cancel.
+using DialogScript = std::function<bool(DialogModel&)>;
 
 class ScriptedUi : public Ui {
  public:
@@ -26,6 +32,19 @@ class ScriptedUi : public Ui {
   std::deque<Answer> answers;
   std::deque<std::vector<std::string>> openResults;
   std::deque<std::optional<std::string>> saveResults;
+
+  // Scripts for the dialogs, taken one per dialog. An unscripted dialog
+  // fails the running test and is cancelled.
+  std::deque<DialogScript> dialogs;
+  // Queues the script of the next dialog, which must be a `Model`.
+  template <class Model, class Script>
+  void onDialog(Script script) {
+    dialogs.push_back([script](DialogModel& model) {
+      auto* typed = dynamic_cast<Model*>(&model);
+      if (typed == nullptr) return wrongDialog(model);
+      return script(*typed);
+    });
+  }
 
   std::vector<Shown> shown;
   std::vector<FileDialogOptions> fileDialogs;
@@ -40,10 +59,16 @@ class ScriptedUi : public Ui {
   std::unique_ptr<Progress> progress(std::string_view title, std::string_view lineFormat) override;
   void beep() override { ++beeps; }
   void setWaitCursor(bool) override {}
+  bool run(DialogModel& model) override;
 
   // Texts of the messages only (not questions), in order.
   std::vector<std::string> messageTexts() const;
   const Shown& last() const;
+  // Titles of the dialogs run, in order.
+  std::vector<std::string> dialogTitles() const;
+
+ private:
+  static bool wrongDialog(const DialogModel& model);
 };
 
 }  // namespace lumora::testing

@@ -1,6 +1,7 @@
 #pragma once
-// A Ui that passes everything to another one; the batch commands derive from
-// it to answer just the dialogs their command-line arguments stand for.
+// A Ui that passes everything to another one; a front end derives from it to
+// answer some requests itself (the batch commands: the file dialogs their
+// arguments stand for; the desktop window: the dialog models).
 
 #include <memory>
 #include <optional>
@@ -10,7 +11,7 @@
 
 #include "platform/ui.h"
 
-namespace lumora::cli {
+namespace lumora {
 
 class ForwardingUi : public Ui {
  public:
@@ -36,6 +37,7 @@ class ForwardingUi : public Ui {
   }
   void beep() override { inner_.beep(); }
   void setWaitCursor(bool on) override { inner_.setWaitCursor(on); }
+  bool run(DialogModel& model) override { return inner_.run(model); }
 
  protected:
   Ui& inner() { return inner_; }
@@ -44,4 +46,4 @@ class ForwardingUi : public Ui {
   Ui& inner_;
 };
 
-}  // namespace lumora::cli
+}  // namespace lumora

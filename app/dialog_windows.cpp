@@ -1,0 +1,34 @@
+#include "app/dialog_windows.h"
+
+#include <memory>
+
+#include "app/dialog_registry.h"
+#include "app/frame_windows.h"
+#include "app/import_windows.h"
+#include "app/main_window.h"
+#include "app/preferences_windows.h"
+#include "imports/pairing_warnings.h"
+#include "imports/prg_dialog.h"
+#include "model/set_dates_dialog.h"
+#include "shell/frame_dialogs.h"
+#include "shell/preferences_dialog.h"
+
+namespace lumora {
+
+void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
+  dialogs.add<SetDatesDialog, MonthDialog>();
+  dialogs.add<FileNotesDialog, FileNotesWindow>();
+  dialogs.add<FixedTextDialog, FixedTextWindow>();
+  dialogs.add<LoadPrgDialog, LoadPrgWindow>();
+  dialogs.add<PairingValidateDialog, PairingWarningsWindow>();
+  dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {
+    auto preferences = std::make_unique<PreferencesWindow>(model, ui, parent);
+    QObject::connect(preferences.get(), &PreferencesWindow::fontRequested, &window,
+                     [&window, &model] { window.chooseGridFont(model); });
+    QObject::connect(preferences.get(), &PreferencesWindow::colorsRequested, &window,
+                     &MainWindow::runColorsDialog);
+    return preferences;
+  });
+}
+
+}  // namespace lumora

@@ -1,0 +1,68 @@
+#include "app/window_front_end.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "app/block_views.h"
+#include "app/core_text.h"
+#include "app/main_window.h"
+
+namespace lumora {
+
+bool WindowFrontEnd::startProgram(const std::filesystem::path& program) {
+  // The program itself with no arguments; never through a shell.
+  return QProcess::startDetached(fromCorePath(program.string()), QStringList());
+}
+
+void WindowFrontEnd::openHelpPage(const std::filesystem::path& page) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(fromCorePath(page.string())));
+}
+
+void WindowFrontEnd::closeMainWindow() {
+  window_.close();
+}
+
+void WindowFrontEnd::displayChanged() {
+  window_.applyDisplay();
+}
+
+void WindowFrontEnd::setGaugeCaption(std::string_view caption) {
+  if (caption.empty()) {
+    window_.statusBar()->clearMessage();
+  } else {
+    window_.statusBar()->showMessage(fromCoreText(caption));
+  }
+}
+
+void WindowFrontEnd::viewsClosing() {
+  if (BlockViews* views = window_.views()) views->viewsClosing();
+}
+
+void WindowFrontEnd::documentReplaced() {
+  if (BlockViews* views = window_.views()) views->documentReplaced();
+}
+
+void WindowFrontEnd::stateChanged() {
+  window_.showState();
+}
+
+void WindowFrontEnd::documentCreated() {
+  window_.createViews();
+}
+
+BlockViewSink& WindowFrontEnd::blockViews() {
+  if (BlockViews* views = window_.views()) return *views;
+  return AppFrontEnd::blockViews();
+}
+
+void WindowFrontEnd::blocksBuilt() {
+  if (BlockViews* views = window_.views()) views->blocksBuilt();
+}
+
+void WindowFrontEnd::toggleShowOnlyOpenPairings() {
+  if (BlockViews* views = window_.views()) views->toggleShowOnlyOpenPairings();
+}
+
+}  // namespace lumora

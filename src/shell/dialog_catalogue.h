@@ -1,0 +1,19 @@
+#pragma once
+// Every dialog model the core runs through Ui::run. A front end that shows
+// dialogs must have a window for each; its tests walk this list.
+
+#include "imports/pairing_warnings.h"
+#include "imports/prg_dialog.h"
+#include "model/set_dates_dialog.h"
+#include "shell/frame_dialogs.h"
+#include "shell/preferences_dialog.h"
+
+namespace lumora {
+
+template <class... Models>
+struct DialogModelList {};
+
+using CoreDialogModels = DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog,
+                                         PreferencesDialog, LoadPrgDialog, PairingValidateDialog>;
+
+}  // namespace lumora
