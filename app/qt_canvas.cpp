@@ -155,7 +155,8 @@ const QtCanvas::RoleFont& QtCanvas::font(FontRole role) const {
   std::optional<RoleFont>& slot = roles_[index];
   if (!slot) {
     const QFontMetrics metrics(*f);
-    slot.emplace(RoleFont{f, metrics, metrics.ascent(), metrics.ascent() + metrics.descent()});
+    slot.emplace(
+        RoleFont{f, metrics, metrics.ascent(), metrics.ascent() + metrics.descent(), index});
   }
   return *slot;
 }
@@ -188,33 +189,52 @@ void QtCanvas::line(Point from, Point to, const Pen& pen) {
   }
 }
 
-void QtCanvas::drawText(int x, int y, const QString& text, const RoleFont& f,
+const TextLayouts::Entry& TextLayouts::get(std::size_t role, const QString& text, const QFont& font,
+                                           const QFontMetrics& metrics) {
+  QHash<QString, Entry>& texts = roles_[role];
+  const auto found = texts.constFind(text);
+  if (found != texts.constEnd()) return *found;
+  if (texts.size() >= kLimit) texts.clear();
+  QStaticText laidOut(text);
+  laidOut.setTextFormat(Qt::PlainText);
+  laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+  laidOut.prepare(QTransform(), font);
+  return *texts.insert(text, Entry{std::move(laidOut), metrics.horizontalAdvance(text)});
+}
+
+void TextLayouts::clear() {
+  for (auto& texts : roles_) texts.clear();
+}
+
+void QtCanvas::drawText(int x, int y, const TextLayouts::Entry& text, const RoleFont& f,
                         const TextStyle& style) {
   if (style.opaque) {
-    painter_.fillRect(QRect(x, y, f.metrics.horizontalAdvance(text), f.height),
-                      toQColor(style.background));
+    painter_.fillRect(QRect(x, y, text.width, f.height), toQColor(style.background));
   }
   useFont(f);
   usePen(QPen(toQColor(style.color)));
-  painter_.drawText(x, y + f.ascent, text);
+  // The static text's point is the top of its line, where the box starts.
+  painter_.drawStaticText(x, y, text.text);
 }
 
 void QtCanvas::text(Point at, std::string_view text, const TextStyle& style) {
   if (text.empty()) return;
-  drawText(at.x, at.y, fromCore(text), font(style.font), style);
+  const RoleFont& f = font(style.font);
+  drawText(at.x, at.y, fonts_.layouts.get(f.index, fromCore(text), *f.font, f.metrics), f, style);
 }
 
 void QtCanvas::textInRect(const Rect& rect, std::string_view text, const TextStyle& style,
                           HAlign align) {
   if (text.empty()) return;
-  const QString qtext = fromCore(text);
   const RoleFont& f = font(style.font);
-  const int width = f.metrics.horizontalAdvance(qtext);
+  const TextLayouts::Entry& laidOut =
+      fonts_.layouts.get(f.index, fromCore(text), *f.font, f.metrics);
+  const int width = laidOut.width;
   int x = rect.left;
   if (align == HAlign::Center) x = rect.left + (rect.width() - width) / 2;
   if (align == HAlign::Right) x = rect.right - width;
   const int y = rect.top + (rect.height() - f.height) / 2;
-  drawText(x, y, qtext, f, style);
+  drawText(x, y, laidOut, f, style);
 }
 
 void QtCanvas::icon(Point at, CanvasIcon icon) {

@@ -5,9 +5,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QStaticText>
+#include <QString>
 #include <array>
 #include <functional>
 #include <optional>
@@ -20,12 +23,44 @@ class QPainter;
 
 namespace lumora {
 
+// Texts laid out once and drawn many times while their fonts stay: the grid
+// paints the same few hundred numbers and codes on every paint, and laying
+// them out is most of the cost of drawing them. A copy starts empty, so fonts
+// assigned anew never draw with an old layout.
+class TextLayouts {
+ public:
+  static constexpr std::size_t kRoles = 4;
+  struct Entry {
+    QStaticText text;
+    int width;  // the font's advance, as the views measure texts
+  };
+
+  TextLayouts() = default;
+  TextLayouts(const TextLayouts&) {}
+  TextLayouts& operator=(const TextLayouts&) {
+    clear();
+    return *this;
+  }
+  ~TextLayouts() = default;
+
+  const Entry& get(std::size_t role, const QString& text, const QFont& font,
+                   const QFontMetrics& metrics);
+  void clear();
+
+ private:
+  // Texts from hover and search boxes are many; the grid's are few. Beyond
+  // this a role starts again rather than grow without end.
+  static constexpr qsizetype kLimit = 4096;
+  std::array<QHash<QString, Entry>, kRoles> roles_;
+};
+
 // The platform font of every role a view may ask for.
 struct CanvasFonts {
   QFont grid;
   QFont gridBold;
   QFont pairText;
   QFont toolbox;
+  mutable TextLayouts layouts;
 };
 
 // A stored font description as a Qt font. Sizes are pixels: a negative height
@@ -66,12 +101,14 @@ class QtCanvas final : public Canvas {
     QFontMetrics metrics;
     int ascent;
     int height;  // ascent plus descent
+    std::size_t index;
   };
-  static constexpr std::size_t kRoles = 4;
+  static constexpr std::size_t kRoles = TextLayouts::kRoles;
 
   const RoleFont& font(FontRole role) const;
   // Draws `text` with the top left of its box at (x, y).
-  void drawText(int x, int y, const QString& text, const RoleFont& font, const TextStyle& style);
+  void drawText(int x, int y, const TextLayouts::Entry& text, const RoleFont& font,
+                const TextStyle& style);
   // The painter keeps its font and pen until they change: setting them anew
   // for every text and line costs more than the drawing of a short one.
   void usePen(const QPen& pen);
