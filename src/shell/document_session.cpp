@@ -40,7 +40,15 @@ DocumentSession::DocumentSession(Ui& ui, SettingsStore& settings, Clipboard* cli
       settings_(settings),
       ownClipboard_(OwnClipboardUnless(clipboard)),
       clipboard_(clipboard != nullptr ? *clipboard : *ownClipboard_),
-      doc_(doc ? std::move(doc) : std::make_unique<TDocument>()) {}
+      ownDoc_(doc ? std::move(doc) : std::make_unique<TDocument>()),
+      doc_(ownDoc_.get()) {}
+
+DocumentSession::DocumentSession(Ui& ui, SettingsStore& settings, TDocument& doc)
+    : ui_(ui),
+      settings_(settings),
+      ownClipboard_(OwnClipboardUnless(nullptr)),
+      clipboard_(*ownClipboard_),
+      doc_(&doc) {}
 
 DocumentSession::~DocumentSession() = default;
 

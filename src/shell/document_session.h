@@ -33,6 +33,9 @@ class DocumentSession {
   // the list dialogs' texts are kept by the session alone.
   DocumentSession(Ui& ui, SettingsStore& settings, Clipboard* clipboard = nullptr,
                   std::unique_ptr<TDocument> doc = nullptr);
+  // A session on a document that stays the caller's and outlives it (a
+  // benchmark's, filled through the session's sequences).
+  DocumentSession(Ui& ui, SettingsStore& settings, TDocument& doc);
   ~DocumentSession();
   DocumentSession(const DocumentSession&) = delete;
   DocumentSession& operator=(const DocumentSession&) = delete;
@@ -92,7 +95,8 @@ class DocumentSession {
   SettingsStore& settings_;
   std::unique_ptr<Clipboard> ownClipboard_;
   Clipboard& clipboard_;
-  std::unique_ptr<TDocument> doc_;
+  std::unique_ptr<TDocument> ownDoc_;
+  TDocument* doc_;  // ownDoc_'s or the caller's
   EventLog log_;
   LumoraRules ownRules_;
   BlockRules* rules_ = &ownRules_;
