@@ -75,19 +75,7 @@ PlaceResult PlaceToolboxItem(BlockEditContext& ctx, const ToolboxItem& item, int
 
   PlaceResult result = PlaceResult::Placed;
   if (!item.isRequest()) {
-    pilot.DayCell[d] = kOtherAssignmentCell;
-    DayRecord& record = pilot.DayOther[d];
-    record = DayRecord{};
-    record[kOtherStartTime] = item.start;
-    record[kOtherHoursAtWork] = item.timeAtWork;
-    record[kOtherCredit] = item.credit;
-    record[kOtherHardTime] = item.hardTime;
-    record[kOtherReserve] = item.reserve;
-    record[kOtherContainsDuty] = item.containsDuty;
-    record[kOtherExcludeCredit] = item.excludeCredit;
-    record[kOtherCarsDuty] = item.carsDuty;
-    pilot.DayCode[d] = item.code;
-    pilot.DayCrewTracCode[d] = item.crewTracCode;
+    WriteOtherAssignment(pilot, day, item);
     if (item.reserve != 0) ctx.views.rowsChanged(BlockViewSink::kAllRows);
 
     RecalcBlockCredit(doc, crew, false, ctx.ui, ctx.views);
@@ -110,6 +98,23 @@ PlaceResult PlaceToolboxItem(BlockEditContext& ctx, const ToolboxItem& item, int
   doc.Modified = 1;
   CountDayBalance(doc, ctx.views);
   return result;
+}
+
+void WriteOtherAssignment(TPilot& pilot, int day, const ToolboxItem& item) {
+  const auto d = static_cast<std::size_t>(day);
+  pilot.DayCell[d] = kOtherAssignmentCell;
+  DayRecord& record = pilot.DayOther[d];
+  record = DayRecord{};
+  record[kOtherStartTime] = item.start;
+  record[kOtherHoursAtWork] = item.timeAtWork;
+  record[kOtherCredit] = item.credit;
+  record[kOtherHardTime] = item.hardTime;
+  record[kOtherReserve] = item.reserve;
+  record[kOtherContainsDuty] = item.containsDuty;
+  record[kOtherExcludeCredit] = item.excludeCredit;
+  record[kOtherCarsDuty] = item.carsDuty;
+  pilot.DayCode[d] = item.code;
+  pilot.DayCrewTracCode[d] = item.crewTracCode;
 }
 
 bool RemoveOtherAssignment(BlockEditContext& ctx, int crew, int day, bool shift) {

@@ -10,6 +10,7 @@
 
 #include "building/block_edit.h"
 #include "model/code_table.h"
+#include "model/pilot.h"
 
 namespace lumora {
 
@@ -28,6 +29,11 @@ enum class PlaceResult {
 // the toolbox's current item: a code fills the day, a request item toggles
 // the day's request number. Ends with the block's refresh and the day balance.
 PlaceResult PlaceToolboxItem(BlockEditContext& ctx, const ToolboxItem& item, int crew, int day);
+
+// What placing a code writes into the day (0 to kBlockDays - 1) of a block,
+// without the checks before and the refresh after: for callers that fill
+// many days of empty blocks and rebuild the blocks once afterwards.
+void WriteOtherAssignment(TPilot& pilot, int day, const ToolboxItem& item);
 
 // The right click on a day holding an other assignment: asks "Confirm remove
 // ..." unless Shift is held, then empties the day. True when it was removed;
