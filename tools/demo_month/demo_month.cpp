@@ -95,7 +95,9 @@ std::string Field4(int value) {
   return text;
 }
 
-void AddRoster(TDocument& doc, const DemoMonthOptions& options, DemoMonthSummary& summary) {
+// The crew list grows with the month's demand; a bigger month draws the same
+// first crew members and more after them.
+std::vector<samples::CrewMember> DemoCrew(const DemoMonthOptions& options) {
   samples::WorldOptions world;
   world.base = "YUL";
   world.equipment = "CRJ";
@@ -103,80 +105,27 @@ void AddRoster(TDocument& doc, const DemoMonthOptions& options, DemoMonthSummary
   world.year = kYear;
   world.month = kMonth;
   world.seed = options.seed;
-  // The crew list grows with the month's demand; a bigger month draws the
-  // same first crew members and more after them.
   std::vector<samples::CrewMember> crew;
   for (int pairings = 150; pairings <= samples::kMaxPairings; pairings *= 2) {
     world.pairings = pairings;
     crew = samples::BuildWorld(world).crew;
     if (static_cast<int>(crew.size()) >= options.crewCount) break;
   }
-  const int count = std::min({static_cast<int>(crew.size()), options.crewCount, kMaxRosterPilots});
-
-  Rng rng = Rng::Stream(options.seed, "demo-roster");
-  for (int c = 0; c < count; ++c) {
-    const samples::CrewMember& member = crew[Index(c)];
-    TPilot& pilot = doc.Pilots[Index(c)];
-    pilot.Clear();
-    pilot.Name = std::string(1, member.initial) + " " + member.surname;
-    pilot.EmpNumber = member.employeeNumber;
-    pilot.QualificationCodes = member.qualifications;
-
-    // The last 89 days' hard time, one four-character field a day, newest last.
-    std::string last89;
-    for (int d = 0; d < kLast89Days; ++d)
-      last89 += Field4(rng.Percent(55) ? rng.Step(150, 420, 5) : 0);
-    pilot.Last89HardTimeText = last89;
-
-    // Most of them flew a trip in the last week of the previous month.
-    if (rng.Percent(65)) {
-      const int lastDay = rng.Uniform(kPrevDays - 5, kPrevDays - 1);  // rule-timeline day
-      const int days = rng.Uniform(1, 3);
-      const int report = rng.Step(330, 900, 5);
-      const int number = 7000 + rng.Uniform(100, 899);
-      int dutyEnd = 0;
-      for (int d = lastDay - days + 1; d <= lastDay; ++d) {
-        DayRecord& a = pilot.Activity[Index(d)];
-        const int start = d == lastDay - days + 1 ? report : rng.Step(360, 780, 5);
-        const int onDuty = rng.Step(420, 720, 5);
-        a[kActPairingStart] = report;
-        a[kActPairingTafb] = days * 1440 - report - (1440 - start - onDuty);
-        a[kActDutyStart] = start;
-        a[kActTimeOnDuty] = onDuty;
-        a[kActCredit] = rng.Step(240, 450, 5);
-        a[kActDailyHardTime] = rng.Step(180, 400, 5);
-        a[kActWorkedState] = 1;
-        pilot.ActivityText[Index(d)] = "M" + std::to_string(number);
-        dutyEnd = start + onDuty;
-      }
-      // Released on the month's eve: the 11-hour rest runs into day 1.
-      if (lastDay == kPrevDays - 1) pilot.LegalCheckIn() = std::max(0, dutyEnd + 660 - 1440);
-      if (rng.Percent(15)) pilot.CreditCarriedIn() = rng.Step(60, 300, 5);
-    }
-  }
-  doc.PilotCount = count;
-  summary.crew = count;
+  return crew;
 }
 
 void ImportPairings(TDocument& doc, const DemoMonthOptions& options, const ImportServices& services,
                     DemoMonthSummary& summary) {
   const std::filesystem::path dir = options.samples;
-  if (ReadToolBoxText(doc, ReadWhole(dir / "YULPILOT.box"), services.ui) != ToolBoxOutcome::Loaded)
-    throw std::runtime_error("the toolbox file did not load");
-
-  std::istringstream prg(ReadWhole(dir / "YULCRJCA.PRG"));
-  PrgImportHooks hooks;
-  hooks.showPairingWarnings = [&] { ShowPairingWarnings(doc, services.ui); };
-  if (!LoadPrgPairingsFrom(doc, prg, "", false, services, hooks) || doc.LastPair < 0)
-    throw std::runtime_error("the PRG file gave no pairings");
-  summary.pairings = doc.LastPair + 1;
-
-  std::string lis;
+  std::vector<samples::OutputFile> files;
+  for (std::string name : {"YULPILOT.box", "YULCRJCA.PRG"})
+    files.push_back({name, ReadWhole(dir / name)});
   for (int week = 1; week <= 4; ++week) {
     const std::string name = "YULCRJCA_FEB27_W" + std::to_string(week) + ".LIS";
-    lis += LisFileText(ReadWhole(dir / name));
+    files.push_back({name, ReadWhole(dir / name)});
   }
-  ScanLisText(doc, lis, services);
+  ImportSampleSet(doc, files, services);
+  summary.pairings = doc.LastPair + 1;
 }
 
 PlaceResult Place(BlockEditContext& ctx, const ToolboxItem& item, int crew, int day,
@@ -346,6 +295,73 @@ void ForceShortRests(BlockEditContext& ctx, Rng& rng, const std::vector<bool>& n
 
 }  // namespace
 
+void AddRoster(TDocument& doc, const std::vector<samples::CrewMember>& crew, int count,
+               std::uint32_t seed) {
+  count = std::min({static_cast<int>(crew.size()), count, kMaxRosterPilots});
+  Rng rng = Rng::Stream(seed, "demo-roster");
+  for (int c = 0; c < count; ++c) {
+    const samples::CrewMember& member = crew[Index(c)];
+    TPilot& pilot = doc.Pilots[Index(c)];
+    pilot.Clear();
+    pilot.Name = std::string(1, member.initial) + " " + member.surname;
+    pilot.EmpNumber = member.employeeNumber;
+    pilot.QualificationCodes = member.qualifications;
+
+    // The last 89 days' hard time, one four-character field a day, newest last.
+    std::string last89;
+    for (int d = 0; d < kLast89Days; ++d)
+      last89 += Field4(rng.Percent(55) ? rng.Step(150, 420, 5) : 0);
+    pilot.Last89HardTimeText = last89;
+
+    // Most of them flew a trip in the last week of the previous month.
+    if (rng.Percent(65)) {
+      const int lastDay = rng.Uniform(kPrevDays - 5, kPrevDays - 1);  // rule-timeline day
+      const int days = rng.Uniform(1, 3);
+      const int report = rng.Step(330, 900, 5);
+      const int number = 7000 + rng.Uniform(100, 899);
+      int dutyEnd = 0;
+      for (int d = lastDay - days + 1; d <= lastDay; ++d) {
+        DayRecord& a = pilot.Activity[Index(d)];
+        const int start = d == lastDay - days + 1 ? report : rng.Step(360, 780, 5);
+        const int onDuty = rng.Step(420, 720, 5);
+        a[kActPairingStart] = report;
+        a[kActPairingTafb] = days * 1440 - report - (1440 - start - onDuty);
+        a[kActDutyStart] = start;
+        a[kActTimeOnDuty] = onDuty;
+        a[kActCredit] = rng.Step(240, 450, 5);
+        a[kActDailyHardTime] = rng.Step(180, 400, 5);
+        a[kActWorkedState] = 1;
+        pilot.ActivityText[Index(d)] = "M" + std::to_string(number);
+        dutyEnd = start + onDuty;
+      }
+      // Released on the month's eve: the 11-hour rest runs into day 1.
+      if (lastDay == kPrevDays - 1) pilot.LegalCheckIn() = std::max(0, dutyEnd + 660 - 1440);
+      if (rng.Percent(15)) pilot.CreditCarriedIn() = rng.Step(60, 300, 5);
+    }
+  }
+  doc.PilotCount = count;
+}
+
+void ImportSampleSet(TDocument& doc, const std::vector<samples::OutputFile>& files,
+                     const ImportServices& services) {
+  std::string lis;
+  for (const samples::OutputFile& file : files) {
+    if (file.name.ends_with(".box")) {
+      if (ReadToolBoxText(doc, file.bytes, services.ui) != ToolBoxOutcome::Loaded)
+        throw std::runtime_error("the toolbox file did not load");
+    } else if (file.name.ends_with(".PRG")) {
+      std::istringstream prg(file.bytes);
+      PrgImportHooks hooks;
+      hooks.showPairingWarnings = [&] { ShowPairingWarnings(doc, services.ui); };
+      if (!LoadPrgPairingsFrom(doc, prg, "", false, services, hooks) || doc.LastPair < 0)
+        throw std::runtime_error("the PRG file gave no pairings");
+    } else if (file.name.ends_with(".LIS")) {
+      lis += LisFileText(file.bytes);
+    }
+  }
+  if (!lis.empty()) ScanLisText(doc, lis, services);
+}
+
 std::unique_ptr<Ui> MakeStreamUi(std::ostream& out) {
   return std::make_unique<UnattendedUi>(out, UnattendedAnswers::No);
 }
@@ -361,7 +377,8 @@ DemoMonthSummary BuildDemoMonth(DocumentSession& session, const DemoMonthOptions
   doc.DaysOffBlockHolder = 10;
   doc.DaysOffReserve = 12;
 
-  AddRoster(doc, options, summary);
+  AddRoster(doc, DemoCrew(options), options.crewCount, options.seed);
+  summary.crew = doc.PilotCount;
   ImportPairings(doc, options, session.importServices(), summary);
 
   session.buildBlocks(WindowSwitches{true, true, false});

@@ -9,9 +9,14 @@
 #include <memory>
 #include <vector>
 
+#include "samples/sample_set.h"
+#include "samples/world.h"
+
 namespace lumora {
 class DocumentSession;
+class TDocument;
 class Ui;
+struct ImportServices;
 }  // namespace lumora
 
 namespace lumora::demo {
@@ -37,6 +42,20 @@ struct DemoMonthSummary {
 // when a sample file is missing or unreadable. Messages and questions of the
 // core go to the session's Ui; it answers No to every question.
 DemoMonthSummary BuildDemoMonth(DocumentSession& session, const DemoMonthOptions& options);
+
+// The roster of a month built from a sample set: the first `count` crew
+// members of the sample world (at most the roster's capacity) with the last
+// 89 days' hard time and, for most of them, a trip at the end of the month
+// before, drawn from the seed.
+void AddRoster(TDocument& doc, const std::vector<samples::CrewMember>& crew, int count,
+               std::uint32_t seed);
+
+// Reads a sample set's toolbox file and PRG file, in the order given, into
+// the document through the imports of the program's commands, then scans the
+// texts of its LIS files together, as one scan of several files. Throws std::runtime_error when the
+// toolbox does not load or the PRG file gives no pairings.
+void ImportSampleSet(TDocument& doc, const std::vector<samples::OutputFile>& files,
+                     const ImportServices& services);
 
 // A Ui without anyone in front of it: each message is one line
 // "CAPTION: TEXT" on `out`, each question the same with " [No]", file dialogs

@@ -10,7 +10,10 @@
 namespace lumora::samples {
 
 std::vector<OutputFile> GenerateSampleSet(const WorldOptions& options) {
-  const World world = BuildWorld(options);
+  return WriteSampleSet(BuildWorld(options));
+}
+
+std::vector<OutputFile> WriteSampleSet(const World& world) {
   std::vector<OutputFile> files;
   files.push_back({PrgFileName(world), WritePrg(world)});
   for (LisFile& lis : WriteLisFiles(world)) files.push_back({lis.name, std::move(lis.bytes)});

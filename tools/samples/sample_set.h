@@ -16,6 +16,8 @@ struct OutputFile {
 
 // The PRG file, the LIS files and the toolbox file, in that order.
 std::vector<OutputFile> GenerateSampleSet(const WorldOptions& options);
+// The same files of a world already built, whose crew a caller also needs.
+std::vector<OutputFile> WriteSampleSet(const World& world);
 
 struct CommandLine {
   WorldOptions options;
