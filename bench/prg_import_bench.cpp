@@ -1,11 +1,9 @@
 // The PRG import of a month of 3000 pairing records (the most the import
 // stores), generated in memory by the sample generator: parsing, the segment
 // summary, validation, the USA segments scan and the daylight-saving move.
-// The budget is 50 ms. Built only with the generator (LUMORA_BUILD_TOOLS).
+// The budget is 50 ms.
 
 #include <benchmark/benchmark.h>
-
-#if __has_include("samples/sample_set.h")
 
 #include <memory>
 #include <optional>
@@ -88,5 +86,3 @@ BENCHMARK(BM_PrgImport3000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lumora::bench
-
-#endif
