@@ -11,37 +11,20 @@
 #include <stdexcept>
 #include <string>
 
+#include "doubles/memory_settings.h"
 #include "doubles/null_ui.h"
+#include "doubles/recording_clipboard.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
-#include "platform/clipboard.h"
 #include "platform/event_log.h"
-#include "platform/settings_store.h"
 #include "samples/sample_set.h"
 
 namespace lumora::bench {
 namespace {
 
+using testing::MemorySettings;
 using testing::NullUi;
-
-class NullClipboard final : public Clipboard {
- public:
-  bool setText(std::string_view) override { return true; }
-};
-
-class NullSettings final : public SettingsStore {
- public:
-  std::string readString(std::string_view, std::string_view,
-                         std::string_view fallback) const override {
-    return std::string(fallback);
-  }
-  int readInt(std::string_view, std::string_view, int fallback) const override { return fallback; }
-  bool writeString(std::string_view, std::string_view, std::string_view) override { return true; }
-  std::optional<std::string> readStruct(std::string_view, std::string_view) const override {
-    return std::nullopt;
-  }
-  bool writeStruct(std::string_view, std::string_view, std::string_view) override { return true; }
-};
+using testing::RecordingClipboard;
 
 // The PRG file of the demo month's base, equipment and captains with 3000
 // pairing records, as `lumora-samples` would write it.
@@ -64,8 +47,8 @@ void BM_PrgImport3000(benchmark::State& state) {
   doc->CrewType = 0;
   doc->FileDescriptor = "YULCRJCAM";
   NullUi ui;
-  NullClipboard clipboard;
-  NullSettings settings;
+  RecordingClipboard clipboard;
+  MemorySettings settings;
   EventLog log;
   const ImportServices services{ui, clipboard, settings, log};
   const std::string& prg = PrgFile();
