@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "rules/duty_limits.h"
 #include "rules/french_rule.h"
 #include "rules/rest_rules.h"
 
@@ -33,9 +34,9 @@ bool SixtyFivePlus(const TPilot& p) {
 constexpr std::array kPilotRules{
     RuleSlot{"rest, pilots (CheckPilotRest)", &CheckPilotRest},
     RuleSlot{"fatigue units (CheckFatigueUnits)"},
-    RuleSlot{"112 hours hard time in 28 days (CheckHard28)"},
-    RuleSlot{"300 hours hard time in 90 days (CheckHard90)"},
-    RuleSlot{"three 12-hour duties (CheckThree12HourDuties)"},
+    RuleSlot{"112 hours hard time in 28 days (CheckHard28)", &CheckHard28},
+    RuleSlot{"300 hours hard time in 90 days (CheckHard90)", &CheckHard90},
+    RuleSlot{"three 12-hour duties (CheckThree12HourDuties)", &CheckThree12HourDuties},
     RuleSlot{"duty-rule checker with or without the fatigue rules (CheckDutyRules)"},
     RuleSlot{"192 hours duty in 28 days (CheckDuty28)"},
     RuleSlot{"consecutive days on (CheckConsecutiveDaysOn)"},
@@ -54,7 +55,7 @@ constexpr std::array kCabinRules{
     RuleSlot{"reserve RB periods (CheckRbPeriods)"},
 };
 
-constexpr RuleSlot kPreparation{"hard time by day (ComputeHardTimeByDay)"};
+constexpr RuleSlot kPreparation{"hard time by day (ComputeHardTimeByDay)", &PrepareHardTimeByDay};
 constexpr RosterRuleSlot kTwoCaptain{"two-captain rule, captain files (CheckTwoCaptainRule)"};
 
 }  // namespace
@@ -74,7 +75,7 @@ const RosterRuleSlot& TwoCaptainSlot() {
 
 std::vector<std::string_view> EmptyRuleSlots() {
   std::vector<std::string_view> names;
-  if (kPreparation.run == nullptr) names.push_back(kPreparation.name);
+  if (PreparationSlot().run == nullptr) names.push_back(kPreparation.name);
   for (const RuleSlot& slot : kPilotRules)
     if (slot.run == nullptr) names.push_back(slot.name);
   for (const RuleSlot& slot : kCabinRules)
@@ -91,7 +92,7 @@ void CheckBlock(TDocument& doc, int crew, bool oldRules) {
 
   RuleScratch scratch;
   const RuleRun run{doc, crew, oldRules, scratch};
-  if (kPreparation.run != nullptr) kPreparation.run(run);
+  if (const RuleSlot& prepare = PreparationSlot(); prepare.run != nullptr) prepare.run(run);
   const std::span<const RuleSlot> slots =
       doc.crewKind() == CrewKind::FlightAttendants ? CabinRuleSlots() : PilotRuleSlots();
   for (const RuleSlot& slot : slots)

@@ -55,10 +55,29 @@ void ClearRuleResults(TPilot& pilot) {
   pilot.WarningDays.fill(0);
 }
 
+namespace {
+
+// Labels whose own text holds a "+". The "+" that ends an item is the first
+// one after the label; the label's own never separates items.
+constexpr std::string_view kLabelsWithPlus[] = {
+    " 112+ Hours Hard in 28 on",
+    " 300+ Hours Hard in 90 on",
+    " 3+ 12 Hr Duty on",
+    " 192h+/28d On",
+};
+
+std::size_t LabelLength(std::string_view item) {
+  for (const std::string_view label : kLabelsWithPlus)
+    if (item.starts_with(label)) return label.size();
+  return 0;
+}
+
+}  // namespace
+
 std::vector<std::string_view> SplitItems(std::string_view text) {
   std::vector<std::string_view> items;
   while (!text.empty()) {
-    const std::size_t end = text.find('+');
+    const std::size_t end = text.find('+', LabelLength(text));
     items.push_back(text.substr(0, end));
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

@@ -1,0 +1,201 @@
+#include "rules/duty_limits.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "rules/duty_timeline.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr std::int32_t kHard28Limit = 6720;   // 112:00
+constexpr std::int32_t kHard90Limit = 18000;  // 300:00
+constexpr std::int32_t kLongDuty = 720;       // 12:00
+constexpr std::int32_t kDayFree = 1439;       // more than this between duties is a day free
+constexpr std::size_t kHistoryLength = 4 * kLast89Days;  // 356 characters
+constexpr int kCarriedTailDays = 5;  // records 31 to 35: the tail of a trip from last month
+constexpr int kThree12Days = 69;     // its own picture: k = 0 to 68
+constexpr int kThree12PrevRecords = 44;
+constexpr int kListLastDay = 36;
+
+std::size_t U(int i) {
+  return static_cast<std::size_t>(i);
+}
+
+void AppendDayNumber(std::string& item, const TCalendar& cal, int d) {
+  char buffer[16];
+  const int n =
+      std::snprintf(buffer, sizeof buffer, " %d", static_cast<int>(cal.MonthDays[U(d)][0]));
+  item.append(buffer, static_cast<std::size_t>(n));
+}
+
+// The day list of the hard-time rules: days 0 to 36 in order, the first day
+// after `lastListed` ending the list as `overflow`.
+void AppendLimitDays(std::string& item, const TCalendar& cal, const DayFlags& flags, int lastListed,
+                     const char* overflow) {
+  for (int d = 0; d <= kListLastDay; ++d) {
+    if (!flags[U(d)]) continue;
+    if (d > lastListed) {
+      item += overflow;
+      return;
+    }
+    AppendDayNumber(item, cal, d);
+  }
+}
+
+void Report(const RuleRun& run, const char* label, const DayFlags& flags, int lastListed,
+            const char* overflow) {
+  if (std::none_of(flags.begin(), flags.end(), [](bool f) { return f; })) return;
+  TPilot& pilot = run.pilot();
+  std::string item = label;
+  AppendLimitDays(item, run.doc.cal, flags, lastListed, overflow);
+  AppendItem(pilot.ExceptionsText, item);
+  MarkDays(pilot.ExceptionDays, flags);
+}
+
+std::int32_t CarriedHardTime(const TPilot& pilot, int x) {
+  return pilot.Activity[U(kTimelineMonthStart + x)][kActDailyHardTime];
+}
+
+}  // namespace
+
+HardTimeDays ComputeHardTimeByDay(const TDocument& doc, int crew) {
+  HardTimeDays hard{};
+  const TPilot& pilot = doc.pilot(crew);
+  for (int d = 0; d < doc.monthDays(); ++d) {
+    const BlockDay b = DayOf(doc, pilot, d);
+    if (b.kind == BlockDay::Kind::Pairing) {
+      for (int p = 0; p < b.pair->Length && p < kMonthDays && d + p < kBlockDays; ++p)
+        hard[U(d + p)] += b.pair->DailyHardTime[U(p)];
+    } else if (b.kind == BlockDay::Kind::Other) {
+      hard[U(d)] += (*b.other)[kOtherHardTime];
+    }
+  }
+  return hard;
+}
+
+void PrepareHardTimeByDay(const RuleRun& run) {
+  run.scratch.HardTimeByDay = ComputeHardTimeByDay(run.doc, run.crew);
+}
+
+void CheckHard28(const RuleRun& run) {
+  const TPilot& pilot = run.pilot();
+  const int L = run.doc.monthDays();
+  const auto& hard = run.scratch.HardTimeByDay;
+  DayFlags flags{};
+  for (int s = -27; s <= L - 1; ++s) {
+    std::int64_t total = 0;
+    for (int x = s; x <= s + 27; ++x) {
+      if (x < kCarriedTailDays) total += CarriedHardTime(pilot, x);
+      if (x >= 0 && x < L + kCarriedTailDays) {
+        total += hard[U(x)];
+        if (total > kHard28Limit) flags[U(x)] = true;
+      }
+    }
+  }
+  Report(run, " 112+ Hours Hard in 28 on", flags, L, " C/Out");
+}
+
+void CheckHard90(const RuleRun& run) {
+  const TPilot& pilot = run.pilot();
+  if (pilot.Last89HardTimeText.size() < kHistoryLength) return;
+  const int L = run.doc.monthDays();
+  const auto& hard = run.scratch.HardTimeByDay;
+  DayFlags flags{};
+  for (int i = 0; i <= L + kCarriedTailDays; ++i) {
+    std::int64_t total = 0;
+    for (int x = i - (kLast89Days); x <= i; ++x) {
+      if (x < 0) total += pilot.Last89HardTime[U(kLast89Days + x)];
+      if (x >= 0 && x <= kCarriedTailDays) total += CarriedHardTime(pilot, x);
+      if (x >= 0 && x <= L + kCarriedTailDays) total += hard[U(x)];
+    }
+    if (total > kHard90Limit) flags[U(i)] = true;
+  }
+  Report(run, " 300+ Hours Hard in 90 on", flags, L, " C/Out");
+}
+
+void CheckThree12HourDuties(const RuleRun& run) {
+  TPilot& pilot = run.pilot();
+  const TDocument& doc = run.doc;
+  std::array<std::int32_t, kThree12Days> dutyStart{};
+  std::array<std::int32_t, kThree12Days> dutyLength{};
+  std::array<bool, kThree12Days> newTrip{};
+  Moment tripEnd = 0;
+  auto trip = [&](int k, Moment start, Moment length) {
+    if (start > tripEnd + kDayFree) newTrip[U(k)] = true;
+    tripEnd = start + length;
+  };
+
+  for (int k = 0; k <= kThree12PrevRecords; ++k) {
+    const DayRecord& rec = pilot.Activity[U(k)];
+    if (rec[kActPairingStart] <= 0) continue;
+    const int span = (rec[kActPairingStart] + rec[kActPairingTafb]) / kMinutesPerDay + 1;
+    trip(k, MomentOf(k, rec[kActPairingStart]), rec[kActPairingTafb]);
+    for (int p = 0; p < span && k + p < kActivityDays; ++p) {
+      const DayRecord& day = pilot.Activity[U(k + p)];
+      if (day[kActWorkedState] != 1) continue;
+      dutyStart[U(k + p)] = day[kActDutyStart];
+      dutyLength[U(k + p)] = day[kActTimeOnDuty];
+    }
+  }
+  for (int d = 0; d < doc.monthDays(); ++d) {
+    const int k = kTimelineMonthStart + d;
+    const BlockDay b = DayOf(doc, pilot, d);
+    if (b.kind == BlockDay::Kind::Pairing) {
+      trip(k, MomentOf(k, b.pair->OnTime), b.pair->TAFB);
+      for (int p = 0; p < b.pair->Length && p < kMonthDays && k + p < kThree12Days; ++p) {
+        if (b.pair->DailyHardTime[U(p)] <= 0) continue;
+        dutyStart[U(k + p)] = b.pair->DailyStartTime[U(p)];
+        dutyLength[U(k + p)] = b.pair->DailyDutyTime[U(p)];
+      }
+    } else if (b.kind == BlockDay::Kind::Other && (*b.other)[kOtherHardTime] > 0) {
+      dutyStart[U(k)] = b.startTime();
+      dutyLength[U(k)] = b.hoursAtWork();
+    }
+  }
+
+  std::array<bool, kThree12Days> flagged{};
+  int count = 0;
+  Moment lastEnd = -kMinutesPerDay;
+  for (int k = 0; k < kThree12Days; ++k) {
+    if (newTrip[U(k)]) count = 0;
+    if (dutyLength[U(k)] <= 0) continue;
+    const Moment start = MomentOf(k, dutyStart[U(k)]);
+    if (dutyLength[U(k)] >= kLongDuty) {
+      lastEnd = start + dutyLength[U(k)];
+      ++count;
+    } else {
+      if (start - lastEnd > kDayFree) count = 0;
+      lastEnd = start + dutyLength[U(k)];
+      count = count >= 3 ? count + 1 : 0;
+    }
+    if (count > 3) {
+      flagged[U(k)] = true;
+      count = 0;
+    }
+  }
+
+  std::string item = " 3+ 12 Hr Duty on";
+  bool any = false;
+  const int lastMonthDay = doc.monthDays() + kTimelineMonthStart - 1;
+  for (int k = 0; k < kThree12Days; ++k) {
+    if (!flagged[U(k)]) continue;
+    any = true;
+    if (k < kTimelineMonthStart) {
+      item += " Last Month";
+      k = kTimelineMonthStart - 1;
+    } else if (k <= lastMonthDay) {
+      AppendDayNumber(item, doc.cal, k - kTimelineMonthStart);
+      pilot.ExceptionDays[U(k - kTimelineMonthStart)] = 1;
+    } else {
+      item += " C/O";
+      pilot.ExceptionDays[U(k - kTimelineMonthStart)] = 1;
+      break;
+    }
+  }
+  if (any) AppendItem(pilot.ExceptionsText, item);
+}
+
+}  // namespace lumora
