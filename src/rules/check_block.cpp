@@ -3,6 +3,7 @@
 #include <array>
 
 #include "rules/duty_limits.h"
+#include "rules/fatigue_rules.h"
 #include "rules/french_rule.h"
 #include "rules/rest_rules.h"
 
@@ -33,7 +34,7 @@ bool SixtyFivePlus(const TPilot& p) {
 // Slots without a function are the rules still to come.
 constexpr std::array kPilotRules{
     RuleSlot{"rest, pilots (CheckPilotRest)", &CheckPilotRest},
-    RuleSlot{"fatigue units (CheckFatigueUnits)"},
+    RuleSlot{"fatigue units (CheckFatigueUnits)", &CheckFatigueUnits},
     RuleSlot{"112 hours hard time in 28 days (CheckHard28)", &CheckHard28},
     RuleSlot{"300 hours hard time in 90 days (CheckHard90)", &CheckHard90},
     RuleSlot{"three 12-hour duties (CheckThree12HourDuties)", &CheckThree12HourDuties},

@@ -34,6 +34,18 @@ struct DutyTimeline {
   TimelineArray<bool> FiveLnrDay;  // ends a run of five or more such days
 };
 
+// Per timeline day: 0 none, 1 early duty after a late or night duty without
+// a rest night, 2 the reverse, 3 too little time off after a run of WOCL
+// intrusions, 4 key in hand too short or too many intrusions.
+enum TransitionKind : std::int8_t {
+  kNoTransition = 0,
+  kEarlyAfterLate = 1,
+  kLateAfterEarly = 2,
+  kShortRestAfterWocl = 3,
+  kWoclKeyInHand = 4,
+};
+using TransitionCodes = TimelineArray<std::int8_t>;
+
 // Day, month and year of timeline day k.
 struct TimelineDate {
   int day = 0;
