@@ -3,6 +3,7 @@
 #include <array>
 
 #include "rules/duty_limits.h"
+#include "rules/duty_rule_checker.h"
 #include "rules/fatigue_rules.h"
 #include "rules/french_rule.h"
 #include "rules/rest_rules.h"
@@ -38,8 +39,9 @@ constexpr std::array kPilotRules{
     RuleSlot{"112 hours hard time in 28 days (CheckHard28)", &CheckHard28},
     RuleSlot{"300 hours hard time in 90 days (CheckHard90)", &CheckHard90},
     RuleSlot{"three 12-hour duties (CheckThree12HourDuties)", &CheckThree12HourDuties},
-    RuleSlot{"duty-rule checker with or without the fatigue rules (CheckDutyRules)"},
-    RuleSlot{"192 hours duty in 28 days (CheckDuty28)"},
+    RuleSlot{"duty-rule checker with or without the fatigue rules (CheckDutyRules)",
+             &CheckDutyRules},
+    RuleSlot{"192 hours duty in 28 days (CheckDuty28)", &CheckDuty28},
     RuleSlot{"consecutive days on (CheckConsecutiveDaysOn)"},
     RuleSlot{"reserve type mix (CheckReserveMix)"},
     RuleSlot{"check-pilot credit, Checker only (CheckCheckPilotCredit)", nullptr, &Checker},

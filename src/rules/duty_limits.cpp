@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::int32_t kHard28Limit = 6720;   // 112:00
 constexpr std::int32_t kHard90Limit = 18000;  // 300:00
+constexpr std::int32_t kDuty28Limit = 11520;  // 192:00
 constexpr std::int32_t kLongDuty = 720;       // 12:00
 constexpr std::int32_t kDayFree = 1439;       // more than this between duties is a day free
 constexpr std::size_t kHistoryLength = 4 * kLast89Days;  // 356 characters
@@ -196,6 +197,15 @@ void CheckThree12HourDuties(const RuleRun& run) {
     }
   }
   if (any) AppendItem(pilot.ExceptionsText, item);
+}
+
+void CheckDuty28(const RuleRun& run) {
+  const int L = run.doc.monthDays();
+  const TPilot& pilot = run.pilot();
+  DayFlags flags{};
+  for (int d = 0; d <= L + kCarriedTailDays; ++d)
+    if (pilot.DutyTotals[U(kTimelineMonthStart + d)][2] > kDuty28Limit) flags[U(d)] = true;
+  Report(run, " 192h+/28d On", flags, L - 1, " C/O.");
 }
 
 }  // namespace lumora

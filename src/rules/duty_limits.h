@@ -32,4 +32,8 @@ void CheckHard90(const RuleRun& run);
 // 24 hours free of duty between them.
 void CheckThree12HourDuties(const RuleRun& run);
 
+// " 192h+/28d On": days whose 28-day duty total (DutyTotals, built by the
+// duty-rule checker before) exceeds 192:00.
+void CheckDuty28(const RuleRun& run);
+
 }  // namespace lumora

@@ -13,6 +13,7 @@
 #include "model/capacity.h"
 #include "model/document.h"
 #include "model/pilot.h"
+#include "rules/duty_timeline.h"
 
 namespace lumora {
 
@@ -71,6 +72,8 @@ std::vector<std::string_view> SplitItems(std::string_view text);
 // Scratch that one check of a block fills for the rules after it.
 struct RuleScratch {
   std::array<std::int32_t, kBlockDays> HardTimeByDay{};
+  DutyTimeline Timeline{};
+  TransitionCodes Transitions{};
 };
 
 // One run of the rule set over one crew member's block.

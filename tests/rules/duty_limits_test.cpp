@@ -99,5 +99,16 @@ TEST_F(DutyLimitsTest, OldRulesTakeAPairingDaysMinutesFromThePairingText) {
   EXPECT_EQ(pilot(0).DutyTotals[35][0], 100);  // its last day, after midnight
 }
 
+TEST_F(DutyLimitsTest, OneHundredNinetyTwoHoursOfDutyInTwentyEightDays) {
+  for (int c = 0; c < 2; ++c)
+    for (int d = 0; d < 16; ++d) CarsDuty(c, d, 480, d == 15 ? 720 + c : 720);
+  for (int c = 0; c < 2; ++c) Check(c);
+  EXPECT_EQ(pilot(0).DutyTotals[31 + 15][2], 11520);
+  EXPECT_EQ(Item(0, " 192h+"), "");
+  std::string expected = " 192h+/28d On";
+  for (int day = 16; day <= 28; ++day) expected += " " + std::to_string(day);
+  EXPECT_EQ(Item(1, " 192h+"), expected);
+}
+
 }  // namespace
 }  // namespace lumora::testing

@@ -46,5 +46,58 @@ TEST_F(FatigueRulesTest, OneHundredFatigueUnitsUnlessAFreeDayOrADayOffResetsTheC
   }
 }
 
+class WoclRulesTest : public DutyFixture {
+ protected:
+  void SetUp() override { SetUpJuly(CrewKind::Captains, 4); }
+
+  // Night duties from 22:00 to 03:00 on `nights` days from the 4th (day 3),
+  // each a WOCL intrusion of the next day; `keyInHand` per duty.
+  void NightRun(int crew, const std::vector<int>& keyInHand) {
+    std::vector<PairDay> days;
+    for (const int kih : keyInHand) days.push_back({1320, 300, 200, kih});
+    days.push_back({-1, 0});
+    const int nights = static_cast<int>(keyInHand.size());
+    Assign(crew, 3, PairWithDays(1320, nights * 1440 - 1140, days));
+  }
+};
+
+TEST_F(WoclRulesTest, RunsOfFourAndSixIntrusions) {
+  NightRun(0, {180, 180, 180, 180});
+  CarsDuty(0, 8, 600, 300);           // 31 hours after the run's last duty
+  NightRun(1, {180, 180, 180, 180});  // then rested
+  NightRun(2, {180, 179, 180, 180});
+  NightRun(3, {180, 180, 180, 180, 180, 180});
+  for (int c = 0; c < 4; ++c) Check(c);
+
+  const std::string warning = " 3 Plus WOCL Intrusions. Check for Key In Hand > 3 Hours";
+  EXPECT_EQ(pilot(0).WarningsText, warning + " 08+");
+  EXPECT_EQ(pilot(0).WarningDays[7], 1);
+  EXPECT_EQ(Item(0, " Need 56"), " Need 56 Hr Off after more than 3 to 5 WOCL Intrusions 09");
+  EXPECT_EQ(pilot(1).WarningsText, warning + " 08+");
+  EXPECT_EQ(Item(1, " Need 56") + Item(1, " Key In"), "");
+  EXPECT_EQ(pilot(2).WarningsText, "");
+  EXPECT_EQ(Item(2, " Key In"), " Key In Hand < 3 Hrs for 3-5 or > 5 WOCL Intrusions 08");
+  EXPECT_EQ(pilot(3).WarningsText, warning + " 08+" + warning + " 09+");
+  EXPECT_EQ(Item(3, " Key In"), " Key In Hand < 3 Hrs for 3-5 or > 5 WOCL Intrusions 10");
+  // The old rule checking has no fatigue rules.
+  Check(3, true);
+  EXPECT_EQ(pilot(3).WarningsText, "");
+  EXPECT_EQ(Item(3, " Key In"), "");
+}
+
+TEST_F(WoclRulesTest, EarlyDutyAfterALateOneWithoutARestNight) {
+  CarsDuty(0, 10, 960, 510);  // 16:00 to 00:30
+  CarsDuty(0, 11, 300, 300);  // 05:00
+  CarsDuty(1, 10, 960, 510);
+  CarsDuty(1, 12, 300, 300);  // no duty on the 12th: two days back
+  CarsDuty(2, 10, 960, 420);  // ends 23:00: neither late nor night
+  CarsDuty(2, 11, 300, 300);
+  for (int c = 0; c < 3; ++c) Check(c);
+  EXPECT_EQ(Item(0, " Early"), " Early Duty preceded by Late or Night Duty to without LNR 12");
+  EXPECT_EQ(Item(1, " Early"), " Early Duty preceded by Late or Night Duty to without LNR 13");
+  EXPECT_EQ(Item(2, " Early"), "");
+  EXPECT_NE(pilot(0).RuleCheckLog.find("12/07/2026  DUTY   ELN   +"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lumora::testing
