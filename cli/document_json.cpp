@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/transaction_history.h"
+#include "rules/duty_limits.h"
 
 namespace lumora::cli {
 
@@ -226,7 +227,15 @@ Json DocumentToJson(const TDocument& doc, const LoadResult& load) {
   for (int p = 0; p <= doc.LastPair; ++p) pairs.push_back(PairToJson(doc.Pairs[p]));
   j["Pairs"] = std::move(pairs);
   Json pilots = Json::array();
-  for (int c = 0; c < doc.PilotCount; ++c) pilots.push_back(PilotToJson(doc.Pilots[c]));
+  for (int c = 0; c < doc.PilotCount; ++c) {
+    Json pilot = PilotToJson(doc.Pilots[c]);
+    // The daily hard time is scratch of the block checks: what they computed
+    // for the crew member when the blocks were built, nothing otherwise.
+    HardTimeDays hard{};
+    if (doc.BlocksShown != 0 && doc.Pilots[c].EmpNumber != -1) hard = ComputeHardTimeByDay(doc, c);
+    pilot["HardTimeByDay"] = Numbers(hard);
+    pilots.push_back(std::move(pilot));
+  }
   j["Pilots"] = std::move(pilots);
   Json items = Json::array();
   for (int t = 0; t < doc.ToolboxCount; ++t)

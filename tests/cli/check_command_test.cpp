@@ -1,6 +1,7 @@
 #include "check_command.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sstream>
 #include <string>
@@ -78,6 +79,38 @@ TEST_F(CheckCommandTest, AMarchPeriodAfterTheChangeIsReportedAndTheCheckGoesOn) 
   EXPECT_EQ(err.str(),
             "Lumora: Problem occured in Setting up Daylight Savings Time Data. Please contact "
             "support. You may continue to Build Blocks\n");
+}
+
+TEST_F(CheckCommandTest, ALabelWithAPlusIsOneLineAndDumpShowsTheFiguresBehindIt) {
+  // 27 previous-month days of 4:00 hard time and 4:01 on the 1st: 112:01.
+  doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
+  doc->CrewType = 0;
+  for (int k = 4; k <= 30; ++k) doc->Pilots[1].Activity[k][kActDailyHardTime] = 240;
+  Assign(0, 480, 600);
+  doc->Pairs[0].DailyHardTime[0] = 241;
+  doc->Pairs[0].DailyDutyTime[0] = 600;
+  doc->BlocksShown = 1;
+  const auto path = (folder / "hard.lm2").string();
+  SaveSchedule(*doc, path);
+
+  ASSERT_EQ(RunCheck(path, ui, out), kExitOk) << err.str();
+  const std::string item = "2  B BRAVO:  112+ Hours Hard in 28 on 1\n";
+  EXPECT_EQ(out.str(), "------- EXCEPTIONS -------\n\n" + item +
+                           "\n------ WARNINGS  ------\n\n"
+                           "\n==================================================\n\n"
+                           "------- EXCEPTIONS USING OLD RULE CHECKING -------\n\n" +
+                           item + "\n------ WARNINGS USING OLD RULE CHECKING ------\n\n");
+
+  std::ostringstream json;
+  ASSERT_EQ(RunDump(path, ui, json), kExitOk);
+  const auto bravo = nlohmann::json::parse(json.str())["Pilots"][1];
+  EXPECT_EQ(bravo["ExceptionsText"], " 112+ Hours Hard in 28 on 1+");
+  EXPECT_EQ(bravo["ExceptionDays"][0], 1);
+  EXPECT_EQ(bravo["HardTimeByDay"].size(), 62u);
+  EXPECT_EQ(bravo["HardTimeByDay"][0], 241);
+  EXPECT_EQ(bravo["DutyTotals"].size(), 93u);
+  EXPECT_EQ(bravo["DutyTotals"][31], nlohmann::json::parse("[600, 600, 600]"));
+  EXPECT_EQ(bravo["RuleCheckLog"].get<std::string>().rfind("Checking 01/07/2026 PASSED", 0), 0u);
 }
 
 }  // namespace
