@@ -132,7 +132,7 @@ void CheckThree12HourDuties(const RuleRun& run) {
   for (int k = 0; k <= kThree12PrevRecords; ++k) {
     const DayRecord& rec = pilot.Activity[U(k)];
     if (rec[kActPairingStart] <= 0) continue;
-    const int span = (rec[kActPairingStart] + rec[kActPairingTafb]) / kMinutesPerDay + 1;
+    const Moment span = (Moment{rec[kActPairingStart]} + rec[kActPairingTafb]) / kMinutesPerDay + 1;
     trip(k, MomentOf(k, rec[kActPairingStart]), rec[kActPairingTafb]);
     for (int p = 0; p < span && k + p < kActivityDays; ++p) {
       const DayRecord& day = pilot.Activity[U(k + p)];

@@ -252,7 +252,7 @@ class Checker {
       for (int x = k; x >= floor; --x) {
         const std::int32_t start = t_.DutyStart[U(x)];
         if (start != kNoTime &&
-            (start < kEarliestDutyStart || start + t_.DutyLength[U(x)] > kMinutesPerDay)) {
+            (start < kEarliestDutyStart || Moment{start} + t_.DutyLength[U(x)] > kMinutesPerDay)) {
           log_ += " FAIL EARLY/LATE DUTY";
           passed = false;
           break;

@@ -22,6 +22,7 @@ constexpr int kFiveLnrRun = 5;
 constexpr std::size_t kOldRulesMinutesField = 343;  // four digits per pairing day
 constexpr std::size_t kOldRulesFieldWidth = 4;
 constexpr int kReserveShare = 3;  // a reserve duty counts a third of its minutes
+constexpr Moment kMaxMinutesPerDuty = 100000;
 
 std::size_t K(int k) {
   return static_cast<std::size_t>(k);
@@ -53,6 +54,9 @@ class TimelineBuilder {
 
   void AddMinutes(int k, Moment minutes, bool reserve) {
     if (k > kLastK || minutes <= 0) return;
+    // Figures read from a file may be anything; a few days' worth per duty
+    // keeps the 28-day sums exact for any real block.
+    minutes = std::min(minutes, kMaxMinutesPerDuty);
     t_.DutyMinutes[K(k)] += static_cast<std::int32_t>(reserve ? minutes / kReserveShare : minutes);
   }
 

@@ -97,7 +97,7 @@ void CheckWoclRules(TDocument& doc, int crew, const DutyTimeline& t, TransitionC
   for (int k = 0; k <= std::min(L + 36, lastK); ++k) {
     const std::int32_t start = t.DutyStart[U(k)];
     if (start == kNoTime) continue;
-    const std::int32_t end = start + t.DutyLength[U(k)];
+    const Moment end = Moment{start} + t.DutyLength[U(k)];
     early[U(k)] = start >= kWoclStart && start < kEarlyEnd;
     late[U(k)] = end >= kMinutesPerDay && end < kLateFinishEnd;
     night[U(k)] = (start > kNightStartAfter && end >= kLateFinishEnd) || start < kWoclStart;
@@ -107,7 +107,8 @@ void CheckWoclRules(TDocument& doc, int crew, const DutyTimeline& t, TransitionC
     const std::int32_t start = t.DutyStart[U(k)];
     if (start < 0 || t.ReserveDay[U(k)]) continue;
     if (start >= kWoclStart && start < kWoclEnd) wocl[U(k)] = true;
-    if (start + t.DutyLength[U(k)] >= kLateFinishEnd && k + 1 <= lastK) wocl[U(k + 1)] = true;
+    if (Moment{start} + t.DutyLength[U(k)] >= kLateFinishEnd && k + 1 <= lastK)
+      wocl[U(k + 1)] = true;
   }
 
   for (int k = kTransitionFirstDay; k <= lastRunK; ++k) {
