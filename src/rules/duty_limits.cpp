@@ -85,15 +85,21 @@ void CheckHard28(const RuleRun& run) {
   const TPilot& pilot = run.pilot();
   const int L = run.doc.monthDays();
   const auto& hard = run.scratch.HardTimeByDay;
+  // Hard time of day x at index x + 27: the previous month's last 27 days
+  // and the carried-over tail, then the block.
+  constexpr int kBefore = 27;
+  std::array<std::int64_t, kBefore + kMonthDays + 28> day{};
+  for (int x = -kBefore; x <= L + 26; ++x) {
+    std::int64_t minutes = x < kCarriedTailDays ? CarriedHardTime(pilot, x) : 0;
+    if (x >= 0 && x < L + kCarriedTailDays) minutes += hard[U(x)];
+    day[U(x + kBefore)] = minutes;
+  }
   DayFlags flags{};
-  for (int s = -27; s <= L - 1; ++s) {
+  for (int s = -kBefore; s <= L - 1; ++s) {
     std::int64_t total = 0;
     for (int x = s; x <= s + 27; ++x) {
-      if (x < kCarriedTailDays) total += CarriedHardTime(pilot, x);
-      if (x >= 0 && x < L + kCarriedTailDays) {
-        total += hard[U(x)];
-        if (total > kHard28Limit) flags[U(x)] = true;
-      }
+      total += day[U(x + kBefore)];
+      if (x >= 0 && x < L + kCarriedTailDays && total > kHard28Limit) flags[U(x)] = true;
     }
   }
   Report(run, " 112+ Hours Hard in 28 on", flags, L, " C/Out");
@@ -104,14 +110,22 @@ void CheckHard90(const RuleRun& run) {
   if (pilot.Last89HardTimeText.size() < kHistoryLength) return;
   const int L = run.doc.monthDays();
   const auto& hard = run.scratch.HardTimeByDay;
+  // Hard time of day x at index x + 89: the history, the carried-over tail
+  // and the block; each day's total is the sum of its 90-day window.
+  std::array<std::int64_t, kLast89Days + kMonthDays + kCarriedTailDays + 1> day{};
+  for (int x = -kLast89Days; x <= L + kCarriedTailDays; ++x) {
+    std::int64_t minutes = 0;
+    if (x < 0) minutes += pilot.Last89HardTime[U(kLast89Days + x)];
+    if (x >= 0 && x <= kCarriedTailDays) minutes += CarriedHardTime(pilot, x);
+    if (x >= 0) minutes += hard[U(x)];
+    day[U(x + kLast89Days)] = minutes;
+  }
   DayFlags flags{};
+  std::int64_t total = 0;
+  for (int x = -kLast89Days; x < 0; ++x) total += day[U(x + kLast89Days)];
   for (int i = 0; i <= L + kCarriedTailDays; ++i) {
-    std::int64_t total = 0;
-    for (int x = i - (kLast89Days); x <= i; ++x) {
-      if (x < 0) total += pilot.Last89HardTime[U(kLast89Days + x)];
-      if (x >= 0 && x <= kCarriedTailDays) total += CarriedHardTime(pilot, x);
-      if (x >= 0 && x <= L + kCarriedTailDays) total += hard[U(x)];
-    }
+    total += day[U(i + kLast89Days)];
+    if (i > 0) total -= day[U(i - 1)];  // day i - 90 leaves the window
     if (total > kHard90Limit) flags[U(i)] = true;
   }
   Report(run, " 300+ Hours Hard in 90 on", flags, L, " C/Out");

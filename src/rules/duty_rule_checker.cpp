@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <span>
 #include <string>
 
 #include "model/airports.h"
@@ -38,6 +39,43 @@ constexpr const char* kRuleLine =
 
 std::size_t U(int i) {
   return static_cast<std::size_t>(i);
+}
+
+// The duty minutes of the 75 days from timeline day 0, each a run of
+// minutes (every third one on a reserve day).
+struct DutySpan {
+  Moment from = 0;
+  Moment to = 0;  // past the last minute
+  Moment step = 1;
+
+  Moment MarksIn(Moment lo, Moment hi) const {
+    const Moment a = std::max(lo, from);
+    const Moment b = std::min(hi, to - 1);
+    if (a > b) return 0;
+    const Moment first = from + (a - from + step - 1) / step * step;
+    return first > b ? 0 : (b - first) / step + 1;
+  }
+};
+
+// The same on a map of the minutes, for duties that overlap.
+void MinuteMapOver24In48(const DutyTimeline& t, TimelineArray<bool>& over) {
+  // One map for every check, allocated once: the program has one thread,
+  // and each use starts from a cleared map.
+  static std::array<std::uint8_t, kMapMinutes> map{};
+  map.fill(0);
+  for (int x = 0; x < kMapDutyDays; ++x) {
+    if (t.DutyStart[U(x)] < 0) continue;
+    const Moment from = MomentOf(x, t.DutyStart[U(x)]);
+    const Moment to = std::min<Moment>(from + std::max(t.DutyLength[U(x)], 0), kMapMinutes);
+    const Moment step = t.ReserveDay[U(x)] ? 3 : 1;
+    for (Moment m = from; m < to; m += step) map[static_cast<std::size_t>(m)] = 1;
+  }
+  int count = 0;
+  for (int y = 0; y < kScanEnd; ++y) {
+    count += map[U(y)];
+    if (y >= kWindow) count -= map[U(y - kWindow)];
+    if (y >= kWindow && map[U(y)] != 0 && count > kMaxDutyIn48) over[U(y / kMinutesPerDay)] = true;
+  }
 }
 
 enum class Logic { SixtySeven, SeventySeven };
@@ -139,7 +177,8 @@ class Checker {
     log_ += kRuleLine;
     for (int k = 0; k < kRuleDays; ++k) {
       const TimelineDate date = DateOfTimelineDay(doc_.cal, k);
-      Append("%02d/%02d/%04d  ", date.day, date.month, date.year);
+      AppendDate(log_, date);
+      log_ += "  ";
       if (t_.DutyDay[U(k)]) log_ += "DUTY   ";
       if (t_.LnrDay[U(k)]) log_ += "LNR   ";
       if (t_.SdfdDay[U(k)]) log_ += "2LNSDFD  ";
@@ -188,7 +227,8 @@ class Checker {
       }
     }
     const TimelineDate date = DateOfTimelineDay(doc_.cal, k);
-    Append("Checking %02d/%02d/%04d", date.day, date.month, date.year);
+    log_ += "Checking ";
+    AppendDate(log_, date);
     return logic_ == Logic::SixtySeven ? SixtySeven(k, spill, spillEnd) : SeventySeven(k);
   }
 
@@ -260,7 +300,10 @@ class Checker {
       }
     }
     if (passed) {
-      ComputeOver24In48();
+      if (!over24Done_) {
+        over24_ = Over24In48Days(t_);
+        over24Done_ = true;
+      }
       for (int x = k; x >= floor; --x) {
         if (over24_[U(x)]) {
           log_ += " FAIL 24DUTY in 48HR";
@@ -271,29 +314,6 @@ class Checker {
     }
     log_ += passed ? " PASSED 70/7.+" : " FAILED 70/7.+";
     return passed;
-  }
-
-  void ComputeOver24In48() {
-    if (over24Done_) return;
-    over24Done_ = true;
-    // One map for every check, allocated once: the program has one thread,
-    // and each use starts from a cleared map.
-    static std::array<std::uint8_t, kMapMinutes> map{};
-    map.fill(0);
-    for (int x = 0; x < kMapDutyDays; ++x) {
-      if (t_.DutyStart[U(x)] < 0) continue;
-      const Moment from = MomentOf(x, t_.DutyStart[U(x)]);
-      const Moment to = std::min<Moment>(from + std::max(t_.DutyLength[U(x)], 0), kMapMinutes);
-      const Moment step = t_.ReserveDay[U(x)] ? 3 : 1;
-      for (Moment m = from; m < to; m += step) map[static_cast<std::size_t>(m)] = 1;
-    }
-    int count = 0;
-    for (int y = 0; y < kScanEnd; ++y) {
-      count += map[U(y)];
-      if (y >= kWindow) count -= map[U(y - kWindow)];
-      if (y >= kWindow && map[U(y)] != 0 && count > kMaxDutyIn48)
-        over24_[U(y / kMinutesPerDay)] = true;
-    }
   }
 
   const RuleRun& run_;
@@ -317,6 +337,64 @@ class Checker {
 };
 
 }  // namespace
+
+TimelineArray<bool> Over24In48Days(const DutyTimeline& t) {
+  TimelineArray<bool> over{};
+  std::array<DutySpan, kMapDutyDays> spans{};
+  std::size_t count = 0;
+  for (int x = 0; x < kMapDutyDays; ++x) {
+    if (t.DutyStart[U(x)] < 0) continue;
+    const Moment from = MomentOf(x, t.DutyStart[U(x)]);
+    const Moment to = std::min<Moment>(from + std::max(t.DutyLength[U(x)], 0), kMapMinutes);
+    if (from >= to) continue;
+    spans[count++] = {from, to, t.ReserveDay[U(x)] ? Moment{3} : Moment{1}};
+  }
+  std::sort(spans.begin(), spans.begin() + static_cast<std::ptrdiff_t>(count),
+            [](const DutySpan& a, const DutySpan& b) { return a.from < b.from; });
+  for (std::size_t i = 1; i < count; ++i) {
+    if (spans[i].from < spans[i - 1].to) {
+      MinuteMapOver24In48(t, over);  // overlapping duties: minute by minute
+      return over;
+    }
+  }
+  const std::span<const DutySpan> used(spans.data(), count);
+  // Disjoint and in order: the spans that reach into a window are a few
+  // neighbours.
+  auto marksBetween = [&](Moment lo, Moment hi) {
+    auto it = std::partition_point(used.begin(), used.end(),
+                                   [lo](const DutySpan& s) { return s.to <= lo; });
+    Moment marked = 0;
+    for (; it != used.end() && it->from <= hi; ++it) marked += it->MarksIn(lo, hi);
+    return marked;
+  };
+  auto tooMuch = [&](Moment y) { return marksBetween(y - kWindow + 1, y) > kMaxDutyIn48; };
+  for (const DutySpan& s : used) {
+    const Moment first = std::max<Moment>(s.from, kWindow);
+    const Moment last = std::min<Moment>(s.to, kScanEnd) - 1;
+    if (s.step == 1) {
+      // Along a run of marked minutes the 48-hour count never falls, so
+      // each day's part of the run is decided by its last minute.
+      for (Moment u = first; u <= last;) {
+        const Moment dayEnd = (u / kMinutesPerDay + 1) * kMinutesPerDay - 1;
+        const Moment v = std::min(last, dayEnd);
+        if (tooMuch(v)) over[static_cast<std::size_t>(v / kMinutesPerDay)] = true;
+        u = v + 1;
+      }
+    } else {
+      // A reserve duty's count may fall between its minutes: each minute is
+      // tried, unless the whole day's part cannot reach the limit.
+      for (Moment u = first; u <= last;) {
+        const Moment v = std::min(last, (u / kMinutesPerDay + 1) * kMinutesPerDay - 1);
+        if (marksBetween(u - kWindow + 1, v) > kMaxDutyIn48) {
+          for (Moment y = s.from + (u - s.from + s.step - 1) / s.step * s.step; y <= v; y += s.step)
+            if (tooMuch(y)) over[static_cast<std::size_t>(y / kMinutesPerDay)] = true;
+        }
+        u = v + 1;
+      }
+    }
+  }
+  return over;
+}
 
 void CheckDutyRules(const RuleRun& run) {
   DutyTimeline& timeline = run.scratch.Timeline;

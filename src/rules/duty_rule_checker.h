@@ -6,6 +6,7 @@
 // switching logic after five free days in a row. Writes its day-by-day log
 // to RuleCheckLog.
 
+#include "rules/duty_timeline.h"
 #include "rules/rule_results.h"
 
 namespace lumora {
@@ -13,5 +14,10 @@ namespace lumora {
 // With the run's old-rules flag the fatigue rules are left out, and so are
 // the daylight-saving case of the rest test and the newer duty timeline.
 void CheckDutyRules(const RuleRun& run);
+
+// The days holding a duty minute that ends 48 hours with more than 24 hours
+// of duty (a reserve duty counting every third minute), over the duties
+// that start in the timeline's first 70 days.
+TimelineArray<bool> Over24In48Days(const DutyTimeline& timeline);
 
 }  // namespace lumora

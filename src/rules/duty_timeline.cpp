@@ -1,6 +1,7 @@
 #include "rules/duty_timeline.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
 
 #include "model/time_text.h"
@@ -220,6 +221,29 @@ TimelineDate DateOfTimelineDay(const TCalendar& cal, int k) {
                          ? cal.PrevMonthDays[K(std::max(k, 0))]
                          : cal.MonthDays[K(std::min(k - kTimelineMonthStart, kBlockDays - 1))];
   return {date[0], date[1], date[2]};
+}
+
+void AppendDate(std::string& text, const TimelineDate& date) {
+  if (date.day < 0 || date.day > 99 || date.month < 0 || date.month > 99 || date.year < 0 ||
+      date.year > 9999) {
+    char buffer[48];
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", date.day, date.month, date.year);
+    if (n > 0) text.append(buffer, std::min(static_cast<std::size_t>(n), sizeof buffer - 1));
+    return;
+  }
+  // The log writes a date for every timeline day of every check.
+  char buffer[10];
+  const auto digits = [&buffer](std::size_t at, int value, int width) {
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+      buffer[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+  };
+  digits(0, date.day, 2);
+  buffer[2] = '/';
+  digits(3, date.month, 2);
+  buffer[5] = '/';
+  digits(6, date.year, 4);
+  text.append(buffer, sizeof buffer);
 }
 
 void BuildDutyTimeline(TDocument& doc, int crew, bool oldRules, DutyTimeline& out) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/capacity.h"
 #include "model/document.h"
@@ -53,6 +54,9 @@ struct TimelineDate {
   int year = 0;
 };
 TimelineDate DateOfTimelineDay(const TCalendar& cal, int k);
+
+// Appends the date as "%02d/%02d/%04d" (the rule log writes one per day).
+void AppendDate(std::string& text, const TimelineDate& date);
 
 // Builds the timeline of crew member `crew` and his DutyTotals. With
 // `oldRules` a pairing day's duty starts at its local report time and a

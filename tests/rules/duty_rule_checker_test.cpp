@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "duty_fixture.h"
+#include "rules/duty_rule_checker.h"
+#include "rules/duty_timeline.h"
 
 namespace lumora::testing {
 namespace {
@@ -44,6 +47,34 @@ TEST_F(DutyRuleCheckerTest, SeventySevenRefusesADutyBeforeSeven) {
   EXPECT_TRUE(Has(pilot(0).RuleCheckLog, "Checking 16/07/2026 PASSED 70/7.+"));
   EXPECT_EQ(Item(1, " 60h"), " 60h/7d 2LNR Rules 16");
   EXPECT_TRUE(Has(pilot(1).RuleCheckLog, "Checking 16/07/2026 FAIL EARLY/LATE DUTY FAILED 70/7.+"));
+}
+
+TEST(Over24In48Test, MoreThanTwentyFourHoursOfDutyInFortyEightReserveCountingAThird) {
+  // 12:00 to 24:00, then 07:00 to 19:00 twice: the third day holds minutes
+  // that end 48 hours with more than 24 hours of duty.
+  const auto days = [](bool reserve, bool overlap) {
+    DutyTimeline t{};
+    t.DutyStart.fill(kNoTime);
+    const int starts[] = {720, 420, 420};
+    for (int i = 0; i < 3; ++i) {
+      t.DutyStart[40 + i] = starts[i];
+      t.DutyLength[40 + i] = 720;
+      t.ReserveDay[40 + i] = reserve;
+    }
+    if (overlap) {  // a damaged timeline: the same duty twice, minute by minute
+      t.DutyStart[39] = 1440 + 720;
+      t.DutyLength[39] = 720;
+    }
+    std::vector<int> over;
+    const auto marks = Over24In48Days(t);
+    for (int k = 0; k < kRuleDays; ++k)
+      if (marks[static_cast<std::size_t>(k)]) over.push_back(k);
+    return over;
+  };
+  EXPECT_EQ(days(false, false), std::vector<int>{42});
+  EXPECT_EQ(days(false, true), std::vector<int>{42});
+  EXPECT_EQ(days(true, false), std::vector<int>{});
+  EXPECT_EQ(days(true, true), std::vector<int>{});
 }
 
 // Duty every day of the previous month's last eleven days leaves no free day
