@@ -55,10 +55,26 @@ void ClearRuleResults(TPilot& pilot) {
   pilot.WarningDays.fill(0);
 }
 
+namespace {
+
+// Labels that hold a "+" of their own; the "+" after them is not the end of
+// the item.
+constexpr std::array<std::string_view, 3> kLabelsWithPlus = {" 112+ Hours Hard in 28 on",
+                                                             " 3+ 12 Hr Duty on", " 192h+/28d On"};
+
+std::size_t LabelWithPlusLength(std::string_view item) {
+  for (const std::string_view label : kLabelsWithPlus)
+    if (item.substr(0, label.size()) == label) return label.size();
+  return 0;
+}
+
+}  // namespace
+
 std::vector<std::string_view> SplitItems(std::string_view text) {
   std::vector<std::string_view> items;
   while (!text.empty()) {
-    const std::size_t end = text.find('+');
+    const std::size_t labelEnd = LabelWithPlusLength(text);
+    const std::size_t end = text.find('+', labelEnd);
     items.push_back(text.substr(0, end));
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

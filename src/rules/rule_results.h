@@ -64,7 +64,8 @@ void MarkDays(std::array<std::uint8_t, kBlockDays>& target, const DayFlags& flag
 // Empties the three result texts and the two day-flag arrays.
 void ClearRuleResults(TPilot& pilot);
 
-// The items of a result text, in order, without their "+".
+// The items of a result text, in order, without their "+"; a label that
+// holds a "+" of its own (" 3+ 12 Hr Duty on") stays whole.
 std::vector<std::string_view> SplitItems(std::string_view text);
 
 // Scratch that one check of a block fills for the rules after it.

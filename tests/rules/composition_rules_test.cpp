@@ -222,5 +222,16 @@ TEST_F(CompositionTest, FamiliarizationPairingsWarnWithoutFams) {
   EXPECT_EQ(Check(0).warnings, "Fam Pairing in Block on 5+");
 }
 
+TEST(ResultItems, LabelsHoldingAPlusStayWhole) {
+  const std::vector<std::pair<std::string, std::vector<std::string_view>>> cases{
+      {" 3+ 12 Hr Duty on 4 5+ Con Days On 7+", {" 3+ 12 Hr Duty on 4 5", " Con Days On 7"}},
+      {" 112+ Hours Hard in 28 on 9+ 192h+/28d On 3+",
+       {" 112+ Hours Hard in 28 on 9", " 192h+/28d On 3"}},
+      {" Both 60 on 2 Capt Pair+", {" Both 60 on 2 Capt Pair"}},
+      {" 3+ 12 Hr Duty on", {" 3+ 12 Hr Duty on"}},  // no terminator: the rest
+  };
+  for (const auto& [text, items] : cases) EXPECT_EQ(SplitItems(text), items) << text;
+}
+
 }  // namespace
 }  // namespace lumora::testing
