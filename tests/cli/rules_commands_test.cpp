@@ -48,5 +48,47 @@ TEST_F(RulesCommandsTest, WhosLegalPrintsCaptionListsAndTheEmptyLineBetween) {
   EXPECT_NE(err.str(), "");
 }
 
+TEST_F(RulesCommandsTest, SetupMonthWritesOnlyValuesTheBarsReach) {
+  const std::string file = WriteMonth();
+  const std::string written = (folder / "out.lm2").string();
+  MonthRuleValues tooHigh;
+  tooHigh.max = "120:01";
+  MonthRuleValues notATime;
+  notATime.avg = "77.30";
+  MonthRuleValues tooFewDays;
+  tooFewDays.daysOffReserve = 7;
+  for (const MonthRuleValues& values : {tooHigh, notATime, tooFewDays}) {
+    EXPECT_EQ(RunSetupMonth(file, written, values, ui, err), kExitCannotRun);
+    EXPECT_FALSE(std::filesystem::exists(written));
+  }
+
+  MonthRuleValues values;
+  values.avg = "78:15";
+  values.checkPilotMax = "30:00";
+  values.daysOffHolder = 14;
+  values.reducedMinDaysOff = 30;
+  ASSERT_EQ(RunSetupMonth(file, written, values, ui, err), kExitOk);
+  const auto saved = Reopen(written);
+  EXPECT_EQ(saved->AvgCredit, 4695);
+  EXPECT_EQ(saved->CheckPilotMaxCredit, 1800);
+  EXPECT_EQ(saved->DaysOffBlockHolder, 14);
+  EXPECT_EQ(saved->ReducedMinDaysOff, 30);
+  EXPECT_EQ(saved->MaxCredit, 4800);  // not given: unchanged
+}
+
+TEST_F(RulesCommandsTest, ReportsPrintTheListAndTheClipboardText) {
+  const std::string file = WriteMonth();
+  ASSERT_EQ(RunGlobalReport(file, ui, out), kExitOk);
+  EXPECT_EQ(out.str().substr(0, 44), "    0:00  Pairing Credit for Current Month\n\n");
+  EXPECT_NE(out.str().find("\nAverage Pairing Credit per day is 0:00\n"), std::string::npos);
+
+  std::ostringstream pairings;
+  ASSERT_EQ(RunPairingsReport(file, ui, pairings), kExitOk);
+  const std::string text = pairings.str();
+  EXPECT_NE(text.find("Pair 4711  Credit 00:00  Hard 00:00  OP 02  RT 0:00\r\n"),
+            std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 5), "\r\n\n\n\n");  // an empty segment summary
+}
+
 }  // namespace
 }  // namespace lumora::cli
