@@ -175,6 +175,13 @@ void BlockViews::documentReplaced() {
 }
 
 void BlockViews::syncWindows() {
+  // Floating windows shown before the main window is on screen are placed
+  // against a window that is not where it will be, and a window manager
+  // stacks the main window over them once it appears: they wait for it.
+  if (!window_.isVisible()) {
+    refreshCorner();
+    return;
+  }
   const bool built = doc_.BlocksShown != 0;
   const bool wantPairs = built && doc_.PairWindowVisible != 0;
   const bool wantToolbox = built && doc_.ToolboxWindowVisible != 0;

@@ -88,6 +88,9 @@ class BlockViewsTest : public FrameTest {
 TEST_F(BlockViewsTest, PickAssignDragUndoAndPlaceByMouse) {
   const auto path = preparedDemo();
   const auto window = startWindow(path.string());
+  // The floating windows wait for the main window to be on screen: placed
+  // before, they would sit where it is not and under it once it appears.
+  EXPECT_FALSE(window->views()->pairWindow().isVisible());
   window->show();
   QApplication::processEvents();
   TDocument& doc = window->app().document();
