@@ -21,6 +21,7 @@
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/other_assignments.h"
+#include "rules/whos_legal.h"
 #include "shell/app_state.h"
 #include "shell/command_table.h"
 #include "views/pair_props_dialog.h"
@@ -57,9 +58,13 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
   pairWidget_ = std::make_unique<PairWindowWidget>(pairWin_, fonts_, &window_);
   pairWidget_->setObjectName(QStringLiteral("pairWindow"));
   pairWidget_->onLeftClick = [this](const PairWinClick& c, QPoint at) { pairWindowClicked(c, at); };
-  pairWidget_->onRightClick = [this](const PairWinRightClick&) {
-    // The who-is-legal query and the pairing filters take this click once
-    // they exist; the corner icon shows the filter window's state meanwhile.
+  pairWidget_->onRightClick = [this](const PairWinRightClick& click) {
+    if (click.onPairing) {
+      openWhosLegal(click.pair, click.day);
+      return;
+    }
+    // The pairing filters take a click beside the pairings once they exist;
+    // the corner icon shows the filter window's state meanwhile.
     refreshCorner();
   };
   pairWidget_->onKeyPress = keyDown;
@@ -170,6 +175,13 @@ void BlockViews::documentReplaced() {
 }
 
 void BlockViews::syncWindows() {
+  // Floating windows shown before the main window is on screen are placed
+  // against a window that is not where it will be, and a window manager
+  // stacks the main window over them once it appears: they wait for it.
+  if (!window_.isVisible()) {
+    refreshCorner();
+    return;
+  }
   const bool built = doc_.BlocksShown != 0;
   const bool wantPairs = built && doc_.PairWindowVisible != 0;
   const bool wantToolbox = built && doc_.ToolboxWindowVisible != 0;
@@ -356,6 +368,12 @@ void BlockViews::openText(int pair, int day, QPoint globalPos) {
   textWindow_->onClosed = [this] { textWindow_.reset(); };
   textWindow_->placeAt(globalPos, window_.frameGeometry());
   textWindow_->show();
+}
+
+void BlockViews::openWhosLegal(int pair, int day) {
+  BlockEditContext ctx = context();
+  OpenWhosLegal(ctx, pair, day);
+  window_.refreshAfterChange();
 }
 
 void BlockViews::editPairProperties() {

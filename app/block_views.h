@@ -88,6 +88,7 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void pairWindowClicked(const PairWinClick& click, QPoint globalPos);
   void openText(int pair, int day, QPoint globalPos);
   void editPairProperties();
+  void openWhosLegal(int pair, int day);
   void refreshCorner();
   void setLastMonthOverlay(bool on);
   void setFullCredits(bool on);

@@ -7,9 +7,14 @@
 #include "app/import_windows.h"
 #include "app/main_window.h"
 #include "app/preferences_windows.h"
+#include "app/rules_windows.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
+#include "rules/exceptions_report.h"
+#include "rules/global_info.h"
+#include "rules/setup_month_dialog.h"
+#include "rules/whos_legal.h"
 #include "shell/frame_dialogs.h"
 #include "shell/preferences_dialog.h"
 
@@ -21,6 +26,10 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<FixedTextDialog, FixedTextWindow>();
   dialogs.add<LoadPrgDialog, LoadPrgWindow>();
   dialogs.add<PairingValidateDialog, PairingWarningsWindow>();
+  dialogs.add<WhosLegalDialog, WhosLegalWindow>();
+  dialogs.add<SetupMonthDialog, SetupMonthWindow>();
+  dialogs.add<ExceptionsReportDialog, ReportListWindow>();
+  dialogs.add<GlobalInfoDialog, ReportListWindow>();
   dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {
     auto preferences = std::make_unique<PreferencesWindow>(model, ui, parent);
     QObject::connect(preferences.get(), &PreferencesWindow::fontRequested, &window,

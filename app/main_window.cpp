@@ -390,6 +390,14 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (views_) views_->mainWindowResized();
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // After the window manager has placed this window.
+  QTimer::singleShot(0, this, [this] {
+    if (views_) views_->syncWindows();
+  });
+}
+
 void MainWindow::handleKeyPress(QKeyEvent* event) {
   if (started_ && views_ && views_->keyPress(event)) {
     event->accept();

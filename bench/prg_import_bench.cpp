@@ -10,10 +10,13 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "doubles/memory_settings.h"
 #include "doubles/null_ui.h"
 #include "doubles/recording_clipboard.h"
+#include "imports/lis_scan.h"
 #include "imports/prg_import.h"
 #include "model/document.h"
 #include "platform/event_log.h"
@@ -26,19 +29,37 @@ using testing::MemorySettings;
 using testing::NullUi;
 using testing::RecordingClipboard;
 
-// The PRG file of the demo month's base, equipment and captains with 3000
+// The sample set of the demo month's base, equipment and captains with 3000
 // pairing records, as `lumora-samples` would write it.
-const std::string& PrgFile() {
-  static const std::string bytes = [] {
+const std::vector<samples::OutputFile>& FullSampleSet() {
+  static const std::vector<samples::OutputFile> files = [] {
     const samples::CommandLine line =
         samples::ParseCommandLine({"--out", "unused", "--base", "YUL", "--equipment", "CRJ",
                                    "--category", "CA", "--month", "2027-02", "--pairings", "3000"});
-    for (samples::OutputFile& file : samples::GenerateSampleSet(line.options))
-      if (file.name.size() > 4 && file.name.substr(file.name.size() - 4) == ".PRG")
-        return std::move(file.bytes);
-    throw std::logic_error("the sample set has no PRG file");
+    return samples::GenerateSampleSet(line.options);
   }();
-  return bytes;
+  return files;
+}
+
+bool EndsWith(const std::string& name, std::string_view end) {
+  return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
+}
+
+const std::string& PrgFile() {
+  for (const samples::OutputFile& file : FullSampleSet())
+    if (EndsWith(file.name, ".PRG")) return file.bytes;
+  throw std::logic_error("the sample set has no PRG file");
+}
+
+// The text of every weekly listing, one after the other, as the scan reads it.
+const std::string& LisText() {
+  static const std::string text = [] {
+    std::string all;
+    for (const samples::OutputFile& file : FullSampleSet())
+      if (EndsWith(file.name, ".LIS")) all += LisFileText(file.bytes);
+    return all;
+  }();
+  return text;
 }
 
 void BM_PrgImport3000(benchmark::State& state) {
@@ -66,6 +87,30 @@ void BM_PrgImport3000(benchmark::State& state) {
   state.counters["file_kb"] = static_cast<double>(prg.size()) / 1024.0;
 }
 BENCHMARK(BM_PrgImport3000)->Unit(benchmark::kMillisecond);
+
+// The LIS scan of the month's 3000 pairings over megabytes of listings.
+void BM_LisScan3000(benchmark::State& state) {
+  auto doc = std::make_unique<TDocument>();
+  FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
+  doc->CrewType = 0;
+  doc->FileDescriptor = "YULCRJCAM";
+  NullUi ui;
+  RecordingClipboard clipboard;
+  MemorySettings settings;
+  EventLog log;
+  const ImportServices services{ui, clipboard, settings, log};
+  std::istringstream in(PrgFile());
+  LoadPrgPairingsFrom(*doc, in, "", false, services);
+  const std::string& text = LisText();
+
+  for (auto _ : state) {
+    clipboard.texts.clear();
+    benchmark::DoNotOptimize(ScanLisText(*doc, text, services));
+  }
+  state.counters["pairings"] = doc->LastPair + 1;
+  state.counters["lis_mb"] = static_cast<double>(text.size()) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_LisScan3000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lumora::bench

@@ -10,6 +10,7 @@
 #include "check_command.h"
 #include "commands.h"
 #include "import_prg_command.h"
+#include "rules_commands.h"
 #include "scan_lis_command.h"
 #include "toolbox_commands.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
 
   const auto toolbox = AddToolboxCommands(app);
 
+  const auto rules = AddRulesCommands(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -60,6 +63,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenCheck(*check, ui, std::cout)) return *rc;
     if (const auto rc = RunChosenBuildingCommand(*building, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
+    if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

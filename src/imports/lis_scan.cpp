@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "imports/import_folders.h"
 #include "imports/import_warnings.h"
@@ -122,6 +125,40 @@ std::pair<std::size_t, std::size_t> MarkAircraft(std::string& text, std::string_
   return {cra, all};
 }
 
+// The last place of each key in the text, as rfind would find it, in one pass
+// over the text: the listings of a month run to megabytes, and a search of the
+// whole text per pairing made the scan take seconds. Keys of the usual shape
+// (one character and four digits) are found in the pass; any other key by its
+// own search.
+class KeyPlaces {
+ public:
+  KeyPlaces(std::string_view text, const std::vector<std::string>& keys) : text_(text) {
+    for (const std::string& key : keys)
+      if (UsualShape(key)) last_.emplace(key, std::string_view::npos);
+    if (last_.empty() || text.size() < kUsualLength) return;
+    for (std::size_t i = 0; i + kUsualLength <= text.size(); ++i) {
+      if (!UsualShape(text.substr(i, kUsualLength))) continue;
+      const auto found = last_.find(text.substr(i, kUsualLength));
+      if (found != last_.end()) found->second = i;
+    }
+  }
+
+  std::size_t last(std::string_view key) const {
+    const auto found = last_.find(key);
+    return found != last_.end() ? found->second : text_.rfind(key);
+  }
+
+ private:
+  static constexpr std::size_t kUsualLength = 5;
+  static bool UsualShape(std::string_view key) {
+    return key.size() == kUsualLength &&
+           std::all_of(key.begin() + 1, key.end(), [](char c) { return c >= '0' && c <= '9'; });
+  }
+
+  std::string_view text_;
+  std::unordered_map<std::string_view, std::size_t> last_;
+};
+
 // Where the text of a file starts and how long it is.
 std::pair<std::size_t, std::size_t> LisTextSpan(std::string_view fileBytes) {
   std::size_t offset = kLisTextStart;
@@ -172,18 +209,24 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
       ui.progress("Scanning LIS Pairings", "Scanning Pairing %d of %d");
   if (progress) progress->setRange(last + 1);
 
+  std::vector<std::string> keys;
+  keys.reserve(static_cast<std::size_t>(last + 1));
+  for (int p = 0; p <= last; ++p)
+    keys.push_back(LisPairingKey(doc.pair(p).Prefix, doc.pair(p).Number));
+  const KeyPlaces places(lisText, keys);
+
   ImportWarnings errors(kMaxErrorLines);
   std::string summary;
   int french = 0;
   for (int p = 0; p <= last; ++p) {
     if (progress) progress->setPosition(p + 1);
     TPair& pair = doc.pair(p);
-    const std::string key = LisPairingKey(pair.Prefix, pair.Number);
+    const std::string& key = keys[static_cast<std::size_t>(p)];
     // A pairing without a prefix has no letter; its key is never found.
     const std::string shownKey = key.front() == '\0' ? key.substr(1) : key;
     services.log.write("Scanning Pairing " + shownKey + " for CRA legs\n");
 
-    const std::size_t start = lisText.rfind(key);
+    const std::size_t start = places.last(key);
     if (start == std::string_view::npos) {
       errors.add(shownKey + " Not Found in LIS File.");
       continue;

@@ -2,11 +2,15 @@
 
 #include <array>
 
+#include "rules/days_on_rules.h"
 #include "rules/duty_limits.h"
 #include "rules/duty_rule_checker.h"
 #include "rules/fatigue_rules.h"
 #include "rules/french_rule.h"
+#include "rules/qualification_rules.h"
+#include "rules/reserve_rules.h"
 #include "rules/rest_rules.h"
+#include "rules/two_captain_rule.h"
 
 namespace lumora {
 
@@ -42,24 +46,29 @@ constexpr std::array kPilotRules{
     RuleSlot{"duty-rule checker with or without the fatigue rules (CheckDutyRules)",
              &CheckDutyRules},
     RuleSlot{"192 hours duty in 28 days (CheckDuty28)", &CheckDuty28},
-    RuleSlot{"consecutive days on (CheckConsecutiveDaysOn)"},
-    RuleSlot{"reserve type mix (CheckReserveMix)"},
-    RuleSlot{"check-pilot credit, Checker only (CheckCheckPilotCredit)", nullptr, &Checker},
-    RuleSlot{"YTZ qualification, No TZ only (CheckYtzQualification)", nullptr, &NoTimeZone},
-    RuleSlot{"YCG qualification, No YCG only (CheckYcgQualification)", nullptr, &NoYcg},
-    RuleSlot{"USA pairings, 65+ only (CheckUsaPairings)", nullptr, &SixtyFivePlus},
+    RuleSlot{"consecutive days on (CheckConsecutiveDaysOn)", &CheckConsecutiveDaysOn},
+    RuleSlot{"reserve type mix (CheckReserveMix)", &CheckReserveMix},
+    RuleSlot{"check-pilot credit, Checker only (CheckCheckPilotCredit)", &CheckCheckPilotCredit,
+             &Checker},
+    RuleSlot{"YTZ qualification, No TZ only (CheckYtzQualification)", &CheckYtzQualification,
+             &NoTimeZone},
+    RuleSlot{"YCG qualification, No YCG only (CheckYcgQualification)", &CheckYcgQualification,
+             &NoYcg},
+    RuleSlot{"USA pairings, 65+ only (CheckUsaPairings)", &CheckUsaPairings, &SixtyFivePlus},
 };
 
 constexpr std::array kCabinRules{
     RuleSlot{"rest, flight attendants (CheckCabinRest)", &CheckCabinRest},
-    RuleSlot{"consecutive days on and off (CheckCabinDaysOnOff)"},
+    RuleSlot{"consecutive days on and off (CheckCabinDaysOnOff)", &CheckCabinDaysOnOff},
     RuleSlot{"French pairing (CheckFrenchPairings)", &CheckFrenchPairings},
-    RuleSlot{"familiarization pairings, No Fams only (CheckFamPairings)", nullptr, &NoFams},
-    RuleSlot{"reserve RB periods (CheckRbPeriods)"},
+    RuleSlot{"familiarization pairings, No Fams only (CheckFamPairings)", &CheckFamPairings,
+             &NoFams},
+    RuleSlot{"reserve RB periods (CheckRbPeriods)", &CheckRbPeriods},
 };
 
 constexpr RuleSlot kPreparation{"hard time by day (ComputeHardTimeByDay)", &PrepareHardTimeByDay};
-constexpr RosterRuleSlot kTwoCaptain{"two-captain rule, captain files (CheckTwoCaptainRule)"};
+constexpr RosterRuleSlot kTwoCaptain{"two-captain rule, captain files (CheckTwoCaptainRule)",
+                                     &CheckTwoCaptainRule};
 
 }  // namespace
 
@@ -83,7 +92,7 @@ std::vector<std::string_view> EmptyRuleSlots() {
     if (slot.run == nullptr) names.push_back(slot.name);
   for (const RuleSlot& slot : kCabinRules)
     if (slot.run == nullptr) names.push_back(slot.name);
-  if (kTwoCaptain.run == nullptr) names.push_back(kTwoCaptain.name);
+  if (TwoCaptainSlot().run == nullptr) names.push_back(kTwoCaptain.name);
   return names;
 }
 
@@ -103,8 +112,8 @@ void CheckBlock(TDocument& doc, int crew, bool oldRules) {
 }
 
 void RunTwoCaptainRule(TDocument& doc, bool oldRules) {
-  if (doc.crewKind() == CrewKind::Captains && kTwoCaptain.run != nullptr)
-    kTwoCaptain.run(doc, oldRules);
+  if (doc.crewKind() == CrewKind::Captains && TwoCaptainSlot().run != nullptr)
+    TwoCaptainSlot().run(doc, oldRules);
 }
 
 void CheckAllBlocks(TDocument& doc, bool oldRules) {

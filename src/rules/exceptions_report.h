@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/document.h"
+#include "rules/report_list_dialog.h"
 
 namespace lumora {
 
@@ -17,5 +18,16 @@ inline constexpr const char* kExceptionsReportCaption = "Lumora Exceptions and W
 // list lines, headings and empty lines included. Item lines read
 // "%d  %s: " with the roster number and the name, then the item.
 std::vector<std::string> ExceptionsReportLines(TDocument& doc);
+
+// The report's dialog: its list is made when the dialog is, so the blocks are
+// checked as it opens. OK and Cancel both only close it.
+class ExceptionsReportDialog final : public ReportListDialog {
+ public:
+  static constexpr std::string_view kCopyText = "Copy to Windows Clipboard";
+
+  explicit ExceptionsReportDialog(TDocument& doc)
+      : ReportListDialog(kExceptionsReportCaption, ExceptionsReportLines(doc)) {}
+  std::string_view copyText() const override { return kCopyText; }
+};
 
 }  // namespace lumora

@@ -1,12 +1,10 @@
-// Building the blocks and what follows their changes: undo, the history and
-// the exceptions report.
+// Building the blocks and what follows their changes: undo and the history.
 
 #include <string>
 #include <vector>
 
 #include "building/undo.h"
 #include "platform/ui.h"
-#include "rules/exceptions_report.h"
 #include "shell/app_state.h"
 #include "shell/command_registry.h"
 #include "shell/command_table.h"
@@ -21,13 +19,6 @@ void Undo(LumoraApp& app) {
   app.changed();
 }
 
-void Warnings(LumoraApp& app) {
-  const std::vector<std::string> lines = ExceptionsReportLines(app.document());
-  // The report checked every block again: the grid shows the findings anew.
-  app.session().views().rowsChanged(BlockViewSink::kAllRows);
-  app.ui().showList(kExceptionsReportCaption, lines);
-}
-
 }  // namespace
 
 void RegisterBlockCommands(CommandRegistry& commands) {
@@ -39,7 +30,6 @@ void RegisterBlockCommands(CommandRegistry& commands) {
   commands.add(kHistory, [](LumoraApp& app) {
     app.ui().showList(kHistoryDialogCaption, HistoryLines(app.document()));
   });
-  commands.add(kWarnings, Warnings);
 }
 
 }  // namespace lumora

@@ -38,6 +38,7 @@ CommandRegistry AllCommands() {
   RegisterBlockCommands(commands);
   RegisterWindowCommands(commands);
   RegisterHelpCommands(commands);
+  RegisterRulesCommands(commands);
   commands.requireComplete();
   return commands;
 }

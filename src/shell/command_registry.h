@@ -39,5 +39,6 @@ void RegisterImportCommands(CommandRegistry& commands);  // import_commands.cpp
 void RegisterBlockCommands(CommandRegistry& commands);   // block_commands.cpp
 void RegisterWindowCommands(CommandRegistry& commands);  // window_commands.cpp
 void RegisterHelpCommands(CommandRegistry& commands);    // help_commands.cpp
+void RegisterRulesCommands(CommandRegistry& commands);   // rules_commands.cpp
 
 }  // namespace lumora

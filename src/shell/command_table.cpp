@@ -94,8 +94,7 @@ constexpr std::array kCommands{
     Later(kPrintBlocksToClipboard, "Print Blocks to &Clipboard", Always, "crew lines report"),
     Later(kPrintPairings, "Print Pairin&gs...", BlocksShown, "visual pairings printout"),
     Later(kPrintSetup, "Print Set&up...", Always, "printing"),
-    Later(kPairingReportToClipboard, "Print Pairing &Report to Clipboard", Always,
-          "pairing report"),
+    Done(kPairingReportToClipboard, M::FullMenu, "Print Pairing &Report to Clipboard", Always),
     // The roster is imported by the new-file wizard only.
     Later(kImportRoster, "&Roster from Extract...", Never, "new-file wizard"),
     Later(kImportAbsences, "&Crew Absences from Extract...", Always, "absences import"),
@@ -120,7 +119,7 @@ constexpr std::array kCommands{
     // Edit
     Later(kCopyBlocks, "Copy &Blocks to Clipboard", BlocksShown, "printed blocks"),
     Later(kRoster, "&Roster...", Always, "roster editing"),
-    Later(kMonth, "&Month...", Always, "month blocking rules"),
+    Done(kMonth, M::FullMenu, "&Month...", Always),
     Later(kPairingEditor, "&Pairings...", Always, "pairing editor"),
     Later(kCrewComplement, "&Change Pairing Crew Complement...", Always, "crew complement"),
     Done(kUndo, M::FullMenu, "&Undo F1", Always),
@@ -156,7 +155,7 @@ constexpr std::array kCommands{
     Done(kShowOnlyOpenPairings, M::FullMenu, "Show &Only Open Pairings", Always),
     Done(kCalculator, M::FullMenu, "&Calculator", CalculatorFound),
     Done(kSharedNotes, M::FullMenu, "Sh&ared Notes for File...", Always),
-    Later(kGlobalInfo, "&Global Info...", Always, "global information report"),
+    Done(kGlobalInfo, M::FullMenu, "&Global Info...", Always),
     // Help
     Done(kKeyboardShortcuts, M::FullMenu, "&Keyboard Shortcuts", Always),
     CommandInfo{kAbout, M::BothMenus, "&About Lumora and Support...", "&About Lumora...", Always,

@@ -5,6 +5,10 @@
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
+#include "rules/exceptions_report.h"
+#include "rules/global_info.h"
+#include "rules/setup_month_dialog.h"
+#include "rules/whos_legal.h"
 #include "shell/frame_dialogs.h"
 #include "shell/preferences_dialog.h"
 
@@ -13,7 +17,8 @@ namespace lumora {
 template <class... Models>
 struct DialogModelList {};
 
-using CoreDialogModels = DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog,
-                                         PreferencesDialog, LoadPrgDialog, PairingValidateDialog>;
+using CoreDialogModels =
+    DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog, PreferencesDialog,
+                    LoadPrgDialog, PairingValidateDialog, WhosLegalDialog>;
 
 }  // namespace lumora

@@ -16,6 +16,7 @@
 #include "app/grid_widget.h"
 #include "app/pair_text_window.h"
 #include "app/pair_window_widget.h"
+#include "app/rules_windows.h"
 #include "app/screenshot.h"
 #include "app/toolbox_window.h"
 #include "files/schedule_file.h"
@@ -87,6 +88,9 @@ class BlockViewsTest : public FrameTest {
 TEST_F(BlockViewsTest, PickAssignDragUndoAndPlaceByMouse) {
   const auto path = preparedDemo();
   const auto window = startWindow(path.string());
+  // The floating windows wait for the main window to be on screen: placed
+  // before, they would sit where it is not and under it once it appears.
+  EXPECT_FALSE(window->views()->pairWindow().isVisible());
   window->show();
   QApplication::processEvents();
   TDocument& doc = window->app().document();
@@ -218,6 +222,27 @@ TEST_F(BlockViewsTest, ScreenshotOfTheDemoMonthAndAFolderThatCannotBeMade) {
   EXPECT_FALSE(
       saveScreenshot(*window, fromCorePath(file("blocker").string()) + QStringLiteral("/x.png")));
   window->shutdown();
+}
+
+TEST_F(BlockViewsTest, ARightClickOnAnInstanceAsksWhoIsLegal) {
+  const auto window = startWindow(preparedDemo().string());
+  window->show();
+  QApplication::processEvents();
+  TDocument& doc = window->app().document();
+  BlockViews& views = *window->views();
+  const Instance found = findOpenInstance(doc, views.pairModel());
+  ASSERT_GE(found.pair, 0);
+  QString caption;
+  whenShown<WhosLegalWindow>([&](WhosLegalWindow& dialog) {
+    caption = dialog.windowTitle();
+    dialog.reject();
+  });
+  QTest::mouseClick(views.pairWindow().viewport(), Qt::RightButton, {},
+                    centre(views.pairModel().instanceRect(found.day, found.slot, 1)));
+  EXPECT_TRUE(caption.startsWith(
+      QStringLiteral("Lumora - %1 on ")
+          .arg(doc.Pairs[static_cast<std::size_t>(found.pair)].Number, 4, 10, QLatin1Char('0'))))
+      << caption.toStdString();
 }
 
 }  // namespace

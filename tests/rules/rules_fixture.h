@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/document.h"
+#include "rules/rule_results.h"
 #include "support/document_builder.h"
 
 namespace lumora::testing {
@@ -61,5 +64,20 @@ class RulesFixture : public ::testing::Test {
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
   DocumentBuilder build{*doc};
 };
+
+// A result text without the items whose label starts with one of `labels`:
+// every rule runs on every block, and a test of one rule family looks only
+// at its own items.
+inline std::string Without(std::string_view text, std::initializer_list<std::string_view> labels) {
+  std::string kept;
+  for (const std::string_view item : SplitItems(text)) {
+    bool other = false;
+    for (const std::string_view label : labels) other = other || item.starts_with(label);
+    if (other || item.empty()) continue;
+    kept += item;
+    kept += '+';
+  }
+  return kept;
+}
 
 }  // namespace lumora::testing

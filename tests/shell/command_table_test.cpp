@@ -122,7 +122,10 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kUndo,
                   kHistory,
                   kWarnings,
-                  kShowOnlyOpenPairings};
+                  kShowOnlyOpenPairings,
+                  kMonth,
+                  kGlobalInfo,
+                  kPairingReportToClipboard};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save; the calculator needs a calculator.

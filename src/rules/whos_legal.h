@@ -1,0 +1,78 @@
+#pragma once
+// Who could fly a pairing instance: the legal crew members (those whose
+// block would gain an exception marked) and those whose pairing filter asks
+// for that pairing number, and the dialog that assigns the instance to one
+// of them.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "building/block_edit.h"
+#include "model/document.h"
+#include "platform/dialog_model.h"
+
+namespace lumora {
+
+inline constexpr int kNotLegal = 0;
+inline constexpr int kLegal = 1;
+inline constexpr int kLegalWithException = 2;
+
+// Whether pairing `pair` on day `day` could go into crew member `crew`'s
+// block: kNotLegal when the day is taken, he bids reserve or a rest from his
+// legal check-in on is too short (no daylight-saving correction, no
+// pairing-specific rest); else kLegalWithException when the block check of
+// the block with the pairing flags more exception days than his last one,
+// kLegal otherwise. Works on the scratch crew slot and empties it again; no
+// real crew member changes. Invalid indexes are not legal.
+int TestLegalFor(TDocument& doc, int crew, int pair, int day);
+
+// Whether day `day` holds an open instance of pairing `pair`.
+bool HasOpenInstance(const TDocument& doc, int pair, int day);
+
+struct WhosLegalLists {
+  std::string caption;               // "Lumora - %04d on %02d %s"
+  std::vector<std::string> legal;    // "%03d %s" or "%03d Exception-> %s"
+  std::vector<std::string> bidders;  // "%03d <<< %s" when also legal, else "%03d %s"
+};
+// Both lists for an instance (reserve lines are never listed as legal).
+WhosLegalLists WhosLegalFor(TDocument& doc, int pair, int day);
+
+// The "Who Is Legal" dialog. OK is its "Assign..." button.
+class WhosLegalDialog final : public DialogModel {
+ public:
+  static constexpr std::string_view kLegalTitle = "Who Is Legal";
+  static constexpr std::string_view kBiddersTitle = "Who Bid this Pairing Number";
+  static constexpr std::string_view kAssignText = "Assign...";
+  static constexpr std::string_view kNoSelection = "You have not Selected an Employee";
+
+  // The lists are made once here and not refreshed after a refusal.
+  WhosLegalDialog(BlockEditContext ctx, int pair, int day);
+
+  std::string_view title() const override { return lists_.caption; }
+  const std::vector<std::string>& legal() const { return lists_.legal; }
+  const std::vector<std::string>& bidders() const { return lists_.bidders; }
+
+  // The line of the legal list selected (-1: none).
+  void select(int line) { selected_ = line; }
+  int selected() const { return selected_; }
+
+  // "Assign...": assigns the instance to the selected crew member with the
+  // rest checks; false (the dialog stays) without a selection or when the
+  // assignment is refused, each with its message.
+  bool accept(Ui& ui) override;
+
+ private:
+  BlockEditContext ctx_;
+  int pair_;
+  int day_;
+  WhosLegalLists lists_;
+  int selected_ = -1;
+};
+
+// The right click on a pairing instance (open or assigned): the dialog for
+// it, modally.
+void OpenWhosLegal(BlockEditContext& ctx, int pair, int day);
+
+}  // namespace lumora

@@ -1,0 +1,94 @@
+#include "rules_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "batch_ui.h"
+#include "commands.h"
+#include "files/temp_folder.h"
+#include "schedule_files.h"
+
+namespace lumora::cli {
+namespace {
+
+class RulesCommandsTest : public ::testing::Test {
+ protected:
+  // Two captains in July; pairing 0 is open on day 3, taken by B on day 4.
+  std::string WriteMonth() {
+    doc = TwoCrewMonth({1, 7, 2026}, {31, 7, 2026});
+    testing::DocumentBuilder build(*doc);
+    build.pairing(testing::PairingValues(4711).Days({3, 4}).OnTime(480).TAFB(600).Length(1));
+    build.place(1, 0, 4);
+    doc->Pilots[1].PairingFilterText = "4711TEXT";
+    doc->MinCredit = 0;  // nobody below the block-holder line
+    SaveSchedule(*doc, folder / "month.lm2");
+    return (folder / "month.lm2").string();
+  }
+
+  std::unique_ptr<TDocument> doc;
+  testing::TempFolder folder;
+  BatchUi ui{false};
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
+TEST_F(RulesCommandsTest, WhosLegalPrintsCaptionListsAndTheEmptyLineBetween) {
+  const std::string file = WriteMonth();
+  EXPECT_EQ(RunWhosLegal(file, 0, 3, ui, out, err), kExitOk);
+  EXPECT_EQ(out.str(), "Lumora - 4711 on 04 Jul\n001 A ALPHA\n002 B BRAVO\n\n002 <<< B BRAVO\n");
+
+  // Not an open instance, or an index out of range: nothing on stdout.
+  for (const auto& [pairing, day] : {std::pair{0, 4}, {0, 5}, {1, 3}, {-1, 3}, {0, 31}, {0, -1}}) {
+    std::ostringstream none;
+    EXPECT_EQ(RunWhosLegal(file, pairing, day, ui, none, err), kExitCannotRun) << pairing << day;
+    EXPECT_EQ(none.str(), "");
+  }
+  EXPECT_NE(err.str(), "");
+}
+
+TEST_F(RulesCommandsTest, SetupMonthWritesOnlyValuesTheBarsReach) {
+  const std::string file = WriteMonth();
+  const std::string written = (folder / "out.lm2").string();
+  MonthRuleValues tooHigh;
+  tooHigh.max = "120:01";
+  MonthRuleValues notATime;
+  notATime.avg = "77.30";
+  MonthRuleValues tooFewDays;
+  tooFewDays.daysOffReserve = 7;
+  for (const MonthRuleValues& values : {tooHigh, notATime, tooFewDays}) {
+    EXPECT_EQ(RunSetupMonth(file, written, values, ui, err), kExitCannotRun);
+    EXPECT_FALSE(std::filesystem::exists(written));
+  }
+
+  MonthRuleValues values;
+  values.avg = "78:15";
+  values.checkPilotMax = "30:00";
+  values.daysOffHolder = 14;
+  values.reducedMinDaysOff = 30;
+  ASSERT_EQ(RunSetupMonth(file, written, values, ui, err), kExitOk);
+  const auto saved = Reopen(written);
+  EXPECT_EQ(saved->AvgCredit, 4695);
+  EXPECT_EQ(saved->CheckPilotMaxCredit, 1800);
+  EXPECT_EQ(saved->DaysOffBlockHolder, 14);
+  EXPECT_EQ(saved->ReducedMinDaysOff, 30);
+  EXPECT_EQ(saved->MaxCredit, 4800);  // not given: unchanged
+}
+
+TEST_F(RulesCommandsTest, ReportsPrintTheListAndTheClipboardText) {
+  const std::string file = WriteMonth();
+  ASSERT_EQ(RunGlobalReport(file, ui, out), kExitOk);
+  EXPECT_EQ(out.str().substr(0, 44), "    0:00  Pairing Credit for Current Month\n\n");
+  EXPECT_NE(out.str().find("\nAverage Pairing Credit per day is 0:00\n"), std::string::npos);
+
+  std::ostringstream pairings;
+  ASSERT_EQ(RunPairingsReport(file, ui, pairings), kExitOk);
+  const std::string text = pairings.str();
+  EXPECT_NE(text.find("Pair 4711  Credit 00:00  Hard 00:00  OP 02  RT 0:00\r\n"),
+            std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 5), "\r\n\n\n\n");  // an empty segment summary
+}
+
+}  // namespace
+}  // namespace lumora::cli
