@@ -1,7 +1,10 @@
 #include "rules/duty_limits.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "rules/duty_timeline.h"
@@ -63,16 +66,24 @@ std::int32_t CarriedHardTime(const TPilot& pilot, int x) {
 }  // namespace
 
 HardTimeDays ComputeHardTimeByDay(const TDocument& doc, int crew) {
-  HardTimeDays hard{};
+  // Summed wide and held to the day's type: the times come from a file, and
+  // a damaged one may hold any value.
+  std::array<std::int64_t, kBlockDays> sum{};
   const TPilot& pilot = doc.pilot(crew);
   for (int d = 0; d < doc.monthDays(); ++d) {
     const BlockDay b = DayOf(doc, pilot, d);
     if (b.kind == BlockDay::Kind::Pairing) {
       for (int p = 0; p < b.pair->Length && p < kMonthDays && d + p < kBlockDays; ++p)
-        hard[U(d + p)] += b.pair->DailyHardTime[U(p)];
+        sum[U(d + p)] += b.pair->DailyHardTime[U(p)];
     } else if (b.kind == BlockDay::Kind::Other) {
-      hard[U(d)] += (*b.other)[kOtherHardTime];
+      sum[U(d)] += (*b.other)[kOtherHardTime];
     }
+  }
+  HardTimeDays hard{};
+  for (std::size_t i = 0; i < hard.size(); ++i) {
+    hard[i] = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(sum[i], std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
   }
   return hard;
 }
