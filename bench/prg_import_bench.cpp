@@ -62,16 +62,25 @@ const std::string& LisText() {
   return text;
 }
 
-void BM_PrgImport3000(benchmark::State& state) {
-  auto doc = std::make_unique<TDocument>();
-  FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
-  doc->CrewType = 0;
-  doc->FileDescriptor = "YULCRJCAM";
+// The month's empty captains' document and what an import reports through.
+struct ImportRun {
+  ImportRun() {
+    FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
+    doc->CrewType = 0;
+    doc->FileDescriptor = "YULCRJCAM";
+  }
+  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
   NullUi ui;
   RecordingClipboard clipboard;
   MemorySettings settings;
   EventLog log;
   const ImportServices services{ui, clipboard, settings, log};
+};
+
+void BM_PrgImport3000(benchmark::State& state) {
+  ImportRun run;
+  TDocument* doc = run.doc.get();
+  const ImportServices& services = run.services;
   const std::string& prg = PrgFile();
 
   for (auto _ : state) {
@@ -80,7 +89,7 @@ void BM_PrgImport3000(benchmark::State& state) {
   }
   if (doc->LastPair + 1 != 3000) {
     state.SkipWithError(("stored " + std::to_string(doc->LastPair + 1) +
-                         " pairings; last message: " + ui.lastMessage)
+                         " pairings; last message: " + run.ui.lastMessage)
                             .c_str());
   }
   state.counters["pairings"] = doc->LastPair + 1;
@@ -90,21 +99,15 @@ BENCHMARK(BM_PrgImport3000)->Unit(benchmark::kMillisecond);
 
 // The LIS scan of the month's 3000 pairings over megabytes of listings.
 void BM_LisScan3000(benchmark::State& state) {
-  auto doc = std::make_unique<TDocument>();
-  FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
-  doc->CrewType = 0;
-  doc->FileDescriptor = "YULCRJCAM";
-  NullUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  const ImportServices services{ui, clipboard, settings, log};
+  ImportRun run;
+  TDocument* doc = run.doc.get();
+  const ImportServices& services = run.services;
   std::istringstream in(PrgFile());
   LoadPrgPairingsFrom(*doc, in, "", false, services);
   const std::string& text = LisText();
 
   for (auto _ : state) {
-    clipboard.texts.clear();
+    run.clipboard.texts.clear();
     benchmark::DoNotOptimize(ScanLisText(*doc, text, services));
   }
   state.counters["pairings"] = doc->LastPair + 1;
