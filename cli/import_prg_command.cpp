@@ -6,6 +6,7 @@
 
 #include "commands.h"
 #include "imports/prg_dialog.h"
+#include "named_files_ui.h"
 #include "platform/ui.h"
 #include "scan_lis_command.h"
 #include "shell/ini_settings.h"

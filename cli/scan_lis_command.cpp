@@ -12,6 +12,7 @@
 #include "platform/ui.h"
 #include "shell/ini_settings.h"
 
+#include "named_files_ui.h"
 #include "platform/forwarding_ui.h"
 
 namespace lumora::cli {
@@ -67,16 +68,6 @@ std::unique_ptr<ScanLisCommandLine> AddScanLisCommand(CLI::App& app) {
 bool ScanLisFilesNamed(DocumentSession& session, const std::vector<std::string>& files) {
   LisFilesUi chosen(session.ui(), files);
   return ScanLisFiles(session.document(), session.importServices(chosen));
-}
-
-std::optional<std::string> UnreadableFile(const std::vector<std::string>& files) {
-  for (const std::string& file : files) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error) ||
-        !std::ifstream(file, std::ios::binary).is_open())
-      return file;
-  }
-  return std::nullopt;
 }
 
 int RunScanLis(const ScanLisCommandLine& line, Ui& ui, SettingsStore& settings, std::ostream& err) {

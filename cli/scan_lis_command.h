@@ -39,9 +39,6 @@ std::unique_ptr<ScanLisCommandLine> AddScanLisCommand(CLI::App& app);
 // scanned.
 bool ScanLisFilesNamed(DocumentSession& session, const std::vector<std::string>& files);
 
-// The name of the first file that cannot be read, if any.
-std::optional<std::string> UnreadableFile(const std::vector<std::string>& files);
-
 // Loads `line.file`, scans the LIS files and saves to `line.output`. Exit
 // status: 0 when the command ran to its end, whatever the scan found (its
 // messages and lists go to `ui`); 2 when the schedule file or a LIS file
