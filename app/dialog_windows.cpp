@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/preferences_windows.h"
 #include "app/rules_windows.h"
+#include "files/backup.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
@@ -23,6 +24,7 @@ namespace lumora {
 void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<SetDatesDialog, MonthDialog>();
   dialogs.add<FileNotesDialog, FileNotesWindow>();
+  dialogs.add<BackupDialog, BackupWindow>();
   dialogs.add<FixedTextDialog, FixedTextWindow>();
   dialogs.add<LoadPrgDialog, LoadPrgWindow>();
   dialogs.add<PairingValidateDialog, PairingWarningsWindow>();

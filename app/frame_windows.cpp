@@ -1,15 +1,18 @@
 #include "app/frame_windows.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "app/core_text.h"
+#include "files/backup.h"
 #include "model/set_dates_dialog.h"
 
 namespace lumora {
@@ -185,6 +188,39 @@ QStringList FixedTextWindow::lines() const {
   for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
     lines << label->text();
   return lines;
+}
+
+BackupWindow::BackupWindow(BackupDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent),
+      model_(model),
+      location_(new QLineEdit(fromCorePath(model.location), this)),
+      dated_(new QCheckBox(fromCoreText(BackupDialog::kDatedCheck), this)),
+      choose_(new QPushButton(fromCoreText(BackupDialog::kChooseButton), this)) {
+  location_->setAccessibleName(QStringLiteral("Location"));
+  location_->setToolTip(QStringLiteral("Folder the backup is written to"));
+  dated_->setChecked(model.dated);
+  choose_->setToolTip(QStringLiteral("Choose the folder in a file dialog"));
+  connect(choose_, &QPushButton::clicked, this, [this] {
+    commitFields();
+    model_.chooseLocation(this->ui());
+    location_->setText(fromCorePath(model_.location));
+  });
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(location_, 1);
+  row->addWidget(choose_);
+  QPushButton* cancel = nullptr;
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(fromCoreText(BackupDialog::kPrompt), this));
+  layout->addLayout(row);
+  layout->addWidget(dated_);
+  layout->addWidget(okCancel(this, ok_, cancel));
+  resize(520, 160);
+}
+
+void BackupWindow::commitFields() {
+  model_.location = toCorePath(location_->text());
+  model_.dated = dated_->isChecked();
 }
 
 }  // namespace lumora

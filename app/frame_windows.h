@@ -8,12 +8,15 @@
 #include "app/model_dialog.h"
 #include "shell/frame_dialogs.h"
 
+class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace lumora {
 
+class BackupDialog;
 class SetDatesDialog;
 class Ui;
 
@@ -74,6 +77,29 @@ class FixedTextWindow : public ModelDialog {
   QPushButton& okButton() const { return *ok_; }
 
  private:
+  QPushButton* ok_;
+};
+
+// "Backup File": the folder (typed, or chosen with "Select another Location")
+// and the dated-name check box.
+class BackupWindow : public ModelDialog {
+  Q_OBJECT
+
+ public:
+  BackupWindow(BackupDialog& model, Ui& ui, QWidget* parent = nullptr);
+
+  QLineEdit& locationEdit() const { return *location_; }
+  QCheckBox& datedCheck() const { return *dated_; }
+  QPushButton& chooseButton() const { return *choose_; }
+  QPushButton& okButton() const { return *ok_; }
+
+ private:
+  void commitFields() override;
+
+  BackupDialog& model_;
+  QLineEdit* location_;  // owned by the dialog
+  QCheckBox* dated_;
+  QPushButton* choose_;
   QPushButton* ok_;
 };
 

@@ -5,6 +5,7 @@
 #include <exception>
 #include <iostream>
 
+#include "backup_command.h"
 #include "batch_ui.h"
 #include "building_commands.h"
 #include "check_command.h"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
 
   const auto rules = AddRulesCommands(app);
 
+  const auto backup = AddBackupCommand(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenCheck(*check, ui, std::cout)) return *rc;
     if (const auto rc = RunChosenBuildingCommand(*building, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
+    if (const auto rc = RunChosenBackup(*backup, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "files/backup.h"
 #include "files/schedule_file.h"
 #include "model/daylight_saving.h"
 #include "model/set_dates_dialog.h"
@@ -173,8 +174,22 @@ bool LumoraApp::openRecent(std::size_t index) {
 }
 
 void LumoraApp::timerTick() {
-  // The tick drives the automatic backup and nothing else; until it exists
-  // there is nothing to do.
+  if (!session_) return;
+  AutoBackupTick(document(), display_.switches.autoSave, ui_, session_->log());
+}
+
+void LumoraApp::Backup() {
+  TDocument& doc = document();
+  if (doc.Untitled) SaveAs();
+  if (doc.Untitled) {
+    ui_.message(text::kCannotBackup, text::kFileNotNamedCaption, Icon::Warning);
+    return;
+  }
+  BackupDialog dialog(doc, settings_, clock_, session_->log());
+  ui_.run(dialog);
+  // Cancelled too: the reminder counts from here.
+  doc.AssignsSinceBackup = 0;
+  changed();
 }
 
 void LumoraApp::NewFile() {

@@ -162,6 +162,9 @@ class LumoraApp {
   bool OpenFile(const std::string& name);
   bool Save();
   bool SaveAs();
+  // "Backup..." (F8): a copy of the named document into a folder of the
+  // user's choice.
+  void Backup();
   void BuildBlocks(const WindowSwitches& windows);
   void CloseViews();
   // Asks about unsaved changes; true when the window may close.

@@ -89,7 +89,7 @@ constexpr std::array kCommands{
     Done(kSave, M::FullMenu, "&Save", SaveAllowed),
     Done(kSaveAs, M::FullMenu, "Save &As...", DocumentExists),
     Later(kEmail, "e-&mail to...", MailAllowed, "mail"),
-    Later(kBackup, "&Backup...", HasFileName, "backup"),
+    Done(kBackup, M::FullMenu, "&Backup...", HasFileName),
     Later(kPrintBlocks, "&Print Blocks...", BlocksShown, "printed blocks"),
     Later(kPrintBlocksToClipboard, "Print Blocks to &Clipboard", Always, "crew lines report"),
     Later(kPrintPairings, "Print Pairin&gs...", BlocksShown, "visual pairings printout"),

@@ -2,6 +2,7 @@
 // Every dialog model the core runs through Ui::run. A front end that shows
 // dialogs must have a window for each; its tests walk this list.
 
+#include "files/backup.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
@@ -19,6 +20,6 @@ struct DialogModelList {};
 
 using CoreDialogModels =
     DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog, PreferencesDialog,
-                    LoadPrgDialog, PairingValidateDialog, WhosLegalDialog>;
+                    LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog>;
 
 }  // namespace lumora

@@ -28,6 +28,7 @@ void RegisterFileCommands(CommandRegistry& commands) {
   commands.add(kOpen, [](LumoraApp& app) { app.Open(); });
   commands.add(kSave, [](LumoraApp& app) { app.Save(); });
   commands.add(kSaveAs, [](LumoraApp& app) { app.SaveAs(); });
+  commands.add(kBackup, [](LumoraApp& app) { app.Backup(); });
   commands.add(kPreferences, Preferences);
   commands.add(kExit, [](LumoraApp& app) { app.frontEnd().closeMainWindow(); });
 }

@@ -53,6 +53,10 @@ inline constexpr int kExitNoMemory = 1;
 inline constexpr int kExitNoTimer = 1;
 inline constexpr int kExitException = -1;
 
+// Backup of a file never saved.
+inline constexpr const char* kCannotBackup = "Cannot Backup File. Select Save As from File Menu";
+inline constexpr const char* kFileNotNamedCaption = "File Not Named";
+
 // The automatic-backup timer.
 inline constexpr int kTimerId = 1;
 inline constexpr int kTimerPeriodMs = 30000;

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
+#include "files/backup.h"
 #include "frame_fixture.h"
 #include "model/calendar.h"
 #include "model/set_dates_dialog.h"
@@ -83,6 +86,25 @@ TEST_F(FrameTest, NewFileRunsTheMonthDialogOnTheWindow) {
   EXPECT_STREQ(window->app().menuName(), "MENU_1");
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk"));
   EXPECT_EQ(window->app().document().cal.MonthNumber, 8);
+  window->shutdown();
+}
+
+TEST_F(FrameTest, BackupWindowHandsItsFieldsToTheModelAndRefusesNoLocation) {
+  testing::writeScheduleFile(file("April DH8.lm2"), 7);
+  const auto window = startWindow(file("April DH8.lm2").string());
+  std::filesystem::create_directory(file("stick"));
+  testing::whenShown<BackupWindow>([this](BackupWindow& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Backup File"));
+    dialog.locationEdit().clear();
+    dialog.okButton().click();  // refused: the dialog stays
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.locationEdit().setText(fromCorePath(file("stick").string()));
+    dialog.datedCheck().setChecked(false);
+    dialog.okButton().click();
+  });
+  ASSERT_TRUE(window->app().dispatch(command::kBackup));
+  EXPECT_EQ(ui.messageTexts().back(), "You must select a location to backup the file or Cancel");
+  EXPECT_TRUE(std::filesystem::exists(file("stick") / "April DH8.LM2"));
   window->shutdown();
 }
 

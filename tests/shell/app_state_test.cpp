@@ -9,6 +9,7 @@
 #include "doubles/fixed_clock.h"
 #include "doubles/memory_settings.h"
 #include "fake_front_end.h"
+#include "files/backup.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
 #include "model/set_dates_dialog.h"
@@ -289,6 +290,28 @@ TEST_F(AppTest, SaveAsAndSaveRoundTripAndAFailedSaveAsKeepsTheOldNameAndTheChang
   EXPECT_EQ(app->document().SharedNotes, "crew room code 4711");
   EXPECT_EQ(app->document().cal.MonthLength, 31);
   EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(AppTest, BackupOfAnUnnamedFileNeedsSaveAsAndTheTimerWritesTheBakCopy) {
+  Start();
+  NewMonth();
+  TDocument& doc = app->document();
+  doc.AssignsSinceBackup = 40;
+  app->Backup();  // Save As cancelled
+  ExpectLast("Cannot Backup File. Select Save As from File Menu", "File Not Named");
+  EXPECT_EQ(doc.AssignsSinceBackup, 40);
+
+  const auto named = WriteScheduleFile("April DH8.lm2", 5, true);
+  ASSERT_TRUE(app->OpenFile(named.string()));
+  app->document().AssignsSinceBackup = 40;
+  ui.onDialog<BackupDialog>([](DialogModel&) { return false; });
+  app->Backup();
+  EXPECT_EQ(app->document().AssignsSinceBackup, 0);  // cancelled still counts
+
+  app->document().Modified = 1;
+  for (int tick = 0; tick < 20; ++tick) app->timerTick();
+  EXPECT_TRUE(std::filesystem::exists(folder / "April DH8.BAK"));
+  EXPECT_EQ(app->document().Modified, 1);
 }
 
 TEST_F(AppTest, ClosingAsksOnlyAboutUnsavedChanges) {

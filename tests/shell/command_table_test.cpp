@@ -128,11 +128,11 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kPairingReportToClipboard};
   EXPECT_EQ(Enabled(), fresh);
 
-  // A named file adds Save; the calculator needs a calculator.
+  // A named file adds Save and Backup; the calculator needs a calculator.
   doc->Untitled = 0;
   context.calculatorAvailable = true;
   Ids named = fresh;
-  named.insert({kSave, kCalculator});
+  named.insert({kSave, kBackup, kCalculator});
   EXPECT_EQ(Enabled(), named);
   // Viewer and company files are schedule files to the commands.
   for (std::int32_t kind : {kRosterViewerFile, kScheduleViewerFile, kCompanyFile}) {
