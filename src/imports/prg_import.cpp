@@ -518,26 +518,95 @@ void CompleteStoredPairings(TDocument& doc, int stored) {
   }
 }
 
-// Crew members keep the pairing at the same table position wherever it still
-// starts on that day; every other pairing cell is emptied.
-void RelinkAssignments(TDocument& doc) {
-  const int crew = doc.rosterSize();
+// An instance a crew member held before the pairings were replaced: what
+// finds it again among the new ones, whatever their order in the file.
+struct HeldInstance {
+  int crew = 0;
+  int day = 0;
+  std::int32_t number = 0;
+  std::string prefix;
+  std::string position;
+  bool extraCrew = false;
+};
+
+void ShowLostAssignments(Ui& ui, Clipboard& clipboard, const std::string& lost) {
+  if (!lost.empty()) ShowListDialog(ui, clipboard, kLostAssignmentsCaption, lost);
+}
+
+std::vector<HeldInstance> HeldInstances(const TDocument& doc) {
+  std::vector<HeldInstance> held;
   const int days = std::clamp(doc.cal.MonthLength, 0, kMonthDays);
-  for (int c = 0; c < crew; ++c) {
-    TPilot& pilot = doc.pilot(c);
+  for (int c = 0; c < doc.rosterSize(); ++c) {
+    const TPilot& pilot = doc.pilot(c);
     for (int d = 0; d < days; ++d) {
-      std::int32_t& cell = pilot.DayCell[static_cast<std::size_t>(d)];
-      if (cell < 0) continue;
-      if (cell <= doc.LastPair) {
-        std::int32_t& status = doc.pair(cell).DayStatus[d];
-        if (status == kOpenInstance || status == -kOpenInstance) {
-          status *= 2;
-          continue;
-        }
-      }
-      cell = kEmptyCell;
+      const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(d)];
+      if (cell < 0 || cell > doc.LastPair) continue;
+      const TPair& pair = doc.pair(cell);
+      held.push_back({c, d, pair.Number, pair.Prefix, pair.CrewPosition,
+                      pair.DayStatus[static_cast<std::size_t>(d)] < 0});
     }
   }
+  return held;
+}
+
+std::string InstanceKey(std::int32_t number, const std::string& prefix,
+                        const std::string& position) {
+  return prefix + '/' + position + '/' + std::to_string(number);
+}
+
+// The open copy of the held instance's pairing (same number, prefix and crew
+// position) that starts on its day, the copy with the same extra-crew mark
+// first; -1 when the new pairings have none. `copies` holds the table
+// positions of each pairing's copies.
+int OpenCopyFor(const TDocument& doc, const HeldInstance& held,
+                const std::unordered_map<std::string, std::vector<int>>& copies) {
+  const auto found = copies.find(InstanceKey(held.number, held.prefix, held.position));
+  if (found == copies.end()) return -1;
+  int other = -1;
+  for (const int p : found->second) {
+    const std::int32_t status = doc.pair(p).DayStatus[static_cast<std::size_t>(held.day)];
+    if (status != kOpenInstance && status != -kOpenInstance) continue;
+    if ((status < 0) == held.extraCrew) return p;
+    if (other < 0) other = p;
+  }
+  return other;
+}
+
+// Every crew member keeps each instance he held wherever the new pairings
+// still have it on that day, found by pairing number and crew position (the
+// table order of a new file may differ). What the new pairings lack goes back
+// to empty and is named in the returned text, one "." per line.
+std::string RelinkAssignments(TDocument& doc, const std::vector<HeldInstance>& held) {
+  const int days = std::clamp(doc.cal.MonthLength, 0, kMonthDays);
+  for (int c = 0; c < doc.rosterSize(); ++c)
+    for (int d = 0; d < days; ++d) {
+      std::int32_t& cell = doc.pilot(c).DayCell[static_cast<std::size_t>(d)];
+      if (cell >= 0) cell = kEmptyCell;
+    }
+  std::unordered_map<std::string, std::vector<int>> copies;
+  if (!held.empty())
+    for (int p = 0; p <= doc.LastPair; ++p) {
+      const TPair& pair = doc.pair(p);
+      copies[InstanceKey(pair.Number, pair.Prefix, pair.CrewPosition)].push_back(p);
+    }
+  std::string lost;
+  for (const HeldInstance& h : held) {
+    const int copy = OpenCopyFor(doc, h, copies);
+    if (copy >= 0) {
+      doc.pilot(h.crew).DayCell[static_cast<std::size_t>(h.day)] = copy;
+      doc.pair(copy).DayStatus[static_cast<std::size_t>(h.day)] *= 2;
+      continue;
+    }
+    const auto& date = doc.cal.MonthDays[static_cast<std::size_t>(h.day)];
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "%d %s: pairing %.1s%04d %s of %02d/%02d/%04d is not in this file and was "
+                  "taken off the block.",
+                  h.crew + 1, doc.pilot(h.crew).Name.c_str(), h.prefix.c_str(), h.number,
+                  h.position.c_str(), date[0], date[1], date[2]);
+    lost += line;
+  }
+  return lost;
 }
 
 // Pairings that report before the month's daylight-saving change and are
@@ -741,6 +810,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   }
 
   log.write("BeginLoadPRGPairs\n");
+  const std::vector<HeldInstance> held = HeldInstances(doc);
   ZeroData(doc, false, true, log);
   doc.SegmentSummary.clear();
   const PrgSelectionKey key = PrgKeyFor(prefix, allEquipment, doc.FileDescriptor);
@@ -787,7 +857,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
     // Nothing read from a file that failed half-way is trusted: no pairings,
     // and no crew member keeps a cell that points at one.
     ZeroData(doc, false, true, log);
-    RelinkAssignments(doc);
+    ShowLostAssignments(ui, services.clipboard, RelinkAssignments(doc, held));
     return false;
   }
 
@@ -795,14 +865,15 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
     ui.message("Maximum Number of Pairings Reached. Not all Pairings Loaded", kAppCaption,
                Icon::Error);
   const int stored = importer.stored();
+  std::string lost;
   doc.LastPair = stored - 1;
   doc.LastBasePair = stored - 1;
   if (stored == 0) {
     ui.message("Unable to load pairings from this file", kAppCaption, Icon::Error);
-    RelinkAssignments(doc);  // the old pairings are gone: no cell may point at one
+    lost = RelinkAssignments(doc, held);  // the old pairings are gone
   } else {
     CompleteStoredPairings(doc, stored);
-    RelinkAssignments(doc);
+    lost = RelinkAssignments(doc, held);
     if (hooks.showPairingWarnings)
       hooks.showPairingWarnings();
     else
@@ -826,6 +897,7 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   importer.reportTallies();
   if (!warnings.empty())
     ShowListDialog(ui, services.clipboard, kPrgWarningsCaption, warnings.text());
+  ShowLostAssignments(ui, services.clipboard, lost);
   return true;
 }
 

@@ -30,6 +30,9 @@ inline constexpr std::size_t kPrgMaxPairingText = 32 * 1024;
 
 // Caption of the list dialog that shows the problems found in the file.
 inline constexpr std::string_view kPrgWarningsCaption = "Load PRG Pairings Warnings";
+// Caption of the list of assignments whose pairing the new file lacks.
+inline constexpr std::string_view kLostAssignmentsCaption =
+    "Assignments Taken Off by the Pairing Import";
 
 // Which lines of the file belong to the document: the pairing letter (line
 // position 1) and, unless all equipment is accepted, the equipment digit

@@ -21,7 +21,7 @@ namespace {
 using lumora::testing::Duty;
 using lumora::testing::Header;
 
-// July 2026, captains of YYJ on the DH8; one crew member flies pairing 0 on
+// July 2026, captains of YYJ on the DH8; one crew member flies J8123 on
 // 6 July. The PRG file holds one J8 and one V5 pairing.
 class ImportPrgCommandTest : public ::testing::Test {
  protected:
@@ -30,7 +30,7 @@ class ImportPrgCommandTest : public ::testing::Test {
                    .july2026()
                    .descriptor("YYJDH8CAJ")
                    .crew("A ALPHA", 11)
-                   .pairing(testing::PairingValues(1))
+                   .pairing(testing::PairingValues(8123).Prefix("J8").CrewPosition("CA"))
                    .place(0, 0, 5)
                    .take();
     SaveSchedule(*doc, schedule);
@@ -66,8 +66,9 @@ TEST_F(ImportPrgCommandTest, ImportsTheDocumentsOwnPairingsOrThoseOfAPrefixAndSa
   ASSERT_EQ(doc->LastPair, 0);
   EXPECT_EQ(doc->Pairs[0].Number, 8123);
   EXPECT_EQ(doc->Pairs[0].CrewPosition, "CA");
-  // The crew member keeps table position 0, which operates on 6 July.
+  // The crew member keeps J8123, which still operates on 6 July.
   EXPECT_EQ(doc->Pilots[0].DayCell[5], 0);
+  EXPECT_EQ(messages.str().find("Taken Off"), std::string::npos);
   EXPECT_EQ(settings.readString("LM", "LastPRGPath", ""), folder.path().string());
 
   // By hand: base and equipment, or every equipment of a base.
@@ -78,6 +79,12 @@ TEST_F(ImportPrgCommandTest, ImportsTheDocumentsOwnPairingsOrThoseOfAPrefixAndSa
     ASSERT_EQ(doc->LastPair, 0);
     EXPECT_EQ(doc->Pairs[0].Number, 5123);
     EXPECT_EQ(doc->FileDescriptor, "YYJDH8CAJ");
+    // Another base's pairings take J8123 off the block, and say so.
+    EXPECT_EQ(doc->Pilots[0].DayCell[5], -1);
+    EXPECT_NE(messages.str().find("Assignments Taken Off by the Pairing Import\n1 A ALPHA: pairing "
+                                  "J8123 CA of 06/07/2026 is not in this file"),
+              std::string::npos)
+        << messages.str();
   }
 }
 
@@ -87,7 +94,7 @@ TEST_F(ImportPrgCommandTest, RunsToItsEndWhateverTheImportFinds) {
   EXPECT_NE(messages.str().find(
                 "Lumora: This does not appear to be a valid PRG file. The first char should be 1"),
             std::string::npos);
-  EXPECT_EQ(Reopen(output)->Pairs[0].Number, 1);  // saved unchanged
+  EXPECT_EQ(Reopen(output)->Pairs[0].Number, 8123);  // saved unchanged
 
   std::ofstream(prg) << Header{}.str().replace(1, 1, "Q") << "\n";
   ASSERT_EQ(Run(), kExitOk);

@@ -342,28 +342,50 @@ TEST_F(PrgImportTest, DutyRecordsGiveTheDaysLayoversAndCredits) {
   EXPECT_TRUE(pair(1).Valid);
 }
 
-TEST_F(PrgImportTest, CrewCellsKeepTheirTablePositionWhereItStillOperates) {
+TEST_F(PrgImportTest, CrewKeepTheirPairingsByNumberWhateverTheFilesOrderAndHearOfTheLostOnes) {
   doc->PilotCount = 3;
+  doc->Pilots[2].Name = "C CHARLIE";
   auto cells = [&](int c) -> auto& {
     return doc->Pilots[static_cast<std::size_t>(c)].DayCell;
   };
-  cells(0)[5] = 0;   // pairing 0 starts on 6 July: kept
-  cells(1)[5] = 0;   // the same instance a second time: cleared
-  cells(1)[6] = 0;   // pairing 0 does not start on 7 July: cleared
-  cells(2)[0] = 7;   // no pairing at that position any more: cleared
-  cells(2)[1] = -2;  // another assignment: kept
-  cells(2)[9] = 1;   // pairing 1 starts on 10 July: kept
-  ASSERT_TRUE(Load(SampleTrip() + DayTrip("J8124", 20260710)));
-  EXPECT_EQ(cells(0)[5], 0);
-  EXPECT_EQ(pair(0).DayStatus[5], 2);
-  EXPECT_EQ(cells(1)[5], -1);
-  EXPECT_EQ(cells(1)[6], -1);
-  EXPECT_EQ(cells(2)[0], -1);
-  EXPECT_EQ(cells(2)[1], -2);
+  const auto assign = [&](int c, int d, int p) {
+    cells(c)[static_cast<std::size_t>(d)] = p;
+    doc->Pairs[static_cast<std::size_t>(p)].DayStatus[static_cast<std::size_t>(d)] = 2;
+  };
+  ASSERT_TRUE(Load(SampleTrip() + DayTrip("J8124", 20260710) + DayTrip("J8125", 20260711)));
+  assign(0, 5, 0);   // J8123 on 6 July
+  assign(2, 9, 1);   // J8124 on 10 July
+  assign(2, 10, 2);  // J8125 on 11 July
+  cells(2)[1] = -2;  // another assignment
+
+  // A file in another order: each instance follows its pairing.
+  ASSERT_TRUE(Load(DayTrip("J8125", 20260711) + DayTrip("J8124", 20260710) + SampleTrip()));
+  EXPECT_EQ(cells(0)[5], 2);
+  EXPECT_EQ(pair(2).DayStatus[5], 2);
   EXPECT_EQ(cells(2)[9], 1);
-  EXPECT_EQ(pair(1).DayStatus[9], 2);
+  EXPECT_EQ(cells(2)[10], 0);
+  EXPECT_EQ(pair(0).DayStatus[10], 2);
+  EXPECT_EQ(cells(2)[1], -2);
+  EXPECT_TRUE(ui.shown.empty());
+
+  // A pairing gone, and one that no longer operates that day: back to
+  // empty, and said.
+  ASSERT_TRUE(Load(SampleTrip() + DayTrip("J8125", 20260712)));
+  EXPECT_EQ(cells(0)[5], 0);
+  EXPECT_EQ(cells(2)[9], -1);
+  EXPECT_EQ(cells(2)[10], -1);
+  EXPECT_EQ(pair(1).DayStatus[11], 1);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].caption, kLostAssignmentsCaption);
+  EXPECT_EQ(ui.shown[0].lines,
+            (Lines{"3 C CHARLIE: pairing J8124 CA of 10/07/2026 is not in this file and was "
+                   "taken off the block",
+                   "3 C CHARLIE: pairing J8125 CA of 11/07/2026 is not in this file and was "
+                   "taken off the block",
+                   ""}));
 
   // No pairing of the document at all clears every pairing cell.
+  ui.shown.clear();
   ASSERT_TRUE(Load(DayTrip("V8001", 20260706)));
   EXPECT_EQ(ui.messageTexts(), Lines{"Unable to load pairings from this file"});
   EXPECT_EQ(doc->LastPair, -1);
@@ -393,7 +415,6 @@ TEST_F(PrgImportTest, AFileThatDoesNotStartWithAHeaderChangesNothing) {
 
 TEST_F(PrgImportTest, AFullTableKeepsAndCompletesThePairingsStored) {
   doc->PilotCount = 1;
-  doc->Pilots[0].DayCell[5] = 2999;
   Lines lines;
   for (int i = 0; i <= kMaxImportedPairs; ++i) {
     Header h;
@@ -402,6 +423,10 @@ TEST_F(PrgImportTest, AFullTableKeepsAndCompletesThePairingsStored) {
     h.credit = 300;
     lines.push_back(h.str());
   }
+  ASSERT_TRUE(Load(lines, "J", true));
+  doc->Pilots[0].DayCell[5] = 2999;
+  doc->Pairs[2999].DayStatus[5] = 2;
+  ui.shown.clear();
   ASSERT_TRUE(Load(lines, "J", true));
   EXPECT_EQ(ui.messageTexts(),
             Lines{"Maximum Number of Pairings Reached. Not all Pairings Loaded"});
