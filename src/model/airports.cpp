@@ -65,8 +65,12 @@ int TimeZoneDifference(std::string_view airportDetails, std::string_view fileDes
                    ParseTime(Field(airportDetails, *referenceAt, kAirportOffsetField, 5), true);
   const bool airportObserves = Observes(airportDetails, *airportAt);
   const bool referenceObserves = Observes(airportDetails, *referenceAt);
+  // Offsets are hours west of universal time, and a local time plus the
+  // difference is the reference's time: in summer an observing airport's
+  // clock stands an hour nearer the reference's east, a non-observing one an
+  // hour further west of an observing reference.
   if (airportObserves != referenceObserves && InDaylightSavingPeriod(period, date, timeOfDay)) {
-    difference += airportObserves ? kDaylightShift : -kDaylightShift;
+    difference += airportObserves ? -kDaylightShift : kDaylightShift;
   }
   return difference;
 }

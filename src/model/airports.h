@@ -40,10 +40,12 @@ struct DaylightSavingPeriod {
 
 bool InDaylightSavingPeriod(const DaylightSavingPeriod& period, DayNumber date, int timeOfDay);
 
-// The airport's offset from universal time less the reference airport's, in
-// minutes, corrected by an hour inside the daylight-saving period when only
-// one of the two observes it. An empty reference means the base. -1 when
-// either code is not 3 characters long or is not in the table.
+// The airport's offset from universal time (hours west) less the reference
+// airport's, in minutes: a local time at the airport plus the difference is
+// the time at the reference. Inside the daylight-saving period it is an hour
+// lower when only the airport observes it and an hour higher when only the
+// reference does. An empty reference means the base. -1 when either code is
+// not 3 characters long or is not in the table.
 int TimeZoneDifference(std::string_view airportDetails, std::string_view fileDescriptor,
                        const DaylightSavingPeriod& period, DayNumber date, int timeOfDay,
                        std::string_view airport, std::string_view reference);

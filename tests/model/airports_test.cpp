@@ -49,17 +49,32 @@ TEST(TimeZoneDifference, OneHourCorrectionStartsAndEndsAtTwoInTheMorning) {
                        std::string_view reference) {
     return TimeZoneDifference(kAirports, "YVR", kPeriod, date, time, airport, reference);
   };
-  // Only the airport observes: one hour more inside the period.
+  // Only the airport observes: one hour less inside the period.
   EXPECT_EQ(diff(kMarch8 - 1, 1439, "YVR", "YRT"), 120);
   EXPECT_EQ(diff(kMarch8, 119, "YVR", "YRT"), 120);
-  EXPECT_EQ(diff(kMarch8, 120, "YVR", "YRT"), 180);
-  EXPECT_EQ(diff(kNovember1, 119, "YVR", "YRT"), 180);
+  EXPECT_EQ(diff(kMarch8, 120, "YVR", "YRT"), 60);
+  EXPECT_EQ(diff(kNovember1, 119, "YVR", "YRT"), 60);
   EXPECT_EQ(diff(kNovember1, 120, "YVR", "YRT"), 120);
-  // Only the reference observes: one hour less inside.
-  EXPECT_EQ(diff(kMarch8, 120, "YRT", "YVR"), -180);
+  // Only the reference observes: one hour more inside.
+  EXPECT_EQ(diff(kMarch8, 120, "YRT", "YVR"), -60);
   EXPECT_EQ(diff(kNovember1, 120, "YRT", "YVR"), -120);
   // The base as reference.
-  EXPECT_EQ(diff(kMarch8 + 10, 600, "YRT", ""), -180);
+  EXPECT_EQ(diff(kMarch8 + 10, 600, "YRT", ""), -60);
+}
+
+TEST(TimeZoneDifference, SummerTimeAtAStationWithoutDaylightSavingReachesTheBaseClock) {
+  // Regina keeps UTC-6 all year; Toronto is UTC-5 in winter and UTC-4 in
+  // summer. 10:00 in Regina is 16:00 UTC: 11:00 in Toronto in January,
+  // 12:00 in July.
+  const DayNumber january15 = ToDayNumber({15, 1, 2026});
+  const DayNumber july15 = ToDayNumber({15, 7, 2026});
+  const auto toronto = [](DayNumber date, std::string_view airport) {
+    return 600 + TimeZoneDifference(kAirports, "YYZ", kPeriod, date, 600, airport, "");
+  };
+  EXPECT_EQ(toronto(january15, "YRT"), 660);
+  EXPECT_EQ(toronto(july15, "YRT"), 720);
+  // And back: 10:00 in Toronto in July is 08:00 in Regina.
+  EXPECT_EQ(600 + TimeZoneDifference(kAirports, "YRT", kPeriod, july15, 600, "YYZ", ""), 480);
 }
 
 TEST(TimeZoneDifference, UnknownOrMalformedCodesGiveMinusOne) {
@@ -78,8 +93,8 @@ TEST(TimeZoneDifference, DocumentFormUsesItsTableBaseAndChangeDates) {
   doc->FileDescriptor = "YRT320FAV";
   doc->cal.DstStartDate = kMarch8;
   doc->cal.DstEndDate = kNovember1;
-  // Only YYZ observes: its hour ahead of the base is made up inside the period.
-  EXPECT_EQ(TimeZoneDifference(*doc, kMarch8, 120, "YYZ", ""), 0);
+  // Only YYZ observes: inside the period it is two hours ahead of the base.
+  EXPECT_EQ(TimeZoneDifference(*doc, kMarch8, 120, "YYZ", ""), -120);
   EXPECT_EQ(TimeZoneDifference(*doc, kMarch8, 119, "YYZ", ""), -60);
 }
 
