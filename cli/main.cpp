@@ -11,6 +11,7 @@
 #include "check_command.h"
 #include "commands.h"
 #include "import_prg_command.h"
+#include "last_month_command.h"
 #include "rules_commands.h"
 #include "scan_lis_command.h"
 #include "toolbox_commands.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
 
   const auto backup = AddBackupCommand(app);
 
+  const auto lastMonth = AddLastMonthCommand(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
     if (const auto rc = RunChosenBackup(*backup, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
+    if (const auto rc = RunChosenLastMonth(*lastMonth, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

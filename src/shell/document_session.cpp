@@ -3,6 +3,7 @@
 #include <string>
 
 #include "building/block_figures.h"
+#include "imports/last_month_extract.h"
 #include "imports/pairing_warnings.h"
 #include "model/daylight_saving.h"
 #include "platform/captions.h"
@@ -157,6 +158,11 @@ bool DocumentSession::scanLis(const LisScanHooks& hooks) {
 
 ToolBoxOutcome DocumentSession::loadToolbox() {
   return LoadToolBoxFile(*doc_, ui_, settings_);
+}
+
+bool DocumentSession::importLastMonth(std::function<void()> closeViews) {
+  if (!closeViews) closeViews = [this] { this->closeViews(); };
+  return LoadLastMonthActivity(*doc_, importServices(), closeViews);
 }
 
 }  // namespace lumora

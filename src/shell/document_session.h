@@ -7,6 +7,7 @@
 // on it.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "building/block_edit.h"
@@ -89,6 +90,10 @@ class DocumentSession {
   bool scanLis(const LisScanHooks& hooks = {});
   // "ToolBox Items...".
   ToolBoxOutcome loadToolbox();
+  // "Last Month's Data from  Extract...": the activity and prior-pairing
+  // extracts. `closeViews` (the session's own when empty) runs once both
+  // files are accepted.
+  bool importLastMonth(std::function<void()> closeViews = {});
 
  private:
   Ui& ui_;

@@ -1,5 +1,6 @@
 // The imports the File menu offers on an open document: this month's
-// pairings (with their LIS scan), the LIS files alone, the toolbox items.
+// pairings (with their LIS scan), the LIS files alone, the toolbox items,
+// last month's activity.
 
 #include <string_view>
 
@@ -51,6 +52,10 @@ void RegisterImportCommands(CommandRegistry& commands) {
   commands.add(kImportLis, ImportLis);
   commands.add(kImportToolbox, [](LumoraApp& app) {
     app.session().loadToolbox();
+    app.changed();
+  });
+  commands.add(kImportLastMonth, [](LumoraApp& app) {
+    app.session().importLastMonth([&app] { app.CloseViews(); });
     app.changed();
   });
 }

@@ -110,6 +110,7 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kImportPairings,
                   kImportLis,
                   kImportToolbox,
+                  kImportLastMonth,
                   kPreferences,
                   kExit,
                   kBuildBlocks,
