@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cctype>
 #include <filesystem>
 #include <set>
@@ -27,7 +29,8 @@ TEST(SampleSet, TheSameSeedGivesTheSameBytes) {
     EXPECT_TRUE(a[i].bytes == b[i].bytes) << a[i].name;
   }
   EXPECT_EQ(a.front().name, "YULCRJCA.PRG");
-  EXPECT_EQ(a.back().name, "YULPILOT.box");
+  EXPECT_TRUE(std::any_of(a.begin(), a.end(),
+                          [](const OutputFile& f) { return f.name == "YULPILOT.box"; }));
   o.seed = 2;
   EXPECT_NE(GenerateSampleSet(o).front().bytes, a.front().bytes);
 }
