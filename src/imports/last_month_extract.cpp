@@ -490,7 +490,8 @@ void Load(TDocument& doc, LineReader& activity, std::string_view firstLine,
     TPilot& pilot = doc.pilot(c);
     pilot.Activity = {};
     std::fill_n(pilot.CarryIn.begin(), kFatUnitsCarriedIn + 2, 0);
-    crewByNumber.try_emplace(pilot.EmpNumber, c);
+    // A negative number marks a line holding another category's pairings.
+    if (pilot.EmpNumber >= 0) crewByNumber.try_emplace(pilot.EmpNumber, c);
   }
   std::unique_ptr<Progress> progress =
       ui.progress("Loading Last Month's Data", "Completed %d of %d");
@@ -580,15 +581,14 @@ bool LoadLastMonthActivity(TDocument& doc, const ImportServices& services,
   return true;
 }
 
-bool LoadLastMonthActivityFrom(TDocument& doc, std::istream& activityIn, std::istream& pairingsIn,
-                               const ImportServices& services,
-                               const std::function<void()>& closeViews) {
+namespace {
+
+bool LoadFromReaders(TDocument& doc, LineReader& activity, LineReader& pairingLines,
+                     const ImportServices& services, const std::function<void()>& closeViews) {
   Ui& ui = services.ui;
   if (RosterEmpty(doc, ui)) return false;
-  LineReader activity(activityIn, kLines);
   std::string firstActivity;
   if (!AcceptFirstLine(activity, firstActivity, kActivityLineLength, ui)) return false;
-  LineReader pairingLines(pairingsIn, kLines);
   std::string firstPairing;
   if (!AcceptFirstLine(pairingLines, firstPairing, kPriorPairingLineLength, ui)) return false;
 
@@ -596,6 +596,24 @@ bool LoadLastMonthActivityFrom(TDocument& doc, std::istream& activityIn, std::is
   pairings.read(pairingLines, firstPairing, services.log);
   Load(doc, activity, firstActivity, pairings, services, closeViews);
   return true;
+}
+
+}  // namespace
+
+bool LoadLastMonthActivityFrom(TDocument& doc, std::istream& activityIn, std::istream& pairingsIn,
+                               const ImportServices& services,
+                               const std::function<void()>& closeViews) {
+  LineReader activity(activityIn, kLines);
+  LineReader pairingLines(pairingsIn, kLines);
+  return LoadFromReaders(doc, activity, pairingLines, services, closeViews);
+}
+
+bool LoadLastMonthActivityText(TDocument& doc, std::string_view activityText,
+                               std::string_view pairingsText, const ImportServices& services,
+                               const std::function<void()>& closeViews) {
+  LineReader activity(activityText, kLines);
+  LineReader pairingLines(pairingsText, kLines);
+  return LoadFromReaders(doc, activity, pairingLines, services, closeViews);
 }
 
 }  // namespace lumora

@@ -52,4 +52,9 @@ bool LoadLastMonthActivityFrom(TDocument& doc, std::istream& activity, std::istr
                                const ImportServices& services,
                                const std::function<void()>& closeViews);
 
+// The same on the two files' texts.
+bool LoadLastMonthActivityText(TDocument& doc, std::string_view activity, std::string_view pairings,
+                               const ImportServices& services,
+                               const std::function<void()>& closeViews);
+
 }  // namespace lumora

@@ -188,5 +188,22 @@ TEST_F(ImportCommands, ToolBoxItemsLoadTheDefinitionFile) {
   EXPECT_EQ(settings.readString("LM", "LastBoxPath", ""), samples.string());
 }
 
+TEST_F(ImportCommands, LastMonthsDataClosesTheViewsAndLoadsTheSampleExtracts) {
+  app->document().pilot(0).EmpNumber = 585802;  // the first line of the sample
+  ui.openResults.push_back({(samples / "YULPILOT.box").string()});
+  ASSERT_TRUE(app->dispatch(command::kImportToolbox));
+  ui.openResults.push_back({(samples / "YULCRJactp.ext").string()});
+  ui.openResults.push_back({(samples / "YULCRJprgp.ext").string()});
+  ASSERT_TRUE(app->dispatch(command::kImportLastMonth));
+  ASSERT_EQ(ui.fileDialogs.size(), 3u);
+  EXPECT_EQ(ui.fileDialogs[1].title, "Load Overlap Information from Extract");
+  EXPECT_EQ(ui.fileDialogs[2].title, "Open Updated Pairing Data from Extract");
+  const TDocument& doc = app->document();
+  EXPECT_EQ(doc.BlocksShown, 0);
+  EXPECT_EQ(doc.pilot(0).ActivityText[3], "RA");  // reserve on 3 January
+  EXPECT_EQ(settings.readString("LM", "LastOverlapDataPath", ""), samples.string());
+  EXPECT_FALSE(ListShown("Errors from Overlap Info Extract Load"));
+}
+
 }  // namespace
 }  // namespace lumora
