@@ -10,6 +10,7 @@
 #include "building_commands.h"
 #include "check_command.h"
 #include "commands.h"
+#include "extract_commands.h"
 #include "import_prg_command.h"
 #include "last_month_command.h"
 #include "rules_commands.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
 
   const auto lastMonth = AddLastMonthCommand(app);
 
+  const auto extracts = AddExtractCommands(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -72,6 +75,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenBackup(*backup, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenLastMonth(*lastMonth, std::cerr)) return *rc;
+    if (const auto rc = RunChosenExtractCommand(*extracts, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

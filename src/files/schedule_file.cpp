@@ -513,6 +513,9 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
 
   doc.Modified = 0;
   doc.Untitled = 0;
+  // A month read from a file may hold assignments worth protecting: the
+  // absence import asks before it overwrites them.
+  doc.FreshDocument = 0;
   doc.DocState = 1;
   result.loaded = true;
   log.write("LoadBlksEnd\n");

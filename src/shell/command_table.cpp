@@ -97,9 +97,8 @@ constexpr std::array kCommands{
     Done(kPairingReportToClipboard, M::FullMenu, "Print Pairing &Report to Clipboard", Always),
     // The roster is imported by the new-file wizard only.
     Later(kImportRoster, "&Roster from Extract...", Never, "new-file wizard"),
-    Later(kImportAbsences, "&Crew Absences from Extract...", Always, "absences import"),
-    Later(kImportNextMonthAbsences, "&Next Month's Absences from Extract...", Always,
-          "absences import"),
+    Done(kImportAbsences, M::FullMenu, "&Crew Absences from Extract...", Always),
+    Done(kImportNextMonthAbsences, M::FullMenu, "&Next Month's Absences from Extract...", Always),
     Done(kImportLastMonth, M::FullMenu, "&Last Month's Data from  Extract...", Always),
     Done(kImportPairings, M::FullMenu, "This &Month's Pairings...", Always),
     Done(kImportLis, M::FullMenu, "AC Type and &French Data from LIS Files...", Always),

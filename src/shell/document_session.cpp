@@ -3,8 +3,10 @@
 #include <string>
 
 #include "building/block_figures.h"
+#include "imports/absences_extract.h"
 #include "imports/last_month_extract.h"
 #include "imports/pairing_warnings.h"
+#include "imports/roster_extract.h"
 #include "model/daylight_saving.h"
 #include "platform/captions.h"
 #include "platform/clipboard.h"
@@ -158,6 +160,15 @@ bool DocumentSession::scanLis(const LisScanHooks& hooks) {
 
 ToolBoxOutcome DocumentSession::loadToolbox() {
   return LoadToolBoxFile(*doc_, ui_, settings_);
+}
+
+bool DocumentSession::importRoster() {
+  return LoadRosterExtract(*doc_, doc_->FileDescriptor, importServices());
+}
+
+bool DocumentSession::importAbsences(bool nextMonth, std::function<void()> closeViewsHook) {
+  if (!closeViewsHook) closeViewsHook = [this] { closeViews(); };
+  return LoadAbsencesExtract(*doc_, nextMonth, importServices(), closeViewsHook);
 }
 
 bool DocumentSession::importLastMonth(std::function<void()> closeViews) {

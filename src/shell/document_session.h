@@ -90,6 +90,11 @@ class DocumentSession {
   bool scanLis(const LisScanHooks& hooks = {});
   // "ToolBox Items...".
   ToolBoxOutcome loadToolbox();
+  // The crew roster extract, for the document's own descriptor.
+  bool importRoster();
+  // "Crew Absences from Extract..." or, with `nextMonth`, "Next Month's
+  // Absences from Extract...". Without a hook the session closes its views.
+  bool importAbsences(bool nextMonth, std::function<void()> closeViews = {});
   // "Last Month's Data from  Extract...": the activity and prior-pairing
   // extracts. `closeViews` (the session's own when empty) runs once both
   // files are accepted.

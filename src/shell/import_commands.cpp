@@ -1,6 +1,6 @@
 // The imports the File menu offers on an open document: this month's
 // pairings (with their LIS scan), the LIS files alone, the toolbox items,
-// last month's activity.
+// the absences of this month and of the next, last month's activity.
 
 #include <string_view>
 
@@ -44,6 +44,11 @@ void ImportPairings(LumoraApp& app) {
   app.changed();
 }
 
+void ImportAbsences(LumoraApp& app, bool nextMonth) {
+  app.session().importAbsences(nextMonth, [&app] { app.CloseViews(); });
+  app.changed();
+}
+
 }  // namespace
 
 void RegisterImportCommands(CommandRegistry& commands) {
@@ -54,6 +59,8 @@ void RegisterImportCommands(CommandRegistry& commands) {
     app.session().loadToolbox();
     app.changed();
   });
+  commands.add(kImportAbsences, [](LumoraApp& app) { ImportAbsences(app, false); });
+  commands.add(kImportNextMonthAbsences, [](LumoraApp& app) { ImportAbsences(app, true); });
   commands.add(kImportLastMonth, [](LumoraApp& app) {
     app.session().importLastMonth([&app] { app.CloseViews(); });
     app.changed();

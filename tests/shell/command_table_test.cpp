@@ -107,6 +107,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   const Ids fresh{kNew,
                   kOpen,
                   kSaveAs,
+                  kImportAbsences,
+                  kImportNextMonthAbsences,
                   kImportPairings,
                   kImportLis,
                   kImportToolbox,
