@@ -3,9 +3,11 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "samples/absences_writer.h"
 #include "samples/last_month_writer.h"
 #include "samples/lis_writer.h"
 #include "samples/prg_writer.h"
+#include "samples/roster_writer.h"
 #include "samples/toolbox_writer.h"
 
 namespace lumora::samples {
@@ -19,6 +21,9 @@ std::vector<OutputFile> WriteSampleSet(const World& world) {
   files.push_back({PrgFileName(world), WritePrg(world)});
   for (LisFile& lis : WriteLisFiles(world)) files.push_back({lis.name, std::move(lis.bytes)});
   files.push_back({ToolboxFileName(world), WriteToolbox(world)});
+  files.push_back({RosterFileName(world), WriteRosterExtract(world)});
+  files.push_back({AbsencesFileName(world, false), WriteAbsencesExtract(world, false)});
+  files.push_back({AbsencesFileName(world, true), WriteAbsencesExtract(world, true)});
   for (OutputFile& file : WriteLastMonthFiles(world)) files.push_back(std::move(file));
   return files;
 }
@@ -87,8 +92,9 @@ std::string Usage() {
   return "usage: lumora-samples --out DIR --base " + bases +
          " --equipment CRJ|DH8|DH4|E75|... --category CA|FO|FA --month YYYY-MM"
          " [--seed N] [--pairings N]\n"
-         "Writes a PRG pairing file, weekly LIS listings and a toolbox file for the month,\n"
-         "and the crew activity and prior-period pairing extracts of the month before.\n"
+         "Writes a PRG pairing file, weekly LIS listings, a toolbox file, the roster extract,\n"
+         "the absence extracts of the month and the next, and the crew activity and\n"
+         "prior-period pairing extracts of the month before.\n"
          "--pairings counts the pairing records the import stores (default 200, at most 3000);\n"
          "the same options always give the same bytes.\n";
 }

@@ -14,8 +14,8 @@ struct OutputFile {
   std::string bytes;
 };
 
-// The PRG file, the LIS files, the toolbox file, then the extracts of the
-// crew-tracking system.
+// The PRG file, the LIS files, the toolbox file, the roster extract, the
+// absence extracts of the month and the next, then last month's extracts.
 std::vector<OutputFile> GenerateSampleSet(const WorldOptions& options);
 // The same files of a world already built, whose crew a caller also needs.
 std::vector<OutputFile> WriteSampleSet(const World& world);
