@@ -13,6 +13,16 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 256 * 1024;
 
+// A text in memory or a small file tells its size: a chunk of that size does.
+// A stream that tells less than it holds is still read to its end, in more
+// pieces.
+std::size_t ChunkSize(std::streambuf* buffer) {
+  const std::streamsize available = buffer != nullptr ? buffer->in_avail() : 0;
+  if (available > 0 && static_cast<std::size_t>(available) < kChunkBytes)
+    return static_cast<std::size_t>(available) + 1;
+  return kChunkBytes;
+}
+
 }  // namespace
 
 std::optional<DayNumber> DateOf(int year, int month, int day) {
@@ -23,7 +33,11 @@ std::optional<DayNumber> DateOf(int year, int month, int day) {
 }
 
 LineReader::LineReader(std::istream& in, Options options)
-    : buffer_(in.rdbuf()), chunk_(kChunkBytes), data_(chunk_.data()), options_(options) {}
+    : buffer_(in.rdbuf()),
+      chunkSize_(ChunkSize(buffer_)),
+      chunk_(std::make_unique_for_overwrite<char[]>(chunkSize_)),
+      data_(chunk_.get()),
+      options_(options) {}
 
 LineReader::LineReader(std::string_view text, Options options)
     : data_(text.data()), options_(options), end_(text.size()) {}
@@ -78,7 +92,7 @@ bool LineReader::refill() {
   begin_ = end_ = 0;
   if (buffer_ == nullptr) return false;
   const std::streamsize got =
-      buffer_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+      buffer_->sgetn(chunk_.get(), static_cast<std::streamsize>(chunkSize_));
   if (got <= 0) return false;
   end_ = static_cast<std::size_t>(got);
   return true;

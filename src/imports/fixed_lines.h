@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,7 +60,9 @@ class LineReader {
   void gather(std::string_view piece);
 
   std::streambuf* buffer_ = nullptr;
-  std::vector<char> chunk_;
+  // As large as the stream says it holds, up to a limit; left uninitialised.
+  std::size_t chunkSize_ = 0;
+  std::unique_ptr<char[]> chunk_;
   const char* data_ = nullptr;
   Options options_;
   std::size_t begin_ = 0;
