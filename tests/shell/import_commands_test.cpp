@@ -13,6 +13,7 @@
 #include "fake_front_end.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
+#include "imports/absences_extract.h"
 #include "imports/lis_scan.h"
 #include "imports/pairing_warnings.h"
 #include "model/calendar.h"
@@ -203,6 +204,35 @@ TEST_F(ImportCommands, LastMonthsDataClosesTheViewsAndLoadsTheSampleExtracts) {
   EXPECT_EQ(doc.pilot(0).ActivityText[3], "RA");  // reserve on 3 January
   EXPECT_EQ(settings.readString("LM", "LastOverlapDataPath", ""), samples.string());
   EXPECT_FALSE(ListShown("Errors from Overlap Info Extract Load"));
+}
+
+TEST_F(ImportCommands, CrewAbsencesAskFirstInAFileAndCloseTheViews) {
+  // Captain A (employee number 0): vacation on days 5 to 7, day 6 flies.
+  std::string line = "        0VC050707201000";
+  line.resize(443, ' ');
+  const std::filesystem::path extract = folder / "YULCRJabsp.ext";
+  std::ofstream(extract, std::ios::binary) << line << "\r\n";
+
+  ui.answers.push_back(Answer::No);
+  ASSERT_TRUE(app->dispatch(command::kImportAbsences));
+  EXPECT_TRUE(ui.fileDialogs.empty());
+  EXPECT_TRUE(app->document().BlocksShown);
+
+  ui.answers.push_back(Answer::Yes);
+  ui.openResults.push_back({extract.string()});
+  ASSERT_TRUE(app->dispatch(command::kImportAbsences));
+  const TPilot& captain = app->document().Pilots[0];
+  EXPECT_EQ(captain.DayCode[4], "VAC");
+  EXPECT_EQ(captain.DayCell[5], 0);
+  EXPECT_TRUE(ListShown(kAbsencesWarningsCaption));
+  EXPECT_EQ(front.viewsClosed, 1);
+  EXPECT_FALSE(app->document().BlocksShown);
+
+  // The next month's absences ask nothing and land after the 30 days.
+  ui.openResults.push_back({extract.string()});
+  ASSERT_TRUE(app->dispatch(command::kImportNextMonthAbsences));
+  EXPECT_EQ(captain.DayCode[34], "VAC");
+  EXPECT_EQ(settings.readString("LM", "LastCrewAbsPath", ""), folder.path().string());
 }
 
 }  // namespace
