@@ -86,8 +86,8 @@ class AbsenceWriter {
       if (at + 2 > line.size()) break;
       const std::string_view code = line.substr(at, 2);
       if (code == "  ") break;
-      const int first = r.number(at + 2, 2) + dayOffset_;
-      const int last = r.number(at + 4, 2) + dayOffset_;
+      const int first = r.number(at + 2, 2);
+      const int last = r.number(at + 4, 2);
       const int start = r.number(at + 6, 4);
       const int end = r.number(at + 10, 4);
       write(crew, pilot, code, first, last, start, end);
@@ -101,8 +101,11 @@ class AbsenceWriter {
     if (first > last) return;
     const std::optional<AssignmentCode> known = LookupAssignmentCode(doc_, code, log_);
     bool outside = false;
-    for (int d = first - 1; d <= last - 1; ++d) {
-      if (d < 0 || d >= kBlockDays) {
+    // Days count from 1 in the extract's own month; a day before its first
+    // belongs to no month, not to the end of the one before.
+    for (int monthDay = first - 1; monthDay <= last - 1; ++monthDay) {
+      const int d = monthDay + dayOffset_;
+      if (monthDay < 0 || d >= kBlockDays) {
         outside = true;
         continue;
       }

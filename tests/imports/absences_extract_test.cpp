@@ -115,6 +115,7 @@ TEST_F(AbsencesExtractTest, BoundsOfLinesAndDays) {
     std::vector<int> days;  // day indexes of A written
     Strings warnings;
   };
+  const Strings outside{"Cannot Assign Code VC in 1 A ALPHA on Days Outside the Schedule", ""};
   std::string cut = AbsenceLine(100, {{"VC", 1, 1}, {"VC", 2, 2}}).substr(0, 9 + 14 + 1);
   const Case cases[] = {
       {"next month lands after the month's 30 days",
@@ -126,12 +127,9 @@ TEST_F(AbsencesExtractTest, BoundsOfLinesAndDays) {
        Lines({AbsenceLine(100, {{"VC", 30, 33}})}),
        true,
        {59, 60, 61},
-       {"Cannot Assign Code VC in 1 A ALPHA on Days Outside the Schedule", ""}},
-      {"day 0 has no cell",
-       Lines({AbsenceLine(100, {{"VC", 0, 1}})}),
-       false,
-       {0},
-       {"Cannot Assign Code VC in 1 A ALPHA on Days Outside the Schedule", ""}},
+       outside},
+      {"day 0 has no cell", Lines({AbsenceLine(100, {{"VC", 0, 1}})}), false, {0}, outside},
+      {"nor in the next month", Lines({AbsenceLine(100, {{"VC", 0, 1}})}), true, {30}, outside},
       {"a code that does not fit ends the line", cut + "\n", false, {0}, {}},
       {"the line after 99999 is not read",
        Lines({AbsenceLine(99999, {}), AbsenceLine(100, {{"VC", 1, 1}})}),
