@@ -575,11 +575,13 @@ void BlockGridView::paintRowCells(Canvas& c, const PaintContext& pc, int row, in
   const int lastDay =
       std::min(pc.lastColumn, firstColumn_ + FloorDiv(pc.area.right - g.nameWidth, W));
 
+  // A viewer file says what it is behind every row; a schedule file shows
+  // nothing there.
   static const char* const kWatermarks[] = {"", "P  R  E  B  U  I  L  D  ",
                                             "P  R  E  S  K  E  D   ", "F  I  N  A  L   "};
-  if (doc_.DocState >= 1 && doc_.DocState <= 3) {
+  if (doc_.FileKind >= kRosterViewerFile && doc_.FileKind <= kCompanyFile) {
     std::string mark;
-    const std::string_view unit = kWatermarks[doc_.DocState];
+    const std::string_view unit = kWatermarks[doc_.FileKind];
     while (mark.size() < kWatermarkLength) mark += unit;
     mark.resize(kWatermarkLength);
     c.text({g.nameWidth + 2 - scrollX, textY}, mark, {FontRole::Grid, kWatermarkGrey});

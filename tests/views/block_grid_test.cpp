@@ -406,5 +406,32 @@ TEST_F(BlockGridTest, LastMonthOverlay) {
   EXPECT_TRUE(c.textsEqual("E RESERVE DAYS").empty());
 }
 
+TEST_F(BlockGridTest, WatermarkFollowsTheFileKindNotTheDocumentState) {
+  const auto marks = [this] {
+    std::vector<std::string> found;
+    const RecordingCanvas canvas = Paint();
+    for (const DrawOp& op : canvas.ops())
+      if (op.kind == DrawOp::Kind::Text && op.style.color == Rgb{160, 160, 160})
+        found.push_back(op.text);
+    return found;
+  };
+  doc->DocState = 1;  // every loaded document
+  doc->FileKind = kScheduleFile;
+  EXPECT_TRUE(marks().empty());
+  const struct {
+    std::int32_t kind;
+    std::string_view start;
+  } cases[] = {{kRosterViewerFile, "P  R  E  B  U  I  L  D  P  R  E  B"},
+               {kScheduleViewerFile, "P  R  E  S  K  E  D   P  R  E  S"},
+               {kCompanyFile, "F  I  N  A  L   F  I  N  A  L   F"}};
+  for (const auto& c : cases) {
+    doc->FileKind = c.kind;
+    const std::vector<std::string> found = marks();
+    ASSERT_EQ(found.size(), 4u) << c.kind;  // one per row
+    EXPECT_EQ(found[0].size(), 176u);
+    EXPECT_TRUE(found[0].starts_with(c.start)) << found[0];
+  }
+}
+
 }  // namespace
 }  // namespace lumora::testing
