@@ -3,15 +3,18 @@
 #include <memory>
 
 #include "app/dialog_registry.h"
+#include "app/export_windows.h"
 #include "app/frame_windows.h"
 #include "app/import_windows.h"
 #include "app/main_window.h"
 #include "app/preferences_windows.h"
 #include "app/rules_windows.h"
 #include "files/backup.h"
+#include "files/viewer_files.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
+#include "reports/baw_lin_export.h"
 #include "rules/exceptions_report.h"
 #include "rules/global_info.h"
 #include "rules/setup_month_dialog.h"
@@ -25,6 +28,9 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<SetDatesDialog, MonthDialog>();
   dialogs.add<FileNotesDialog, FileNotesWindow>();
   dialogs.add<BackupDialog, BackupWindow>();
+  dialogs.add<BawLinExportDialog, BawLinExportWindow>();
+  dialogs.add<BawLinImportDialog, BawLinImportWindow>();
+  dialogs.add<ViewerKindDialog, ViewerKindWindow>();
   dialogs.add<FixedTextDialog, FixedTextWindow>();
   dialogs.add<LoadPrgDialog, LoadPrgWindow>();
   dialogs.add<PairingValidateDialog, PairingWarningsWindow>();

@@ -10,6 +10,7 @@
 #include "building_commands.h"
 #include "check_command.h"
 #include "commands.h"
+#include "export_commands.h"
 #include "extract_commands.h"
 #include "import_prg_command.h"
 #include "last_month_command.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
 
   const auto extracts = AddExtractCommands(app);
 
+  const auto exports = AddExportCommands(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -73,6 +76,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenBuildingCommand(*building, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
     if (const auto rc = RunChosenBackup(*backup, std::cout, std::cerr)) return *rc;
+    if (const auto rc = RunChosenExport(*exports, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenLastMonth(*lastMonth, std::cerr)) return *rc;
     if (const auto rc = RunChosenExtractCommand(*extracts, std::cerr)) return *rc;

@@ -29,6 +29,7 @@ namespace lumora {
 class Clock;
 class Clipboard;
 class InstanceLock;
+class Mailer;
 class SettingsStore;
 class Ui;
 
@@ -92,6 +93,8 @@ struct AppServices {
   // The system clipboard for the list dialogs' texts; without one they are
   // kept by the frame alone.
   Clipboard* clipboard = nullptr;
+  // The desktop's mail program; without one the e-mail questions send nothing.
+  Mailer* mailer = nullptr;
 };
 
 struct StartResult {
@@ -133,6 +136,7 @@ class LumoraApp {
   Ui& ui() { return ui_; }
   SettingsStore& settings() { return settings_; }
   AppFrontEnd& frontEnd() { return frontEnd_; }
+  Mailer* mailer() { return mailer_; }
   // Switches, paddings, grid font and colours in use, read at start; the
   // preferences change them.
   StartupSettings& display() { return display_; }
@@ -194,6 +198,7 @@ class LumoraApp {
   AppFrontEnd& frontEnd_;
   InstanceLock& instanceLock_;
   Clipboard* clipboard_;
+  Mailer* mailer_;
   AppEnvironment environment_;
   DocumentFactory makeDocument_;
   StartupSettings display_;

@@ -39,6 +39,7 @@ CommandRegistry AllCommands() {
   RegisterWindowCommands(commands);
   RegisterHelpCommands(commands);
   RegisterRulesCommands(commands);
+  RegisterExportCommands(commands);
   commands.requireComplete();
   return commands;
 }

@@ -40,5 +40,6 @@ void RegisterBlockCommands(CommandRegistry& commands);   // block_commands.cpp
 void RegisterWindowCommands(CommandRegistry& commands);  // window_commands.cpp
 void RegisterHelpCommands(CommandRegistry& commands);    // help_commands.cpp
 void RegisterRulesCommands(CommandRegistry& commands);   // rules_commands.cpp
+void RegisterExportCommands(CommandRegistry& commands);  // export_commands.cpp
 
 }  // namespace lumora

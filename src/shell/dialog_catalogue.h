@@ -3,9 +3,11 @@
 // dialogs must have a window for each; its tests walk this list.
 
 #include "files/backup.h"
+#include "files/viewer_files.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
+#include "reports/baw_lin_export.h"
 #include "rules/exceptions_report.h"
 #include "rules/global_info.h"
 #include "rules/setup_month_dialog.h"
@@ -20,6 +22,7 @@ struct DialogModelList {};
 
 using CoreDialogModels =
     DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog, PreferencesDialog,
-                    LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog>;
+                    LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog,
+                    BawLinExportDialog, BawLinImportDialog, ViewerKindDialog>;
 
 }  // namespace lumora

@@ -128,7 +128,11 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kShowOnlyOpenPairings,
                   kMonth,
                   kGlobalInfo,
-                  kPairingReportToClipboard};
+                  kPairingReportToClipboard,
+                  kImportBawLin,
+                  kExportBawLin,
+                  kSaveForCompany,
+                  kSaveForViewer};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save and Backup; the calculator needs a calculator.

@@ -1,0 +1,76 @@
+// The Export menu's copies of the month for other readers: the crew-tracking
+// system's BAW and LIN files (and the command that offers to read them
+// back), the viewer file and the company's copy.
+
+#include "files/viewer_files.h"
+#include "platform/ui.h"
+#include "reports/baw_lin_export.h"
+#include "rules/exceptions_report.h"
+#include "shell/app_state.h"
+#include "shell/command_registry.h"
+#include "shell/command_table.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr const char* kNotNamed = "File Must be Named First, Select Save As";
+constexpr const char* kFileErrorCaption = "File Error";
+
+void ExportBawLinFiles(LumoraApp& app) {
+  BawLinExportDialog dialog(app.document());
+  app.ui().run(dialog);
+  app.changed();
+}
+
+void ImportBawLinFiles(LumoraApp& app) {
+  BawLinImportDialog dialog(app.settings());
+  app.ui().run(dialog);
+}
+
+// The copies leave the office: the scheduler sees the month's findings first.
+void ShowWarnings(LumoraApp& app) {
+  ExceptionsReportDialog report(app.document());
+  app.session().views().rowsChanged(BlockViewSink::kAllRows);
+  app.ui().run(report);
+}
+
+void SaveForViewer(LumoraApp& app) {
+  ShowWarnings(app);
+  TDocument& doc = app.document();
+  if (doc.Untitled) {
+    app.ui().message(kNotNamed, kFileErrorCaption, Icon::Information);
+    return;
+  }
+  ViewerKindDialog kinds;
+  if (!app.ui().run(kinds)) return;
+  app.Save();
+  ExportViewerCopy(doc, kinds.kind, DefaultViewerFolder(doc.FileName), app.ui(), app.eventLog(),
+                   app.mailer());
+  app.changed();
+}
+
+void SaveForCompany(LumoraApp& app) {
+  ShowWarnings(app);
+  TDocument& doc = app.document();
+  if (doc.Untitled) {
+    app.ui().message(kNotNamed, kFileErrorCaption, Icon::Information);
+    return;
+  }
+  app.Save();
+  ExportCompanyCopy(doc, DefaultCompanyFolder(doc.FileName), app.ui(), app.eventLog(),
+                    app.mailer());
+  app.changed();
+}
+
+}  // namespace
+
+void RegisterExportCommands(CommandRegistry& commands) {
+  using namespace command;
+  commands.add(kExportBawLin, ExportBawLinFiles);
+  commands.add(kImportBawLin, ImportBawLinFiles);
+  commands.add(kSaveForViewer, SaveForViewer);
+  commands.add(kSaveForCompany, SaveForCompany);
+}
+
+}  // namespace lumora
