@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "doubles/fixed_clock.h"
+#include "doubles/memory_settings.h"
+#include "doubles/recording_mailer.h"
+#include "fake_front_end.h"
+#include "files/schedule_file.h"
+#include "files/temp_folder.h"
+#include "files/viewer_files.h"
+#include "reports/baw_lin_export.h"
+#include "rules/exceptions_report.h"
+#include "shell/app_state.h"
+#include "shell/instance_lock.h"
+#include "support/random_document.h"
+#include "support/scripted_ui.h"
+
+namespace lumora {
+namespace {
+
+class ExportCommands : public ::testing::Test {
+ protected:
+  ExportCommands() {
+    auto doc = std::make_unique<TDocument>();
+    testing::FillRandomDocument(*doc, 4);
+    testing::ScriptedUi saveUi;
+    EventLog log;
+    EXPECT_TRUE(SaveFile(*doc, file, kScheduleFile, saveUi, log));
+    AppServices services{ui, clock, settings, front, lock};
+    services.mailer = &mailer;
+    app = std::make_unique<LumoraApp>(services, AppEnvironment{});
+    EXPECT_TRUE(app->start(file.string()).run);
+    ui.shown.clear();
+  }
+
+  testing::TempFolder folder;
+  std::filesystem::path file = folder / "May.lm2";
+  testing::ScriptedUi ui;
+  testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
+  testing::MemorySettings settings;
+  testing::FakeFrontEnd front;
+  testing::RecordingMailer mailer;
+  FileInstanceLock lock{folder / "lumora.lock"};
+  std::unique_ptr<LumoraApp> app;
+};
+
+TEST_F(ExportCommands, ViewerAndCompanyShowTheReportSaveAndHandTheCopyToTheMailer) {
+  app->document().Modified = 1;
+  ui.onDialog<ExceptionsReportDialog>([](DialogModel&) { return true; });
+  ui.onDialog<ViewerKindDialog>([](ViewerKindDialog& d) {
+    d.kind = ViewerKind::PreSked;
+    return true;
+  });
+  ui.answers.push_back(Answer::Yes);
+  ASSERT_TRUE(app->dispatch(command::kSaveForViewer));
+  const auto viewer = folder / "Viewer" / "Presked_May.lmv";
+  EXPECT_EQ(mailer.sent, (std::vector<std::vector<std::filesystem::path>>{{viewer}}));
+  EXPECT_EQ(app->document().Modified, 0);  // saved under its own name first
+
+  ui.onDialog<ExceptionsReportDialog>([](DialogModel&) { return true; });
+  ui.answers.push_back(Answer::No);
+  ASSERT_TRUE(app->dispatch(command::kSaveForCompany));
+  EXPECT_TRUE(std::filesystem::exists(folder / "Company" / "May.lm2"));
+  EXPECT_EQ(mailer.sent.size(), 1u);
+  EXPECT_EQ(ui.last().caption, "Lumora");
+
+  // The viewer kind dialog cancelled: nothing written.
+  std::filesystem::remove_all(folder / "Viewer");
+  ui.onDialog<ExceptionsReportDialog>([](DialogModel&) { return true; });
+  ui.onDialog<ViewerKindDialog>([](DialogModel&) { return false; });
+  ASSERT_TRUE(app->dispatch(command::kSaveForViewer));
+  EXPECT_FALSE(std::filesystem::exists(folder / "Viewer"));
+}
+
+TEST_F(ExportCommands, ExportNowWritesIntoTheExportFolderAndTheImportReadsNothing) {
+  ui.onDialog<BawLinExportDialog>([this](BawLinExportDialog& d) {
+    d.fields.fileName = "MAY";
+    EXPECT_EQ(d.exportNow(ui), BawLinStatus::Completed);
+    EXPECT_EQ(d.summary.back(), "Export Completed");
+    return true;
+  });
+  ASSERT_TRUE(app->dispatch(command::kExportBawLin));
+  EXPECT_TRUE(std::filesystem::exists(folder / "Export" / "MAY.BAW"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "Export" / "MAY.LIN"));
+
+  ui.onDialog<BawLinImportDialog>([this](BawLinImportDialog& d) {
+    ui.openResults.push_back({(folder / "Export" / "MAY.BAW").string()});
+    d.chooseFile(ui);
+    return true;
+  });
+  app->document().Modified = 0;
+  ASSERT_TRUE(app->dispatch(command::kImportBawLin));
+  ASSERT_EQ(ui.fileDialogs.size(), 1u);
+  EXPECT_EQ(ui.fileDialogs[0].title, "Load BAW Data");
+  EXPECT_EQ(ui.fileDialogs[0].filter, "Baw Files(*.baw)|*.baw|All Files (*.*)|*.*");
+  EXPECT_EQ(app->document().Modified, 0);
+}
+
+}  // namespace
+}  // namespace lumora
