@@ -126,12 +126,18 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
     ownLock_ = std::make_unique<FileInstanceLock>(DefaultInstanceLockPath());
     lock = ownLock_.get();
   }
-  AppEnvironment environment =
-      services.environment
-          ? *services.environment
-          : DetectEnvironment(toCorePath(QCoreApplication::applicationDirPath()), LUMORA_VERSION);
-  app_ = std::make_unique<LumoraApp>(
-      AppServices{*ui_, *clock_, settings_, frontEnd_, *lock, &clipboard_}, std::move(environment));
+  AppEnvironment environment;
+  if (services.environment) {
+    environment = *services.environment;
+  } else {
+    environment =
+        DetectEnvironment(toCorePath(QCoreApplication::applicationDirPath()), LUMORA_VERSION);
+    environment.mailAvailable = desktopMailer_.available();
+  }
+  Mailer* mailer = services.mailer != nullptr ? services.mailer : &desktopMailer_;
+  AppServices appServices{*ui_, *clock_, settings_, frontEnd_, *lock, &clipboard_};
+  appServices.mailer = mailer;
+  app_ = std::make_unique<LumoraApp>(appServices, std::move(environment));
 
   setWindowTitle(QString::fromLatin1(shell_text::kAppCaption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lumora.svg")));

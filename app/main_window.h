@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/desktop_mailer.h"
 #include "app/dialog_registry.h"
 #include "app/import_windows.h"
 #include "app/window_front_end.h"
@@ -46,6 +47,8 @@ struct MainWindowServices {
   const Clock* clock = nullptr;
   InstanceLock* instanceLock = nullptr;
   std::optional<AppEnvironment> environment;
+  // The mail program; the desktop's (xdg-email) when none is given.
+  Mailer* mailer = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -145,6 +148,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowUi> windowUi_;
   WindowFrontEnd frontEnd_{*this};
   SystemClock systemClock_;
+  DesktopMailer desktopMailer_;
   const Clock* clock_;
   std::unique_ptr<InstanceLock> ownLock_;
   IniSettingsStore settings_;

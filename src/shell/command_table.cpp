@@ -88,7 +88,7 @@ constexpr std::array kCommands{
                 nullptr, ""},
     Done(kSave, M::FullMenu, "&Save", SaveAllowed),
     Done(kSaveAs, M::FullMenu, "Save &As...", DocumentExists),
-    Later(kEmail, "e-&mail to...", MailAllowed, "mail"),
+    Done(kEmail, M::FullMenu, "e-&mail to...", MailAllowed),
     Done(kBackup, M::FullMenu, "&Backup...", HasFileName),
     Later(kPrintBlocks, "&Print Blocks...", BlocksShown, "printed blocks"),
     Later(kPrintBlocksToClipboard, "Print Blocks to &Clipboard", Always, "crew lines report"),

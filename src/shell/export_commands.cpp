@@ -1,8 +1,12 @@
-// The Export menu's copies of the month for other readers: the crew-tracking
-// system's BAW and LIN files (and the command that offers to read them
-// back), the viewer file and the company's copy.
+// The copies of the month for other readers: the crew-tracking system's BAW
+// and LIN files (and the command that offers to read them back), the viewer
+// file, the company's copy, and the schedule file itself by e-mail.
+
+#include <filesystem>
 
 #include "files/viewer_files.h"
+#include "platform/captions.h"
+#include "platform/mailer.h"
 #include "platform/ui.h"
 #include "reports/baw_lin_export.h"
 #include "rules/exceptions_report.h"
@@ -16,6 +20,9 @@ namespace {
 
 constexpr const char* kNotNamed = "File Must be Named First, Select Save As";
 constexpr const char* kFileErrorCaption = "File Error";
+constexpr const char* kMailPersonalData =
+    "This email file will include all personal data.\n Use Export feature for Saving without "
+    "personal data.\n Do you want to Continue?";
 
 void ExportBawLinFiles(LumoraApp& app) {
   BawLinExportDialog dialog(app.document());
@@ -63,6 +70,19 @@ void SaveForCompany(LumoraApp& app) {
   app.changed();
 }
 
+// "e-mail to...": the schedule file itself, personal data and all, once the
+// user agrees. A file that could not be saved is not sent in its old state.
+void Email(LumoraApp& app) {
+  TDocument& doc = app.document();
+  if (doc.Modified && !app.Save()) return;
+  if (app.ui().ask(kMailPersonalData, kAppCaption, Buttons::YesNo, Icon::Question) != Answer::Yes)
+    return;
+  if (Mailer* mailer = app.mailer()) {
+    const std::filesystem::path files[] = {doc.FileName};
+    mailer->send(files);
+  }
+}
+
 }  // namespace
 
 void RegisterExportCommands(CommandRegistry& commands) {
@@ -71,6 +91,7 @@ void RegisterExportCommands(CommandRegistry& commands) {
   commands.add(kImportBawLin, ImportBawLinFiles);
   commands.add(kSaveForViewer, SaveForViewer);
   commands.add(kSaveForCompany, SaveForCompany);
+  commands.add(kEmail, Email);
 }
 
 }  // namespace lumora

@@ -141,6 +141,10 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   Ids named = fresh;
   named.insert({kSave, kBackup, kCalculator});
   EXPECT_EQ(Enabled(), named);
+  // E-mail needs the desktop's mail program too.
+  context.mailAvailable = true;
+  named.insert(kEmail);
+  EXPECT_EQ(Enabled(), named);
   // Viewer and company files are schedule files to the commands.
   for (std::int32_t kind : {kRosterViewerFile, kScheduleViewerFile, kCompanyFile}) {
     doc->FileKind = kind;

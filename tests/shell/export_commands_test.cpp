@@ -29,7 +29,9 @@ class ExportCommands : public ::testing::Test {
     EXPECT_TRUE(SaveFile(*doc, file, kScheduleFile, saveUi, log));
     AppServices services{ui, clock, settings, front, lock};
     services.mailer = &mailer;
-    app = std::make_unique<LumoraApp>(services, AppEnvironment{});
+    AppEnvironment environment;
+    environment.mailAvailable = true;
+    app = std::make_unique<LumoraApp>(services, std::move(environment));
     EXPECT_TRUE(app->start(file.string()).run);
     ui.shown.clear();
   }
@@ -95,6 +97,20 @@ TEST_F(ExportCommands, ExportNowWritesIntoTheExportFolderAndTheImportReadsNothin
   EXPECT_EQ(ui.fileDialogs[0].title, "Load BAW Data");
   EXPECT_EQ(ui.fileDialogs[0].filter, "Baw Files(*.baw)|*.baw|All Files (*.*)|*.*");
   EXPECT_EQ(app->document().Modified, 0);
+}
+
+TEST_F(ExportCommands, EmailSavesFirstAndSendsTheFileOnlyWhenTheUserAgrees) {
+  app->document().Modified = 1;
+  ui.answers.push_back(Answer::No);
+  ASSERT_TRUE(app->dispatch(command::kEmail));
+  EXPECT_EQ(app->document().Modified, 0);  // saved before the question
+  EXPECT_EQ(ui.last().text,
+            "This email file will include all personal data.\n Use Export feature for Saving "
+            "without personal data.\n Do you want to Continue?");
+  EXPECT_TRUE(mailer.sent.empty());
+  ui.answers.push_back(Answer::Yes);
+  ASSERT_TRUE(app->dispatch(command::kEmail));
+  EXPECT_EQ(mailer.sent, (std::vector<std::vector<std::filesystem::path>>{{file}}));
 }
 
 }  // namespace
