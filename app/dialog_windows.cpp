@@ -7,6 +7,7 @@
 #include "app/frame_windows.h"
 #include "app/import_windows.h"
 #include "app/main_window.h"
+#include "app/new_file_wizard_window.h"
 #include "app/preferences_windows.h"
 #include "app/rules_windows.h"
 #include "files/backup.h"
@@ -20,6 +21,7 @@
 #include "rules/setup_month_dialog.h"
 #include "rules/whos_legal.h"
 #include "shell/frame_dialogs.h"
+#include "shell/new_file_wizard.h"
 #include "shell/preferences_dialog.h"
 
 namespace lumora {
@@ -36,6 +38,7 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<PairingValidateDialog, PairingWarningsWindow>();
   dialogs.add<WhosLegalDialog, WhosLegalWindow>();
   dialogs.add<SetupMonthDialog, SetupMonthWindow>();
+  dialogs.add<NewFileWizard, NewFileWizardWindow>();
   dialogs.add<ExceptionsReportDialog, ReportListWindow>();
   dialogs.add<GlobalInfoDialog, ReportListWindow>();
   dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {

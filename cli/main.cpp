@@ -14,6 +14,7 @@
 #include "extract_commands.h"
 #include "import_prg_command.h"
 #include "last_month_command.h"
+#include "new_command.h"
 #include "rules_commands.h"
 #include "scan_lis_command.h"
 #include "toolbox_commands.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
 
   const auto exports = AddExportCommands(app);
 
+  const auto newFile = AddNewCommand(app);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -77,6 +80,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
     if (const auto rc = RunChosenBackup(*backup, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenExport(*exports, std::cout, std::cerr)) return *rc;
+    if (const auto rc = RunChosenNew(*newFile, std::cerr)) return *rc;
     if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenLastMonth(*lastMonth, std::cerr)) return *rc;
     if (const auto rc = RunChosenExtractCommand(*extracts, std::cerr)) return *rc;

@@ -5,12 +5,14 @@
 // for this month and once for the next. A dialog with no answer left is
 // cancelled, as an option left out of the command line stands for Cancel.
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "imports/lis_scan.h"
 #include "platform/forwarding_ui.h"
 
 namespace lumora::cli {
@@ -47,6 +49,38 @@ class NamedFilesUi : public ForwardingUi {
   }
 
   std::map<std::string, std::deque<std::vector<std::string>>> answers_;
+};
+
+// The same, with the LIS scan's dialog answered with `lisFiles`. The scan
+// goes back to the dialog when a file name's question is answered No; the
+// dialog then offers the files without that one, so that the others are
+// still scanned.
+class LisFilesUi : public NamedFilesUi {
+ public:
+  LisFilesUi(Ui& inner, std::vector<std::string> lisFiles)
+      : NamedFilesUi(inner), files_(std::move(lisFiles)) {}
+
+  Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override {
+    const Answer answer = NamedFilesUi::ask(text, caption, buttons, icon);
+    if (answer == Answer::Yes) return answer;
+    const auto named = std::find_if(files_.begin(), files_.end(), [&](const std::string& file) {
+      return text.substr(0, file.size()) == file &&
+             text.substr(file.size()).rfind(" does not contain ", 0) == 0;
+    });
+    if (named != files_.end())
+      files_.erase(named);
+    else if (text.find(" does not contain ") != std::string_view::npos)
+      files_.clear();  // a No the dialog cannot tell apart ends the choice
+    return answer;
+  }
+  std::vector<std::string> openFiles(const FileDialogOptions& options) override {
+    // Every No takes a file away, so the dialog comes back empty in the end.
+    if (options.title == kLisDialogTitle) return files_;
+    return NamedFilesUi::openFiles(options);
+  }
+
+ private:
+  std::vector<std::string> files_;
 };
 
 // The name of the first file that cannot be read, if any: a command that

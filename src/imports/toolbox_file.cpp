@@ -252,7 +252,7 @@ ToolBoxOutcome ReadToolBoxFile(TDocument& doc, const std::string& fileName, Ui& 
 
 ToolBoxOutcome LoadToolBoxFile(TDocument& doc, Ui& ui, SettingsStore& settings) {
   FileDialogOptions options;
-  options.title = "Load ToolBox Absences";
+  options.title = std::string(kToolBoxDialogTitle);
   options.filter = "ToolBox Definition Files(*.box)|*.box|All Files (*.*)|*.*";
   options.startFolder = ImportStartFolder(settings, kLastBoxPath);
   const std::vector<std::string> chosen = ui.openFiles(options);

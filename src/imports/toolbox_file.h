@@ -17,6 +17,7 @@ class TDocument;
 class Ui;
 
 inline constexpr std::string_view kToolBoxFirstLine = "LMToolBox";
+inline constexpr std::string_view kToolBoxDialogTitle = "Load ToolBox Absences";
 inline constexpr std::size_t kToolBoxEntryLines = 13;
 inline constexpr std::size_t kToolBoxAirportLines = 8;
 // A definition file is a few kilobytes; anything near this size is not one,

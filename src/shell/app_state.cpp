@@ -6,6 +6,7 @@
 
 #include "files/backup.h"
 #include "files/schedule_file.h"
+#include "imports/pairing_warnings.h"
 #include "model/daylight_saving.h"
 #include "model/set_dates_dialog.h"
 #include "platform/settings_catalogue.h"
@@ -14,6 +15,7 @@
 #include "shell/desktop_tools.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
+#include "shell/new_file_wizard.h"
 #include "shell/shell_texts.h"
 #include "shell/user_folders.h"
 
@@ -201,23 +203,31 @@ void LumoraApp::NewFile() {
           ? ui_.ask(text::kNewDiscardQuestion, text::kCautionCaption, Buttons::YesNo, Icon::Warning)
           : ui_.ask(text::kNewQuestion, text::kAppCaption, Buttons::YesNo, Icon::Question);
   if (answer != Answer::Yes) return;
-  session_->log().write(text::kFileNewLine);
-
-  CloseViews();
-  doc.Modified = 0;
-  doc.Untitled = 1;
+  session_->startNewFile([this] { CloseViews(); });
   caption_ = text::kUntitledCaption;
-  ClearDocument(doc, session_->log());
-  doc.DocState = kNoDocument;
   frontEnd_.documentReplaced();
   changed();
 
   SetDatesDialog dialog(clock_, doc.cal);
   if (!ui_.run(dialog)) return;
-  // The new-file wizard takes over here once it exists; until then the
-  // document is left as the wizard leaves it when closed before its end:
-  // a month without crew or pairings, and the full menu.
+
+  NewFileWizardHooks hooks;
+  hooks.saveAs = [this] { return SaveAs(); };
+  hooks.closeViews = [this] { CloseViews(); };
+  hooks.prg.showPairingWarnings = [this] {
+    PairingValidateDialog warnings(document());
+    ui_.run(warnings);
+  };
+  hooks.prg.refreshCaption = [this] { changed(); };
+  hooks.prg.setGaugeCaption = [this](std::string_view caption) {
+    frontEnd_.setGaugeCaption(caption);
+  };
+  NewFileWizard wizard(*session_, std::move(hooks));
+  ui_.run(wizard);
+  // Closed before its end, the wizard leaves whatever it made so far, under
+  // the full menu and without blocks.
   doc.DocState = kDocumentLoaded;
+  if (wizard.complete()) BuildBlocks(kNewFileWindows);
   changed();
 }
 
@@ -290,13 +300,10 @@ bool LumoraApp::SaveAs() {
   const std::filesystem::path target = WithScheduleExtension(*chosen);
   RememberFolder(settings_, target);
   // A failed save leaves the document under its old name, still modified.
-  if (!session_->save(target)) {
+  if (!session_->saveAs(target)) {
     changed();
     return false;
   }
-  doc.FileName = target.string();
-  doc.FreshDocument = 0;
-  doc.Untitled = 0;
   recent_.add(doc.FileName);
   UpdateFileCaption();
   changed();

@@ -13,6 +13,7 @@
 #include "rules/setup_month_dialog.h"
 #include "rules/whos_legal.h"
 #include "shell/frame_dialogs.h"
+#include "shell/new_file_wizard.h"
 #include "shell/preferences_dialog.h"
 
 namespace lumora {
@@ -23,6 +24,6 @@ struct DialogModelList {};
 using CoreDialogModels =
     DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog, PreferencesDialog,
                     LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog,
-                    BawLinExportDialog, BawLinImportDialog, ViewerKindDialog>;
+                    BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard>;
 
 }  // namespace lumora

@@ -12,6 +12,7 @@
 #include "platform/clipboard.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
+#include "shell/shell_texts.h"
 
 namespace lumora {
 
@@ -141,6 +142,27 @@ bool DocumentSession::closeViews() {
   doc.BidsWindowVisible = 0;
   doc.BlocksShown = 0;
   doc.view.searchGroupVisible = 0;
+  return true;
+}
+
+void DocumentSession::startNewFile(const std::function<void()>& closeViews) {
+  log_.write(shell_text::kFileNewLine);
+  if (closeViews)
+    closeViews();
+  else
+    this->closeViews();
+  TDocument& doc = *doc_;
+  doc.Modified = 0;
+  doc.Untitled = 1;
+  ClearDocument(doc, log_);
+  doc.DocState = kNoDocument;
+}
+
+bool DocumentSession::saveAs(const std::filesystem::path& path) {
+  if (!save(path)) return false;
+  doc_->FileName = path.string();
+  doc_->FreshDocument = 0;
+  doc_->Untitled = 0;
   return true;
 }
 

@@ -69,6 +69,14 @@ class DocumentSession {
   // Writes the document as a schedule file; the document keeps its name.
   bool save(const std::filesystem::path& path);
 
+  // New... once its question is answered Yes: closes the views (`closeViews`,
+  // or the session's own), clears the document and leaves it untitled and
+  // unmodified with DocState kNoDocument, ready for the month's dates.
+  void startNewFile(const std::function<void()>& closeViews = {});
+  // Save As to `path`: on success the document takes the name and is no
+  // longer fresh nor untitled.
+  bool saveAs(const std::filesystem::path& path);
+
   // Derives what the schedule file does not store, checks every block and
   // marks the blocks built; the block filters and search check boxes come
   // back as the last document left them. Does nothing when the blocks are

@@ -1,8 +1,11 @@
 #include "app/frame_windows.h"
+#include "app/new_file_wizard_window.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -76,14 +79,25 @@ TEST_F(MonthDialogTest, OkRefusesTooLongAPeriodAndStaysOpenThenFillsTheCalendar)
 TEST_F(FrameTest, NewFileRunsTheMonthDialogOnTheWindow) {
   const auto window = startWindow();
   ui.answers.push_back(Answer::Yes);
-  testing::whenShown<MonthDialog>([](MonthDialog& dialog) {
+  testing::whenShown<MonthDialog>([&window](MonthDialog& dialog) {
     EXPECT_TRUE(dialog.isModal());
     dialog.button(SetDatesDialog::kNextMonth)->click();
+    // The wizard follows on the reduced menu; its close box leaves the month
+    // as far as it got.
+    testing::whenShown<NewFileWizardWindow>([&window](NewFileWizardWindow& wizard) {
+      EXPECT_STREQ(window->app().menuName(), "MENU_3");
+      EXPECT_TRUE(wizard.equipmentGroup().isEnabled());
+      wizard.statusChoice(2).click();  // FA / PU
+      EXPECT_FALSE(wizard.equipmentGroup().isEnabled());
+      EXPECT_FALSE(wizard.finishButton().isEnabled());
+      wizard.reject();
+    });
     dialog.okButton().click();
   });
   ASSERT_TRUE(window->app().dispatch(command::kNew));
   EXPECT_EQ(ui.shown.front().text, "Would you like to create a new file");
   EXPECT_STREQ(window->app().menuName(), "MENU_1");
+  EXPECT_FALSE(window->app().document().BlocksShown);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk"));
   EXPECT_EQ(window->app().document().cal.MonthNumber, 8);
   window->shutdown();

@@ -15,6 +15,7 @@
 #include "model/set_dates_dialog.h"
 #include "shell/frame_dialogs.h"
 #include "shell/instance_lock.h"
+#include "shell/new_file_wizard.h"
 #include "shell/preferences_dialog.h"
 #include "shell/user_folders.h"
 #include "support/random_document.h"
@@ -50,6 +51,7 @@ class AppTest : public ::testing::Test {
   void NewMonth() {
     ui.answers.push_back(Answer::Yes);
     ui.onDialog<SetDatesDialog>([](SetDatesDialog&) { return true; });
+    ui.onDialog<NewFileWizard>([](NewFileWizard&) { return false; });  // closed at once
     app->NewFile();
     ASSERT_EQ(app->document().DocState, kDocumentLoaded);
   }
@@ -379,7 +381,7 @@ TEST_F(AppTest, FrameCommandsReachTheFrontEnd) {
   ui.dialogs.push_back(ok);
   EXPECT_TRUE(app->dispatch(command::kKeyboardShortcuts));
   EXPECT_EQ(ui.dialogTitles(), (Names{"About Lumora", "Set Start and End Dates for the New Month",
-                                      "Lumora Keyboard Shortcuts"}));
+                                      "Create a New File Wizard", "Lumora Keyboard Shortcuts"}));
 
   EXPECT_TRUE(app->dispatch(command::kCalculator));
   EXPECT_EQ(front.started, std::vector<std::filesystem::path>{"/usr/bin/xcalc"});
