@@ -167,6 +167,22 @@ std::string ActivityLine(const CrewMember& member, Rng& rng, std::vector<Instanc
   // Some end the month on reserve.
   const bool reserveLast = !codes.reserve.empty() && rng.Percent(12);
   const int lastDay = reserveLast ? kDaysBefore - 1 : kDaysBefore;
+  // Crew get three days off in a row at least every few days of work, so that
+  // each week holds a day free of duty between two local nights' rest, as the
+  // duty rules ask of a real roster: `sinceBreak` counts the days since the
+  // last such break.
+  int sinceBreak = 0;
+  const auto worked = [&](int days) {
+    d += days;
+    sinceBreak += days;
+    if (sinceBreak >= 3) {
+      d += 3;
+      sinceBreak = 0;
+    } else {
+      d += 1;
+      ++sinceBreak;
+    }
+  };
   while (d < lastDay && entry < static_cast<std::size_t>(kDaysBefore)) {
     const int roll = rng.Uniform(0, 99);
     if (roll < 50) {
@@ -186,18 +202,20 @@ std::string ActivityLine(const CrewMember& member, Rng& rng, std::vector<Instanc
           const std::size_t day = static_cast<std::size_t>(d + duty.Day());
           if (day < block.size()) block[day] += duty.Block();
         }
-        d += p.Days() + 1;
+        worked(p.Days());
         continue;
       }
     }
     if (roll >= 50 && roll < 62 && !codes.reserve.empty()) {
       CodeEntry(line, next(), rng.Pick(codes.reserve), firstBefore + d, firstBefore + d);
-      ++d;
+      worked(1);
     } else if (roll >= 62 && roll < 68 && !codes.duty.empty()) {
       CodeEntry(line, next(), rng.Pick(codes.duty), firstBefore + d, firstBefore + d);
-      ++d;
+      worked(1);
     } else {
-      d += rng.Uniform(1, 3);
+      const int off = rng.Uniform(1, 3);
+      d += off;
+      sinceBreak = off >= 3 ? 0 : sinceBreak + off;
     }
   }
   if (reserveLast && entry < static_cast<std::size_t>(kDaysBefore))
