@@ -1,6 +1,7 @@
 #include "app/command_actions.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -15,6 +16,25 @@ namespace {
 
 // The property that marks a recent-files entry with its place in the list.
 constexpr const char* kRecentIndex = "recentIndex";
+
+// The desktop's usual keys for the file commands; none of them is a key the
+// program gives another meaning.
+QKeySequence StandardKeys(int command) {
+  switch (command) {
+    case command::kNew:
+      return QKeySequence::New;
+    case command::kOpen:
+      return QKeySequence::Open;
+    case command::kSave:
+      return QKeySequence::Save;
+    case command::kSaveAs:
+      return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    case command::kExit:
+      return QKeySequence::Quit;
+    default:
+      return {};
+  }
+}
 
 // The menu text of a file name: "&" is a mnemonic marker in menus.
 QString menuFileName(const std::string& name) {
@@ -88,6 +108,13 @@ QMenu* CommandActions::buildMenu(const MenuItem& popup, QWidget* parent) {
         // The recent files stand above Exit, as the recent-files list puts them.
         if (item.command == command::kExit) addRecentFiles(*menu);
         QAction* action = commandAction(item.command, fromCoreText(item.text), menu);
+        // The program's own keys reach the commands through the key map: the
+        // menu only names them, after a tab as Qt shows shortcuts. Texts that
+        // name their key already ("&Undo F1") keep theirs.
+        const QString key = fromCoreText(KeyTextOf(item.command, app_.commandContext()));
+        if (!key.isEmpty() && !action->text().endsWith(key))
+          action->setText(action->text() + QLatin1Char('\t') + key);
+        action->setShortcut(StandardKeys(item.command));
         menu->addAction(action);
         menuActions_.emplace(item.command, action);
         break;

@@ -302,4 +302,22 @@ int CommandForKey(ShellKey key, const CommandContext& context) {
   }
 }
 
+std::string_view KeyTextOf(int command, const CommandContext& context) {
+  struct KeyName {
+    ShellKey key;
+    std::string_view text;
+  };
+  // F3 before Tab: both filter the pairings, the menu names the first.
+  static constexpr KeyName kNames[] = {
+      {ShellKey::F1, "F1"},    {ShellKey::F2, "F2"},      {ShellKey::F3, "F3"},
+      {ShellKey::F4, "F4"},    {ShellKey::F5, "F5"},      {ShellKey::F6, "F6"},
+      {ShellKey::F7, "F7"},    {ShellKey::F8, "F8"},      {ShellKey::F9, "F9"},
+      {ShellKey::Equals, "="}, {ShellKey::Insert, "Ins"}, {ShellKey::Tab, "Tab"},
+  };
+  if (command == 0) return {};
+  for (const KeyName& name : kNames)
+    if (CommandForKey(name.key, context) == command) return name.text;
+  return {};
+}
+
 }  // namespace lumora

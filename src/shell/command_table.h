@@ -173,4 +173,8 @@ enum class ShellKey : std::uint8_t {
 // The command a key press runs, or 0 when it runs none.
 int CommandForKey(ShellKey key, const CommandContext& context);
 
+// The key that runs `command` now, as a menu shows it beside the command's
+// text ("F8", "="), or nothing.
+std::string_view KeyTextOf(int command, const CommandContext& context);
+
 }  // namespace lumora

@@ -147,7 +147,8 @@ void describe(const MainWindow& window, const std::vector<MenuItem>& items, bool
 }
 void describe(const QList<QAction*>& actions, const std::string& where, Lines& out) {
   for (const QAction* action : actions) {
-    const std::string text = action->text().toStdString();
+    // The key a menu names after a tab is checked on its own.
+    const std::string text = action->text().section(QLatin1Char('\t'), 0, 0).toStdString();
     if (action->isSeparator()) {
       out.push_back(where + "-");
     } else if (action->menu() != nullptr) {
@@ -194,6 +195,30 @@ TEST_F(FrameTest, MenusFollowTheCommandTableInBothStates) {
   EXPECT_STREQ(window->app().menuName(), "MENU_3");
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk"));
   expectMenuBar(*window, "MENU_3");
+  window->shutdown();
+}
+
+TEST_F(FrameTest, MenusNameTheProgramsKeysAndCarryTheDesktopsFileShortcuts) {
+  const auto path = file("June.lm2");
+  testing::writeScheduleFile(path, 11);
+  const auto window = startWindow(path.string());
+  const auto text = [&](int command) { return menuAction(*window, command)->text(); };
+  EXPECT_EQ(text(command::kBackup), QStringLiteral("&Backup...\tF8"));
+  EXPECT_EQ(text(command::kShowOnlyOpenPairings), QStringLiteral("Show &Only Open Pairings\tF3"));
+  EXPECT_EQ(text(command::kUndo), QStringLiteral("&Undo F1"));  // names its key already
+  EXPECT_FALSE(text(command::kOpen).contains(QLatin1Char('\t')));
+  const std::pair<int, QKeySequence> standard[] = {
+      {command::kNew, QKeySequence(QKeySequence::New)},
+      {command::kOpen, QKeySequence(QKeySequence::Open)},
+      {command::kSave, QKeySequence(QKeySequence::Save)},
+      {command::kSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {command::kExit, QKeySequence(QKeySequence::Quit)},
+  };
+  for (const auto& [command, keys] : standard)
+    EXPECT_EQ(menuAction(*window, command)->shortcut(), keys) << command;
+  // Only the menus carry them: a second action with the same keys would
+  // leave both dead.
+  EXPECT_TRUE(window->toolBarAction(command::kSave)->shortcut().isEmpty());
   window->shutdown();
 }
 
