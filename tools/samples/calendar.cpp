@@ -49,7 +49,7 @@ const char* MonthAbbrev(int month) {
 
 std::string Yyyymmdd(int dayNumber) {
   const Date d = DateOf(dayNumber);
-  char text[16];
+  char text[40];  // room for any int, so that no year can cut the text
   std::snprintf(text, sizeof text, "%04d%02d%02d", d.year, d.month, d.day);
   return text;
 }

@@ -44,7 +44,7 @@ std::vector<Employee> OtherEmployees(const World& world, Rng& rng, std::vector<i
     }
     std::string equipment = base->fleets[static_cast<std::size_t>(
         rng.Uniform(0, static_cast<int>(base->fleets.size()) - 1))];
-    std::string category;
+    const char* category = nullptr;
     if (cabin) {
       category = rng.Percent(20) ? "PU" : "FA";
     } else if (base == world.base && equipment == world.fleet.code) {
