@@ -212,23 +212,11 @@ bool LoadAbsencesExtract(TDocument& doc, bool nextMonth, const ImportServices& s
       ui.ask(kAbsencesEraseQuestion, kAppCaption, Buttons::YesNo, Icon::Error) != Answer::Yes)
     return false;
 
-  FileDialogOptions options;
-  options.title = kAbsencesDialogTitle;
-  options.filter = kAbsencesFileFilter;
-  options.startFolder = ImportStartFolder(services.settings, kLastCrewAbsPath);
-  const std::vector<std::string> files = ui.openFiles(options);
-  if (files.empty()) return false;
-  const std::string& file = files.front();
-
-  std::error_code error;
+  const std::optional<std::string> file = ChooseImportFile(
+      ui, services.settings, kAbsencesDialogTitle, kAbsencesFileFilter, kLastCrewAbsPath);
   std::ifstream in;
-  if (!std::filesystem::is_directory(std::filesystem::path(file), error))
-    in.open(file, std::ios::binary);
-  if (!in.is_open()) {
-    ui.message(file, "Unable to Open File", Icon::Error);
-    return false;
-  }
-  RememberImportFolder(services.settings, kLastCrewAbsPath, file);
+  if (!file || !OpenImportFile(in, *file, ui)) return false;
+  RememberImportFolder(services.settings, kLastCrewAbsPath, *file);
   return LoadAbsencesExtractFrom(doc, in, nextMonth, services, closeViews);
 }
 

@@ -2,9 +2,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
+#include <vector>
 
 #include "platform/settings_catalogue.h"
+#include "platform/ui.h"
 
 namespace lumora {
 
@@ -46,6 +49,27 @@ void RememberImportFolder(SettingsStore& settings, const SettingKey& key,
   std::filesystem::path path = std::filesystem::absolute(std::filesystem::path(fileName), error);
   if (error) path = std::filesystem::path(fileName);
   WriteSetting(settings, key, path.parent_path().string());
+}
+
+std::optional<std::string> ChooseImportFile(Ui& ui, const SettingsStore& settings,
+                                            std::string_view title, std::string_view filter,
+                                            const SettingKey& key) {
+  FileDialogOptions options;
+  options.title = std::string(title);
+  options.filter = std::string(filter);
+  options.startFolder = ImportStartFolder(settings, key);
+  const std::vector<std::string> chosen = ui.openFiles(options);
+  if (chosen.empty() || chosen.front().empty()) return std::nullopt;
+  return chosen.front();
+}
+
+bool OpenImportFile(std::ifstream& in, const std::string& fileName, Ui& ui) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(std::filesystem::path(fileName), error))
+    in.open(fileName, std::ios::binary);
+  if (in.is_open()) return true;
+  ui.message(fileName, "Unable to Open File", Icon::Error);
+  return false;
 }
 
 }  // namespace lumora

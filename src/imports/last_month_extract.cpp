@@ -523,25 +523,9 @@ void Load(TDocument& doc, LineReader& activity, std::string_view firstLine,
     ShowListDialog(ui, services.clipboard, kLastMonthWarningsCaption, loader.warnings().text());
 }
 
-// Opens a chosen file; a file that can't be opened shows its name.
-bool OpenExtract(std::ifstream& in, const std::string& fileName, Ui& ui) {
-  std::error_code error;
-  if (!std::filesystem::is_directory(std::filesystem::path(fileName), error))
-    in.open(fileName, std::ios::binary);
-  if (in.is_open()) return true;
-  ui.message(fileName, "Unable to Open File", Icon::Error);
-  return false;
-}
-
 std::optional<std::string> ChooseExtract(const ImportServices& services, std::string_view title,
                                          std::string_view filter) {
-  FileDialogOptions options;
-  options.title = std::string(title);
-  options.filter = std::string(filter);
-  options.startFolder = ImportStartFolder(services.settings, kLastOverlapDataPath);
-  const std::vector<std::string> chosen = services.ui.openFiles(options);
-  if (chosen.empty() || chosen.front().empty()) return std::nullopt;
-  return chosen.front();
+  return ChooseImportFile(services.ui, services.settings, title, filter, kLastOverlapDataPath);
 }
 
 bool RosterEmpty(const TDocument& doc, Ui& ui) {
@@ -560,7 +544,7 @@ bool LoadLastMonthActivity(TDocument& doc, const ImportServices& services,
   const auto activityName = ChooseExtract(services, kActivityDialogTitle, kActivityFileFilter);
   if (!activityName) return false;
   std::ifstream activityFile;
-  if (!OpenExtract(activityFile, *activityName, ui)) return false;
+  if (!OpenImportFile(activityFile, *activityName, ui)) return false;
   RememberImportFolder(services.settings, kLastOverlapDataPath, *activityName);
   LineReader activity(activityFile, kLines);
   std::string firstActivity;
@@ -570,7 +554,7 @@ bool LoadLastMonthActivity(TDocument& doc, const ImportServices& services,
       ChooseExtract(services, kPriorPairingsDialogTitle, kPriorPairingsFileFilter);
   if (!pairingsName) return false;
   std::ifstream pairingsFile;
-  if (!OpenExtract(pairingsFile, *pairingsName, ui)) return false;
+  if (!OpenImportFile(pairingsFile, *pairingsName, ui)) return false;
   LineReader pairingLines(pairingsFile, kLines);
   std::string firstPairing;
   if (!AcceptFirstLine(pairingLines, firstPairing, kPriorPairingLineLength, ui)) return false;

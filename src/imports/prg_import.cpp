@@ -905,14 +905,8 @@ bool LoadPrgPairings(TDocument& doc, const std::string& fileName, std::string_vi
                      bool allEquipment, const ImportServices& services,
                      const PrgImportHooks& hooks) {
   RememberImportFolder(services.settings, kLastPrgPathWhenStoring, fileName);
-  std::error_code error;
   std::ifstream in;
-  if (!std::filesystem::is_directory(std::filesystem::path(fileName), error))
-    in.open(fileName, std::ios::binary);
-  if (!in.is_open()) {
-    services.ui.message(fileName, "Unable to Open File", Icon::Error);
-    return false;
-  }
+  if (!OpenImportFile(in, fileName, services.ui)) return false;
   return LoadPrgPairingsFrom(doc, in, prefix, allEquipment, services, hooks);
 }
 

@@ -178,23 +178,11 @@ bool LoadRosterExtract(TDocument& doc, std::string_view descriptor,
                        const ImportServices& services) {
   // Every refusal before the extract is accepted leaves the roster as it was.
   if (descriptor.size() != 9) return false;
-  FileDialogOptions options;
-  options.title = kRosterDialogTitle;
-  options.filter = kRosterFileFilter;
-  options.startFolder = ImportStartFolder(services.settings, kLastRosterPath);
-  const std::vector<std::string> files = services.ui.openFiles(options);
-  if (files.empty()) return false;
-  const std::string& file = files.front();
-
-  std::error_code error;
+  const std::optional<std::string> file = ChooseImportFile(
+      services.ui, services.settings, kRosterDialogTitle, kRosterFileFilter, kLastRosterPath);
   std::ifstream in;
-  if (!std::filesystem::is_directory(std::filesystem::path(file), error))
-    in.open(file, std::ios::binary);
-  if (!in.is_open()) {
-    services.ui.message(file, "Unable to Open File", Icon::Error);
-    return false;
-  }
-  RememberImportFolder(services.settings, kLastRosterPath, file);
+  if (!file || !OpenImportFile(in, *file, services.ui)) return false;
+  RememberImportFolder(services.settings, kLastRosterPath, *file);
   return LoadRosterExtractFrom(doc, in, descriptor, services);
 }
 
