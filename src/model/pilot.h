@@ -166,6 +166,10 @@ struct TPilot : TPilotData {
 
 bool IsLeaveCode(std::string_view code);
 
+// The label of a day request code ("X1", "XA", "RGD", ...); empty for codes
+// without one.
+std::string RequestLabel(int code);
+
 struct TAbsence {
   std::string Code;
   std::string CrewTracCode;

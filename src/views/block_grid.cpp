@@ -116,26 +116,6 @@ const char* WorkedStateWord(int state) {
   }
 }
 
-std::string RequestLabel(int code) {
-  if (code >= 1 && code <= 9) return "X" + std::to_string(code);
-  switch (code) {
-    case 10:
-      return "XA";
-    case 11:
-      return "XP";
-    case 12:
-      return "XM";
-    case 13:
-      return "RGD";
-    case 14:
-      return "RPD";
-    default:
-      break;
-  }
-  if (code >= 20 && code <= 51) return "X" + std::to_string(code - 19);
-  return {};
-}
-
 // What one paint call works with, worked out once.
 struct BlockGridView::PaintContext {
   Rect area;  // what to repaint, within the viewport

@@ -40,9 +40,6 @@ struct CornerState {
 // The name of a previous-month worked state (0 none, 1 worked, 2 reserve).
 const char* WorkedStateWord(int state);
 
-// The label of a day request code; empty for codes without one.
-std::string RequestLabel(int code);
-
 class BlockGridView {
  public:
   static constexpr int kColumns = 62;
