@@ -8,8 +8,11 @@
 
 #include "batch_ui.h"
 #include "commands.h"
+#include "files/backup.h"
 #include "files/viewer_files.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
+#include "reports/web_files.h"
 
 namespace lumora::cli {
 
@@ -89,6 +92,26 @@ int RunExportCompany(const ExportArguments& args, std::ostream&, std::ostream& e
   return written ? kExitOk : kExitRefused;
 }
 
+int RunExportWeb(const ExportArguments& args, std::ostream&, std::ostream& err) {
+  BatchUi ui(err, args.yes);
+  BatchRun run(ui);
+  if (!run.open(args.file)) return kExitCannotRun;
+  const TDocument& doc = run.session.document();
+  std::filesystem::path folder = FolderOr(args.folder, DefaultWebFolder(doc));
+  if (folder.empty()) folder = ".";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  const bool written = SaveForInternet(doc, folder, FileStem(args.file), ui, &run.session.log());
+  return written ? kExitOk : kExitRefused;
+}
+
+int RunExportTraining(const ExportArguments& args, std::ostream&, std::ostream& err) {
+  BatchUi ui(err, args.yes);
+  BatchRun run(ui);
+  if (!run.open(args.file)) return kExitCannotRun;
+  return WriteTrainingReport(run.session.document(), args.output, ui) ? kExitOk : kExitRefused;
+}
+
 namespace {
 
 void AddFileAndFolder(CLI::App& command, ExportArguments& args, const char* folderHelp) {
@@ -118,6 +141,15 @@ void AddCompanyOptions(CLI::App& command, ExportArguments& args) {
   command.add_flag("--yes", args.yes, "Answer Yes to the e-mail question (sends nothing)");
 }
 
+void AddWebOptions(CLI::App& command, ExportArguments& args) {
+  AddFileAndFolder(command, args, "Folder to write to (default: FILE's folder)");
+}
+
+void AddTrainingOptions(CLI::App& command, ExportArguments& args) {
+  command.add_option("FILE", args.file, "Schedule file")->required();
+  command.add_option("-o,--output", args.output, "Training report to write")->required();
+}
+
 struct ExportKind {
   const char* name;
   const char* description;
@@ -132,6 +164,10 @@ constexpr ExportKind kExportKinds[] = {
      RunExportViewer},
     {"company", "The company's copy without personal data, as Finalize and Save for Company...",
      AddCompanyOptions, RunExportCompany},
+    {"web", "The internet page, its .csv, the month layout and the planned absences", AddWebOptions,
+     RunExportWeb},
+    {"training", "The training report of line indoctrination and line check days",
+     AddTrainingOptions, RunExportTraining},
 };
 
 }  // namespace

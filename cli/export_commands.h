@@ -28,6 +28,8 @@ struct ExportArguments {
   std::optional<std::string> eqp;
   // viewer
   std::string viewerKind = "prebuild";
+  // training: the file to write
+  std::string output;
 };
 
 // Messages and questions go to `err` (questions answered No, or Yes with
@@ -36,6 +38,10 @@ struct ExportArguments {
 int RunExportBawLin(const ExportArguments& args, std::ostream& out, std::ostream& err);
 int RunExportViewer(const ExportArguments& args, std::ostream& out, std::ostream& err);
 int RunExportCompany(const ExportArguments& args, std::ostream& out, std::ostream& err);
+// The page and the three comma-separated files, into -o or FILE's folder.
+int RunExportWeb(const ExportArguments& args, std::ostream& out, std::ostream& err);
+// The training report, to `output`.
+int RunExportTraining(const ExportArguments& args, std::ostream& out, std::ostream& err);
 
 struct ExportCommandLine {
   ExportArguments args;

@@ -133,6 +133,17 @@ std::unique_ptr<RulesCommandLine> AddRulesCommands(CLI::App& app) {
   line->reportPairings =
       report->add_subcommand("pairings", "The pairing report with the segment summary");
   line->reportPairings->add_option("FILE", line->file, "Schedule file")->required();
+  line->reportBlocks = report->add_subcommand(
+      "blocks", "The chosen crew members' calendars, as Copy Blocks to Clipboard");
+  line->reportBlocks->add_option("FILE", line->file, "Schedule file")->required();
+  line->reportBlocks->add_option("--crew", line->blocks.crew, "Roster index, from 0 (repeatable)")
+      ->take_all();
+  line->reportBlocks->add_flag("--all", line->blocks.all, "Every crew member");
+  line->reportBlocks->add_flag("--xes", line->blocks.xes, "Include X's (the day requests)");
+  line->reportBlocks->add_flag("--pairs", line->blocks.pairs, "Include Full Pairings");
+  line->reportCrewLines =
+      report->add_subcommand("crew-lines", "The crew lines report, as Print Blocks to Clipboard");
+  line->reportCrewLines->add_option("FILE", line->file, "Schedule file")->required();
 
   CLI::App* month = line->setupMonth =
       app.add_subcommand("setup-month", "Set the month's blocking rules as Setup Month does");
@@ -160,6 +171,10 @@ std::optional<int> RunChosenRulesCommand(const RulesCommandLine& line, Ui& ui, s
     return RunGlobalReport(line.file, ui, out);
   if (line.reportPairings != nullptr && *line.reportPairings)
     return RunPairingsReport(line.file, ui, out);
+  if (line.reportBlocks != nullptr && *line.reportBlocks)
+    return RunReportBlocks(line.file, line.blocks, ui, out, err);
+  if (line.reportCrewLines != nullptr && *line.reportCrewLines)
+    return RunReportCrewLines(line.file, ui, out);
   if (line.setupMonth != nullptr && *line.setupMonth)
     return RunSetupMonth(line.file, line.output, line.month, ui, err);
   return std::nullopt;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "report_commands.h"
+
 namespace CLI {
 class App;
 }
@@ -43,12 +45,15 @@ struct RulesCommandLine {
   CLI::App* whosLegal = nullptr;
   CLI::App* reportGlobal = nullptr;
   CLI::App* reportPairings = nullptr;
+  CLI::App* reportBlocks = nullptr;
+  CLI::App* reportCrewLines = nullptr;
   CLI::App* setupMonth = nullptr;
   std::string file;
   std::string output;
   int pairing = 0;
   int day = 0;
   MonthRuleValues month;
+  ReportBlocksArguments blocks;
 };
 
 std::unique_ptr<RulesCommandLine> AddRulesCommands(CLI::App& app);

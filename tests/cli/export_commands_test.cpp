@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -138,6 +139,64 @@ TEST_F(ExportCommand, ViewerAndCompany) {
   }
   std::filesystem::permissions(out, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
+}
+
+TEST_F(ExportCommand, WebAndTraining) {
+  const std::vector<std::string> web{"July CT Planned Absences.csv", "July.csv", "July.htm",
+                                     "July_Month_Layout.csv"};
+  const auto saved = [](const std::filesystem::path& dir) {
+    return "Lumora: HTML and Various CVS Files Saved to folder " + dir.string() + "\n";
+  };
+  const auto files = [](const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, error))
+      if (entry.path().extension() != ".lm2") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::filesystem::path made = folder / "w" / "x";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+    std::filesystem::path dir;
+    std::vector<std::string> written;
+  } cases[] = {
+      {{"web", file.string()}, kExitOk, saved(folder.path()), folder.path(), web},
+      {{"web", file.string(), "-o", made.string() + "/"}, kExitOk, saved(made), made, web},
+      {{"web", (folder / "missing.lm2").string()}, kExitCannotRun, "", folder / "none", {}},
+      {{"training", file.string(), "-o", (folder / "t" / "r.csv").string()},
+       kExitRefused,
+       "File Error: Cant create file for Exporting Data\n",
+       folder / "t",
+       {}},
+      {{"training", file.string()}, kExitCannotRun, "", folder / "none", {}},
+  };
+  for (const auto& c : cases) {
+    const Result r = RunExport(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args.front() << r.err;
+    EXPECT_EQ(r.out, "");
+    if (c.status != kExitCannotRun) {
+      EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(files(c.dir), c.written) << c.dir;
+  }
+
+  const Result r = RunExport({"training", file.string(), "-o", (folder / "r.csv").string()});
+  EXPECT_EQ(r.status, kExitOk) << r.err;
+  const std::vector<std::uint8_t> report = testing::ReadBytes(folder / "r.csv");
+  EXPECT_EQ(std::string(report.begin(), report.end()),
+            "Lumora Training Report\n         ,20260701,20260731\n"
+            "TOTAL CREDIT MINS,INDOC,00000000,CHECK,00000000\n");
+
+  // The page cannot be created: nothing at all is written.
+  const std::filesystem::path blocked = folder / "blocked";
+  std::filesystem::create_directories(blocked / "July.htm");
+  const Result refused = RunExport({"web", file.string(), "-o", blocked.string()});
+  EXPECT_EQ(refused.status, kExitRefused);
+  EXPECT_EQ(refused.err, "File Error: Cant create file for Internet Publishing\n");
+  EXPECT_EQ(files(blocked), std::vector<std::string>{"July.htm"});
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <CLI/CLI.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "batch_ui.h"
 #include "commands.h"
@@ -88,6 +90,54 @@ TEST_F(RulesCommandsTest, ReportsPrintTheListAndTheClipboardText) {
   EXPECT_NE(text.find("Pair 4711  Credit 00:00  Hard 00:00  OP 02  RT 0:00\r\n"),
             std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 5), "\r\n\n\n\n");  // an empty segment summary
+}
+
+TEST_F(RulesCommandsTest, ReportBlocksAndCrewLinesPrintTheClipboardTexts) {
+  const std::string file = WriteMonth();
+  const auto run = [&](std::vector<std::string> args) {
+    CLI::App app;
+    const auto line = AddRulesCommands(app);
+    std::vector<const char*> argv{"lumora-cli", "report"};
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    std::ostringstream printed, said;
+    try {
+      app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError&) {
+      return std::pair{kExitCannotRun, std::string()};
+    }
+    return std::pair{RunChosenRulesCommand(*line, ui, printed, said).value_or(-1), printed.str()};
+  };
+  const std::string title = "Selected Blocks for Jul 2026.\r\n\r\n";
+  const std::string b = "Name: B BRAVO  Emp: 000000012  Credit 00:00 \r\n";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string starts;  // the text's beginning; "" for nothing printed
+    std::size_t names;   // "Name: " lines
+  } cases[] = {
+      {{"blocks", file, "--crew", "1"}, kExitOk, title + b, 1},
+      {{"blocks", file, "--crew", "1", "--crew", "0", "--xes", "--pairs"}, kExitOk, title, 2},
+      {{"blocks", file, "--all"}, kExitOk, title, 2},
+      {{"blocks", file}, kExitOk, "", 0},
+      {{"blocks", file, "--crew", "2"}, kExitCannotRun, "", 0},
+      {{"blocks", file, "--crew", "-1"}, kExitCannotRun, "", 0},
+      {{"blocks", file, "--crew", "x"}, kExitCannotRun, "", 0},
+      {{"crew-lines", file}, kExitOk, "Crew Lines for Jul 2026  month\n\r\nA ALPHA     01  02", 0},
+      {{"crew-lines", (folder / "missing.lm2").string()}, kExitCannotRun, "", 0},
+  };
+  for (const auto& c : cases) {
+    const auto [status, text] = run(c.args);
+    EXPECT_EQ(status, c.status) << c.args[2 % c.args.size()];
+    EXPECT_EQ(text.substr(0, c.starts.size()), c.starts);
+    if (c.starts.empty()) {
+      EXPECT_EQ(text, "");
+    }
+    std::size_t names = 0;
+    for (std::size_t at = text.find("\r\nName: "); at != std::string::npos;
+         at = text.find("\r\nName: ", at + 1))
+      ++names;
+    EXPECT_EQ(names, c.names);
+  }
 }
 
 }  // namespace
