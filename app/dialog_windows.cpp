@@ -16,6 +16,7 @@
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
 #include "rules/exceptions_report.h"
 #include "rules/global_info.h"
 #include "rules/setup_month_dialog.h"
@@ -33,6 +34,7 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<BawLinExportDialog, BawLinExportWindow>();
   dialogs.add<BawLinImportDialog, BawLinImportWindow>();
   dialogs.add<ViewerKindDialog, ViewerKindWindow>();
+  dialogs.add<CopyBlocksDialog, CopyBlocksWindow>();
   dialogs.add<FixedTextDialog, FixedTextWindow>();
   dialogs.add<LoadPrgDialog, LoadPrgWindow>();
   dialogs.add<PairingValidateDialog, PairingWarningsWindow>();

@@ -1,6 +1,7 @@
 #include "app/export_windows.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include "app/core_text.h"
 #include "files/viewer_files.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
 
 namespace lumora {
 
@@ -158,6 +160,39 @@ ViewerKindWindow::ViewerKindWindow(ViewerKindDialog& model, Ui& ui, QWidget* par
 
 void ViewerKindWindow::commitFields() {
   model_.kind = static_cast<ViewerKind>(std::max(0, kinds_->checkedId()));
+}
+
+CopyBlocksWindow::CopyBlocksWindow(CopyBlocksDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(model, ui, parent),
+      model_(model),
+      names_(new QListWidget(this)),
+      xes_(new QCheckBox(fromCoreText(CopyBlocksDialog::kXesBox), this)),
+      pairs_(new QCheckBox(fromCoreText(CopyBlocksDialog::kPairsBox), this)) {
+  names_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  for (const std::string& name : model.names()) names_->addItem(fromCoreText(name));
+  for (int row = 0; row < names_->count(); ++row) {
+    const auto index = static_cast<std::size_t>(row);
+    names_->item(row)->setSelected(index < model.selected.size() && model.selected[index]);
+  }
+  xes_->setChecked(model.options.includeXes);
+  pairs_->setChecked(model.options.includePairs);
+  auto* boxes = new QHBoxLayout;
+  boxes->addWidget(xes_);
+  boxes->addWidget(pairs_);
+  boxes->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(names_, 1);
+  layout->addLayout(boxes);
+  layout->addWidget(okCancel(this, ok_));
+  resize(360, 420);
+}
+
+void CopyBlocksWindow::commitFields() {
+  model_.selected.assign(static_cast<std::size_t>(names_->count()), false);
+  for (int row = 0; row < names_->count(); ++row)
+    model_.selected[static_cast<std::size_t>(row)] = names_->item(row)->isSelected();
+  model_.options.includeXes = xes_->isChecked();
+  model_.options.includePairs = pairs_->isChecked();
 }
 
 }  // namespace lumora

@@ -6,6 +6,7 @@
 #include "app/model_dialog.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -14,6 +15,7 @@ namespace lumora {
 
 class BawLinExportDialog;
 class BawLinImportDialog;
+class CopyBlocksDialog;
 class ViewerKindDialog;
 class Ui;
 
@@ -86,6 +88,29 @@ class ViewerKindWindow : public ModelDialog {
 
   ViewerKindDialog& model_;
   QButtonGroup* kinds_;  // owned by the dialog
+  QPushButton* ok_;
+};
+
+// "Select Blocks to Copy to the Windows Clipboard": the roster's names, any
+// number chosen, and the two check boxes.
+class CopyBlocksWindow : public ModelDialog {
+  Q_OBJECT
+
+ public:
+  CopyBlocksWindow(CopyBlocksDialog& model, Ui& ui, QWidget* parent = nullptr);
+
+  QListWidget& names() const { return *names_; }
+  QCheckBox& includeXes() const { return *xes_; }
+  QCheckBox& includePairs() const { return *pairs_; }
+  QPushButton& okButton() const { return *ok_; }
+
+ private:
+  void commitFields() override;
+
+  CopyBlocksDialog& model_;
+  QListWidget* names_;  // owned by the dialog
+  QCheckBox* xes_;
+  QCheckBox* pairs_;
   QPushButton* ok_;
 };
 

@@ -8,6 +8,7 @@
 #include "imports/prg_dialog.h"
 #include "model/set_dates_dialog.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
 #include "rules/exceptions_report.h"
 #include "rules/global_info.h"
 #include "rules/setup_month_dialog.h"
@@ -24,6 +25,7 @@ struct DialogModelList {};
 using CoreDialogModels =
     DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog, PreferencesDialog,
                     LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog,
-                    BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard>;
+                    BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard,
+                    CopyBlocksDialog>;
 
 }  // namespace lumora

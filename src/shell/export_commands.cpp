@@ -1,14 +1,20 @@
 // The copies of the month for other readers: the crew-tracking system's BAW
 // and LIN files (and the command that offers to read them back), the viewer
-// file, the company's copy, and the schedule file itself by e-mail.
+// file, the company's copy, the schedule file itself by e-mail, the blocks as
+// clipboard texts, the publishing files and the training report.
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
+#include "files/backup.h"
 #include "files/viewer_files.h"
 #include "platform/captions.h"
 #include "platform/mailer.h"
 #include "platform/ui.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
+#include "reports/web_files.h"
 #include "rules/exceptions_report.h"
 #include "shell/app_state.h"
 #include "shell/command_registry.h"
@@ -83,6 +89,33 @@ void Email(LumoraApp& app) {
   }
 }
 
+void CopyBlocks(LumoraApp& app) {
+  TDocument& doc = app.document();
+  CopyBlocksDialog dialog(doc, app.settings());
+  if (!app.ui().run(dialog) || !dialog.copyRequested()) return;
+  CopyBlocksToClipboard(doc, dialog.options, app.session().clipboard(), app.ui(), &app.eventLog());
+}
+
+void PrintBlocksToClipboard(LumoraApp& app) {
+  TDocument& doc = app.document();
+  CopyCrewLines(doc, FileStem(doc.FileName), app.session().clipboard(), app.ui());
+}
+
+void SaveInternetFiles(LumoraApp& app) {
+  const TDocument& doc = app.document();
+  if (doc.Untitled || doc.FileName.empty()) {
+    app.ui().message(kNotNamed, kFileErrorCaption, Icon::Information);
+    return;
+  }
+  SaveForInternet(doc, DefaultWebFolder(doc), FileStem(doc.FileName), app.ui(), &app.eventLog());
+}
+
+void TrainingReport(LumoraApp& app) {
+  const std::optional<std::string> target = ChooseTrainingReportFile(app.ui());
+  if (!target) return;
+  WriteTrainingReport(app.document(), *target, app.ui());
+}
+
 }  // namespace
 
 void RegisterExportCommands(CommandRegistry& commands) {
@@ -92,6 +125,10 @@ void RegisterExportCommands(CommandRegistry& commands) {
   commands.add(kSaveForViewer, SaveForViewer);
   commands.add(kSaveForCompany, SaveForCompany);
   commands.add(kEmail, Email);
+  commands.add(kCopyBlocks, CopyBlocks);
+  commands.add(kPrintBlocksToClipboard, PrintBlocksToClipboard);
+  commands.add(kSaveInternetFiles, SaveInternetFiles);
+  commands.add(kTrainingReport, TrainingReport);
 }
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +17,8 @@
 #include "app_test_support.h"
 #include "files/viewer_files.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
+#include "shell/memory_settings.h"
 #include "support/document_builder.h"
 
 namespace lumora {
@@ -71,6 +74,36 @@ TEST(ExportWindows, ViewerKindIsTheCheckedRadioButton) {
   EXPECT_EQ(window.result(), QDialog::Accepted);
   window.show();
   EXPECT_TRUE(saveScreenshot(window, QStringLiteral(LUMORA_TEST_ARTIFACTS "/viewer_kind.png")));
+}
+
+TEST(ExportWindows, CopyBlocksTakesTheChosenNamesAndTheBoxes) {
+  auto doc = testing::DocumentBuilder()
+                 .july2026()
+                 .crew("A ALPHA", 11)
+                 .crew("B BRAVO", 12)
+                 .crew("C CHARLIE", 13)
+                 .take();
+  MemorySettingsStore settings;
+  settings.writeString("CLIPBOARD", "ClipPairs", "1");
+  testing::ScriptedUi ui;
+  CopyBlocksDialog model(*doc, settings);
+  CopyBlocksWindow window(model, ui);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Select Blocks to Copy to the Windows Clipboard"));
+  ASSERT_EQ(window.names().count(), 3);
+  EXPECT_FALSE(window.includeXes().isChecked());
+  EXPECT_TRUE(window.includePairs().isChecked());
+
+  window.names().item(0)->setSelected(true);
+  window.names().item(2)->setSelected(true);
+  window.includeXes().setChecked(true);
+  window.show();
+  EXPECT_TRUE(saveScreenshot(window, QStringLiteral(LUMORA_TEST_ARTIFACTS "/copy_blocks.png")));
+  window.okButton().click();
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+  EXPECT_TRUE(model.copyRequested());
+  EXPECT_EQ(model.selected, (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(doc->pilot(2).ClipSelected, 1);
+  EXPECT_EQ(settings.readString("CLIPBOARD", "ClipXes", ""), "1");
 }
 
 }  // namespace

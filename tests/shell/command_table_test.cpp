@@ -132,7 +132,10 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kImportBawLin,
                   kExportBawLin,
                   kSaveForCompany,
-                  kSaveForViewer};
+                  kSaveForViewer,
+                  kPrintBlocksToClipboard,
+                  kSaveInternetFiles,
+                  kTrainingReport};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save and Backup; the calculator needs a calculator.
@@ -153,7 +156,7 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
 
   // The grid shown enables its two floating windows.
   doc->BlocksShown = 1;
-  named.insert({kPairingsWindow, kToolbox});
+  named.insert({kPairingsWindow, kToolbox, kCopyBlocks});
   EXPECT_EQ(Enabled(), named);
 
   // Flight-attendant files swap the two window commands.
@@ -163,7 +166,7 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   cabin.insert(kBidsWindow);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
-  for (int id : {kBidsWindow, kPairingsWindow, kToolbox}) cabin.erase(id);
+  for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks}) cabin.erase(id);
   EXPECT_EQ(Enabled(), cabin);
 }
 

@@ -4,12 +4,15 @@
 
 #include "doubles/fixed_clock.h"
 #include "doubles/memory_settings.h"
+#include "doubles/recording_clipboard.h"
 #include "doubles/recording_mailer.h"
 #include "fake_front_end.h"
 #include "files/schedule_file.h"
 #include "files/temp_folder.h"
 #include "files/viewer_files.h"
 #include "reports/baw_lin_export.h"
+#include "reports/block_texts.h"
+#include "reports/web_files.h"
 #include "rules/exceptions_report.h"
 #include "shell/app_state.h"
 #include "shell/instance_lock.h"
@@ -29,6 +32,7 @@ class ExportCommands : public ::testing::Test {
     EXPECT_TRUE(SaveFile(*doc, file, kScheduleFile, saveUi, log));
     AppServices services{ui, clock, settings, front, lock};
     services.mailer = &mailer;
+    services.clipboard = &clipboard;
     AppEnvironment environment;
     environment.mailAvailable = true;
     app = std::make_unique<LumoraApp>(services, std::move(environment));
@@ -43,6 +47,7 @@ class ExportCommands : public ::testing::Test {
   testing::MemorySettings settings;
   testing::FakeFrontEnd front;
   testing::RecordingMailer mailer;
+  testing::RecordingClipboard clipboard;
   FileInstanceLock lock{folder / "lumora.lock"};
   std::unique_ptr<LumoraApp> app;
 };
@@ -111,6 +116,49 @@ TEST_F(ExportCommands, EmailSavesFirstAndSendsTheFileOnlyWhenTheUserAgrees) {
   ui.answers.push_back(Answer::Yes);
   ASSERT_TRUE(app->dispatch(command::kEmail));
   EXPECT_EQ(mailer.sent, (std::vector<std::vector<std::filesystem::path>>{{file}}));
+}
+
+TEST_F(ExportCommands, TextsGoToTheClipboardAndFilesBesideTheScheduleFile) {
+  // Copy Blocks: nobody chosen copies nothing; one chosen copies his calendar.
+  ui.onDialog<CopyBlocksDialog>([](DialogModel&) { return true; });
+  ASSERT_TRUE(app->dispatch(command::kCopyBlocks));
+  EXPECT_TRUE(clipboard.texts.empty());
+  ui.onDialog<CopyBlocksDialog>([](CopyBlocksDialog& d) {
+    d.selected[1] = true;
+    return true;
+  });
+  ASSERT_TRUE(app->dispatch(command::kCopyBlocks));
+  ASSERT_EQ(clipboard.texts.size(), 1u);
+  EXPECT_EQ(clipboard.texts[0].rfind("Selected Blocks for ", 0), 0u);
+  EXPECT_NE(clipboard.texts[0].find("Name: " + app->document().pilot(1).Name + "  Emp: "),
+            std::string::npos);
+  EXPECT_EQ(settings.readString("CLIPBOARD", "ClipXes", ""), "0");
+
+  ASSERT_TRUE(app->dispatch(command::kPrintBlocksToClipboard));
+  ASSERT_EQ(clipboard.texts.size(), 2u);
+  EXPECT_EQ(clipboard.texts[1].rfind("Crew Lines for ", 0), 0u);
+  EXPECT_NE(clipboard.texts[1].find("  May\n\r\n"), std::string::npos);
+  EXPECT_EQ(ui.last().text,
+            "Blocks copied to Windows Clipboard. To view select Edit, Paste from your Word "
+            "Processing program.");
+  clipboard.works = false;
+  ASSERT_TRUE(app->dispatch(command::kPrintBlocksToClipboard));
+  EXPECT_EQ(ui.last().text, "Error Copying to Windows Clipboard.");
+
+  ASSERT_TRUE(app->dispatch(command::kSaveInternetFiles));
+  for (const auto& written :
+       {"May.htm", "May.csv", "May_Month_Layout.csv", "May CT Planned Absences.csv"})
+    EXPECT_TRUE(std::filesystem::exists(folder / written)) << written;
+  EXPECT_EQ(ui.last().text, "HTML and Various CVS Files Saved to folder " + folder.path().string());
+
+  ui.saveResults.push_back((folder / "training.csv").string());
+  ui.saveResults.push_back(std::nullopt);
+  ASSERT_TRUE(app->dispatch(command::kTrainingReport));
+  ASSERT_TRUE(app->dispatch(command::kTrainingReport));
+  EXPECT_EQ(ui.fileDialogs.back().title, "Export Training and Line Check Data");
+  EXPECT_EQ(ui.fileDialogs.back().filter, "Pilot Bid Files(*.csv)|*.csv|All Files (*.*)|*.*");
+  EXPECT_EQ(testing::ReadBytes(folder / "training.csv").size(),
+            TrainingReportText(app->document()).size());
 }
 
 }  // namespace
