@@ -137,6 +137,12 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
   Mailer* mailer = services.mailer != nullptr ? services.mailer : &desktopMailer_;
   AppServices appServices{*ui_, *clock_, settings_, frontEnd_, *lock, &clipboard_};
   appServices.mailer = mailer;
+  Printer* printer = services.printer;
+  if (printer == nullptr) {
+    qtPrinter_ = std::make_unique<QtPrinter>(this);
+    printer = qtPrinter_.get();
+  }
+  appServices.printer = printer;
   app_ = std::make_unique<LumoraApp>(appServices, std::move(environment));
 
   setWindowTitle(QString::fromLatin1(shell_text::kAppCaption));

@@ -19,6 +19,7 @@
 #include "app/desktop_mailer.h"
 #include "app/dialog_registry.h"
 #include "app/import_windows.h"
+#include "app/qt_printer.h"
 #include "app/window_front_end.h"
 #include "platform/clock.h"
 #include "shell/app_state.h"
@@ -49,6 +50,8 @@ struct MainWindowServices {
   std::optional<AppEnvironment> environment;
   // The mail program; the desktop's (xdg-email) when none is given.
   Mailer* mailer = nullptr;
+  // The printer; Qt's print support on this window when none is given.
+  Printer* printer = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -149,6 +152,7 @@ class MainWindow : public QMainWindow {
   WindowFrontEnd frontEnd_{*this};
   SystemClock systemClock_;
   DesktopMailer desktopMailer_;
+  std::unique_ptr<QtPrinter> qtPrinter_;
   const Clock* clock_;
   std::unique_ptr<InstanceLock> ownLock_;
   IniSettingsStore settings_;

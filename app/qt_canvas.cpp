@@ -116,6 +116,15 @@ CanvasFonts DefaultCanvasFonts(const GridFontChoice& choice) {
   toolbox.family = "Arial";
   toolbox.height = kToolboxPixels;
   fonts.toolbox = FontFromDescription(toolbox);
+  FontDescription printBlocks;
+  printBlocks.family = "Arial";
+  printBlocks.height = 9;
+  fonts.printBlocks = FontFromDescription(printBlocks);
+  FontDescription printPairings;
+  printPairings.family = "Arial";
+  printPairings.height = 10;
+  printPairings.width = 6;
+  fonts.printPairings = FontFromDescription(printPairings);
   return fonts;
 }
 
@@ -148,6 +157,14 @@ const QtCanvas::RoleFont& QtCanvas::font(FontRole role) const {
     case FontRole::Toolbox:
       f = &fonts_.toolbox;
       index = 3;
+      break;
+    case FontRole::PrintBlocks:
+      f = &fonts_.printBlocks;
+      index = 4;
+      break;
+    case FontRole::PrintPairings:
+      f = &fonts_.printPairings;
+      index = 5;
       break;
     case FontRole::Grid:
       break;

@@ -29,7 +29,7 @@ namespace lumora {
 // assigned anew never draw with an old layout.
 class TextLayouts {
  public:
-  static constexpr std::size_t kRoles = 4;
+  static constexpr std::size_t kRoles = 6;
   struct Entry {
     QStaticText text;
     int width;  // the font's advance, as the views measure texts
@@ -60,6 +60,8 @@ struct CanvasFonts {
   QFont gridBold;
   QFont pairText;
   QFont toolbox;
+  QFont printBlocks;
+  QFont printPairings;
   mutable TextLayouts layouts;
 };
 
@@ -71,7 +73,7 @@ struct CanvasFonts {
 QFont FontFromDescription(const FontDescription& description);
 
 // The grid fonts of the preferences, the pairing text's fixed-pitch font of
-// 16 pixels and the toolbox's 15-pixel font.
+// 16 pixels, the toolbox's 15-pixel font and the printouts' fonts.
 CanvasFonts DefaultCanvasFonts(const GridFontChoice& choice);
 
 // The picture of an icon at its drawing size; null when the resource cannot

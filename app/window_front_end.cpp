@@ -8,6 +8,7 @@
 #include "app/block_views.h"
 #include "app/core_text.h"
 #include "app/main_window.h"
+#include "app/pair_window_widget.h"
 
 namespace lumora {
 
@@ -59,6 +60,13 @@ BlockViewSink& WindowFrontEnd::blockViews() {
 
 void WindowFrontEnd::blocksBuilt() {
   if (BlockViews* views = window_.views()) views->blocksBuilt();
+}
+
+const TPairWin* WindowFrontEnd::pairingLayout() {
+  BlockViews* views = window_.views();
+  if (views == nullptr) return nullptr;
+  views->pairWindow().relayout();
+  return &views->pairModel();
 }
 
 void WindowFrontEnd::toggleShowOnlyOpenPairings() {

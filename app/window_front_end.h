@@ -24,6 +24,7 @@ class WindowFrontEnd final : public AppFrontEnd {
   BlockViewSink& blockViews() override;
   void blocksBuilt() override;
   void toggleShowOnlyOpenPairings() override;
+  const TPairWin* pairingLayout() override;
 
  private:
   MainWindow& window_;

@@ -74,6 +74,9 @@ enum class FontRole {
   GridBold,  // its bold variant (French pairings)
   PairText,  // the pairing text window: a fixed-pitch font, 16 pixels
   Toolbox,   // the toolbox buttons: 15 pixels high, 6 wide
+  // The printouts' fonts, sized in their pages' logical units.
+  PrintBlocks,    // the printed blocks: Arial, 9 high
+  PrintPairings,  // the visual pairings: Arial, 10 high, 6 wide
 };
 
 struct FontMetrics {

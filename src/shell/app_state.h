@@ -30,7 +30,9 @@ class Clock;
 class Clipboard;
 class InstanceLock;
 class Mailer;
+class Printer;
 class SettingsStore;
+class TPairWin;
 class Ui;
 
 // What the frame asks of the desktop window beyond the Ui's messages, file
@@ -71,6 +73,11 @@ class AppFrontEnd {
   virtual void blocksBuilt() {}
   // "Show Only Open Pairings" while the pairing window is shown.
   virtual void toggleShowOnlyOpenPairings() {}
+  // The pairing window's model, laid out with its filters and "Show Only
+  // Open Pairings" as they stand (the visual pairings print it; a window
+  // that has been hidden since the blocks changed would hold an old
+  // layout); nothing for a front end without one.
+  virtual const TPairWin* pairingLayout() { return nullptr; }
 };
 
 // What the frame found on this desktop at start.
@@ -95,6 +102,8 @@ struct AppServices {
   Clipboard* clipboard = nullptr;
   // The desktop's mail program; without one the e-mail questions send nothing.
   Mailer* mailer = nullptr;
+  // The printer of the print commands; without one they print nothing.
+  Printer* printer = nullptr;
 };
 
 struct StartResult {
@@ -137,6 +146,7 @@ class LumoraApp {
   SettingsStore& settings() { return settings_; }
   AppFrontEnd& frontEnd() { return frontEnd_; }
   Mailer* mailer() { return mailer_; }
+  Printer* printer() { return printer_; }
   // Switches, paddings, grid font and colours in use, read at start; the
   // preferences change them.
   StartupSettings& display() { return display_; }
@@ -199,6 +209,7 @@ class LumoraApp {
   InstanceLock& instanceLock_;
   Clipboard* clipboard_;
   Mailer* mailer_;
+  Printer* printer_;
   AppEnvironment environment_;
   DocumentFactory makeDocument_;
   StartupSettings display_;

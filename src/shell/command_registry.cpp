@@ -40,6 +40,7 @@ CommandRegistry AllCommands() {
   RegisterHelpCommands(commands);
   RegisterRulesCommands(commands);
   RegisterExportCommands(commands);
+  RegisterPrintCommands(commands);
   commands.requireComplete();
   return commands;
 }

@@ -41,5 +41,6 @@ void RegisterWindowCommands(CommandRegistry& commands);  // window_commands.cpp
 void RegisterHelpCommands(CommandRegistry& commands);    // help_commands.cpp
 void RegisterRulesCommands(CommandRegistry& commands);   // rules_commands.cpp
 void RegisterExportCommands(CommandRegistry& commands);  // export_commands.cpp
+void RegisterPrintCommands(CommandRegistry& commands);   // print_commands.cpp
 
 }  // namespace lumora

@@ -90,10 +90,10 @@ constexpr std::array kCommands{
     Done(kSaveAs, M::FullMenu, "Save &As...", DocumentExists),
     Done(kEmail, M::FullMenu, "e-&mail to...", MailAllowed),
     Done(kBackup, M::FullMenu, "&Backup...", HasFileName),
-    Later(kPrintBlocks, "&Print Blocks...", BlocksShown, "printed blocks"),
+    Done(kPrintBlocks, M::FullMenu, "&Print Blocks...", BlocksShown),
     Done(kPrintBlocksToClipboard, M::FullMenu, "Print Blocks to &Clipboard", Always),
-    Later(kPrintPairings, "Print Pairin&gs...", BlocksShown, "visual pairings printout"),
-    Later(kPrintSetup, "Print Set&up...", Always, "printing"),
+    Done(kPrintPairings, M::FullMenu, "Print Pairin&gs...", BlocksShown),
+    Done(kPrintSetup, M::FullMenu, "Print Set&up...", Always),
     Done(kPairingReportToClipboard, M::FullMenu, "Print Pairing &Report to Clipboard", Always),
     // The roster is imported by the new-file wizard only.
     Later(kImportRoster, "&Roster from Extract...", Never, "new-file wizard"),

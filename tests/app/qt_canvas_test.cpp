@@ -165,6 +165,10 @@ class PlainCanvas final : public Canvas {
         return fonts().pairText;
       case FontRole::Toolbox:
         return fonts().toolbox;
+      case FontRole::PrintBlocks:
+        return fonts().printBlocks;
+      case FontRole::PrintPairings:
+        return fonts().printPairings;
       case FontRole::Grid:
         break;
     }

@@ -37,6 +37,8 @@ class RecordingCanvas final : public Canvas {
     metrics_[FontRole::GridBold] = {7, 16};
     metrics_[FontRole::PairText] = {9, 16};
     metrics_[FontRole::Toolbox] = {6, 15};
+    metrics_[FontRole::PrintBlocks] = {5, 9};
+    metrics_[FontRole::PrintPairings] = {6, 10};
   }
 
   void setMetrics(FontRole font, FontMetrics m) { metrics_[font] = m; }
