@@ -13,12 +13,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "app/core_text.h"
 #include "app/main_window.h"
 #include "app/qt_printer.h"
+#include "files/schedule_file.h"
 #include "frame_fixture.h"
 #include "shell/command_table.h"
+#include "views/pair_window.h"
+#include "views/pairs_printout.h"
 
 namespace lumora::testing {
 namespace {
@@ -185,6 +189,41 @@ TEST_F(PrintingTest, PrintSetupOpensThePrintersDialog) {
   ASSERT_TRUE(window->app().dispatch(command::kPrintSetup));
   EXPECT_EQ(printer.setups, 1);
   window->shutdown();
+}
+
+// The desktop's printer: the print dialog, then the preview of the pages,
+// each accepted as a user would; the pages go to the PDF file chosen.
+TEST_F(PrintingTest, TheDesktopPrinterShowsThePrintDialogAndAPreviewFirst) {
+  auto doc = std::make_unique<TDocument>();
+  ScriptedUi quiet;
+  EventLog log;
+  doc->FileName = kDemo.string();
+  ASSERT_TRUE(LoadFile(*doc, quiet, log).loaded);
+  doc->BlocksShown = 1;
+  TPairWin layout(*doc);
+  layout.LayoutPairWin();
+  TPairsOut printout(*doc, layout);
+
+  QWidget parent;
+  QtPrinter printer(&parent);
+  const QString pdf = fromCorePath(file("desktop.pdf").string());
+  printer.printer().setOutputFormat(QPrinter::PdfFormat);
+  printer.printer().setOutputFileName(pdf);
+  QStringList titles;
+  // Each modal dialog in turn: its title noted, then accepted.
+  QTimer accept;
+  QObject::connect(&accept, &QTimer::timeout, [&titles] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    titles << dialog->windowTitle();
+    dialog->accept();
+  });
+  accept.start(50);
+  EXPECT_TRUE(printer.print(printout));
+  accept.stop();
+  ASSERT_EQ(titles.size(), 2);
+  EXPECT_EQ(titles[1], QStringLiteral("Print Preview - demo-month.lm2"));
+  EXPECT_EQ(ReadPdfPages(pdf).count, 1);
 }
 
 }  // namespace

@@ -135,7 +135,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kSaveForViewer,
                   kPrintBlocksToClipboard,
                   kSaveInternetFiles,
-                  kTrainingReport};
+                  kTrainingReport,
+                  kPrintSetup};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save and Backup; the calculator needs a calculator.
@@ -154,9 +155,9 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
     EXPECT_EQ(Enabled(), named) << kind;
   }
 
-  // The grid shown enables its two floating windows.
+  // The grid shown enables its two floating windows and the printouts.
   doc->BlocksShown = 1;
-  named.insert({kPairingsWindow, kToolbox, kCopyBlocks});
+  named.insert({kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings});
   EXPECT_EQ(Enabled(), named);
 
   // Flight-attendant files swap the two window commands.
@@ -166,7 +167,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   cabin.insert(kBidsWindow);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
-  for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks}) cabin.erase(id);
+  for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings})
+    cabin.erase(id);
   EXPECT_EQ(Enabled(), cabin);
 }
 
