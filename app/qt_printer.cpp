@@ -76,11 +76,18 @@ void QtPrinter::setup() {
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted) orientationChosen_ = true;
 }
 
 bool QtPrinter::print(Printout& printout) {
   printer_.setDocName(QString::fromLatin1(printout.title()));
+  // Until the user sets the paper up, each printout goes on paper of its own
+  // shape: the wide block sheet across, the tall pairings page upright.
+  if (!orientationChosen_) {
+    const PageSpace space = printout.space();
+    printer_.setPageOrientation(space.width > space.height ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait);
+  }
   const int count = printout.pageCount();
   QPrintDialog dialog(&printer_, parent_);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

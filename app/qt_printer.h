@@ -54,6 +54,8 @@ class QtPrinter final : public Printer {
   QWidget* parent_;
   QPrinter printer_;
   CanvasFonts fonts_;
+  // "Print Setup..." was confirmed: its orientation holds for every printout.
+  bool orientationChosen_ = false;
 };
 
 }  // namespace lumora

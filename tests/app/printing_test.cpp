@@ -18,9 +18,11 @@
 #include "app/core_text.h"
 #include "app/main_window.h"
 #include "app/qt_printer.h"
+#include "building/block_edit.h"
 #include "files/schedule_file.h"
 #include "frame_fixture.h"
 #include "shell/command_table.h"
+#include "views/block_printout.h"
 #include "views/pair_window.h"
 #include "views/pairs_printout.h"
 
@@ -202,28 +204,54 @@ TEST_F(PrintingTest, TheDesktopPrinterShowsThePrintDialogAndAPreviewFirst) {
   doc->BlocksShown = 1;
   TPairWin layout(*doc);
   layout.LayoutPairWin();
-  TPairsOut printout(*doc, layout);
+  TPairsOut pairings(*doc, layout);
+  const std::vector<int> order;  // a pilot file prints its roster
+  BlockViewSink views;
+  TBlocksOut blocks(*doc, order, {}, quiet, views);
 
   QWidget parent;
   QtPrinter printer(&parent);
   const QString pdf = fromCorePath(file("desktop.pdf").string());
   printer.printer().setOutputFormat(QPrinter::PdfFormat);
   printer.printer().setOutputFileName(pdf);
-  QStringList titles;
-  // Each modal dialog in turn: its title noted, then accepted.
-  QTimer accept;
-  QObject::connect(&accept, &QTimer::timeout, [&titles] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !dialog->isVisible()) return;
-    titles << dialog->windowTitle();
-    dialog->accept();
-  });
-  accept.start(50);
-  EXPECT_TRUE(printer.print(printout));
-  accept.stop();
-  ASSERT_EQ(titles.size(), 2);
-  EXPECT_EQ(titles[1], QStringLiteral("Print Preview - demo-month.lm2"));
-  EXPECT_EQ(ReadPdfPages(pdf).count, 1);
+  QDir().mkpath(QStringLiteral(LUMORA_TEST_ARTIFACTS));
+  // Until the paper is set up, each printout goes on paper of its shape.
+  struct Case {
+    Printout& printout;
+    bool across;
+    QStringList pictures;
+  };
+  const Case cases[] = {
+      {pairings,
+       false,
+       {QStringLiteral(LUMORA_TEST_ARTIFACTS "/print_dialog.png"),
+        QStringLiteral(LUMORA_TEST_ARTIFACTS "/print_preview.png")}},
+      {blocks, true, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.printout.title());
+    QStringList titles;
+    // Each modal dialog in turn: its title noted, its picture kept as an
+    // artifact, then accepted.
+    QTimer accept;
+    QObject::connect(&accept, &QTimer::timeout, [&titles, &c] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      if (titles.size() < c.pictures.size()) dialog->grab().save(c.pictures[titles.size()], "PNG");
+      titles << dialog->windowTitle();
+      dialog->accept();
+    });
+    accept.start(50);
+    EXPECT_TRUE(printer.print(c.printout));
+    accept.stop();
+    ASSERT_EQ(titles.size(), 2);
+    EXPECT_EQ(titles[1], QStringLiteral("Print Preview - demo-month.lm2"));
+    const PdfPages pages = ReadPdfPages(pdf);
+    EXPECT_EQ(pages.count, c.printout.pageCount());
+    ASSERT_EQ(pages.sizes.size(), pages.count);
+    const QStringList size = pages.sizes[0].split(QLatin1Char('x'));
+    EXPECT_EQ(size[0].toInt() > size[1].toInt(), c.across);
+  }
 }
 
 }  // namespace
