@@ -171,6 +171,25 @@ TEST(BlockPrintout, RowsShowCreditsCodesStationsAndRequests) {
   }
 }
 
+// A range from page 2 passes over the first page's crew members, and their
+// running numbers follow on from them.
+TEST(BlockPrintout, ARangeStartsWithItsOwnCrewMembers) {
+  Month m(CrewKind::Captains, 60);
+  std::vector<int> order;
+  TBlocksOut out(m.doc, order, {}, m.ui, m.views);
+  ASSERT_EQ(out.pageCount(), 3);
+  RecordingCanvas canvas;
+  out.printPage(2, canvas);
+  EXPECT_FALSE(canvas.textsEqual("29 CREW 28  ").empty());
+  EXPECT_FALSE(canvas.textsEqual("56 CREW 55  ").empty());
+  EXPECT_TRUE(canvas.textsEqual("57 CREW 56  ").empty());
+  EXPECT_TRUE(canvas.textsEqual("RESERVES").empty());
+  canvas.clear();
+  out.printPage(3, canvas);
+  EXPECT_FALSE(canvas.textsEqual("57 CREW 56  ").empty());
+  EXPECT_FALSE(canvas.textsEqual("RESERVES").empty());
+}
+
 TEST(PairingsPrintout, ShowsTheLayoutsNumbersStarsAndStations) {
   const TextCase cases[] = {
       {"two 3-day pairings in one row",
