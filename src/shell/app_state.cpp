@@ -243,6 +243,8 @@ std::string LumoraApp::startFolder() const {
 
 bool LumoraApp::Open() {
   if (!askDiscardOnOpen()) return false;
+  const bool blocksShown = document().BlocksShown != 0;
+  const WindowSwitches windows = session_->shownWindows();
   CloseViews();
 
   FileDialogOptions options;
@@ -250,7 +252,11 @@ bool LumoraApp::Open() {
   options.filter = text::kScheduleFilter;
   options.startFolder = startFolder();
   const std::vector<std::string> names = ui_.openFiles(options);
-  if (names.empty() || names.front().empty()) return false;
+  if (names.empty() || names.front().empty()) {
+    // Nothing opened: the document stays, and so do its blocks and windows.
+    if (blocksShown) BuildBlocks(windows);
+    return false;
+  }
   RememberFolder(settings_, names.front());
   return openNamed(names.front());
 }

@@ -197,7 +197,10 @@ TEST_F(AppTest, OpenOfAModifiedDocumentAsksFirstAndACancelledDialogKeepsTheDocum
   EXPECT_TRUE(ui.fileDialogs.empty());
   EXPECT_TRUE(app->document().BlocksShown);
 
-  // Yes, then the file dialog cancelled: the views are closed, the document stays.
+  // Yes, then the file dialog cancelled: the document stays, its blocks and
+  // floating windows shown again as they were.
+  app->document().PairWindowVisible = 1;
+  app->document().ToolboxWindowVisible = 0;
   ui.answers.push_back(Answer::Yes);
   EXPECT_FALSE(app->Open());
   ASSERT_EQ(ui.fileDialogs.size(), 1u);
@@ -206,7 +209,9 @@ TEST_F(AppTest, OpenOfAModifiedDocumentAsksFirstAndACancelledDialogKeepsTheDocum
             "Lumora (*.lm2)|*.lm2|Lumora Viewer(*.lmv)|*.lmv| Company Blocks(*.skd)|*.skd|All "
             "Files (*.*)|*.*");
   EXPECT_EQ(ui.fileDialogs[0].startFolder, HomeFolder().string());  // "c:\" is no folder here
-  EXPECT_FALSE(app->document().BlocksShown);
+  EXPECT_TRUE(app->document().BlocksShown);
+  EXPECT_TRUE(app->document().PairWindowVisible);
+  EXPECT_FALSE(app->document().ToolboxWindowVisible);
   EXPECT_TRUE(app->document().Modified);
   EXPECT_EQ(app->caption(), "Lumora - " + path.string());
 }
