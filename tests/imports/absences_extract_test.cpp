@@ -14,6 +14,7 @@
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
+#include "support/import_rig.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
@@ -21,7 +22,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class AbsencesExtractTest : public ::testing::Test {
+class AbsencesExtractTest : public ::testing::Test, protected lumora::testing::ImportRig {
  protected:
   AbsencesExtractTest() {
     // February 2027 as scheduled: 31 January to 1 March, 30 days.
@@ -64,11 +65,6 @@ class AbsencesExtractTest : public ::testing::Test {
   }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  ScriptedUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  ImportServices services{ui, clipboard, settings, log};
   TempFolder folder;
   int closed = 0;
 };

@@ -18,6 +18,7 @@
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
 #include "support/document_builder.h"
+#include "support/import_rig.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
@@ -27,7 +28,7 @@ namespace {
 constexpr std::string_view kAirports =
     "YYZ,05:00,01:00,Y,YUL,05:00,00:30,Y,YQR,06:00,00:20,N,YVR,08:00,00:45,Y,";
 
-class LastMonthTest : public ::testing::Test {
+class LastMonthTest : public ::testing::Test, protected lumora::testing::ImportRig {
  protected:
   // A month of July 2026 (the days before it: 31 May to 30 June) unless
   // given; Toronto captains with the pairing letter Z.
@@ -67,11 +68,6 @@ class LastMonthTest : public ::testing::Test {
   }
 
   std::unique_ptr<TDocument> doc;
-  ScriptedUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  ImportServices services{ui, clipboard, settings, log};
   int closed = 0;
 };
 

@@ -13,6 +13,7 @@
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
+#include "support/import_rig.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
@@ -53,7 +54,7 @@ const std::string kHead = "M7123 YUL 0700\n";
 const std::string kFrench = "        LANGUAGE  FRENCH\r\n";
 const std::string kEnglish = "        LANGUAGE  ENGLISH\r\n";
 
-class LisScanTest : public ::testing::Test {
+class LisScanTest : public ::testing::Test, protected lumora::testing::ImportRig {
  protected:
   LisScanTest() { FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027})); }
 
@@ -72,11 +73,6 @@ class LisScanTest : public ::testing::Test {
   }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  ScriptedUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  ImportServices services{ui, clipboard, settings, log};
 };
 
 TEST_F(LisScanTest, MarksLegsSharesAndMealsOfACaptainsDocument) {

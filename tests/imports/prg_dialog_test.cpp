@@ -12,6 +12,7 @@
 #include "imports/prg_lines.h"
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
+#include "support/import_rig.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
@@ -56,7 +57,7 @@ TEST(ImportFoldersTest, StartsInTheStoredFolderOnlyWhenItExists) {
   EXPECT_EQ(settings.readString("LM", "LastPRGPath", ""), folder.path().string());
 }
 
-class PrgCommandTest : public ::testing::Test {
+class PrgCommandTest : public ::testing::Test, protected lumora::testing::ImportRig {
  protected:
   PrgCommandTest() {
     FillCalendar(doc->cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
@@ -86,11 +87,6 @@ class PrgCommandTest : public ::testing::Test {
   TempFolder folder;
   std::filesystem::path prg = folder / "JUL.PRG";
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  ScriptedUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  ImportServices services{ui, clipboard, settings, log};
   PrgCommandHooks hooks;
   std::vector<std::string> calls;
 };

@@ -15,6 +15,7 @@
 #include "imports/prg_lines.h"
 #include "model/document.h"
 #include "platform/event_log.h"
+#include "support/import_rig.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
@@ -103,7 +104,7 @@ std::string Wide(std::string line) {
   return line;
 }
 
-class PrgImportTest : public ::testing::Test {
+class PrgImportTest : public ::testing::Test, protected lumora::testing::ImportRig {
  protected:
   PrgImportTest() {
     FillCalendar(doc->cal, ToDayNumber({1, 7, 2026}), ToDayNumber({31, 7, 2026}));
@@ -124,11 +125,6 @@ class PrgImportTest : public ::testing::Test {
   }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  ScriptedUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  ImportServices services{ui, clipboard, settings, log};
   PrgImportHooks hooks;
 };
 

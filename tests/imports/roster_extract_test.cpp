@@ -13,12 +13,13 @@
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "platform/settings_catalogue.h"
+#include "support/import_rig.h"
 #include "support/scripted_ui.h"
 
 namespace lumora::testing {
 namespace {
 
-class RosterExtractTest : public ::testing::Test {
+class RosterExtractTest : public ::testing::Test, protected lumora::testing::ImportRig {
  protected:
   RosterExtractTest() {
     doc->FileDescriptor = "YULCRJCAM";
@@ -41,11 +42,6 @@ class RosterExtractTest : public ::testing::Test {
   }
 
   std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  ScriptedUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  ImportServices services{ui, clipboard, settings, log};
   TempFolder folder;
 };
 
