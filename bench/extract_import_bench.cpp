@@ -17,6 +17,7 @@
 #include "imports/roster_extract.h"
 #include "model/document.h"
 #include "platform/event_log.h"
+#include "support/import_run.h"
 
 namespace lumora::bench {
 namespace {
@@ -66,19 +67,6 @@ std::string AbsencesText() {
   }
   return text + "    99999\r\n";
 }
-
-struct ImportRun {
-  ImportRun() {
-    FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
-    doc->FileDescriptor = "YULCRJCAM";
-  }
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  NullUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  const ImportServices services{ui, clipboard, settings, log};
-};
 
 void BM_RosterExtract999(benchmark::State& state) {
   ImportRun run;

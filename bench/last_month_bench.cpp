@@ -20,6 +20,7 @@
 #include "platform/event_log.h"
 #include "samples/last_month_writer.h"
 #include "samples/sample_set.h"
+#include "support/import_run.h"
 
 namespace lumora::bench {
 namespace {
@@ -28,7 +29,7 @@ using testing::MemorySettings;
 using testing::NullUi;
 using testing::RecordingClipboard;
 
-struct LastMonthRun {
+struct LastMonthRun : ImportRun {
   LastMonthRun() {
     samples::WorldOptions options;
     options.pairings = samples::kMaxPairings;
@@ -50,12 +51,6 @@ struct LastMonthRun {
     pairings = std::move(files[1].bytes);
   }
 
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  NullUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  const ImportServices services{ui, clipboard, settings, log};
   std::string activity;
   std::string pairings;
 };

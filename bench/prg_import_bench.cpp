@@ -21,6 +21,7 @@
 #include "model/document.h"
 #include "platform/event_log.h"
 #include "samples/sample_set.h"
+#include "support/import_run.h"
 
 namespace lumora::bench {
 namespace {
@@ -61,21 +62,6 @@ const std::string& LisText() {
   }();
   return text;
 }
-
-// The month's empty captains' document and what an import reports through.
-struct ImportRun {
-  ImportRun() {
-    FillCalendar(doc->cal, ToDayNumber({31, 1, 2027}), ToDayNumber({1, 3, 2027}));
-    doc->CrewType = 0;
-    doc->FileDescriptor = "YULCRJCAM";
-  }
-  std::unique_ptr<TDocument> doc = std::make_unique<TDocument>();
-  NullUi ui;
-  RecordingClipboard clipboard;
-  MemorySettings settings;
-  EventLog log;
-  const ImportServices services{ui, clipboard, settings, log};
-};
 
 void BM_PrgImport3000(benchmark::State& state) {
   ImportRun run;
