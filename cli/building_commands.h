@@ -19,11 +19,16 @@ class Ui;
 namespace lumora::cli {
 
 // Indexes count from 0 and go to the operation as given: one out of range is
-// its refusal, not a bad argument. The result code is printed on `out`.
+// its refusal, not a bad argument. The result code is printed on `out`, its
+// meaning on stderr. With `number`, the pairing is the one of that number on
+// `day` (the open copy to assign, the crew member's own to remove), and none
+// is a bad argument.
 int RunAssign(const std::string& file, const std::string& output, int crew, int pairing, int day,
-              bool skipRestChecks, Ui& ui, BlockRules& rules, std::ostream& out);
+              bool skipRestChecks, Ui& ui, BlockRules& rules, std::ostream& out,
+              std::optional<int> number = std::nullopt);
 int RunRemove(const std::string& file, const std::string& output, int crew, int pairing, int day,
-              Ui& ui, BlockRules& rules, std::ostream& out);
+              Ui& ui, BlockRules& rules, std::ostream& out,
+              std::optional<int> number = std::nullopt);
 int RunUndo(const std::string& file, const std::string& output, Ui& ui, BlockRules& rules);
 
 // The subcommands' options, filled by the parser.
@@ -35,6 +40,7 @@ struct BuildingCommandLine {
   std::string output;
   int crew = 0;
   int pairing = 0;
+  std::optional<int> number;
   int day = 0;
   bool shift = false;
   bool yes = false;

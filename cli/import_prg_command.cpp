@@ -88,7 +88,7 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
   PrgCommandHooks hooks;
   if (!line.lisFiles.empty())
     hooks.scanLisFiles = [&] { ScanLisFilesNamed(run.session, line.lisFiles); };
-  run.session.importPairings(
+  const bool loaded = run.session.importPairings(
       [&](LoadPrgDialog& dialog) {
         if (line.prefix) {
           dialog.setUseManualSettings(true);
@@ -98,7 +98,10 @@ int RunImportPrg(const ImportPrgCommandLine& line, Ui& ui, SettingsStore& settin
         dialog.accept(chosen);
       },
       std::move(hooks));
-  return run.session.save(line.output) ? kExitOk : kExitRefused;
+  // The document is written either way: the LIS scan and the rebuilt blocks
+  // ran, and a refused file left the month as it was.
+  if (!run.session.save(line.output)) return kExitRefused;
+  return loaded ? kExitOk : kExitRefused;
 }
 
 std::optional<int> RunChosenImportPrg(const ImportPrgCommandLine& line, Ui& ui, std::ostream& err) {

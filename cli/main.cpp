@@ -60,12 +60,32 @@ int main(int argc, char** argv) {
 
   const auto newFile = AddNewCommand(app);
 
+  // "help" and "help SUBCOMMAND", for those who type it rather than --help.
+  std::string helpTopic;
+  CLI::App* help = app.add_subcommand("help", "Show this list, or the options of one subcommand");
+  help->add_option("SUBCOMMAND", helpTopic, "The subcommand to explain");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     const int rc = app.exit(e);
     // Bad arguments are "could not run"; --help and --version succeed.
     return rc == 0 ? kExitOk : kExitCannotRun;
+  }
+
+  if (*help) {
+    if (helpTopic.empty()) {
+      // help() of the app would describe "help" itself, the subcommand chosen.
+      std::cout << app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal);
+      return kExitOk;
+    }
+    try {
+      std::cout << app.get_subcommand(helpTopic)->help();
+      return kExitOk;
+    } catch (const CLI::OptionNotFound&) {
+      std::cerr << "lumora-cli: no subcommand " << helpTopic << '\n';
+      return kExitCannotRun;
+    }
   }
 
   try {

@@ -116,6 +116,26 @@ struct Tally {
   }
 };
 
+// The complement's count after `code`, 0 when the code is not there.
+int ComplementCount(std::string_view complement, std::string_view code) {
+  const std::size_t at = complement.find(code);
+  if (at == std::string_view::npos) return 0;
+  return LeadingInt(complement.substr(at + code.size(), 2));
+}
+
+// Whether a header's complement gives the document's crew category a copy.
+bool ComplementHasCopy(CrewKind kind, std::string_view complement) {
+  switch (kind) {
+    case CrewKind::Captains:
+      return ComplementCount(complement, "CA") > 0;
+    case CrewKind::FirstOfficers:
+      return ComplementCount(complement, "FO") > 0;
+    case CrewKind::FlightAttendants:
+      return ComplementCount(complement, "PU") > 0 || ComplementCount(complement, "FA") > 0;
+  }
+  return true;
+}
+
 class PrgImporter {
  public:
   PrgImporter(TDocument& doc, EventLog& log, const PrgSelectionKey& key, ImportWarnings& warnings)
@@ -441,12 +461,7 @@ class PrgImporter {
     LastCharToLineFeed(text);
   }
 
-  // The complement's count after `code`, 0 when the code is not there.
-  int copiesFor(std::string_view code) const {
-    const std::size_t at = complement_.find(code);
-    if (at == std::string::npos) return 0;
-    return LeadingInt(std::string_view(complement_).substr(at + code.size(), 2));
-  }
+  int copiesFor(std::string_view code) const { return ComplementCount(complement_, code); }
 
   // Stores one copy of the working pairing per crew position of the
   // document's category; false when the table is full.
@@ -733,6 +748,24 @@ long long StreamSize(std::istream& in) {
   return end < start ? 0 : static_cast<long long>(end - start);
 }
 
+// Whether the file would store any pairing for the document: a header the
+// selection key takes whose complement names the document's crew position.
+// Read before anything is cleared, so that a file without one leaves the
+// month's pairings, and the assignments that point at them, as they were.
+bool StoresAnyPairing(std::istream& in, const PrgSelectionKey& key, CrewKind kind) {
+  const std::streampos start = in.tellg();
+  LineReader reader(in, kPrgLines);
+  std::string_view line;
+  bool found = false;
+  while (!found && reader.next(line))
+    found = !line.empty() && line[0] == '1' && key.matches(line) &&
+            ComplementHasCopy(
+                kind, line.size() > 112 ? line.substr(112, kComplementWidth) : std::string_view());
+  in.clear();
+  in.seekg(start);
+  return found;
+}
+
 }  // namespace
 
 bool PrgSelectionKey::matches(std::string_view line) const {
@@ -801,19 +834,25 @@ bool LoadPrgPairingsFrom(TDocument& doc, std::istream& in, std::string_view pref
   const std::streampos start = in.tellg();
   const long long size = StreamSize(in);
 
-  LineReader reader(in, kPrgLines);
   std::string_view line;
-  if (!reader.next(line) || line.empty() || line[0] != '1') {
+  if (LineReader first(in, kPrgLines); !first.next(line) || line.empty() || line[0] != '1') {
     ui.message("This does not appear to be a valid PRG file. The first char should be 1",
                kAppCaption, Icon::Warning);
     return false;
   }
 
+  const PrgSelectionKey key = PrgKeyFor(prefix, allEquipment, doc.FileDescriptor);
+  if (in.clear(), in.seekg(start); !StoresAnyPairing(in, key, doc.crewKind())) {
+    ui.message("Unable to load pairings from this file", kAppCaption, Icon::Error);
+    return false;
+  }
+  LineReader reader(in, kPrgLines);
+  reader.next(line);
+
   log.write("BeginLoadPRGPairs\n");
   const std::vector<HeldInstance> held = HeldInstances(doc);
   ZeroData(doc, false, true, log);
   doc.SegmentSummary.clear();
-  const PrgSelectionKey key = PrgKeyFor(prefix, allEquipment, doc.FileDescriptor);
   std::unique_ptr<Progress> progress = ui.progress("Loading PRG Pairings", "Completed %d of %d");
   if (progress) progress->setRange(100);
   if (hooks.setGaugeCaption) hooks.setGaugeCaption("Loading Pairs");

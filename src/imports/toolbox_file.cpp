@@ -179,10 +179,11 @@ void ReportSkippedAirports(const ParsedToolBox& parsed, Ui& ui) {
   ui.message(text, kAppCaption, Icon::None);
 }
 
-ToolBoxOutcome Damaged(TDocument& doc, Ui& ui) {
+// A file that is not a toolbox, or breaks off, changes nothing: the toolbox
+// the scheduler has been placing codes from stays in use. Only a month that
+// had none falls back on the built-in table, as the message says.
+ToolBoxOutcome Damaged(Ui& ui) {
   ui.message("Error Loading Absences. File may be Currupt", kAppCaption, Icon::None);
-  doc.ToolboxDate.clear();
-  doc.ToolboxCount = 0;
   return ToolBoxOutcome::Damaged;
 }
 
@@ -204,9 +205,10 @@ ToolBoxOutcome ReadToolBoxText(TDocument& doc, std::string_view text, Ui& ui) {
   const ParsedToolBox parsed = ParseToolBoxText(text, IsCabinDocument(doc));
   switch (parsed.outcome) {
     case ToolBoxOutcome::NotAToolBox:
-      ui.message("Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.",
+      ui.message(doc.ToolboxCount > 0
+                     ? "Not a Valid ToolBox. The current ToolBox is kept."
+                     : "Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.",
                  kAppCaption, Icon::None);
-      doc.ToolboxCount = 0;
       break;
     case ToolBoxOutcome::NoEntries:
       doc.ToolboxDate = parsed.date;
@@ -225,7 +227,7 @@ ToolBoxOutcome ReadToolBoxText(TDocument& doc, std::string_view text, Ui& ui) {
       ReportSkippedAirports(parsed, ui);
       break;
     default:
-      return Damaged(doc, ui);
+      return Damaged(ui);
   }
   return parsed.outcome;
 }
@@ -244,10 +246,11 @@ ToolBoxOutcome ReadToolBoxFile(TDocument& doc, const std::string& fileName, Ui& 
     in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
     text.append(piece.data(), static_cast<std::size_t>(in.gcount()));
   }
-  const bool readError = in.bad();
-  doc.Modified = 1;
-  if (readError || text.size() > kMaxToolBoxFileBytes) return Damaged(doc, ui);
-  return ReadToolBoxText(doc, text, ui);
+  if (in.bad() || text.size() > kMaxToolBoxFileBytes) return Damaged(ui);
+  const ToolBoxOutcome outcome = ReadToolBoxText(doc, text, ui);
+  if (outcome != ToolBoxOutcome::NotAToolBox && outcome != ToolBoxOutcome::Damaged)
+    doc.Modified = 1;
+  return outcome;
 }
 
 ToolBoxOutcome LoadToolBoxFile(TDocument& doc, Ui& ui, SettingsStore& settings) {

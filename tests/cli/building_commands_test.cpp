@@ -96,6 +96,37 @@ TEST_F(BuildingCommandsTest, CommandLine) {
   EXPECT_EQ(RunChosenBuildingCommand(*line, out), kExitRefused);
   EXPECT_EQ(out.str(), "4\n");
 
+  // A pairing by its number: the open copy to assign, the crew member's to remove.
+  const std::string assigned = (folder / "assigned.lm2").string();
+  struct Case {
+    std::string args;
+    int exit;
+    std::string printed;
+  };
+  const Case cases[] = {
+      {"assign " + input + " --crew 1 --number 101 --day 3 -o " + assigned, kExitOk, "0\n"},
+      {"remove " + assigned + " --crew 0 --number 101 --day 3 -o " + output, kExitCannotRun, ""},
+      {"remove " + assigned + " --crew 1 --number 101 --day 3 -o " + output, kExitOk, "0\n"},
+      {"assign " + input + " --crew 1 --number 102 --day 3 -o " + output, kExitCannotRun, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    CLI::App numbered;
+    const auto parsed = AddBuildingCommands(numbered);
+    numbered.parse(c.args, false);
+    out.str("");
+    EXPECT_EQ(RunChosenBuildingCommand(*parsed, out), c.exit);
+    EXPECT_EQ(out.str(), c.printed);
+  }
+  CLI::App both;
+  const auto bothLine = AddBuildingCommands(both);
+  EXPECT_THROW(
+      both.parse("assign " + input + " --crew 1 --pairing 0 --number 101 --day 3 -o x", false),
+      CLI::ExcludesError);
+  CLI::App neither;
+  const auto neitherLine = AddBuildingCommands(neither);
+  EXPECT_THROW(neither.parse("assign " + input + " --crew 1 --day 3 -o x", false),
+               CLI::RequiredError);
+
   CLI::App other;
   const auto none = AddBuildingCommands(other);
   other.add_subcommand("info");

@@ -88,21 +88,21 @@ TEST_F(ImportPrgCommandTest, ImportsTheDocumentsOwnPairingsOrThoseOfAPrefixAndSa
   }
 }
 
-TEST_F(ImportPrgCommandTest, RunsToItsEndWhateverTheImportFinds) {
+TEST_F(ImportPrgCommandTest, AFileThatStoresNoPairingIsRefusedAndChangesNothing) {
   std::ofstream(prg) << "2J8123\n";
-  ASSERT_EQ(Run(), kExitOk);
+  ASSERT_EQ(Run(), kExitRefused);
   EXPECT_NE(messages.str().find(
                 "Lumora: This does not appear to be a valid PRG file. The first char should be 1"),
             std::string::npos);
   EXPECT_EQ(Reopen(output)->Pairs[0].Number, 8123);  // saved unchanged
 
   std::ofstream(prg) << Header{}.str().replace(1, 1, "Q") << "\n";
-  ASSERT_EQ(Run(), kExitOk);
+  ASSERT_EQ(Run(), kExitRefused);
   EXPECT_NE(messages.str().find("Lumora: Unable to load pairings from this file"),
             std::string::npos);
   const auto doc = Reopen(output);
-  EXPECT_EQ(doc->LastPair, -1);
-  EXPECT_EQ(doc->Pilots[0].DayCell[5], -1);
+  EXPECT_EQ(doc->Pairs[0].Number, 8123);
+  EXPECT_EQ(doc->Pilots[0].DayCell[5], 0);
 }
 
 TEST_F(ImportPrgCommandTest, RefusesWhatItCannotRun) {

@@ -148,8 +148,8 @@ TEST(ToolBoxText, KeepsTheEntriesOfTheDocumentsCrewKindInOrder) {
 
 TEST(ToolBoxText, RefusalsAndTheirMessages) {
   const std::string good = BoxText({{.code = "SIM", .extract = "SM"}}, {{.code = "YVR"}});
-  const std::string notABox =
-      "Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.";
+  // The month below has a toolbox of two codes: a file that is not one keeps them.
+  const std::string notABox = "Not a Valid ToolBox. The current ToolBox is kept.";
   const std::pair<std::string, std::string> damaged[] = {
       {"cut in an entry", good.substr(0, good.find("4:30"))},
       {"cut after the entries", good.substr(0, good.find("airports"))},
@@ -165,15 +165,15 @@ TEST(ToolBoxText, RefusalsAndTheirMessages) {
     std::string date;
   };
   std::vector<Case> cases = {
-      {"first line", "LMToolbox\n" + good.substr(10), ToolBoxOutcome::NotAToolBox, notABox, 0,
+      {"first line", "LMToolbox\n" + good.substr(10), ToolBoxOutcome::NotAToolBox, notABox, 2,
        "old date"},
-      {"empty file", "", ToolBoxOutcome::NotAToolBox, notABox, 0, "old date"},
+      {"empty file", "", ToolBoxOutcome::NotAToolBox, notABox, 2, "old date"},
       {"no entries", BoxText({}, {{.code = "YVR"}}), ToolBoxOutcome::NoEntries,
        "No Absences to Load from File", 0, "2026-07-01"},
       {"no airports", BoxText({{.code = "SIM", .extract = "SM"}}, {}), ToolBoxOutcome::NoAirports,
        "No Airport Details to Load from File", 1, "2026-07-01"}};
   for (const auto& [name, text] : damaged)
-    cases.push_back({name, text, ToolBoxOutcome::Damaged, std::string(kCorrupt), 0, ""});
+    cases.push_back({name, text, ToolBoxOutcome::Damaged, std::string(kCorrupt), 2, "old date"});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto doc = MakeDocument(CrewKind::Captains);
@@ -187,6 +187,14 @@ TEST(ToolBoxText, RefusalsAndTheirMessages) {
     EXPECT_EQ(doc->ToolboxDate, c.date);
     EXPECT_EQ(doc->AirportDetails, "OLD,01:00,00:30,Y,");
   }
+
+  // A month without a toolbox of its own goes on with the built-in table.
+  auto doc = MakeDocument(CrewKind::Captains);
+  ScriptedUi ui;
+  EXPECT_EQ(ReadToolBoxText(*doc, "", ui), ToolBoxOutcome::NotAToolBox);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text,
+            "Not a Valid ToolBox. Using default ToolBox. Import new ToolBox File.");
 }
 
 TEST(ToolBoxText, AirportFieldsAreBroughtToTheirWidths) {
@@ -299,20 +307,19 @@ TEST_F(LoadToolBoxFileTest, MissingRefusedAndHugeFiles) {
   EXPECT_EQ(doc->Modified, 0);
   EXPECT_EQ(settings.readString("LM", "LastBoxPath", "unset"), "unset");
 
-  // A refused file still changes the document.
+  // Neither does a file that is not a toolbox, nor one far too large to read.
   ui.openResults.push_back({WriteBox("other.box", "LMToolBoxes\n")});
   EXPECT_EQ(LoadToolBoxFile(*doc, ui, settings), ToolBoxOutcome::NotAToolBox);
-  EXPECT_EQ(doc->ToolboxCount, 0);
-  EXPECT_EQ(doc->Modified, 1);
+  EXPECT_EQ(doc->ToolboxCount, 2);
+  EXPECT_EQ(doc->Modified, 0);
   EXPECT_EQ(settings.readString("LM", "LastBoxPath", ""), folder.path().string());
 
-  // A file far too large is not read whole.
   std::string huge = BoxText(MixedEntries(), {{.code = "YVR"}});
   huge.resize(kMaxToolBoxFileBytes + 1, '\n');
-  doc->ToolboxCount = 2;
   EXPECT_EQ(ReadToolBoxFile(*doc, WriteBox("huge.box", huge), ui), ToolBoxOutcome::Damaged);
   EXPECT_EQ(ui.last().text, kCorrupt);
-  EXPECT_EQ(doc->ToolboxCount, 0);
+  EXPECT_EQ(doc->ToolboxCount, 2);
+  EXPECT_EQ(doc->Modified, 0);
 }
 
 }  // namespace
