@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/core_text.h"
+#include "building/undo.h"
 #include "shell/app_state.h"
 #include "shell/command_table.h"
 
@@ -157,6 +158,17 @@ void CommandActions::refreshStates() {
   };
   for (const auto& [command, action] : menuActions_) refresh(command, *action);
   for (const auto& [command, action] : toolBarActions_) refresh(command, *action);
+
+  // Undo says what it would undo, in its menu item and, on hover, the status bar.
+  const std::string undoing = app_.hasDocument() ? UndoDescription(app_.document()) : "";
+  const auto undo = menuActions_.find(command::kUndo);
+  if (undo != menuActions_.end()) {
+    undo->second->setText(undoing.empty() ? QStringLiteral("&Undo F1")
+                                          : QStringLiteral("&Undo: ") + fromCoreText(undoing) +
+                                                QStringLiteral("\tF1"));
+    undo->second->setStatusTip(undoing.empty() ? QString()
+                                               : QStringLiteral("Undo: ") + fromCoreText(undoing));
+  }
 }
 
 }  // namespace lumora

@@ -319,7 +319,11 @@ void MainWindow::showOpenTime(std::int64_t open, std::int64_t total, std::string
 }
 
 void MainWindow::showState() {
-  setWindowTitle(fromCorePath(app_->caption()));
+  // "[*]" is where the title shows unsaved changes; the bare "Lumora" has none.
+  const QString caption = fromCorePath(app_->caption());
+  setWindowTitle(app_->caption() == shell_text::kAppCaption ? caption
+                                                            : caption + QStringLiteral("[*]"));
+  setWindowModified(app_->hasDocument() && app_->document().Modified != 0);
   refreshCommands();
   refreshFigures();
   if (views_) views_->syncWindows();
@@ -341,6 +345,7 @@ void MainWindow::runCommand(int command) {
 }
 
 void MainWindow::refreshAfterChange() {
+  setWindowModified(app_->hasDocument() && app_->document().Modified != 0);
   refreshCommands();
   refreshFigures();
 }

@@ -108,7 +108,7 @@ PreferencesWindow::PreferencesWindow(PreferencesDialog& model, Ui& ui, QWidget* 
                        PreferencesDialog::kAllowIllegalBox, PreferencesDialog::kDebugFileBox,
                        PreferencesDialog::kDisableFtpBox};
   for (const int id : boxes) {
-    auto* box = new QCheckBox(fromCoreText(PreferencesDialog::label(id)), this);
+    auto* box = new QCheckBox(fromCorePath(model_.shownLabel(id)), this);
     box->setChecked(model_.checked(id));
     box->setEnabled(PreferencesDialog::enabled(id));
     connect(box, &QCheckBox::toggled, this, [this, id](bool on) { *model_.box(id) = on; });

@@ -11,6 +11,7 @@
 #include "app/core_text.h"
 #include "app/list_dialog.h"
 #include "app/progress_window.h"
+#include "platform/captions.h"
 #include "platform/dialog_model.h"
 
 namespace lumora {
@@ -123,6 +124,14 @@ std::unique_ptr<QMessageBox> makeMessageBox(std::string_view text, std::string_v
   box->setDefaultButton(defaultButton);
   // Core texts are never markup, whatever they contain.
   box->setTextFormat(Qt::PlainText);
+  // An error whose reason is its caption (a file that is not a schedule
+  // file: the text is only the path) would hide the reason in a title bar
+  // that cuts it off: the reason heads the box, the text follows it.
+  if (icon == Icon::Error && caption != kAppCaption &&
+      text.find(caption) == std::string_view::npos) {
+    box->setText(fromCoreText(caption));
+    box->setInformativeText(fromCoreText(text));
+  }
   return box;
 }
 

@@ -37,6 +37,10 @@ void WindowFrontEnd::setGaugeCaption(std::string_view caption) {
   }
 }
 
+void WindowFrontEnd::showNote(std::string_view text) {
+  window_.statusBar()->showMessage(fromCoreText(text), 5000);
+}
+
 void WindowFrontEnd::viewsClosing() {
   if (BlockViews* views = window_.views()) views->viewsClosing();
 }

@@ -17,6 +17,7 @@ class WindowFrontEnd final : public AppFrontEnd {
   void closeMainWindow() override;
   void displayChanged() override;
   void setGaugeCaption(std::string_view caption) override;
+  void showNote(std::string_view text) override;
   void viewsClosing() override;
   void documentReplaced() override;
   void stateChanged() override;

@@ -151,7 +151,7 @@ std::optional<OtherAssDialog> OtherAssDialog::Open(const TDocument& doc, int cre
   dialog.crew_ = crew;
   dialog.day_ = day;
   dialog.caption_ = ShownName(pilot) + " Assignment Details";
-  dialog.dateLine_ = doc.cal.MonthText + " " + std::to_string(CalendarDayOf(doc, day));
+  dialog.dateLine_ = CalendarMonthOf(doc, day) + " " + std::to_string(CalendarDayOf(doc, day));
   dialog.code_ = pilot.DayCode[d];
   dialog.crewTracCode_ = pilot.DayCrewTracCode[d];
   const DayRecord& record = pilot.DayOther[d];

@@ -40,6 +40,20 @@ UndoOutcome UndoLastTransaction(BlockEditContext& ctx) {
   return UndoOutcome::Refused;
 }
 
+std::string UndoDescription(const TDocument& doc) {
+  if (doc.History.empty()) return {};
+  const TransactionRecord& r = doc.History[0];
+  const int number = r.pairing >= 0 && r.pairing < kPairSlots ? doc.pair(r.pairing).Number : 0;
+  const std::string name =
+      r.crew >= 0 && r.crew < kPilotSlots ? ShownName(doc.pilot(r.crew)) : std::string();
+  const bool assign = r.kind == TransactionRecord::kAssign;
+  char text[160];
+  std::snprintf(text, sizeof text, "%s %04d %s %s on %d %s", assign ? "assign" : "remove", number,
+                assign ? "to" : "from", name.c_str(), CalendarDayOf(doc, r.day),
+                CalendarMonthOf(doc, r.day).c_str());
+  return text;
+}
+
 std::vector<std::string> HistoryLines(const TDocument& doc) {
   std::string text;
   for (std::size_t i = 0; i < doc.History.size(); ++i) {

@@ -61,6 +61,12 @@ const char* WeekdayName(int weekday) {
   return kNames[static_cast<std::size_t>(w)];
 }
 
+const char* MonthTextOf(int month) {
+  static constexpr std::array<const char*, 12> kMonthTexts = {
+      "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  return month >= 1 && month <= 12 ? kMonthTexts[static_cast<std::size_t>(month - 1)] : "";
+}
+
 void FillCalendar(TCalendar& cal, DayNumber first, DayNumber last) {
   const std::int64_t length = static_cast<std::int64_t>(last) - first + 1;
   // A period the month arrays cannot hold leaves the calendar as it was.
@@ -70,14 +76,10 @@ void FillCalendar(TCalendar& cal, DayNumber first, DayNumber last) {
   cal.FirstWeekday = WeekdayOf(first);
 
   // The month is named after the one most of the period lies in.
-  static constexpr std::array<const char*, 12> kMonthTexts = {
-      "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   const CivilDate reference = FromDayNumber(first + 15);
   cal.MonthNumber = reference.month;
   cal.YearNumber = reference.year;
-  cal.MonthText = reference.month >= 1 && reference.month <= 12
-                      ? kMonthTexts[static_cast<std::size_t>(reference.month - 1)]
-                      : "";
+  cal.MonthText = MonthTextOf(reference.month);
   cal.YearText = std::to_string(reference.year);
 
   for (std::size_t d = 0; d < kBlockDays; ++d) {

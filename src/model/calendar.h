@@ -26,6 +26,8 @@ int DaysInMonth(int month, int year);
 
 // Two-letter upper-case weekday name: "SU" for 0 to "SA" for 6.
 const char* WeekdayName(int weekday);
+// "Jan" to "Dec" for 1 to 12, empty otherwise: the month as `MonthText` names it.
+const char* MonthTextOf(int month);
 
 struct TCalendar {
   std::int32_t MonthLength = 0;   // 1 to 31; 0 while no month is set

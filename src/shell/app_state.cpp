@@ -288,7 +288,10 @@ bool LumoraApp::Save() {
   TDocument& doc = document();
   if (doc.Untitled) return SaveAs();
   const bool saved = session_->save(doc.FileName);
-  if (saved) recent_.add(doc.FileName);
+  if (saved) {
+    recent_.add(doc.FileName);
+    frontEnd_.showNote("Saved " + doc.FileName);
+  }
   changed();
   return saved;
 }
@@ -299,8 +302,14 @@ bool LumoraApp::SaveAs() {
   options.title = text::kSaveAsTitle;
   options.filter = text::kScheduleFilter;
   options.startFolder = startFolder();
-  if (!doc.FileName.empty())
+  if (!doc.FileName.empty()) {
+    // A copy is most often wanted beside the file itself.
+    const std::filesystem::path own = std::filesystem::path(doc.FileName).parent_path();
+    std::error_code error;
+    if (!own.empty() && std::filesystem::is_directory(own, error))
+      options.startFolder = own.string();
     options.defaultName = std::filesystem::path(doc.FileName).filename().string();
+  }
   const std::optional<std::string> chosen = ui_.saveFile(options);
   if (!chosen || chosen->empty()) return false;
 
@@ -313,6 +322,7 @@ bool LumoraApp::SaveAs() {
   }
   recent_.add(doc.FileName);
   UpdateFileCaption();
+  frontEnd_.showNote("Saved " + doc.FileName);
   changed();
   return true;
 }
@@ -361,7 +371,9 @@ bool LumoraApp::CanClose() {
 }
 
 void LumoraApp::UpdateFileCaption() {
-  caption_ = text::kFileCaptionPrefix + document().FileName;
+  // A new month has no file name until it is saved.
+  caption_ = document().FileName.empty() ? std::string(text::kUntitledCaption)
+                                         : text::kFileCaptionPrefix + document().FileName;
 }
 
 void LumoraApp::changed() {

@@ -51,6 +51,8 @@ class AppFrontEnd {
   virtual void displayChanged() {}
   // The status-bar gauge's caption while an import runs (empty at its end).
   virtual void setGaugeCaption(std::string_view /*caption*/) {}
+  // A short note in the status bar that goes by itself, as after a save.
+  virtual void showNote(std::string_view /*text*/) {}
 
   // The floating windows are about to be hidden: the bids window stores its
   // pending edits.

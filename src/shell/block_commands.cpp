@@ -14,8 +14,10 @@ namespace lumora {
 namespace {
 
 void Undo(LumoraApp& app) {
+  const std::string undoing = UndoDescription(app.document());
   BlockEditContext ctx = app.editContext();
-  if (UndoLastTransaction(ctx) == UndoOutcome::NothingToUndo) app.ui().beep();
+  if (UndoLastTransaction(ctx) == UndoOutcome::Undone)
+    app.frontEnd().showNote("Undone: " + undoing);
   app.changed();
 }
 

@@ -6,6 +6,7 @@
 #include "shell/app_state.h"
 #include "shell/command_registry.h"
 #include "shell/command_table.h"
+#include "shell/event_log_startup.h"
 #include "shell/preferences_dialog.h"
 
 namespace lumora {
@@ -14,6 +15,7 @@ namespace {
 
 void Preferences(LumoraApp& app) {
   PreferencesDialog dialog(app.settings(), app.display(), app.eventLog().isOpen());
+  dialog.logFile = EventLogFile(LogFolderPath()).string();
   app.ui().run(dialog);
   // With OK or Cancel: the font and colour dialogs inside it act at once.
   app.frontEnd().displayChanged();

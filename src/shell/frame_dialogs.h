@@ -12,6 +12,10 @@
 #include "platform/dialog_model.h"
 
 namespace lumora {
+struct CommandContext;
+}
+
+namespace lumora {
 
 class TDocument;
 
@@ -54,10 +58,12 @@ class FixedTextDialog final : public DialogModel {
   std::vector<std::string> lines_;
 };
 
-// The keyboard-shortcuts dialog, one line per key.
-FixedTextDialog KeyboardShortcutsText();
+// The keyboard-shortcuts dialog, one line per key., each marked "(not available)" while its command
+// does nothing here.
+FixedTextDialog KeyboardShortcutsText(const CommandContext& context);
 
 // The about box; `version` is the program's version ("0.1.0").
-FixedTextDialog AboutText(std::string_view version);
+// `logFile` is where the event log is written, for the support note.
+FixedTextDialog AboutText(std::string_view version, std::string_view logFile = {});
 
 }  // namespace lumora

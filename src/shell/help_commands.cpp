@@ -5,6 +5,7 @@
 #include "shell/app_state.h"
 #include "shell/command_registry.h"
 #include "shell/command_table.h"
+#include "shell/event_log_startup.h"
 #include "shell/frame_dialogs.h"
 
 namespace lumora {
@@ -38,8 +39,11 @@ void RegisterHelpCommands(CommandRegistry& commands) {
   using namespace command;
   commands.add(kCalculator, Calculator);
   commands.add(kSharedNotes, SharedNotes);
-  commands.add(kKeyboardShortcuts, [](LumoraApp& app) { Show(app, KeyboardShortcutsText()); });
-  commands.add(kAbout, [](LumoraApp& app) { Show(app, AboutText(app.environment().version)); });
+  commands.add(kKeyboardShortcuts,
+               [](LumoraApp& app) { Show(app, KeyboardShortcutsText(app.commandContext())); });
+  commands.add(kAbout, [](LumoraApp& app) {
+    Show(app, AboutText(app.environment().version, EventLogFile(LogFolderPath()).string()));
+  });
   commands.add(kHelpIndex, Help);
   commands.add(kHelpOnHelp, Help);
   // Two ids that do nothing.

@@ -86,6 +86,11 @@ std::string_view PreferencesDialog::label(int controlId) {
   }
 }
 
+std::string PreferencesDialog::shownLabel(int controlId) const {
+  if (controlId == kDebugFileBox && !logFile.empty()) return "Log Events to " + logFile;
+  return std::string(label(controlId));
+}
+
 bool* PreferencesDialog::box(int controlId) {
   const BoxControl* box = FindBox(controlId);
   return box != nullptr ? &(this->*box->field) : nullptr;

@@ -60,6 +60,10 @@ class PreferencesDialog final : public DialogModel {
 
   // The label of a control; empty for ids that have none.
   static std::string_view label(int controlId);
+  // The label as the dialog shows it: the event-log box names the file the
+  // log is really written to, once `logFile` is set.
+  std::string shownLabel(int controlId) const;
+  std::string logFile;
   static bool enabled(int controlId) { return controlId != kAllowIllegalBox; }
 
   // The check box with that id, or nothing for other ids.

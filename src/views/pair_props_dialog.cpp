@@ -28,7 +28,7 @@ PairPropsDialog::PairPropsDialog(const TDocument& doc, int pair, int day) : pair
   const int number = valid_ ? doc.pair(pair).Number : 0;
   char buffer[96];
   std::snprintf(buffer, sizeof buffer, "Properties for %c%04d on %s %02d", letter, number,
-                doc.cal.MonthText.substr(0, 10).c_str(), CalendarDayOf(doc, day));
+                CalendarMonthOf(doc, day).c_str(), CalendarDayOf(doc, day));
   caption_ = buffer;
   if (!valid_) return;
   const TPair& p = doc.pair(pair);

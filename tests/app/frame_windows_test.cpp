@@ -98,7 +98,7 @@ TEST_F(FrameTest, NewFileRunsTheMonthDialogOnTheWindow) {
   EXPECT_EQ(ui.shown.front().text, "Would you like to create a new file");
   EXPECT_STREQ(window->app().menuName(), "MENU_1");
   EXPECT_FALSE(window->app().document().BlocksShown);
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk[*]"));
   EXPECT_EQ(window->app().document().cal.MonthNumber, 8);
   window->shutdown();
 }

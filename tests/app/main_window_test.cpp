@@ -8,12 +8,14 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <fstream>
 #include <iterator>
 
 #include "app/config_folder.h"
 #include "app/frame_windows.h"
 #include "app/key_map.h"
+#include "building/undo.h"
 #include "frame_fixture.h"
 #include "shell/command_table.h"
 #include "shell/dialog_catalogue.h"
@@ -139,7 +141,11 @@ void describe(const MainWindow& window, const std::vector<MenuItem>& items, bool
       describe(window, item.items, reduced, where + item.text + " > ", out);
     } else {
       const CommandInfo* info = FindCommand(item.command);
-      out.push_back(where + (reduced ? info->reducedText : info->text) +
+      // Undo names what it would undo (checked on its own).
+      std::string text = reduced ? info->reducedText : info->text;
+      if (item.command == command::kUndo && context.doc != nullptr && !context.doc->History.empty())
+        text = "&Undo: " + UndoDescription(*context.doc);
+      out.push_back(where + text +
                     state(IsCommandEnabled(*info, context), IsCommandChecked(*info, context),
                           info->checked != nullptr));
     }
@@ -193,7 +199,7 @@ TEST_F(FrameTest, MenusFollowTheCommandTableInBothStates) {
   testing::whenShown<MonthDialog>([](MonthDialog& dialog) { dialog.cancelButton().click(); });
   menuAction(*window, command::kNew)->trigger();
   EXPECT_STREQ(window->app().menuName(), "MENU_3");
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - untitled.blk[*]"));
   expectMenuBar(*window, "MENU_3");
   window->shutdown();
 }
@@ -205,7 +211,14 @@ TEST_F(FrameTest, MenusNameTheProgramsKeysAndCarryTheDesktopsFileShortcuts) {
   const auto text = [&](int command) { return menuAction(*window, command)->text(); };
   EXPECT_EQ(text(command::kBackup), QStringLiteral("&Backup...\tF8"));
   EXPECT_EQ(text(command::kShowOnlyOpenPairings), QStringLiteral("Show &Only Open Pairings\tF3"));
-  EXPECT_EQ(text(command::kUndo), QStringLiteral("&Undo F1"));  // names its key already
+  // Undo names its key already, and what it would undo once there is something.
+  window->app().document().History.clear();
+  window->refreshAfterChange();
+  EXPECT_EQ(text(command::kUndo), QStringLiteral("&Undo F1"));
+  window->app().document().History.add(TransactionRecord{TransactionRecord::kAssign, 3, 0, 0});
+  window->refreshAfterChange();
+  EXPECT_TRUE(text(command::kUndo).startsWith(QStringLiteral("&Undo: assign ")));
+  EXPECT_TRUE(text(command::kUndo).endsWith(QStringLiteral("\tF1")));
   EXPECT_FALSE(text(command::kOpen).contains(QLatin1Char('\t')));
   const std::pair<int, QKeySequence> standard[] = {
       {command::kNew, QKeySequence(QKeySequence::New)},
@@ -227,7 +240,7 @@ TEST_F(FrameTest, OpenThenSaveAsRoundTripsTheFileAndListsBothAsRecent) {
   testing::writeScheduleFile(in, 7);
   const auto window = startWindow();
   const auto title = [&](const std::filesystem::path& p) {
-    return QStringLiteral("Lumora - ") + fromCorePath(p.string());
+    return QStringLiteral("Lumora - ") + fromCorePath(p.string()) + QStringLiteral("[*]");
   };
 
   ui.openResults.push_back({in.string()});
@@ -241,6 +254,12 @@ TEST_F(FrameTest, OpenThenSaveAsRoundTripsTheFileAndListsBothAsRecent) {
   window->toolBarAction(command::kSaveAs)->trigger();
   const auto out = file("July copy.lm2");
   EXPECT_EQ(window->windowTitle(), title(out));
+  // Saved: no unsaved-changes mark, and the status bar says so.
+  EXPECT_FALSE(window->isWindowModified());
+  EXPECT_EQ(window->statusBar()->currentMessage(),
+            QStringLiteral("Saved ") + fromCorePath(out.string()));
+  // Save As offered the file's own folder.
+  EXPECT_EQ(ui.fileDialogs.back().startFolder, in.parent_path().string());
   const auto bytes = [](const std::filesystem::path& p) {
     std::ifstream stream(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(stream), {});

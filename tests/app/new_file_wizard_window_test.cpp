@@ -85,7 +85,8 @@ TEST_F(FrameTest, TheWizardMakesTheSampleMonthAndFinishedBuildsTheBlocks) {
   EXPECT_TRUE(doc.PairWindowVisible && doc.ToolboxWindowVisible);
   EXPECT_EQ(doc.PilotCount, 128);
   EXPECT_EQ(doc.FileDescriptor, "YULCRJCAM");
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumora - ") + fromCorePath(saved.string()));
+  EXPECT_EQ(window->windowTitle(),
+            QStringLiteral("Lumora - ") + fromCorePath(saved.string()) + QStringLiteral("[*]"));
   EXPECT_TRUE(std::filesystem::exists(saved));
   EXPECT_TRUE(QFile::exists(picture));
   window->shutdown();

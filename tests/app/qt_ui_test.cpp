@@ -50,8 +50,12 @@ TEST(QtMessageBoxTest, BoxCarriesPlainLatin1TextAndClosedBoxesRefuse) {
   EXPECT_EQ(box->icon(), QMessageBox::Warning);
   EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
-  EXPECT_EQ(makeMessageBox("t", "c", Buttons::OkCancel, Icon::Error)->icon(),
-            QMessageBox::Critical);
+  const auto error = makeMessageBox("/home/x/July.lm2", "This is Not a Valid Lumora 2 File.",
+                                    Buttons::Ok, Icon::Error);
+  EXPECT_EQ(error->icon(), QMessageBox::Critical);
+  EXPECT_EQ(error->text(), QStringLiteral("This is Not a Valid Lumora 2 File."));
+  EXPECT_EQ(error->informativeText(), QStringLiteral("/home/x/July.lm2"));
+  EXPECT_EQ(makeMessageBox("t", "Lumora", Buttons::Ok, Icon::Error)->text(), QStringLiteral("t"));
 
   // A box closed without a button is the most cautious answer.
   EXPECT_EQ(answerFor(QMessageBox::No, Buttons::YesNoCancel), Answer::No);

@@ -63,9 +63,12 @@ TEST_F(UndoTest, AnEmptyHistoryBeepsRecordsThatNoLongerFitAreDropped) {
   EXPECT_EQ(doc.Modified, 0);
 }
 
-TEST_F(UndoTest, HistoryLinesNewestFirst) {
+TEST_F(UndoTest, HistoryLinesNewestFirstAndWhatUndoWouldUndo) {
+  EXPECT_EQ(UndoDescription(doc), "");
   ASSERT_EQ(AssignPair(ctx, a, p, 2, false), kAssigned);
+  EXPECT_EQ(UndoDescription(doc), "assign 0101 to A ALPHA on 3 Jul");
   ASSERT_EQ(RemovePair(ctx, a, p, 2), kRemoved);
+  EXPECT_EQ(UndoDescription(doc), "remove 0101 from A ALPHA on 3 Jul");
   doc.History.add(TransactionRecord{1, 80, 2000, -3});  // nothing of it exists
   EXPECT_EQ(HistoryLines(doc),
             (std::vector<std::string>{"Assign\t0\t00/00/0000\t", "Remove\t101\t03/07/2026\tA ALPHA",

@@ -167,6 +167,9 @@ TEST_F(AppTest, NewFileAsksAndACancelledMonthLeavesAnEmptyUntitledDocument) {
   EXPECT_TRUE(doc.Untitled);
   EXPECT_EQ(doc.PilotCount, 0);
   EXPECT_TRUE(doc.FileName.empty());
+  // An import's caption refresh keeps the name a new month has until saved.
+  app->UpdateFileCaption();
+  EXPECT_EQ(app->caption(), "Lumora - untitled.blk");
   // Nothing to lose now: closing asks nothing.
   app->document().Modified = 1;
   EXPECT_TRUE(app->CanClose());

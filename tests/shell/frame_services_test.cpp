@@ -11,6 +11,7 @@
 #include "doubles/null_ui.h"
 #include "files/temp_folder.h"
 #include "model/document.h"
+#include "shell/command_table.h"
 #include "shell/desktop_tools.h"
 #include "shell/frame_dialogs.h"
 #include "shell/instance_lock.h"
@@ -136,11 +137,19 @@ TEST(FrameDialogs, NotesAreLimitedTo31999CharactersAndOnlyAChangeMarksTheDocumen
   EXPECT_EQ(doc->SharedNotes, std::string(31998, 'x') + "y");
   EXPECT_TRUE(doc->Modified);
 
-  const FixedTextDialog keys = KeyboardShortcutsText();
+  const FixedTextDialog keys = KeyboardShortcutsText(CommandContext{doc.get()});
   ASSERT_EQ(keys.lines().size(), 13u);
+  EXPECT_EQ(keys.lines()[0], "F1  Undo");
+  // F2 and F7 have no command in this program.
+  EXPECT_EQ(keys.lines()[1], "F2  Filter Blocks On/Off  (not available)");
+  EXPECT_EQ(keys.lines()[6], "F7  Filter Employees Dialog  (not available)");
   EXPECT_EQ(keys.lines()[2], "F3 / Tab  Filter Pairings On/Off");
   EXPECT_EQ(keys.lines().back(), "<-- View Last Month while Pressed");
   EXPECT_EQ(AboutText("0.1.0").lines()[1], "Version 0.1.0");
+  // The support note says where the log is.
+  EXPECT_NE(
+      AboutText("0.1.0", "/s/LMDebug/LMDebug.txt").lines()[3].find("(/s/LMDebug/LMDebug.txt)"),
+      std::string::npos);
 }
 
 }  // namespace

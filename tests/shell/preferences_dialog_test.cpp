@@ -31,7 +31,11 @@ TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefau
   EXPECT_TRUE(fresh.checked(D::kAllowIllegalBox));
   EXPECT_FALSE(D::enabled(D::kAllowIllegalBox));
   EXPECT_EQ(std::tie(fresh.xPadding, fresh.yPadding), std::make_tuple("10", "07"));
-  EXPECT_EQ(D::label(D::kDebugFileBox), "Log Events to C:\\LMDebug.txt");
+  EXPECT_EQ(fresh.shownLabel(D::kDebugFileBox), "Log Events to C:\\LMDebug.txt");
+  D named(store, display, false);
+  named.logFile = "/home/s/.local/state/lumora/LMDebug/LMDebug.txt";
+  EXPECT_EQ(named.shownLabel(D::kDebugFileBox),
+            "Log Events to /home/s/.local/state/lumora/LMDebug/LMDebug.txt");
 
   store.writeString("LM", "grid", "1");
   store.writeString("LM", "Layovers", "2");

@@ -24,6 +24,11 @@ class PairPropsTest : public PairingTest {
 TEST_F(PairPropsTest, CaptionPresetsAndTheTypeAlone) {
   const PairPropsDialog dialog(doc, p, 4);
   EXPECT_EQ(dialog.caption(), "Properties for K1334 on Jul 05");
+  // A day outside the period's own month is named after its month (here as
+  // if the period began on 5 June).
+  doc.cal.MonthDays[4][1] = 6;
+  EXPECT_EQ(PairPropsDialog(doc, p, 4).caption(), "Properties for K1334 on Jun 05");
+  doc.cal.MonthDays[4][1] = 7;
   EXPECT_TRUE(dialog.excludeShown());
   EXPECT_EQ(dialog.excludeText, "02:00");
 
