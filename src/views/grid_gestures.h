@@ -42,6 +42,7 @@ class GridGestureActions {
   // Removes the other assignment on the day, asking unless Shift is held;
   // true when it was removed.
   virtual bool removeOtherAssignment(int /*crew*/, int /*day*/, bool /*shift*/) { return false; }
+  virtual void openEmployeeInfo(int /*crew*/) {}
   virtual void openQuickEmployeeInfo(int /*crew*/) {}
   virtual void openMoveOnRoster(int /*crew*/) {}
 };

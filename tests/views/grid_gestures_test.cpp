@@ -20,6 +20,7 @@ class RecordingActions : public GridGestureActions {
     calls.push_back(Call(shift ? "remove other shift" : "remove other", crew, day));
     return true;
   }
+  void openEmployeeInfo(int crew) override { calls.push_back(Call("employee", crew, -1)); }
   void openQuickEmployeeInfo(int crew) override { calls.push_back(Call("info", crew, -1)); }
   void openMoveOnRoster(int crew) override { calls.push_back(Call("move", crew, -1)); }
 
@@ -177,8 +178,9 @@ TEST_F(GesturesTest, RightClickElsewhereHandsOver) {
   Click(MouseButton::Right, GridHit::Day(b, 4), {false, true});
   Click(MouseButton::Right, GridHit::Name(b));
   Click(MouseButton::Right, GridHit::Name(pseudo));
-  EXPECT_EQ(actions.calls,
-            (std::vector<std::string>{"info 0 -1", "remove other shift 1 4", "move 1 -1"}));
+  Click(MouseButton::Left, GridHit::Name(a));
+  EXPECT_EQ(actions.calls, (std::vector<std::string>{"info 0 -1", "remove other shift 1 4",
+                                                     "move 1 -1", "employee 0 -1"}));
   EXPECT_EQ(views.filterChanges, 1);  // the follow-ups of a right-button change ran
 }
 
