@@ -24,8 +24,10 @@
 #include "rules/whos_legal.h"
 #include "shell/app_state.h"
 #include "shell/command_table.h"
+#include "views/employee_info_dialog.h"
 #include "views/pair_props_dialog.h"
 #include "views/pair_text_window.h"
+#include "views/roster_dialogs.h"
 
 namespace lumora {
 
@@ -462,6 +464,29 @@ void BlockViews::openPairingText(int pair, int day) {
 bool BlockViews::removeOtherAssignment(int crew, int day, bool shift) {
   BlockEditContext ctx = context();
   return RemoveOtherAssignment(ctx, crew, day, shift);
+}
+
+void BlockViews::reapplyBlockFilters() {
+  blockFiltersChanged();
+}
+
+void BlockViews::openEmployeeInfo(int crew) {
+  if (ShowEmployeeInfo(context(), crew, [this] { reapplyBlockFilters(); })) app_.changed();
+}
+
+void BlockViews::openQuickEmployeeInfo(int crew) {
+  const QPoint at = QCursor::pos();
+  if (ShowQuickEmployeeInfo(context(), crew, Point{at.x(), at.y()},
+                            [this] { reapplyBlockFilters(); })) {
+    app_.changed();
+  }
+}
+
+void BlockViews::openMoveOnRoster(int crew) {
+  if (ShowMoveOnRoster(context(), crew, [this] { reapplyBlockFilters(); })) {
+    gridWidget_->viewport()->update();
+    app_.changed();
+  }
 }
 
 }  // namespace lumora

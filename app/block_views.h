@@ -78,6 +78,9 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void openOtherAssignment(int crew, int day) override;
   void openPairingText(int pair, int day) override;
   bool removeOtherAssignment(int crew, int day, bool shift) override;
+  void openEmployeeInfo(int crew) override;
+  void openQuickEmployeeInfo(int crew) override;
+  void openMoveOnRoster(int crew) override;
 
  private:
   BlockEditContext context();
@@ -94,6 +97,8 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void setFullCredits(bool on);
   void checkEveryBlock();
   void geometryChanged();
+  // What the crew-member editors end with: the block filters again.
+  void reapplyBlockFilters();
 
   MainWindow& window_;
   LumoraApp& app_;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/dialog_registry.h"
+#include "app/employee_windows.h"
 #include "app/export_windows.h"
 #include "app/frame_windows.h"
 #include "app/import_windows.h"
@@ -24,6 +25,8 @@
 #include "shell/frame_dialogs.h"
 #include "shell/new_file_wizard.h"
 #include "shell/preferences_dialog.h"
+#include "views/employee_info_dialog.h"
+#include "views/roster_dialogs.h"
 
 namespace lumora {
 
@@ -43,6 +46,10 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<NewFileWizard, NewFileWizardWindow>();
   dialogs.add<ExceptionsReportDialog, ReportListWindow>();
   dialogs.add<GlobalInfoDialog, ReportListWindow>();
+  dialogs.add<EmployeeInfoDialog, EmployeeInfoWindow>();
+  dialogs.add<QuickEmpInfoDialog, QuickEmpInfoWindow>();
+  dialogs.add<RosterDialog, RosterWindow>();
+  dialogs.add<MoveEmployeeDialog, MoveEmployeeWindow>();
   dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {
     auto preferences = std::make_unique<PreferencesWindow>(model, ui, parent);
     QObject::connect(preferences.get(), &PreferencesWindow::fontRequested, &window,

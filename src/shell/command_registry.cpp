@@ -41,6 +41,7 @@ CommandRegistry AllCommands() {
   RegisterRulesCommands(commands);
   RegisterExportCommands(commands);
   RegisterPrintCommands(commands);
+  RegisterRosterCommands(commands);
   commands.requireComplete();
   return commands;
 }

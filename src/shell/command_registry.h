@@ -42,5 +42,6 @@ void RegisterHelpCommands(CommandRegistry& commands);    // help_commands.cpp
 void RegisterRulesCommands(CommandRegistry& commands);   // rules_commands.cpp
 void RegisterExportCommands(CommandRegistry& commands);  // export_commands.cpp
 void RegisterPrintCommands(CommandRegistry& commands);   // print_commands.cpp
+void RegisterRosterCommands(CommandRegistry& commands);  // roster_commands.cpp
 
 }  // namespace lumora

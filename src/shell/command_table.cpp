@@ -115,7 +115,7 @@ constexpr std::array kCommands{
                 nullptr, ""},
     // Edit
     Done(kCopyBlocks, M::FullMenu, "Copy &Blocks to Clipboard", BlocksShown),
-    Later(kRoster, "&Roster...", Always, "roster editing"),
+    Done(kRoster, M::FullMenu, "&Roster...", Always),
     Done(kMonth, M::FullMenu, "&Month...", Always),
     Later(kPairingEditor, "&Pairings...", Always, "pairing editor"),
     Later(kCrewComplement, "&Change Pairing Crew Complement...", Always, "crew complement"),

@@ -16,6 +16,8 @@
 #include "shell/frame_dialogs.h"
 #include "shell/new_file_wizard.h"
 #include "shell/preferences_dialog.h"
+#include "views/employee_info_dialog.h"
+#include "views/roster_dialogs.h"
 
 namespace lumora {
 
@@ -26,6 +28,7 @@ using CoreDialogModels =
     DialogModelList<SetDatesDialog, FileNotesDialog, FixedTextDialog, PreferencesDialog,
                     LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog,
                     BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard,
-                    CopyBlocksDialog>;
+                    CopyBlocksDialog, EmployeeInfoDialog, QuickEmpInfoDialog, RosterDialog,
+                    MoveEmployeeDialog>;
 
 }  // namespace lumora

@@ -127,6 +127,7 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kWarnings,
                   kShowOnlyOpenPairings,
                   kMonth,
+                  kRoster,
                   kGlobalInfo,
                   kPairingReportToClipboard,
                   kImportBawLin,
@@ -229,7 +230,7 @@ TEST(CommandRegistry, EveryBuiltCommandHasOneHandlerAndNoOtherIdCanHaveOne) {
   commands.add(command::kSave, nothing);
   EXPECT_THROW(commands.add(command::kSave, nothing), std::logic_error);
   EXPECT_THROW(commands.add(99, nothing), std::logic_error);
-  EXPECT_THROW(commands.add(command::kRoster, nothing), std::logic_error);  // not built
+  EXPECT_THROW(commands.add(command::kImportRoster, nothing), std::logic_error);  // not built
   EXPECT_THROW(commands.add(command::kOpen, CommandHandler{}), std::logic_error);
   EXPECT_THROW(commands.requireComplete(), std::logic_error);
 }
