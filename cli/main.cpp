@@ -15,6 +15,7 @@
 #include "import_prg_command.h"
 #include "last_month_command.h"
 #include "new_command.h"
+#include "roster_commands.h"
 #include "rules_commands.h"
 #include "scan_lis_command.h"
 #include "toolbox_commands.h"
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
   const auto check = AddCheckCommand(app);
 
   const auto toolbox = AddToolboxCommands(app);
+
+  const auto roster = AddRosterCommands(app);
 
   const auto rules = AddRulesCommands(app);
 
@@ -98,6 +101,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenCheck(*check, ui, std::cout)) return *rc;
     if (const auto rc = RunChosenBuildingCommand(*building, std::cout)) return *rc;
     if (const auto rc = RunChosenToolboxCommand(*toolbox, std::cout)) return *rc;
+    if (const auto rc = RunChosenRosterCommand(*roster, std::cout)) return *rc;
     if (const auto rc = RunChosenBackup(*backup, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenExport(*exports, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenNew(*newFile, std::cerr)) return *rc;
