@@ -16,9 +16,9 @@ int RunRoster(const std::string& file, const std::string& output, const RosterEd
   if (!run.open(file)) return kExitCannotRun;
   DocumentSession& session = run.session;
   // The desktop closes the grid while the roster changes under it and
-  // builds the blocks again afterwards; so does the batch run.
+  // builds the blocks afterwards; so does the batch run.
   const WindowSwitches windows = session.shownWindows();
-  const bool blocksShown = session.closeViews();
+  session.closeViews();
 
   RosterDialog dialog(session.document());
   bool changed = false;
@@ -38,7 +38,7 @@ int RunRoster(const std::string& file, const std::string& output, const RosterEd
       if (changed) out << dialog.status() << '\n';
       break;
   }
-  if (blocksShown) session.buildBlocks(windows);
+  session.buildBlocks(windows);
   return run.finish(output, changed ? kExitOk : kExitRefused);
 }
 

@@ -30,8 +30,8 @@ struct RosterEdit {
   int to = 0;        // move to
 };
 
-// Applies `edit` as the roster dialog does and builds the blocks again when
-// the file had them built. Prints the dialog's status line of a move on
+// Applies `edit` as the roster dialog does and builds the blocks afterwards,
+// as the desktop does when the dialog closes. Prints the dialog's status line of a move on
 // `out`; the dialog's messages go to the Ui. Exit status: 0 when the roster
 // changed, 2 when the file cannot be read or the result cannot be written,
 // 3 when the dialog refused (or a move changed nothing). The result is

@@ -13,14 +13,11 @@ namespace {
 
 void EditRoster(LumoraApp& app) {
   const WindowSwitches windows = app.session().shownWindows();
-  const bool blocksShown = app.document().BlocksShown != 0;
   // Closing the views stores the block filter states with the settings.
   app.CloseViews();
   RosterDialog dialog(app.document());
   app.ui().run(dialog);
-  if (app.document().DocState != kNoDocument && (blocksShown || dialog.changed())) {
-    app.BuildBlocks(windows);
-  }
+  if (app.document().DocState != kNoDocument) app.BuildBlocks(windows);
   app.changed();
 }
 

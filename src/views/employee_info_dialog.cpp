@@ -492,7 +492,11 @@ bool ShowEmployeeInfo(BlockEditContext ctx, int crew,
   TDocument& doc = ctx.doc;
   if (!doc.isRosterIndex(crew)) return false;
   EmployeeInfoDialog dialog(ctx, crew);
-  if (!ctx.ui.run(dialog)) return false;
+  if (!ctx.ui.run(dialog)) {
+    // A refused OK may have stored its first steps (the name among them).
+    ctx.views.rowsChanged(crew);
+    return false;
+  }
   RecalcBlockCredit(doc, crew, false, ctx.ui, ctx.views);
   ctx.rules.CheckBlock(doc, crew);
   ctx.views.rowsChanged(doc.crewKind() == CrewKind::Captains ? BlockViewSink::kAllRows : crew);
