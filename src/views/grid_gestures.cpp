@@ -63,7 +63,8 @@ void GridGestures::mouseDown(MouseButton button, const GridHit& hit, KeyState ke
 
   if (hit.area == GridHit::Area::Name) {
     if (button == MouseButton::Right && !IsPseudoLine(pilot)) actions_.openMoveOnRoster(hit.crew);
-    if (button == MouseButton::Left) actions_.openEmployeeInfo(hit.crew);
+    // Lines without an employee number of their own (pseudo lines) have none.
+    if (button == MouseButton::Left && pilot.EmpNumber >= 0) actions_.openEmployeeInfo(hit.crew);
     return;
   }
   if (hit.area != GridHit::Area::Day || !IsBlockDay(hit.day)) return;

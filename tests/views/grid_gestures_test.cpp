@@ -179,6 +179,7 @@ TEST_F(GesturesTest, RightClickElsewhereHandsOver) {
   Click(MouseButton::Right, GridHit::Name(b));
   Click(MouseButton::Right, GridHit::Name(pseudo));
   Click(MouseButton::Left, GridHit::Name(a));
+  Click(MouseButton::Left, GridHit::Name(pseudo));
   EXPECT_EQ(actions.calls, (std::vector<std::string>{"info 0 -1", "remove other shift 1 4",
                                                      "move 1 -1", "employee 0 -1"}));
   EXPECT_EQ(views.filterChanges, 1);  // the follow-ups of a right-button change ran
