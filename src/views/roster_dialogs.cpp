@@ -45,7 +45,9 @@ bool RosterDialog::refuse(Ui& ui, std::string_view text, std::string_view captio
 
 bool RosterDialog::insert(Ui& ui) {
   const int listed = ListedRosterSize(doc_);
-  const int position = LeadingInt(indexText) - 1;
+  // A saturated negative index must not wrap when made a position.
+  const int index = LeadingInt(indexText);
+  const int position = index > 0 ? index - 1 : -1;
   if (position < 0 || position > listed) {
     return refuse(ui, "Invalid Roster Number!", kOops, RosterField::Index);
   }

@@ -34,6 +34,7 @@ TEST_F(RosterDialogTest, InsertRefusalsNameTheirFieldAndChangeNothing) {
   const std::vector<Case> cases{
       {"", "NEW", "5", "Invalid Roster Number!", "Oops", RosterField::Index},
       {"5", "NEW", "5", "Invalid Roster Number!", "Oops", RosterField::Index},
+      {"-99999999999", "NEW", "5", "Invalid Roster Number!", "Oops", RosterField::Index},
       {"1", "", "5", "Name must be 1 + letters!", "Oops", RosterField::Name},
       {"1", std::string(21, 'N'), "5", "Name too long!", "Oops", RosterField::Name},
       {"1", "NEW", "-3", "Invalid Employee Number!", "Oops", RosterField::EmpNumber},
