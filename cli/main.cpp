@@ -7,6 +7,7 @@
 
 #include "backup_command.h"
 #include "batch_ui.h"
+#include "bids_commands.h"
 #include "building_commands.h"
 #include "check_command.h"
 #include "commands.h"
@@ -63,6 +64,8 @@ int main(int argc, char** argv) {
 
   const auto newFile = AddNewCommand(app);
 
+  const auto bids = AddBidsCommands(app);
+
   // "help" and "help SUBCOMMAND", for those who type it rather than --help.
   std::string helpTopic;
   CLI::App* help = app.add_subcommand("help", "Show this list, or the options of one subcommand");
@@ -108,6 +111,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenRulesCommand(*rules, ui, std::cout, std::cerr)) return *rc;
     if (const auto rc = RunChosenLastMonth(*lastMonth, std::cerr)) return *rc;
     if (const auto rc = RunChosenExtractCommand(*extracts, std::cerr)) return *rc;
+    if (const auto rc = RunChosenBidsCommand(*bids, std::cout)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

@@ -82,11 +82,12 @@ std::optional<int> PlainDay(const TCalendar& cal, int day) {
 // past the period's end would put "+1" of a period that ends on 1 March at 1
 // April.
 std::optional<int> NextMonthDay(const TCalendar& cal, int day) {
+  // The calendar's 62 days hold that month once; the file keeps no year of
+  // the month to compare.
   const int month = cal.MonthNumber % 12 + 1;
-  const int year = cal.YearNumber + (cal.MonthNumber == 12 ? 1 : 0);
   for (int i = 0; i < kBlockDays; ++i) {
     const auto& date = cal.MonthDays[static_cast<std::size_t>(i)];
-    if (date[0] == day && date[1] == month && date[2] == year) return i;
+    if (date[0] == day && date[1] == month) return i;
   }
   return std::nullopt;
 }
