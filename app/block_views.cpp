@@ -4,11 +4,13 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWidget>
 
+#include "app/bids_window.h"
 #include "app/core_text.h"
 #include "app/grid_widget.h"
 #include "app/key_map.h"
@@ -37,6 +39,7 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
       doc_(app.document()),
       grid_(app.document()),
       pairWin_(app.document()),
+      bids_(app.document(), app.ui()),
       gestures_(BlockEditContext{app.document(), app.ui(), app.eventLog(), app.rules(), *this},
                 app.settings(), *this) {
   gridWidget_ = std::make_unique<BlockGridWidget>(grid_, &container);
@@ -86,10 +89,76 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
     if (!syncing_) app_.toolboxClosed();
     refreshCorner();
   };
+  makeBidsWindow();
+}
+
+void BlockViews::makeBidsWindow() {
+  BidsWindowHooks hooks;
+  // The pairing filters, their bid filter editor and the employee
+  // information are not part of this program yet: their controls stay
+  // disabled while these hooks are empty.
+  if (app_.mailer() != nullptr) hooks.composeMail = [this] { app_.mailer()->send({}); };
+  hooks.dayRequestsChanged = [this](int crew) {
+    rowsChanged(crew);
+    CountDayBalance(doc_, *this);
+  };
+  bids_.setHooks(std::move(hooks));
+
+  bidsWidget_ = std::make_unique<BidsWindow>(bids_, &window_);
+  bidsWidget_->setObjectName(QStringLiteral("bidsWindow"));
+  bidsWidget_->onWheel = [this](QWheelEvent* e) {
+    QApplication::sendEvent(gridWidget_->viewport(), e);
+  };
+  bidsWidget_->onFocusBack = [this] {
+    window_.activateWindow();
+    gridWidget_->setFocus();
+  };
+  bidsWidget_->onClosed = [this] {
+    if (syncing_) return;
+    bids_.StoreBidEdits();
+    doc_.BidsWindowVisible = 0;
+    app_.changed();
+  };
+  const QRect screen =
+      window_.screen() != nullptr ? window_.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  const Rect frame = BidsWindowPlacement(app_.settings(), screen.width(), screen.height());
+  bidsWidget_->setGeometry(frame.left, frame.top, frame.width(), frame.height());
+}
+
+void BlockViews::rebuildBidsTabs() {
+  std::vector<int> order;
+  order.reserve(static_cast<std::size_t>(grid_.rowCount()));
+  for (int row = 0; row < grid_.rowCount(); ++row) order.push_back(grid_.crewAt(row));
+  bids_.RebuildBidsTabs(order);
+  bidsWidget_->refresh();
+}
+
+void BlockViews::storeBidEdits() {
+  if (bidsWidget_->isVisible()) bids_.StoreBidEdits();
+}
+
+void BlockViews::hideBidsWindow() {
+  if (!bidsWidget_->isVisible()) return;
+  bids_.StoreBidEdits();
+  syncing_ = true;
+  bidsWidget_->hide();
+  syncing_ = false;
+}
+
+bool BlockViews::selectBidsTab(int crew) {
+  if (!bidsWidget_->isVisible()) return false;
+  const int tab = bids_.tabOfCrew(crew);
+  if (tab >= 0) bids_.SelectBidsTab(tab);
+  bidsWidget_->refresh();
+  return true;
 }
 
 BlockViews::~BlockViews() {
+  const QRect frame = bidsWidget_->geometry();
+  StoreBidsWindowPlacement(app_.settings(),
+                           {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1});
   // The windows go before the models they show.
+  bidsWidget_.reset();
   textWindow_.reset();
   toolboxWidget_.reset();
   pairWidget_.reset();
@@ -124,6 +193,7 @@ void BlockViews::geometryChanged() {
   const GridGeometry& g = grid_.geometry();
   pairWin_.setGeometry(g.cellWidth, g.rowHeight);
   pairWidget_->updateScrollRange();
+  bidsWidget_->setGridMetrics(fonts_.grid, g.cellWidth);
   mainWindowResized();
   pairWidget_->viewport()->update();
 }
@@ -150,6 +220,7 @@ void BlockViews::blocksBuilt() {
   // A toolbox that stays as it was is rebuilt all the same, which brings the
   // current item back to the first request; one being hidden is left alone.
   if (toolboxShown == toolboxWanted) toolboxWidget_->rebuild();
+  if (bidsWidget_->isVisible()) rebuildBidsTabs();
   const OpenTime open = ComputeOpenTime(doc_);
   window_.showOpenTime(open.open, open.total, OpenTimeText(open.open));
   gridWidget_->invalidateAll();
@@ -158,7 +229,9 @@ void BlockViews::blocksBuilt() {
 }
 
 void BlockViews::viewsClosing() {
+  storeBidEdits();
   syncing_ = true;
+  bidsWidget_->hide();
   pairWidget_->hide();
   toolboxWidget_->hide();
   syncing_ = false;
@@ -205,6 +278,16 @@ void BlockViews::syncWindows() {
     toolboxWidget_->show();
   } else if (!wantToolbox && toolboxWidget_->isVisible()) {
     toolboxWidget_->hide();
+  }
+  const bool wantBids =
+      built && doc_.BidsWindowVisible != 0 && doc_.crewKind() != CrewKind::FlightAttendants;
+  if (wantBids && !bidsWidget_->isVisible()) {
+    rebuildBidsTabs();
+    bidsWidget_->show();
+    bidsWidget_->raise();
+  } else if (!wantBids && bidsWidget_->isVisible()) {
+    bids_.StoreBidEdits();
+    bidsWidget_->hide();
   }
   syncing_ = false;
   refreshCorner();
@@ -420,6 +503,7 @@ void BlockViews::pairingWindowChanged(bool layoutAgain) {
 }
 
 void BlockViews::blockFiltersChanged() {
+  if (bidsWidget_->isVisible()) rebuildBidsTabs();
   // The name column shows the block-holder marks and credits of everyone.
   const Rect names{0, grid_.geometry().headerHeight, grid_.geometry().nameWidth,
                    gridWidget_->viewport()->height()};

@@ -11,6 +11,7 @@
 #include "app/qt_canvas.h"
 #include "building/block_edit.h"
 #include "shell/startup_settings.h"
+#include "views/bids_window.h"
 #include "views/block_grid.h"
 #include "views/grid_gestures.h"
 #include "views/pair_window.h"
@@ -21,6 +22,7 @@ class QWidget;
 
 namespace lumora {
 
+class BidsWindow;
 class BlockGridWidget;
 class LumoraApp;
 class MainWindow;
@@ -40,6 +42,8 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   BlockGridWidget& gridWidget() const { return *gridWidget_; }
   PairWindowWidget& pairWindow() const { return *pairWidget_; }
   ToolboxWindow& toolboxWindow() const { return *toolboxWidget_; }
+  BidsWindow& bidsWindow() const { return *bidsWidget_; }
+  TBidsWindow& bidsModel() { return bids_; }
   // The pairing text window while one is open.
   PairTextWindow* pairTextWindow() const { return textWindow_.get(); }
   BlockGridView& gridModel() { return grid_; }
@@ -56,6 +60,9 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   // The floating windows follow the document's visibility flags.
   void syncWindows();
   void toggleShowOnlyOpenPairings();
+  // The bids window asks about its pending edits; hiding stores them first.
+  void storeBidEdits();
+  void hideBidsWindow();
   void mainWindowResized();
 
   // Keys of the main window and of the windows that pass theirs on. True
@@ -81,6 +88,7 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void openEmployeeInfo(int crew) override;
   void openQuickEmployeeInfo(int crew) override;
   void openMoveOnRoster(int crew) override;
+  bool selectBidsTab(int crew) override;
 
  private:
   BlockEditContext context();
@@ -99,6 +107,9 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void geometryChanged();
   // What the crew-member editors end with: the block filters again.
   void reapplyBlockFilters();
+  void makeBidsWindow();
+  // The bids window's tabs follow the grid's display order.
+  void rebuildBidsTabs();
 
   MainWindow& window_;
   LumoraApp& app_;
@@ -107,12 +118,14 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   BlockGridView grid_;
   TPairWin pairWin_;
   TButtonWin toolbox_;
+  TBidsWindow bids_;
   GridGestures gestures_;
   // Widgets: the grid is a child of the container; the floating windows are
   // the main window's; all are deleted here, before the models they show.
   std::unique_ptr<BlockGridWidget> gridWidget_;
   std::unique_ptr<PairWindowWidget> pairWidget_;
   std::unique_ptr<ToolboxWindow> toolboxWidget_;
+  std::unique_ptr<BidsWindow> bidsWidget_;
   std::unique_ptr<PairTextWindow> textWindow_;
   // Where the last button release on the grid was, on the screen: a
   // pairing text opened by a click goes there.

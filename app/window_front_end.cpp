@@ -45,6 +45,14 @@ void WindowFrontEnd::viewsClosing() {
   if (BlockViews* views = window_.views()) views->viewsClosing();
 }
 
+void WindowFrontEnd::storeBidEdits() {
+  if (BlockViews* views = window_.views()) views->storeBidEdits();
+}
+
+void WindowFrontEnd::hideBidsWindow() {
+  if (BlockViews* views = window_.views()) views->hideBidsWindow();
+}
+
 void WindowFrontEnd::documentReplaced() {
   if (BlockViews* views = window_.views()) views->documentReplaced();
 }

@@ -19,6 +19,8 @@ class WindowFrontEnd final : public AppFrontEnd {
   void setGaugeCaption(std::string_view caption) override;
   void showNote(std::string_view text) override;
   void viewsClosing() override;
+  void storeBidEdits() override;
+  void hideBidsWindow() override;
   void documentReplaced() override;
   void stateChanged() override;
   void documentCreated() override;

@@ -57,6 +57,11 @@ class AppFrontEnd {
   // The floating windows are about to be hidden: the bids window stores its
   // pending edits.
   virtual void viewsClosing() {}
+  // The bids window asks about its pending edits of a bid text.
+  virtual void storeBidEdits() {}
+  // The bids window stores its pending edits and hides, while the document
+  // still says whether it is meant to be shown (stateChanged shows it again).
+  virtual void hideBidsWindow() {}
   // A new or opened document replaced the old one: the pairing text window
   // goes and the grid scrolls to the top left.
   virtual void documentReplaced() {}

@@ -42,6 +42,7 @@ CommandRegistry AllCommands() {
   RegisterExportCommands(commands);
   RegisterPrintCommands(commands);
   RegisterRosterCommands(commands);
+  RegisterBidsCommands(commands);
   commands.requireComplete();
   return commands;
 }

@@ -43,5 +43,6 @@ void RegisterRulesCommands(CommandRegistry& commands);   // rules_commands.cpp
 void RegisterExportCommands(CommandRegistry& commands);  // export_commands.cpp
 void RegisterPrintCommands(CommandRegistry& commands);   // print_commands.cpp
 void RegisterRosterCommands(CommandRegistry& commands);  // roster_commands.cpp
+void RegisterBidsCommands(CommandRegistry& commands);    // bids_commands.cpp
 
 }  // namespace lumora

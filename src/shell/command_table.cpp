@@ -102,7 +102,7 @@ constexpr std::array kCommands{
     Done(kImportLastMonth, M::FullMenu, "&Last Month's Data from  Extract...", Always),
     Done(kImportPairings, M::FullMenu, "This &Month's Pairings...", Always),
     Done(kImportLis, M::FullMenu, "AC Type and &French Data from LIS Files...", Always),
-    Later(kImportBids, "&Pilot Bids...", Always, "bids import"),
+    Done(kImportBids, M::FullMenu, "&Pilot Bids...", Always),
     Done(kImportBawLin, M::FullMenu, "Crew Blocks from B&AW and LIN...", Always),
     Done(kImportToolbox, M::FullMenu, "&ToolBox Items...", Always),
     Done(kSaveInternetFiles, M::FullMenu, "Save &Internet .htm and .csv files", Always),
@@ -127,11 +127,12 @@ constexpr std::array kCommands{
                 Implementation::Built, nullptr, PairWindowShown, ""},
     CommandInfo{kToolbox, M::FullMenu, "&ToolBox", nullptr, BlocksShown, Implementation::Built,
                 nullptr, ToolboxShown, ""},
-    // In pilot files these two only answer with a message.
+    // In pilot files this one only answers with a message, and the bids
+    // window in flight-attendant files.
     CommandInfo{kPairingFiltersWindow, M::FullMenu, "Pairing &Filters Window", nullptr, Always,
                 Implementation::Partly, PilotFile, nullptr, "pairing filter window"},
     CommandInfo{kBidsWindow, M::FullMenu, "&Bids Window", nullptr, BlocksShown,
-                Implementation::Partly, FlightAttendants, BidsWindowShown, "bids window"},
+                Implementation::Built, nullptr, BidsWindowShown, ""},
     Later(kHideLeaveBlocks, "Hide &Leave Blocks", BlocksShown, "block filters",
           FilterDown<kHideLeaveBlocks>),
     Later(kHideCompleted, "Hide &Completed Blocks", BlocksShown, "block filters",

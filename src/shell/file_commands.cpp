@@ -14,6 +14,7 @@ namespace lumora {
 namespace {
 
 void Preferences(LumoraApp& app) {
+  app.frontEnd().storeBidEdits();
   PreferencesDialog dialog(app.settings(), app.display(), app.eventLog().isOpen());
   dialog.logFile = EventLogFile(LogFolderPath()).string();
   app.ui().run(dialog);

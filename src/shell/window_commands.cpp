@@ -32,11 +32,6 @@ void PairingFiltersWindow(LumoraApp& app) {
     app.ui().message(shell_text::kFilterWindowFromBids, kAppCaption, Icon::Information);
 }
 
-void BidsWindow(LumoraApp& app) {
-  if (app.document().crewKind() == CrewKind::FlightAttendants)
-    app.ui().message(shell_text::kPilotOnlyFeature, kAppCaption, Icon::Information);
-}
-
 }  // namespace
 
 void RegisterWindowCommands(CommandRegistry& commands) {
@@ -45,7 +40,6 @@ void RegisterWindowCommands(CommandRegistry& commands) {
   commands.add(kToolbox, [](LumoraApp& app) { Toggle(app, &TDocument::ToolboxWindowVisible); });
   commands.add(kShowOnlyOpenPairings, ShowOnlyOpenPairings);
   commands.add(kPairingFiltersWindow, PairingFiltersWindow);
-  commands.add(kBidsWindow, BidsWindow);
 }
 
 }  // namespace lumora

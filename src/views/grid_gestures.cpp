@@ -62,6 +62,7 @@ void GridGestures::mouseDown(MouseButton button, const GridHit& hit, KeyState ke
   const TPilot& pilot = doc.pilot(hit.crew);
 
   if (hit.area == GridHit::Area::Name) {
+    if (button == MouseButton::Left && actions_.selectBidsTab(hit.crew)) return;
     if (button == MouseButton::Right && !IsPseudoLine(pilot)) actions_.openMoveOnRoster(hit.crew);
     // Lines without an employee number of their own (pseudo lines) have none.
     if (button == MouseButton::Left && pilot.EmpNumber >= 0) actions_.openEmployeeInfo(hit.crew);

@@ -45,6 +45,9 @@ class GridGestureActions {
   virtual void openEmployeeInfo(int /*crew*/) {}
   virtual void openQuickEmployeeInfo(int /*crew*/) {}
   virtual void openMoveOnRoster(int /*crew*/) {}
+  // A left click on a crew member's name: true when the bids window is
+  // shown and took it (it selects his tab).
+  virtual bool selectBidsTab(int /*crew*/) { return false; }
 };
 
 enum class GridCursor { Arrow, UpArrow };

@@ -113,6 +113,7 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kImportLis,
                   kImportToolbox,
                   kImportLastMonth,
+                  kImportBids,
                   kPreferences,
                   kExit,
                   kBuildBlocks,
@@ -156,16 +157,16 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
     EXPECT_EQ(Enabled(), named) << kind;
   }
 
-  // The grid shown enables its two floating windows and the printouts.
+  // The grid shown enables its floating windows and the printouts.
   doc->BlocksShown = 1;
-  named.insert({kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings});
+  named.insert({kPairingsWindow, kToolbox, kBidsWindow, kCopyBlocks, kPrintBlocks, kPrintPairings});
   EXPECT_EQ(Enabled(), named);
 
-  // Flight-attendant files swap the two window commands.
+  // Flight-attendant files answer the bids window with a message and leave
+  // the filter window to be built.
   doc->CrewType = 2;
   Ids cabin = named;
   cabin.erase(kPairingFiltersWindow);
-  cabin.insert(kBidsWindow);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
   for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings})

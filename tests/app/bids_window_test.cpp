@@ -1,0 +1,83 @@
+// The bids window of the demo month: shown by its menu command, one tab per
+// crew member, a click on a name in the grid selecting his tab, the guess of
+// his bid turned into day requests, and hidden again by the command.
+
+#include "app/bids_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include "app/block_views.h"
+#include "app/grid_widget.h"
+#include "app/screenshot.h"
+#include "frame_fixture.h"
+#include "shell/command_table.h"
+
+namespace lumora::testing {
+namespace {
+
+const std::filesystem::path kDemo =
+    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
+
+class BidsWindowTest : public FrameTest {};
+
+TEST_F(BidsWindowTest, ShownByItsCommandFollowsTheGridAndSetsDayRequests) {
+  const auto window = startWindow(kDemo.string());
+  window->show();
+  QApplication::processEvents();
+  TDocument& doc = window->app().document();
+  ASSERT_TRUE(doc.BlocksShown);
+  ASSERT_NE(doc.crewKind(), CrewKind::FlightAttendants);
+  doc.pilot(2).BidText =
+      "C PILOT    000003\nMAX DAYS: 18\n\n(1). OFF 20-22\n(2). PLEASE NO EARLY STARTS\n";
+  for (std::size_t d = 0; d < kBlockDays; ++d) doc.pilot(2).DayRequest[d] = 0;
+
+  window->runCommand(command::kBidsWindow);
+  QApplication::processEvents();
+  BlockViews& views = *window->views();
+  BidsWindow& bids = views.bidsWindow();
+  ASSERT_TRUE(bids.isVisible());
+  EXPECT_EQ(doc.BidsWindowVisible, 1);
+  EXPECT_EQ(bids.windowTitle(), QStringLiteral("Bids"));
+  EXPECT_EQ(bids.tabBar().count(), doc.rosterSize());
+  EXPECT_EQ(bids.tabBar().tabText(0),
+            QStringLiteral("1. ") + QString::fromLatin1(doc.pilot(0).Name.c_str()));
+  // The pairing filters are not there to switch or edit.
+  EXPECT_FALSE(bids.filtersToggle().isEnabled());
+  EXPECT_FALSE(bids.selectFiltersButton().isEnabled());
+
+  // A left click on crew member 2's name selects his tab.
+  BlockGridWidget& grid = views.gridWidget();
+  const Rect name = views.gridModel().nameRect(2);
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint((name.left + name.right) / 2, (name.top + name.bottom) / 2));
+  QApplication::processEvents();
+  EXPECT_EQ(bids.tabBar().currentIndex(), 2);
+  EXPECT_TRUE(bids.bidsPane().toPlainText().startsWith(QStringLiteral("C PILOT")));
+  EXPECT_TRUE(bids.guessPane().toPlainText().startsWith(
+      QStringLiteral("--- Requested Days Off ---\n20, 21, 22, \n")));
+
+  const QString png = QStringLiteral(LUMORA_TEST_ARTIFACTS "/bids_window.png");
+  QFile::remove(png);
+  EXPECT_TRUE(saveScreenshot(bids, png));
+
+  QTest::mouseClick(&bids.setDayOffReqButton(), Qt::LeftButton);
+  int marked = 0;
+  for (int d = 0; d < doc.monthDays(); ++d)
+    marked += doc.pilot(2).DayRequest[static_cast<std::size_t>(d)] == 20 ? 1 : 0;
+  EXPECT_EQ(marked, 3);
+
+  window->runCommand(command::kBidsWindow);
+  QApplication::processEvents();
+  EXPECT_FALSE(bids.isVisible());
+  EXPECT_EQ(doc.BidsWindowVisible, 0);
+  window->shutdown();
+}
+
+}  // namespace
+}  // namespace lumora::testing
