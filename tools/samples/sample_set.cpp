@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "samples/absences_writer.h"
+#include "samples/bids_writer.h"
 #include "samples/last_month_writer.h"
 #include "samples/lis_writer.h"
 #include "samples/prg_writer.h"
@@ -25,6 +26,8 @@ std::vector<OutputFile> WriteSampleSet(const World& world) {
   files.push_back({AbsencesFileName(world, false), WriteAbsencesExtract(world, false)});
   files.push_back({AbsencesFileName(world, true), WriteAbsencesExtract(world, true)});
   for (OutputFile& file : WriteLastMonthFiles(world)) files.push_back(std::move(file));
+  if (const std::string bids = BidsFileName(world); !bids.empty())
+    files.push_back({bids, WriteBidsFile(world)});
   return files;
 }
 
@@ -94,7 +97,7 @@ std::string Usage() {
          " [--seed N] [--pairings N]\n"
          "Writes a PRG pairing file, weekly LIS listings, a toolbox file, the roster extract,\n"
          "the absence extracts of the month and the next, and the crew activity and\n"
-         "prior-period pairing extracts of the month before.\n"
+         "prior-period pairing extracts of the month before, and the pilots' bids file.\n"
          "--pairings counts the pairing records the import stores (default 200, at most 3000);\n"
          "the same options always give the same bytes.\n";
 }

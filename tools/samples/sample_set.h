@@ -15,7 +15,8 @@ struct OutputFile {
 };
 
 // The PRG file, the LIS files, the toolbox file, the roster extract, the
-// absence extracts of the month and the next, then last month's extracts.
+// absence extracts of the month and the next, last month's extracts, then
+// (pilots only) the bids file.
 std::vector<OutputFile> GenerateSampleSet(const WorldOptions& options);
 // The same files of a world already built, whose crew a caller also needs.
 std::vector<OutputFile> WriteSampleSet(const World& world);
