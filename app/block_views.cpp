@@ -283,6 +283,9 @@ void BlockViews::syncWindows() {
       built && doc_.BidsWindowVisible != 0 && doc_.crewKind() != CrewKind::FlightAttendants;
   if (wantBids && !bidsWidget_->isVisible()) {
     rebuildBidsTabs();
+    // As set up: his pairing filter applies again while the filters are on.
+    bids_.SelectBidsTab(bids_.selectedTab());
+    bidsWidget_->refresh();
     bidsWidget_->show();
     bidsWidget_->raise();
   } else if (!wantBids && bidsWidget_->isVisible()) {
