@@ -62,6 +62,10 @@ TEST_F(BidsWindowTest, ShownByItsCommandFollowsTheGridAndSetsDayRequests) {
   EXPECT_TRUE(bids.guessPane().toPlainText().startsWith(
       QStringLiteral("--- Requested Days Off ---\n20, 21, 22, \n")));
 
+  // The settings' default size is small; a scheduler widens it.
+  bids.resize(760, 420);
+  QApplication::processEvents();
+  EXPECT_EQ(bids.guessPane().geometry().right() + 1, 760 - 10);
   const QString png = QStringLiteral(LUMORA_TEST_ARTIFACTS "/bids_window.png");
   QFile::remove(png);
   EXPECT_TRUE(saveScreenshot(bids, png));
