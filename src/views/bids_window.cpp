@@ -170,28 +170,38 @@ void TBidsWindow::RebuildBidsTabs() {
 }
 
 void TBidsWindow::RebuildBidsTabs(std::span<const int> displayOrder) {
-  tabs_.clear();
-  labels_.clear();
-  for (const int crew : displayOrder) {
-    if (!doc_.isRosterIndex(crew)) continue;
-    tabs_.push_back(crew);
-    labels_.push_back(std::to_string(crew + 1) + ". " + doc_.pilot(crew).Name);
-  }
+  std::vector<int> tabs;
+  for (const int crew : displayOrder)
+    if (doc_.isRosterIndex(crew)) tabs.push_back(crew);
   // The crew member shown before, by his line while it still holds his
   // number (crew members without a number share one), else by his number.
   int tab = -1;
-  const auto line = std::find(tabs_.begin(), tabs_.end(), rememberedCrew_);
-  if (line != tabs_.end() && doc_.pilot(*line).EmpNumber == rememberedNumber_) {
-    tab = static_cast<int>(line - tabs_.begin());
+  const auto line = std::find(tabs.begin(), tabs.end(), rememberedCrew_);
+  if (line != tabs.end() && doc_.pilot(*line).EmpNumber == rememberedNumber_) {
+    tab = static_cast<int>(line - tabs.begin());
   } else {
-    const auto byNumber = std::find_if(tabs_.begin(), tabs_.end(), [this](int crew) {
+    const auto byNumber = std::find_if(tabs.begin(), tabs.end(), [this](int crew) {
       return doc_.pilot(crew).EmpNumber == rememberedNumber_;
     });
-    if (byNumber != tabs_.end()) tab = static_cast<int>(byNumber - tabs_.begin());
+    if (byNumber != tabs.end()) tab = static_cast<int>(byNumber - tabs.begin());
   }
-  if (tab < 0 && !tabs_.empty()) tab = 0;
+  if (tab < 0 && !tabs.empty()) tab = 0;
+
+  // The grid's changes rebuild the tabs often: the crew member being edited
+  // keeps his edits, and another one is shown only after they were offered
+  // for saving.
+  const int before = selectedCrew();
+  const int after = tab < 0 ? -1 : tabs[static_cast<std::size_t>(tab)];
+  if (after != before) StoreBidEdits();
+  tabs_ = std::move(tabs);
+  labels_.clear();
+  for (const int crew : tabs_)
+    labels_.push_back(std::to_string(crew + 1) + ". " + doc_.pilot(crew).Name);
   selected_ = tab;
-  showCrew();
+  if (after == before && after >= 0 && bidsPane_ != loadedBid_)
+    showSummary();
+  else
+    showCrew();
   GuessBid();
 }
 
@@ -230,6 +240,7 @@ void TBidsWindow::showCrew() {
   } else {
     const TPilot& pilot = doc_.pilot(crew);
     bidsPane_ = pilot.BidText;
+    loadedBid_ = pilot.BidText;
     rememberedCrew_ = crew;
     rememberedNumber_ = pilot.EmpNumber;
     showSummary();
@@ -257,7 +268,9 @@ bool TBidsWindow::StoreBidEdits() {
   const int crew = selectedCrew();
   if (crew < 0) return false;
   TPilot& pilot = doc_.pilot(crew);
-  if (bidsPane_ == pilot.BidText) return false;
+  // Only the user's edits are offered; a bid the import replaced under the
+  // pane is shown again as it is.
+  if (bidsPane_ == loadedBid_ || bidsPane_ == pilot.BidText) return false;
   const Answer answer = ui_.ask(std::string(kSaveBidQuestion) + pilot.Name, kAppCaption,
                                 Buttons::YesNo, Icon::Question);
   if (answer == Answer::Yes) {
@@ -267,6 +280,7 @@ bool TBidsWindow::StoreBidEdits() {
   // Either way the pane shows the stored bid again, so that the same edit
   // is not asked about twice.
   bidsPane_ = pilot.BidText;
+  loadedBid_ = pilot.BidText;
   ++version_;
   return answer == Answer::Yes;
 }

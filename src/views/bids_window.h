@@ -156,6 +156,7 @@ class TBidsWindow {
   int rememberedCrew_ = -1;
   int rememberedNumber_ = -1;
   std::string bidsPane_;
+  std::string loadedBid_;  // the bid the pane was last given
   std::string filtersPane_;
   std::string guessPane_;
   std::array<BidRequestGuess, kBidRequests> guess_{};

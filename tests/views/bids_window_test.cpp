@@ -133,13 +133,26 @@ TEST_F(BidsWindowTest, EditsAreKeptOnlyWhenTheUserSaysSo) {
   EXPECT_EQ(ui.last().text, "Save Changes to Bid for A ALPHA");
   EXPECT_EQ(doc->pilot(0).BidText, "OLD BID");
 
+  // The grid's changes rebuild the tabs: his edit stays until he goes.
+  window.SelectBidsTab(0);
+  window.setBidsPaneText("edited");
+  window.RebuildBidsTabs();
+  EXPECT_EQ(window.bidsPane(), "edited");
+  EXPECT_EQ(ui.shown.size(), 1U);
+  ui.answers = {Answer::No};
+  const std::vector<int> withoutHim{1, 2};
+  window.RebuildBidsTabs(withoutHim);
+  EXPECT_EQ(ui.shown.size(), 2U);
+  EXPECT_EQ(doc->pilot(0).BidText, "OLD BID");
+
+  window.RebuildBidsTabs();
   window.SelectBidsTab(0);
   window.setBidsPaneText("new bid");
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(window.StoreBidEdits());
   EXPECT_EQ(doc->pilot(0).BidText, "NEW BID");
   EXPECT_FALSE(window.StoreBidEdits());  // nothing left to ask about
-  EXPECT_EQ(ui.shown.size(), 2U);
+  EXPECT_EQ(ui.shown.size(), 3U);
 }
 
 TEST_F(BidsWindowTest, TabsFollowTheDisplayOrderAndKeepTheirCrewMember) {
