@@ -197,6 +197,7 @@ void LumoraApp::Backup() {
 }
 
 void LumoraApp::NewFile() {
+  frontEnd_.storeBidEdits();
   TDocument& doc = document();
   const bool modified = doc.Modified != 0;
   const Answer answer =
@@ -233,6 +234,7 @@ void LumoraApp::NewFile() {
 }
 
 bool LumoraApp::askDiscardOnOpen() {
+  frontEnd_.storeBidEdits();
   return !document().Modified || ui_.ask(text::kOpenDiscardQuestion, text::kCautionCaption,
                                          Buttons::YesNo, Icon::Warning) == Answer::Yes;
 }
@@ -357,6 +359,9 @@ void LumoraApp::CloseViews() {
 
 bool LumoraApp::CanClose() {
   if (!session_) return true;
+  // A bid edited in the bids window is offered before the question about
+  // unsaved changes, which would otherwise come too early to include it.
+  frontEnd_.storeBidEdits();
   const TDocument& doc = document();
   if (doc.Modified && doc.DocState != kNoDocument) {
     const Answer answer =

@@ -3,6 +3,7 @@
 // Dialogs go to the ScriptedUi.
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "shell/app_state.h"
@@ -20,7 +21,11 @@ class FakeFrontEnd : public AppFrontEnd {
   void viewsClosing() override { ++viewsClosed; }
   void stateChanged() override { ++changes; }
   void displayChanged() override { ++displayChanges; }
+  void storeBidEdits() override {
+    if (onStoreBidEdits) onStoreBidEdits();
+  }
 
+  std::function<void()> onStoreBidEdits;
   bool programStarts = true;
   int closeRequests = 0, viewsClosed = 0, changes = 0, displayChanges = 0;
   std::vector<std::filesystem::path> started, helpPages;
