@@ -94,9 +94,11 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
 
 void BlockViews::makeBidsWindow() {
   BidsWindowHooks hooks;
-  // The pairing filters, their bid filter editor and the employee
-  // information are not part of this program yet: their controls stay
-  // disabled while these hooks are empty.
+  // The pairing filters and their bid filter editor are not part of this
+  // program yet: their controls stay disabled while these hooks are empty.
+  // Employee info recalculates and checks the block and re-applies the
+  // block filters itself.
+  hooks.employeeInfo = [this](int crew) { openEmployeeInfo(crew); };
   if (app_.mailer() != nullptr) hooks.composeMail = [this] { app_.mailer()->send({}); };
   hooks.dayRequestsChanged = [this](int crew) {
     rowsChanged(crew);
