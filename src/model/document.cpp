@@ -1,6 +1,7 @@
 #include "model/document.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/captions.h"
@@ -140,21 +141,24 @@ void FlagExtraCrewPairs(TDocument& doc, EventLog& log) {
         const std::int32_t p = pilot.DayCell[d];
         if (doc.isPairIndex(p)) {
           std::int32_t& status = doc.pair(p).DayStatus[d];
-          status = -status;
+          status = -std::abs(status);
         }
       }
     }
-  } else if (doc.crewKind() == CrewKind::Captains) {
+  } else {
+    // Captains and flight-attendant files both carry copies of the marked
+    // instances; the sign goes on each copy's marked day and on its base.
+    // Setting it (rather than flipping it) keeps a second run harmless.
     for (int p = doc.LastBasePair + 1; p <= doc.LastPair; ++p) {
       TPair& copy = doc.pair(p);
       int d = 0;
       while (d < days && copy.DayStatus[d] == 0) ++d;
       if (d == days) continue;
-      copy.DayStatus[d] = -copy.DayStatus[d];
+      copy.DayStatus[d] = -std::abs(copy.DayStatus[d]);
       for (int q = 0; q <= doc.LastBasePair; ++q) {
         TPair& base = doc.pair(q);
         if (base.Number == copy.Number) {
-          base.DayStatus[d] = -base.DayStatus[d];
+          base.DayStatus[d] = -std::abs(base.DayStatus[d]);
           break;
         }
       }
