@@ -48,6 +48,9 @@ struct DocumentViewState {
   PairSelection selection;
   PairSelection previousSelection;
   std::int32_t pairEditorCurrent = 0;
+  // The pairing editor writes what it shows: set by the password dialog and
+  // cleared at its next opening, not by a new document.
+  std::uint8_t pairEditing = 0;
   std::uint8_t lastMonthView = 0;
   std::uint8_t allCreditsDisplay = 0;
   std::uint8_t bidsWindowFilter = 0;
