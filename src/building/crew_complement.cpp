@@ -23,6 +23,13 @@ int LastBase(const TDocument& doc) {
   return std::clamp<int>(doc.LastBasePair, -1, doc.lastPairIndex());
 }
 
+// A copy and its base pairing: the same number and crew position. The
+// position matters in flight-attendant files, where a purser pairing and a
+// cabin pairing may share a number.
+bool SamePairing(const TPair& a, const TPair& b) {
+  return a.Number == b.Number && a.CrewPosition == b.CrewPosition;
+}
+
 bool IsPseudoLine(const TPilot& pilot) {
   return pilot.EmpNumber == kPseudoLineNumber;
 }
@@ -123,7 +130,7 @@ void CrewComplementDialog::takeApart() {
       } else {
         for (int q = lastBase + 1; q <= doc.lastPairIndex(); ++q) {
           const TPair& copy = doc.pair(q);
-          if (copy.Number != pair.Number || copy.DayStatus[day] == kNoInstance) continue;
+          if (!SamePairing(copy, pair) || copy.DayStatus[day] == kNoInstance) continue;
           line.selected = true;
           if (std::abs(copy.DayStatus[day]) != kAssignedInstance) break;
           for (int c = 0; c < doc.rosterSize(); ++c) {
@@ -232,7 +239,7 @@ void CrewComplementDialog::applyCopies() {
     while (d < days && copy.DayStatus[static_cast<std::size_t>(d)] == kNoInstance) ++d;
     for (int p = 0; p <= lastBase; ++p) {
       TPair& base = doc.pair(p);
-      if (base.Number != copy.Number) continue;
+      if (!SamePairing(base, copy)) continue;
       if (d < days) {
         std::int32_t& status = base.DayStatus[static_cast<std::size_t>(d)];
         status = -std::abs(status);
@@ -244,7 +251,7 @@ void CrewComplementDialog::applyCopies() {
   for (int q = lastBase + 1; q <= doc.lastPairIndex(); ++q) {
     TPair& copy = doc.pair(q);
     for (int p = 0; p <= lastBase; ++p) {
-      if (doc.pair(p).Number != copy.Number) continue;
+      if (!SamePairing(doc.pair(p), copy)) continue;
       copy.DisplayText = doc.pair(p).DisplayText;
       NoteDisplayText(copy);
       break;

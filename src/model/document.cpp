@@ -157,7 +157,8 @@ void FlagExtraCrewPairs(TDocument& doc, EventLog& log) {
       copy.DayStatus[d] = -std::abs(copy.DayStatus[d]);
       for (int q = 0; q <= doc.LastBasePair; ++q) {
         TPair& base = doc.pair(q);
-        if (base.Number == copy.Number) {
+        // A purser pairing and a cabin pairing may share a number.
+        if (base.Number == copy.Number && base.CrewPosition == copy.CrewPosition) {
           base.DayStatus[d] = -std::abs(base.DayStatus[d]);
           break;
         }

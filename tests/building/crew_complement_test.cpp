@@ -1,6 +1,7 @@
 #include "building/crew_complement.h"
 
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 
 #include "building/assign.h"
@@ -25,17 +26,32 @@ class CrewComplementTest : public BuildingTest {
   }
 };
 
-TEST_F(CrewComplementTest, TheListShowsEveryInstanceAndFlightAttendantsOnlyPursers) {
+TEST_F(CrewComplementTest, FlightAttendantFilesListAndMarkOnlyThePurserPairing) {
   build.kind(CrewKind::FlightAttendants);
+  const int cabin = AddPairing(4101, {2});  // a cabin pairing of the same number
+  doc.pair(cabin).CrewPosition = "FA";
   const int purser = AddPairing(4101, {2, 11});
   doc.pair(purser).CrewPosition = "PU";
-  AddPairing(4102, {3});  // a cabin attendant's pairing: not listed
-  CrewComplementDialog dialog(ctx);
-  EXPECT_EQ(dialog.title(), CrewComplementDialog::kFaCaption);
-  EXPECT_EQ(dialog.note(), CrewComplementDialog::kFaNote);
-  ASSERT_EQ(dialog.lines().size(), 2u);
-  EXPECT_EQ(dialog.lines()[0].text, " K4101   Fri 03 Jul 2026" + std::string(15, ' '));
-  EXPECT_EQ(dialog.lineOf(purser, 11), 1);
+  {
+    CrewComplementDialog dialog(ctx);
+    EXPECT_EQ(dialog.title(), CrewComplementDialog::kFaCaption);
+    EXPECT_EQ(dialog.note(), CrewComplementDialog::kFaNote);
+    ASSERT_EQ(dialog.lines().size(), 2u);
+    EXPECT_EQ(dialog.lines()[0].text, " K4101   Fri 03 Jul 2026" + std::string(15, ' '));
+    EXPECT_EQ(dialog.lineOf(purser, 11), 1);
+    dialog.select(0, true);
+    dialog.accept(ui);
+  }
+  auto other = std::make_unique<TDocument>();
+  ASSERT_TRUE(DecodeScheduleFile(*other, EncodeScheduleFile(doc, kScheduleFile), ui, log).loaded);
+  FlagExtraCrewPairs(*other, log);
+  for (const TDocument* d : std::initializer_list<const TDocument*>{&doc, other.get()}) {
+    EXPECT_EQ(Status(*d, purser, 2), -kOpenInstance);
+    EXPECT_EQ(Status(*d, purser + 1, 2), -kOpenInstance);
+    EXPECT_EQ(Status(*d, cabin, 2), kOpenInstance);
+    EXPECT_EQ(d->pair(cabin).DisplayText.find("EXTRA FA"), std::string::npos);
+    EXPECT_NE(d->pair(purser).DisplayText.find(" EXTRA FA ON 3"), std::string::npos);
+  }
 }
 
 // A mark in each kind of file is kept through a save and a reopening, where
