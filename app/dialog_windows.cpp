@@ -9,8 +9,10 @@
 #include "app/import_windows.h"
 #include "app/main_window.h"
 #include "app/new_file_wizard_window.h"
+#include "app/pairing_edit_windows.h"
 #include "app/preferences_windows.h"
 #include "app/rules_windows.h"
+#include "building/crew_complement.h"
 #include "files/backup.h"
 #include "files/viewer_files.h"
 #include "imports/pairing_warnings.h"
@@ -27,6 +29,7 @@
 #include "shell/preferences_dialog.h"
 #include "views/employee_info_dialog.h"
 #include "views/roster_dialogs.h"
+#include "views/pair_editor.h"
 
 namespace lumora {
 
@@ -50,6 +53,9 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<QuickEmpInfoDialog, QuickEmpInfoWindow>();
   dialogs.add<RosterDialog, RosterWindow>();
   dialogs.add<MoveEmployeeDialog, MoveEmployeeWindow>();
+  dialogs.add<CrewComplementDialog, CrewComplementWindow>();
+  dialogs.add<EditOrViewPairsDialog, EditOrViewPairsWindow>();
+  dialogs.add<PairDialog, PairEditorWindow>();
   dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {
     auto preferences = std::make_unique<PreferencesWindow>(model, ui, parent);
     QObject::connect(preferences.get(), &PreferencesWindow::fontRequested, &window,

@@ -108,8 +108,7 @@ PairingWarningsWindow::PairingWarningsWindow(PairingValidateDialog& model, Ui& u
 
 void PairingWarningsWindow::lineDoubleClicked(int row) {
   if (row < 0) return;
-  // The pairing editor is not part of the program yet: every line beeps.
-  const auto result = model_.doubleClick(static_cast<std::size_t>(row), ui(), {});
+  const auto result = model_.doubleClick(static_cast<std::size_t>(row), ui());
   if (result == PairingValidateDialog::DoubleClick::Edited) fill();
 }
 

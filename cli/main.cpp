@@ -11,6 +11,7 @@
 #include "building_commands.h"
 #include "check_command.h"
 #include "commands.h"
+#include "complement_commands.h"
 #include "export_commands.h"
 #include "extract_commands.h"
 #include "import_prg_command.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   std::string helpTopic;
   CLI::App* help = app.add_subcommand("help", "Show this list, or the options of one subcommand");
   help->add_option("SUBCOMMAND", helpTopic, "The subcommand to explain");
+  const auto complement = AddComplementCommand(app);
 
   try {
     app.parse(argc, argv);
@@ -112,6 +114,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenLastMonth(*lastMonth, std::cerr)) return *rc;
     if (const auto rc = RunChosenExtractCommand(*extracts, std::cerr)) return *rc;
     if (const auto rc = RunChosenBidsCommand(*bids, std::cout)) return *rc;
+    if (const auto rc = RunChosenComplement(*complement, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog_model.h"
@@ -44,10 +45,15 @@ class PairingValidateDialog final : public DialogModel {
   // A double click on line `index`: edits the pairing it names and rebuilds
   // the list; a line that names no pairing (or no editor) only beeps.
   DoubleClick doubleClick(std::size_t index, Ui& ui, const EditPairing& edit);
+  // The same with the editor the dialog was given.
+  DoubleClick doubleClick(std::size_t index, Ui& ui) { return doubleClick(index, ui, edit_); }
+  // The pairing editor a double click opens; none by default.
+  void setEditor(EditPairing edit) { edit_ = std::move(edit); }
 
  private:
   TDocument& doc_;
   std::vector<std::string> lines_;
+  EditPairing edit_;
 };
 
 // Shows the dialog's list modally (the hook of the PRG import).

@@ -16,6 +16,7 @@
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
 #include "shell/new_file_wizard.h"
+#include "shell/pairing_edit_commands.h"
 #include "shell/shell_texts.h"
 #include "shell/user_folders.h"
 
@@ -218,6 +219,7 @@ void LumoraApp::NewFile() {
   hooks.closeViews = [this] { CloseViews(); };
   hooks.prg.showPairingWarnings = [this] {
     PairingValidateDialog warnings(document());
+    AttachPairingEditor(warnings, *this);
     ui_.run(warnings);
   };
   hooks.prg.refreshCaption = [this] { changed(); };

@@ -43,6 +43,7 @@ CommandRegistry AllCommands() {
   RegisterPrintCommands(commands);
   RegisterRosterCommands(commands);
   RegisterBidsCommands(commands);
+  RegisterPairingEditCommands(commands);
   commands.requireComplete();
   return commands;
 }

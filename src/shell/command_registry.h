@@ -34,15 +34,16 @@ class CommandRegistry {
 CommandRegistry AllCommands();
 
 // The registrars, one per feature.
-void RegisterFileCommands(CommandRegistry& commands);    // file_commands.cpp
-void RegisterImportCommands(CommandRegistry& commands);  // import_commands.cpp
-void RegisterBlockCommands(CommandRegistry& commands);   // block_commands.cpp
-void RegisterWindowCommands(CommandRegistry& commands);  // window_commands.cpp
-void RegisterHelpCommands(CommandRegistry& commands);    // help_commands.cpp
-void RegisterRulesCommands(CommandRegistry& commands);   // rules_commands.cpp
-void RegisterExportCommands(CommandRegistry& commands);  // export_commands.cpp
-void RegisterPrintCommands(CommandRegistry& commands);   // print_commands.cpp
-void RegisterRosterCommands(CommandRegistry& commands);  // roster_commands.cpp
-void RegisterBidsCommands(CommandRegistry& commands);    // bids_commands.cpp
+void RegisterFileCommands(CommandRegistry& commands);         // file_commands.cpp
+void RegisterImportCommands(CommandRegistry& commands);       // import_commands.cpp
+void RegisterBlockCommands(CommandRegistry& commands);        // block_commands.cpp
+void RegisterWindowCommands(CommandRegistry& commands);       // window_commands.cpp
+void RegisterHelpCommands(CommandRegistry& commands);         // help_commands.cpp
+void RegisterRulesCommands(CommandRegistry& commands);        // rules_commands.cpp
+void RegisterExportCommands(CommandRegistry& commands);       // export_commands.cpp
+void RegisterPrintCommands(CommandRegistry& commands);        // print_commands.cpp
+void RegisterRosterCommands(CommandRegistry& commands);       // roster_commands.cpp
+void RegisterBidsCommands(CommandRegistry& commands);         // bids_commands.cpp
+void RegisterPairingEditCommands(CommandRegistry& commands);  // pairing_edit_commands.cpp
 
 }  // namespace lumora

@@ -117,8 +117,8 @@ constexpr std::array kCommands{
     Done(kCopyBlocks, M::FullMenu, "Copy &Blocks to Clipboard", BlocksShown),
     Done(kRoster, M::FullMenu, "&Roster...", Always),
     Done(kMonth, M::FullMenu, "&Month...", Always),
-    Later(kPairingEditor, "&Pairings...", Always, "pairing editor"),
-    Later(kCrewComplement, "&Change Pairing Crew Complement...", Always, "crew complement"),
+    Done(kPairingEditor, M::FullMenu, "&Pairings...", Always),
+    Done(kCrewComplement, M::FullMenu, "&Change Pairing Crew Complement...", Always),
     Done(kUndo, M::FullMenu, "&Undo F1", Always),
     // Build
     Done(kBuildBlocks, M::FullMenu, "&Build Blocks", Always),

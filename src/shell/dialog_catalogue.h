@@ -2,6 +2,7 @@
 // Every dialog model the core runs through Ui::run. A front end that shows
 // dialogs must have a window for each; its tests walk this list.
 
+#include "building/crew_complement.h"
 #include "files/backup.h"
 #include "files/viewer_files.h"
 #include "imports/pairing_warnings.h"
@@ -18,6 +19,7 @@
 #include "shell/preferences_dialog.h"
 #include "views/employee_info_dialog.h"
 #include "views/roster_dialogs.h"
+#include "views/pair_editor.h"
 
 namespace lumora {
 
@@ -29,6 +31,6 @@ using CoreDialogModels =
                     LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog,
                     BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard,
                     CopyBlocksDialog, EmployeeInfoDialog, QuickEmpInfoDialog, RosterDialog,
-                    MoveEmployeeDialog>;
+                    MoveEmployeeDialog, CrewComplementDialog, EditOrViewPairsDialog, PairDialog>;
 
 }  // namespace lumora

@@ -11,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/command_registry.h"
 #include "shell/command_table.h"
+#include "shell/pairing_edit_commands.h"
 
 namespace lumora {
 
@@ -30,6 +31,7 @@ void ImportPairings(LumoraApp& app) {
   hooks.scanLisFiles = [&app] { ImportLis(app); };
   hooks.import.showPairingWarnings = [&app] {
     PairingValidateDialog dialog(app.document());
+    AttachPairingEditor(dialog, app);
     app.ui().run(dialog);
   };
   hooks.import.refreshCaption = [&app] {

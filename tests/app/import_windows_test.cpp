@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/import_windows.h"
+#include "app/pairing_edit_windows.h"
 #include "frame_fixture.h"
 #include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
@@ -44,18 +45,24 @@ TEST_F(ImportWindowsTest, ThisMonthsPairingsLoadsTheSampleThroughTheWindows) {
   ui.openResults.push_back({kSamplePrg.string()});
 
   int warningLines = 0;
-  int beepsFromTheList = -1;
+  QString editedNumber;
+  QString listedNumber;
   whenShown<LoadPrgWindow>([&](LoadPrgWindow& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Load Bornemann Pairings"));
     EXPECT_FALSE(dialog.manualSettings().isChecked());
     // Opens inside OK, once the file is read.
     whenShown<PairingWarningsWindow>([&](PairingWarningsWindow& warnings) {
       warningLines = warnings.list().count();
-      // No pairing editor yet: a double click on a pairing's line beeps.
-      const int before = ui.beeps;
+      // A double click on a pairing's line opens the pairing editor on it.
       const auto lines = warnings.list().findItems(QStringLiteral("Pair "), Qt::MatchStartsWith);
-      if (!lines.empty()) emit warnings.list().itemDoubleClicked(lines.front());
-      beepsFromTheList = ui.beeps - before;
+      if (!lines.empty()) {
+        listedNumber = lines.front()->text().mid(5, 4);
+        whenShown<PairEditorWindow>([&](PairEditorWindow& editor) {
+          editedNumber = editor.numberEdit().text();
+          editor.reject();
+        });
+        emit warnings.list().itemDoubleClicked(lines.front());
+      }
       warnings.okButton().click();
     });
     dialog.okButton().click();
@@ -66,7 +73,8 @@ TEST_F(ImportWindowsTest, ThisMonthsPairingsLoadsTheSampleThroughTheWindows) {
   EXPECT_EQ(doc.LastPair, 149);
   EXPECT_TRUE(doc.BlocksShown);
   EXPECT_GT(warningLines, 150);
-  EXPECT_EQ(beepsFromTheList, 1);
+  EXPECT_FALSE(listedNumber.isEmpty());
+  EXPECT_EQ(editedNumber, listedNumber);
   // The LIS scan was offered after the dialog closed, and cancelled.
   ASSERT_EQ(ui.fileDialogs.size(), 2u);
   EXPECT_EQ(ui.fileDialogs[1].title, "Flag ACType/FR Pairs from LIS. CTRL for Multiple Files");

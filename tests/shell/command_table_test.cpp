@@ -138,7 +138,9 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
                   kPrintBlocksToClipboard,
                   kSaveInternetFiles,
                   kTrainingReport,
-                  kPrintSetup};
+                  kPrintSetup,
+                  kPairingEditor,
+                  kCrewComplement};
   EXPECT_EQ(Enabled(), fresh);
 
   // A named file adds Save and Backup; the calculator needs a calculator.
