@@ -28,8 +28,8 @@
 #include "shell/new_file_wizard.h"
 #include "shell/preferences_dialog.h"
 #include "views/employee_info_dialog.h"
-#include "views/roster_dialogs.h"
 #include "views/pair_editor.h"
+#include "views/roster_dialogs.h"
 
 namespace lumora {
 
