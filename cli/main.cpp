@@ -14,6 +14,7 @@
 #include "complement_commands.h"
 #include "export_commands.h"
 #include "extract_commands.h"
+#include "filter_commands.h"
 #include "import_prg_command.h"
 #include "last_month_command.h"
 #include "new_command.h"
@@ -67,11 +68,14 @@ int main(int argc, char** argv) {
 
   const auto bids = AddBidsCommands(app);
 
+  const auto complement = AddComplementCommand(app);
+
+  const auto filters = AddFilterCommands(app);
+
   // "help" and "help SUBCOMMAND", for those who type it rather than --help.
   std::string helpTopic;
   CLI::App* help = app.add_subcommand("help", "Show this list, or the options of one subcommand");
   help->add_option("SUBCOMMAND", helpTopic, "The subcommand to explain");
-  const auto complement = AddComplementCommand(app);
 
   try {
     app.parse(argc, argv);
@@ -115,6 +119,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenExtractCommand(*extracts, std::cerr)) return *rc;
     if (const auto rc = RunChosenBidsCommand(*bids, std::cout)) return *rc;
     if (const auto rc = RunChosenComplement(*complement, std::cerr)) return *rc;
+    if (const auto rc = RunChosenFilterCommand(*filters, std::cout)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

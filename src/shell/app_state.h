@@ -85,6 +85,17 @@ class AppFrontEnd {
   // that has been hidden since the blocks changed would hold an old
   // layout); nothing for a front end without one.
   virtual const TPairWin* pairingLayout() { return nullptr; }
+
+  // The pairing window's model, for the pairing filters to mark and lay out;
+  // nothing for a front end without one.
+  virtual TPairWin* pairWindowModel() { return nullptr; }
+  // The pairing filters were applied or cleared: the pairing window is
+  // scrolled to its top and repainted with its caption, and the grid's
+  // corner too.
+  virtual void pairingFiltersChanged() {}
+  // A block filter was toggled or the search asked for: the display order is
+  // built again, with `search` after searching the search box's text.
+  virtual void applyBlockFilters(bool /*search*/) {}
 };
 
 // What the frame found on this desktop at start.

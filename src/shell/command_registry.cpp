@@ -37,6 +37,7 @@ CommandRegistry AllCommands() {
   RegisterImportCommands(commands);
   RegisterBlockCommands(commands);
   RegisterWindowCommands(commands);
+  RegisterFilterCommands(commands);
   RegisterHelpCommands(commands);
   RegisterRulesCommands(commands);
   RegisterExportCommands(commands);

@@ -45,5 +45,6 @@ void RegisterPrintCommands(CommandRegistry& commands);        // print_commands.
 void RegisterRosterCommands(CommandRegistry& commands);       // roster_commands.cpp
 void RegisterBidsCommands(CommandRegistry& commands);         // bids_commands.cpp
 void RegisterPairingEditCommands(CommandRegistry& commands);  // pairing_edit_commands.cpp
+void RegisterFilterCommands(CommandRegistry& commands);       // filter_commands.cpp
 
 }  // namespace lumora

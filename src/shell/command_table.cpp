@@ -70,6 +70,13 @@ constexpr CommandInfo Done(int id, MenuPlace place, const char* text, CommandRul
   return {id, place, text, nullptr, rule, Implementation::Built, nullptr, nullptr, ""};
 }
 
+// A block filter: checked while its button is down.
+template <int Id>
+constexpr CommandInfo FilterCommand(const char* text, CommandRule rule) {
+  return {Id,      MenuPlace::FullMenu, text, nullptr, rule, Implementation::Built,
+          nullptr, FilterDown<Id>,      ""};
+}
+
 constexpr CommandInfo Later(int id, const char* text, CommandRule rule, const char* owner,
                             CommandRule checked = nullptr) {
   return {id,   MenuPlace::FullMenu,      text,    nullptr,
@@ -127,27 +134,18 @@ constexpr std::array kCommands{
                 Implementation::Built, nullptr, PairWindowShown, ""},
     CommandInfo{kToolbox, M::FullMenu, "&ToolBox", nullptr, BlocksShown, Implementation::Built,
                 nullptr, ToolboxShown, ""},
-    // In pilot files this one only answers with a message, and the bids
-    // window in flight-attendant files.
-    CommandInfo{kPairingFiltersWindow, M::FullMenu, "Pairing &Filters Window", nullptr, Always,
-                Implementation::Partly, PilotFile, nullptr, "pairing filter window"},
+    // In pilot files the filter window is reached from the bids window.
+    Done(kPairingFiltersWindow, M::FullMenu, "Pairing &Filters Window", Always),
     CommandInfo{kBidsWindow, M::FullMenu, "&Bids Window", nullptr, BlocksShown,
                 Implementation::Built, nullptr, BidsWindowShown, ""},
-    Later(kHideLeaveBlocks, "Hide &Leave Blocks", BlocksShown, "block filters",
-          FilterDown<kHideLeaveBlocks>),
-    Later(kHideCompleted, "Hide &Completed Blocks", BlocksShown, "block filters",
-          FilterDown<kHideCompleted>),
-    Later(kHideCheckPilots, "Hide Check &Pilot Blocks", BlocksShownInPilotFile, "block filters",
-          FilterDown<kHideCheckPilots>),
-    Later(kHideBlockHolders, "Hide &Block Holders", BlocksShown, "block filters",
-          FilterDown<kHideBlockHolders>),
-    Later(kShowBlockHolders, "Show Only &Blockholders", BlocksShown, "block filters",
-          FilterDown<kShowBlockHolders>),
-    Later(kShowCheckPilots, "Show Only &Check Pilots", BlocksShown, "block filters",
-          FilterDown<kShowCheckPilots>),
-    Later(kShowLtc, "Show Only &LTC", BlocksShown, "block filters", FilterDown<kShowLtc>),
-    Later(kSearchFilter, "&Display Only Blocks Matching Search String", BlocksShown, "block search",
-          FilterDown<kSearchFilter>),
+    FilterCommand<kHideLeaveBlocks>("Hide &Leave Blocks", BlocksShown),
+    FilterCommand<kHideCompleted>("Hide &Completed Blocks", BlocksShown),
+    FilterCommand<kHideCheckPilots>("Hide Check &Pilot Blocks", BlocksShownInPilotFile),
+    FilterCommand<kHideBlockHolders>("Hide &Block Holders", BlocksShown),
+    FilterCommand<kShowBlockHolders>("Show Only &Blockholders", BlocksShown),
+    FilterCommand<kShowCheckPilots>("Show Only &Check Pilots", BlocksShown),
+    FilterCommand<kShowLtc>("Show Only &LTC", BlocksShown),
+    FilterCommand<kSearchFilter>("&Display Only Blocks Matching Search String", BlocksShown),
     Done(kHistory, M::FullMenu, "&History", Always),
     Done(kWarnings, M::FullMenu, "&Warnings and Exceptions", Always),
     Done(kShowOnlyOpenPairings, M::FullMenu, "Show &Only Open Pairings", Always),

@@ -9,9 +9,6 @@ namespace lumora {
 
 namespace {
 
-constexpr int kFirstBlockFilter = 550;
-constexpr int kSearchFilter = 550;
-
 // The block-filter buttons and the settings that keep their state between
 // documents.
 struct BlockFilterSetting {
@@ -35,20 +32,6 @@ constexpr std::array<const SettingKey*, kSearchCheckBoxes> kSearchCheckSettings{
     &kNameCheck, &kEmpNumCheck, &kPairCheck, &kBidCheck};
 
 }  // namespace
-
-std::uint8_t* BlockFilterFlag(TDocument& doc, int command) {
-  if (command == kSearchFilter) return &doc.BlockSearchOn;
-  const int index = command - kFirstBlockFilter;
-  if (index <= 0 || index >= kBlockFilterButtons) return nullptr;
-  return &doc.view.blockFilters[static_cast<std::size_t>(index)];
-}
-
-bool IsBlockFilterOn(const TDocument& doc, int command) {
-  if (command == kSearchFilter) return doc.BlockSearchOn != 0;
-  const int index = command - kFirstBlockFilter;
-  if (index <= 0 || index >= kBlockFilterButtons) return false;
-  return doc.view.blockFilters[static_cast<std::size_t>(index)] != 0;
-}
 
 void RestoreViewStates(TDocument& doc, const SettingsStore& settings) {
   for (const BlockFilterSetting& filter : kBlockFilterSettings)

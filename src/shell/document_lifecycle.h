@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include "model/document.h"
+#include "views/block_filters.h"
 
 namespace lumora {
 
@@ -20,11 +21,6 @@ struct WindowSwitches {
   bool toolbox = false;
   bool bidsWindow = false;
 };
-
-// The state of block-filter button `command` (550 to 557); 550, the search
-// filter, is the document's BlockSearchOn. Null for any other command.
-std::uint8_t* BlockFilterFlag(TDocument& doc, int command);
-bool IsBlockFilterOn(const TDocument& doc, int command);
 
 // The block-filter and search check-box states kept in the settings between
 // documents: restored when the blocks are built, stored when the views close.

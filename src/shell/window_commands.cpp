@@ -26,12 +26,6 @@ void ShowOnlyOpenPairings(LumoraApp& app) {
   app.changed();
 }
 
-// Pilot files reach the pairing filters through the bids window.
-void PairingFiltersWindow(LumoraApp& app) {
-  if (app.document().crewKind() != CrewKind::FlightAttendants)
-    app.ui().message(shell_text::kFilterWindowFromBids, kAppCaption, Icon::Information);
-}
-
 }  // namespace
 
 void RegisterWindowCommands(CommandRegistry& commands) {
@@ -39,7 +33,6 @@ void RegisterWindowCommands(CommandRegistry& commands) {
   commands.add(kPairingsWindow, [](LumoraApp& app) { Toggle(app, &TDocument::PairWindowVisible); });
   commands.add(kToolbox, [](LumoraApp& app) { Toggle(app, &TDocument::ToolboxWindowVisible); });
   commands.add(kShowOnlyOpenPairings, ShowOnlyOpenPairings);
-  commands.add(kPairingFiltersWindow, PairingFiltersWindow);
 }
 
 }  // namespace lumora

@@ -9,6 +9,7 @@
 
 #include "model/time_text.h"
 #include "rules/days_off.h"
+#include "views/block_filters.h"
 
 namespace lumora {
 
@@ -235,9 +236,8 @@ CornerButton BlockGridView::cornerButton(Point p) const {
   return CornerButton::None;
 }
 
-bool BlockGridView::searchHighlight(int /*crew*/) const {
-  // The block search does not mark anyone yet.
-  return false;
+bool BlockGridView::searchHighlight(int crew) const {
+  return doc_.isRosterIndex(crew) && SearchMatched(doc_.pilot(crew));
 }
 
 // --- repaint rectangles

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/document.h"
@@ -102,6 +103,8 @@ class TPairWin {
   PairWinRightClick rightButtonDown(Point p) const;
 
   const std::string& caption() const { return caption_; }
+  // What the pairing filters say when they are applied or cleared.
+  void setCaption(std::string caption) { caption_ = std::move(caption); }
   // "Filters On For <name>" or "Filters Off".
   std::string filterStateCaption() const;
 

@@ -162,17 +162,22 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   // The grid shown enables its floating windows and the printouts.
   doc->BlocksShown = 1;
   named.insert({kPairingsWindow, kToolbox, kBidsWindow, kCopyBlocks, kPrintBlocks, kPrintPairings});
+  // And the block filters.
+  const Ids filters{kHideLeaveBlocks,  kHideCompleted,   kHideCheckPilots, kHideBlockHolders,
+                    kShowBlockHolders, kShowCheckPilots, kShowLtc,         kSearchFilter};
+  named.insert(filters.begin(), filters.end());
   EXPECT_EQ(Enabled(), named);
 
-  // Flight-attendant files answer the bids window with a message and leave
-  // the filter window to be built.
+  // Flight-attendant files answer the bids window with a message, and have
+  // no check pilot filter.
   doc->CrewType = 2;
   Ids cabin = named;
-  cabin.erase(kPairingFiltersWindow);
+  cabin.erase(kHideCheckPilots);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
   for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings})
     cabin.erase(id);
+  for (int id : filters) cabin.erase(id);
   EXPECT_EQ(Enabled(), cabin);
 }
 
