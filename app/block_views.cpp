@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -30,6 +31,7 @@
 #include "views/pair_props_dialog.h"
 #include "views/pair_text_window.h"
 #include "views/roster_dialogs.h"
+#include "views/pairing_filters.h"
 
 namespace lumora {
 
@@ -68,8 +70,14 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
       openWhosLegal(click.pair, click.day);
       return;
     }
-    // The pairing filters take a click beside the pairings once they exist;
-    // the corner icon shows the filter window's state meanwhile.
+    // Beside the pairings the click acts on the filters: the cabin's filter
+    // window opens; a pilot's filters are cleared.
+    if (doc_.crewKind() == CrewKind::FlightAttendants) {
+      window_.runCommand(command::kPairingFiltersWindow);
+    } else if (pairWin_.filtersOn()) {
+      ClearPairingFilters(doc_, pairWin_);
+      pairingFiltersChanged();
+    }
     refreshCorner();
   };
   pairWidget_->onKeyPress = keyDown;
@@ -208,7 +216,9 @@ void BlockViews::mainWindowResized() {
 // --- the frame's moments
 
 void BlockViews::blocksBuilt() {
-  grid_.showRosterOrder();
+  // A search-only filter kept from the last document searches this one's
+  // crew members, not the marks of whoever was in the slots before.
+  applyBlockFilters(doc_.BlockSearchOn != 0);
   grid_.resetHover();
   gridWidget_->syncScrollBars();
   pairWin_.clearSelection();
@@ -243,6 +253,8 @@ void BlockViews::viewsClosing() {
 
 void BlockViews::documentReplaced() {
   textWindow_.reset();
+  // The cleared document holds no filter marks.
+  pairWin_.setFilters(false, std::string());
   grid_.resetHover();
   grid_.setLastMonthOverlay(false);
   grid_.setFullCredits(false);
@@ -303,6 +315,33 @@ void BlockViews::toggleShowOnlyOpenPairings() {
   pairWidget_->updateScrollRange();
   pairWidget_->refreshCaption();
   pairWidget_->viewport()->update();
+}
+
+void BlockViews::applyBlockFilters(bool search) {
+  if (!doc_.BlocksShown) return;
+  if (search) {
+    // The search box gives the keyboard back to the grid.
+    gridWidget_->setFocus();
+    showDisplayOrder(RunBlockSearch(doc_, window_.searchText(), filters_, app_.ui()).filters);
+  } else {
+    showDisplayOrder(ApplyBlockFilters(doc_, filters_));
+  }
+}
+
+void BlockViews::showDisplayOrder(const BlockFilterOutcome& outcome) {
+  grid_.setDisplayOrder(filters_.displayOrder());
+  if (!outcome.repaint) return;
+  grid_.resetHover();
+  gridWidget_->syncScrollBars();
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::pairingFiltersChanged() {
+  pairWidget_->updateScrollRange();
+  pairWidget_->verticalScrollBar()->setValue(0);
+  pairWidget_->refreshCaption();
+  pairWidget_->viewport()->update();
+  refreshCorner();
 }
 
 void BlockViews::refreshCorner() {
@@ -513,6 +552,7 @@ void BlockViews::blockFiltersChanged() {
   const Rect names{0, grid_.geometry().headerHeight, grid_.geometry().nameWidth,
                    gridWidget_->viewport()->height()};
   gridWidget_->invalidate(names);
+  applyBlockFilters(false);
 }
 
 void BlockViews::dayBalanceChanged(int day) {

@@ -12,6 +12,7 @@
 #include "building/block_edit.h"
 #include "shell/startup_settings.h"
 #include "views/bids_window.h"
+#include "views/block_filters.h"
 #include "views/block_grid.h"
 #include "views/grid_gestures.h"
 #include "views/pair_window.h"
@@ -64,6 +65,12 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void storeBidEdits();
   void hideBidsWindow();
   void mainWindowResized();
+  // The block filters: the display order built again, with `search` after
+  // the search box's text was searched.
+  void applyBlockFilters(bool search);
+  std::span<const int> displayOrder() const { return filters_.displayOrder(); }
+  // The pairing filters were applied or cleared.
+  void pairingFiltersChanged();
 
   // Keys of the main window and of the windows that pass theirs on. True
   // when the views used the key; the others go to the frame's commands.
@@ -104,6 +111,7 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void setLastMonthOverlay(bool on);
   void setFullCredits(bool on);
   void checkEveryBlock();
+  void showDisplayOrder(const BlockFilterOutcome& outcome);
   void geometryChanged();
   // What the crew-member editors end with: the block filters again.
   void reapplyBlockFilters();
@@ -116,6 +124,7 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   TDocument& doc_;
   CanvasFonts fonts_;
   BlockGridView grid_;
+  BlockFilterState filters_;
   TPairWin pairWin_;
   TButtonWin toolbox_;
   TBidsWindow bids_;

@@ -5,6 +5,7 @@
 #include "app/dialog_registry.h"
 #include "app/employee_windows.h"
 #include "app/export_windows.h"
+#include "app/filter_windows.h"
 #include "app/frame_windows.h"
 #include "app/import_windows.h"
 #include "app/main_window.h"
@@ -30,6 +31,7 @@
 #include "views/employee_info_dialog.h"
 #include "views/pair_editor.h"
 #include "views/roster_dialogs.h"
+#include "views/pairing_filters.h"
 
 namespace lumora {
 
@@ -56,6 +58,9 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<CrewComplementDialog, CrewComplementWindow>();
   dialogs.add<EditOrViewPairsDialog, EditOrViewPairsWindow>();
   dialogs.add<PairDialog, PairEditorWindow>();
+  dialogs.add<FilterWizardDialog, FilterWizardWindow>();
+  dialogs.add<BidFilterEditor, BidFilterEditorWindow>();
+  dialogs.add<FilterWindowDialog, FilterWindowWindow>();
   dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {
     auto preferences = std::make_unique<PreferencesWindow>(model, ui, parent);
     QObject::connect(preferences.get(), &PreferencesWindow::fontRequested, &window,

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -33,6 +34,7 @@
 #include "shell/instance_lock.h"
 #include "shell/preferences_dialog.h"
 #include "shell/shell_texts.h"
+#include "views/block_filters.h"
 
 #ifndef LUMORA_VERSION
 #define LUMORA_VERSION ""
@@ -263,8 +265,8 @@ void MainWindow::buildToolBar() {
 }
 
 void MainWindow::buildBlockControls() {
-  // The block filters and the search work on the grid; until the grid is
-  // there they stay hidden and disabled.
+  // The block filters and the search work on the grid: they are enabled
+  // while the blocks are shown (refreshBlockControls).
   for (const FilterButton& filter : kFilterButtons) {
     auto* button = new QToolButton(toolBar_);
     button->setObjectName(controlName("blockFilter", filter.command));
@@ -274,7 +276,9 @@ void MainWindow::buildBlockControls() {
     button->setToolTip(hint);
     button->setCheckable(true);
     button->setEnabled(false);
-    toolBar_->addWidget(button)->setVisible(false);
+    const int command = filter.command;
+    connect(button, &QToolButton::clicked, this, [this, command] { runCommand(command); });
+    filterButtons_.emplace_back(command, toolBar_->addWidget(button));
   }
 
   auto* group = new QGroupBox(toolBar_);
@@ -282,21 +286,65 @@ void MainWindow::buildBlockControls() {
   group->setFlat(true);
   auto* row = new QHBoxLayout(group);
   row->setContentsMargins(2, 0, 2, 0);
-  auto* edit = new QLineEdit(group);
-  edit->setObjectName(controlName("searchEdit", kSearchEditId));
-  edit->setMaxLength(kSearchLength);
-  row->addWidget(edit);
-  for (const SearchBox& box : kSearchBoxes) {
-    auto* check = new QCheckBox(QString::fromLatin1(box.text), group);
-    check->setObjectName(controlName("searchCheck", box.id));
+  searchEdit_ = new QLineEdit(group);
+  searchEdit_->setObjectName(controlName("searchEdit", kSearchEditId));
+  searchEdit_->setMaxLength(kSearchLength);
+  row->addWidget(searchEdit_);
+  // Enter searches; so does leaving a box whose text changed.
+  const auto search = [this] {
+    if (views_) views_->applyBlockFilters(true);
+    refreshCommands();
+  };
+  connect(searchEdit_, &QLineEdit::returnPressed, this, search);
+  connect(searchEdit_, &QLineEdit::editingFinished, this, [this, search] {
+    if (searchEdit_->isModified()) {
+      searchEdit_->setModified(false);
+      search();
+    }
+  });
+  for (std::size_t i = 0; i < std::size(kSearchBoxes); ++i) {
+    auto* check = new QCheckBox(QString::fromLatin1(kSearchBoxes[i].text), group);
+    check->setObjectName(controlName("searchCheck", kSearchBoxes[i].id));
+    connect(check, &QCheckBox::toggled, this, [this, i](bool on) {
+      if (app_ && app_->hasDocument()) app_->document().view.searchChecks[i] = on ? 1 : 0;
+    });
     row->addWidget(check);
+    searchChecks_.push_back(check);
   }
   group->setEnabled(false);
-  toolBar_->addWidget(group)->setVisible(false);
+  searchGroup_ = toolBar_->addWidget(group);
+  searchGroup_->setVisible(false);
+}
+
+std::string MainWindow::searchText() const {
+  return searchEdit_ == nullptr ? std::string() : toCoreText(searchEdit_->text());
+}
+
+void MainWindow::refreshBlockControls() {
+  if (!app_ || !app_->hasDocument()) return;
+  for (const auto& [command, action] : filterButtons_) {
+    auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
+    if (button == nullptr) continue;
+    button->setEnabled(app_->isEnabled(command));
+    button->setChecked(app_->isChecked(command));
+  }
+  const TDocument& doc = app_->document();
+  const bool shown = doc.view.searchGroupVisible != 0;
+  searchGroup_->setVisible(shown);
+  if (QWidget* group = toolBar_->widgetForAction(searchGroup_)) group->setEnabled(shown);
+  const bool cabin = doc.crewKind() == CrewKind::FlightAttendants;
+  for (std::size_t i = 0; i < searchChecks_.size(); ++i) {
+    QCheckBox* check = searchChecks_[i];
+    const QSignalBlocker quiet(check);
+    check->setChecked(doc.view.searchChecks[i] != 0);
+    // Flight-attendant files have no bids to search.
+    check->setEnabled(!(cabin && i == kSearchBids));
+  }
 }
 
 void MainWindow::refreshCommands() {
   actions_->refresh();
+  refreshBlockControls();
 }
 
 void MainWindow::refreshFigures() {

@@ -27,7 +27,10 @@
 #include "shell/startup_settings.h"
 
 class QAction;
+class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QToolBar;
@@ -110,6 +113,8 @@ class MainWindow : public QMainWindow {
 
   // The views of the blocks; null until the document exists.
   BlockViews* views() const { return views_.get(); }
+  // The search box's text, as the core reads texts.
+  std::string searchText() const;
   // A command chosen outside the menus (the grid's corner icons).
   void runCommand(int command);
   // After a change made with the mouse: the commands' states and figures.
@@ -140,6 +145,7 @@ class MainWindow : public QMainWindow {
   void buildToolBar();
   void buildBlockControls();
   void refreshCommands();
+  void refreshBlockControls();
   void refreshFigures();
   void restoreWindowGeometry();
   void storeWindowGeometry() const;
@@ -162,6 +168,11 @@ class MainWindow : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QProgressBar* gauge_ = nullptr;
   QLabel* timeBank_ = nullptr;
+  // The block-filter buttons (with their commands) and the search group.
+  std::vector<std::pair<int, QAction*>> filterButtons_;
+  QAction* searchGroup_ = nullptr;
+  QLineEdit* searchEdit_ = nullptr;
+  std::vector<QCheckBox*> searchChecks_;
   bool started_ = false;
   bool shutDown_ = false;
 

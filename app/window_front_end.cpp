@@ -81,6 +81,19 @@ const TPairWin* WindowFrontEnd::pairingLayout() {
   return &views->pairModel();
 }
 
+TPairWin* WindowFrontEnd::pairWindowModel() {
+  BlockViews* views = window_.views();
+  return views == nullptr ? nullptr : &views->pairModel();
+}
+
+void WindowFrontEnd::pairingFiltersChanged() {
+  if (BlockViews* views = window_.views()) views->pairingFiltersChanged();
+}
+
+void WindowFrontEnd::applyBlockFilters(bool search) {
+  if (BlockViews* views = window_.views()) views->applyBlockFilters(search);
+}
+
 void WindowFrontEnd::toggleShowOnlyOpenPairings() {
   if (BlockViews* views = window_.views()) views->toggleShowOnlyOpenPairings();
 }

@@ -28,6 +28,9 @@ class WindowFrontEnd final : public AppFrontEnd {
   void blocksBuilt() override;
   void toggleShowOnlyOpenPairings() override;
   const TPairWin* pairingLayout() override;
+  TPairWin* pairWindowModel() override;
+  void pairingFiltersChanged() override;
+  void applyBlockFilters(bool search) override;
 
  private:
   MainWindow& window_;

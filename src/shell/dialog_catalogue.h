@@ -20,6 +20,7 @@
 #include "views/employee_info_dialog.h"
 #include "views/pair_editor.h"
 #include "views/roster_dialogs.h"
+#include "views/pairing_filters.h"
 
 namespace lumora {
 
@@ -31,6 +32,7 @@ using CoreDialogModels =
                     LoadPrgDialog, PairingValidateDialog, WhosLegalDialog, BackupDialog,
                     BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard,
                     CopyBlocksDialog, EmployeeInfoDialog, QuickEmpInfoDialog, RosterDialog,
-                    MoveEmployeeDialog, CrewComplementDialog, EditOrViewPairsDialog, PairDialog>;
+                    MoveEmployeeDialog, CrewComplementDialog, EditOrViewPairsDialog, PairDialog,
+                    FilterWizardDialog, BidFilterEditor, FilterWindowDialog>;
 
 }  // namespace lumora
