@@ -147,9 +147,13 @@ BlockFilterOutcome ApplyBlockFilters(TDocument& doc, BlockFilterState& state) {
     return outcome;
   }
 
-  // The line is read here, not redrawn: the repaint below covers the names.
-  BlockViewSink quiet;
-  FindBlockHolderLine(doc, quiet);
+  // Every change of a block keeps the block-holder marks; they are worked
+  // out again here only for the two filters that read them (a walk over
+  // every pairing instance). The repaint below covers the name column.
+  if (On(doc, 554) || On(doc, 557)) {
+    BlockViewSink quiet;
+    FindBlockHolderLine(doc, quiet);
+  }
   const int monthLength = doc.monthDays();
 
   int shown = 0;
