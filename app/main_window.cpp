@@ -266,9 +266,15 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::buildBlockControls() {
   // The block filters and the search work on the grid: they are enabled
-  // while the blocks are shown (refreshBlockControls).
+  // while the blocks are shown (refreshBlockControls). They have a row of
+  // their own, so that the search box is never pushed off the window.
+  addToolBarBreak();
+  filterBar_ = addToolBar(QStringLiteral("Block Filters"));
+  filterBar_->setObjectName(QStringLiteral("filterBar"));
+  filterBar_->setMovable(false);
+  filterBar_->setFloatable(false);
   for (const FilterButton& filter : kFilterButtons) {
-    auto* button = new QToolButton(toolBar_);
+    auto* button = new QToolButton(filterBar_);
     button->setObjectName(controlName("blockFilter", filter.command));
     button->setText(QString::fromLatin1(filter.text));
     QString hint = QString::fromLatin1(FindCommand(filter.command)->text);
@@ -278,10 +284,10 @@ void MainWindow::buildBlockControls() {
     button->setEnabled(false);
     const int command = filter.command;
     connect(button, &QToolButton::clicked, this, [this, command] { runCommand(command); });
-    filterButtons_.emplace_back(command, toolBar_->addWidget(button));
+    filterButtons_.emplace_back(command, filterBar_->addWidget(button));
   }
 
-  auto* group = new QGroupBox(toolBar_);
+  auto* group = new QGroupBox(filterBar_);
   group->setObjectName(controlName("searchGroup", kSearchGroupId));
   group->setFlat(true);
   auto* row = new QHBoxLayout(group);
@@ -312,7 +318,7 @@ void MainWindow::buildBlockControls() {
     searchChecks_.push_back(check);
   }
   group->setEnabled(false);
-  searchGroup_ = toolBar_->addWidget(group);
+  searchGroup_ = filterBar_->addWidget(group);
   searchGroup_->setVisible(false);
 }
 
@@ -323,7 +329,7 @@ std::string MainWindow::searchText() const {
 void MainWindow::refreshBlockControls() {
   if (!app_ || !app_->hasDocument()) return;
   for (const auto& [command, action] : filterButtons_) {
-    auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
+    auto* button = qobject_cast<QToolButton*>(filterBar_->widgetForAction(action));
     if (button == nullptr) continue;
     button->setEnabled(app_->isEnabled(command));
     button->setChecked(app_->isChecked(command));
@@ -331,7 +337,7 @@ void MainWindow::refreshBlockControls() {
   const TDocument& doc = app_->document();
   const bool shown = doc.view.searchGroupVisible != 0;
   searchGroup_->setVisible(shown);
-  if (QWidget* group = toolBar_->widgetForAction(searchGroup_)) group->setEnabled(shown);
+  if (QWidget* group = filterBar_->widgetForAction(searchGroup_)) group->setEnabled(shown);
   const bool cabin = doc.crewKind() == CrewKind::FlightAttendants;
   for (std::size_t i = 0; i < searchChecks_.size(); ++i) {
     QCheckBox* check = searchChecks_[i];

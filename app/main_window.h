@@ -168,7 +168,9 @@ class MainWindow : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QProgressBar* gauge_ = nullptr;
   QLabel* timeBank_ = nullptr;
-  // The block-filter buttons (with their commands) and the search group.
+  // The block-filter buttons (with their commands) and the search group,
+  // on a tool bar of their own.
+  QToolBar* filterBar_ = nullptr;
   std::vector<std::pair<int, QAction*>> filterButtons_;
   QAction* searchGroup_ = nullptr;
   QLineEdit* searchEdit_ = nullptr;
