@@ -52,14 +52,18 @@ bool CheckPilotQual(std::int32_t qual) {
   return qual == 2 || qual == 3 || qual == 4;
 }
 
-bool IsOn(const TDocument& doc, BlockFilterGroup group) {
-  for (const BlockFilterInfo& f : kFilters)
-    if (f.group == group && IsBlockFilterOn(doc, f.command)) return true;
-  return false;
+// Whether a filter takes part. Flight-attendant files have no check pilot
+// filter: its item is disabled there, so a state kept from a pilot file
+// must not hide anyone it could no longer release.
+bool On(const TDocument& doc, int command) {
+  if (command == 551 && doc.crewKind() == CrewKind::FlightAttendants) return false;
+  return IsBlockFilterOn(doc, command);
 }
 
-bool On(const TDocument& doc, int command) {
-  return IsBlockFilterOn(doc, command);
+bool IsOn(const TDocument& doc, BlockFilterGroup group) {
+  for (const BlockFilterInfo& f : kFilters)
+    if (f.group == group && On(doc, f.command)) return true;
+  return false;
 }
 
 }  // namespace

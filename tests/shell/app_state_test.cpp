@@ -463,6 +463,27 @@ TEST_F(AppTest, FilterAndBidsWindowCommandsAnswerInTheFilesTheyDoNotApplyTo) {
   EXPECT_EQ(ui.shown.size(), 1u);
 }
 
+TEST_F(AppTest, BlockFiltersToggleByGroupAndOutliveTheirDocument) {
+  const auto path = WriteScheduleFile("filters.lm2", 4, true);
+  Start(path.string());
+  using namespace command;
+  EXPECT_TRUE(app->dispatch(kHideCompleted));
+  EXPECT_TRUE(app->isChecked(kHideCompleted));
+  EXPECT_TRUE(app->dispatch(kShowLtc));
+  EXPECT_FALSE(app->isChecked(kHideCompleted));
+  EXPECT_TRUE(app->dispatch(kSearchFilter));
+  EXPECT_TRUE(app->isChecked(kShowLtc) && app->isChecked(kSearchFilter));
+  EXPECT_EQ(front.filterRuns, (std::vector<bool>{false, false, true}));
+
+  app->CloseViews();
+  EXPECT_EQ(settings.readString("LM", "ShowLTC", ""), "1");
+  EXPECT_EQ(settings.readString("LM", "HideCompleted", ""), "0");
+  ASSERT_TRUE(app->OpenFile(path.string()));
+  EXPECT_TRUE(app->isChecked(kShowLtc));
+  // An opened file starts with the search released.
+  EXPECT_FALSE(app->isChecked(kSearchFilter));
+}
+
 TEST(TimeBankText, SumsTimeBankAndTimeBankCreditOfEveryCrewMember) {
   auto doc = std::make_unique<TDocument>();
   EXPECT_EQ(TimeBankText(*doc), " TB 0:00");

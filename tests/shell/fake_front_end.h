@@ -24,11 +24,13 @@ class FakeFrontEnd : public AppFrontEnd {
   void storeBidEdits() override {
     if (onStoreBidEdits) onStoreBidEdits();
   }
+  void applyBlockFilters(bool search) override { filterRuns.push_back(search); }
 
   std::function<void()> onStoreBidEdits;
   bool programStarts = true;
   int closeRequests = 0, viewsClosed = 0, changes = 0, displayChanges = 0;
   std::vector<std::filesystem::path> started, helpPages;
+  std::vector<bool> filterRuns;  // one per application, true when it searched
 };
 
 }  // namespace lumora::testing

@@ -75,6 +75,13 @@ TEST_F(BlockFiltersTest, EachFilterShowsItsCrewMembers) {
     EXPECT_EQ(Order(state), (std::vector<int>{0, 1, 2, 3, 4, 5})) << c.key << " off";
   }
   EXPECT_EQ(FindBlockFilterByKey("HideEverything"), nullptr);
+
+  // A check pilot filter kept from a pilot file hides nobody in a cabin file,
+  // where it cannot be released.
+  Toggle("HideCheckPilots");
+  build.kind(CrewKind::FlightAttendants);
+  ApplyBlockFilters(doc, state);
+  EXPECT_EQ(state.displayOrder().size(), 6u);
 }
 
 TEST_F(BlockFiltersTest, AGroupReleasesTheOtherAndSearchCombines) {
