@@ -260,12 +260,22 @@ BlockSearchOutcome RunBlockSearch(TDocument& doc, std::string_view text, BlockFi
       continue;
     }
     std::snprintf(number, sizeof number, "%06d", static_cast<int>(pilot.EmpNumber));
+    // Which strings his pairings' texts hold and which his codes equal, each
+    // day looked at once.
     std::uint32_t pairingMask = 0;
+    std::uint32_t codeMask = 0;
     if (pairs) {
       for (int d = 0; d < monthLength; ++d) {
         const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(d)];
         if (cell >= 0 && cell <= lastPair)
           pairingMask |= pairMatches[static_cast<std::size_t>(cell)];
+      }
+      for (int d = 0; d < codeDays; ++d) {
+        const std::string& stored = pilot.DayCode[static_cast<std::size_t>(d)];
+        if (stored.empty()) continue;
+        const std::string_view code = WithoutTrailingBlanks(stored);
+        for (int i = 0; i < count; ++i)
+          if (code == strings[static_cast<std::size_t>(i)]) codeMask |= 1u << i;
       }
     }
     auto& marks = pilot.SearchMarks;
@@ -274,15 +284,8 @@ BlockSearchOutcome RunBlockSearch(TDocument& doc, std::string_view text, BlockFi
       if (empNums && Contains(number, s)) marks[kMarkEmpNumber] = marks[kMarkMatched] = 1;
       if (names && Contains(pilot.Name, s)) marks[kMarkName] = marks[kMarkMatched] = 1;
       if (bids && Contains(pilot.BidText, s)) marks[kMarkBids] = marks[kMarkMatched] = 1;
-      if (!pairs) continue;
       if ((pairingMask & (1u << i)) != 0) marks[kMarkPairings] = marks[kMarkMatched] = 1;
-      for (int d = 0; d < codeDays; ++d) {
-        const std::string& code = pilot.DayCode[static_cast<std::size_t>(d)];
-        if (!code.empty() && WithoutTrailingBlanks(code) == s) {
-          marks[kMarkAbsences] = marks[kMarkMatched] = 1;
-          break;
-        }
-      }
+      if ((codeMask & (1u << i)) != 0) marks[kMarkAbsences] = marks[kMarkMatched] = 1;
     }
   }
   state.forceRepaint = true;
