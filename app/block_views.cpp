@@ -30,8 +30,8 @@
 #include "views/employee_info_dialog.h"
 #include "views/pair_props_dialog.h"
 #include "views/pair_text_window.h"
-#include "views/roster_dialogs.h"
 #include "views/pairing_filters.h"
+#include "views/roster_dialogs.h"
 
 namespace lumora {
 
@@ -71,12 +71,15 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
       return;
     }
     // Beside the pairings the click acts on the filters: the cabin's filter
-    // window opens; a pilot's filters are cleared.
+    // window opens; a pilot's filters are cleared, or else set for the crew
+    // member the bids window shows.
     if (doc_.crewKind() == CrewKind::FlightAttendants) {
       window_.runCommand(command::kPairingFiltersWindow);
     } else if (pairWin_.filtersOn()) {
       ClearPairingFilters(doc_, pairWin_);
       pairingFiltersChanged();
+    } else if (doc_.BidsWindowVisible != 0 && bids_.selectedCrew() >= 0) {
+      setCrewFilter(bids_.selectedCrew());
     }
     refreshCorner();
   };
@@ -102,8 +105,16 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
 
 void BlockViews::makeBidsWindow() {
   BidsWindowHooks hooks;
-  // The pairing filters and their bid filter editor are not part of this
-  // program yet: their controls stay disabled while these hooks are empty.
+  hooks.pairingFiltersOn = [this] { return pairWin_.filtersOn(); };
+  hooks.setCrewFilter = [this](int crew) { setCrewFilter(crew); };
+  hooks.clearPairingFilters = [this] {
+    ClearPairingFilters(doc_, pairWin_);
+    pairingFiltersChanged();
+  };
+  // The editor names the crew member in its own caption.
+  hooks.editBidFilter = [this](int crew, const std::string&) {
+    if (EditBidFilter(doc_, crew, app_.ui())) app_.changed();
+  };
   // Employee info recalculates and checks the block and re-applies the
   // block filters itself.
   hooks.employeeInfo = [this](int crew) { openEmployeeInfo(crew); };
@@ -331,9 +342,16 @@ void BlockViews::applyBlockFilters(bool search) {
 void BlockViews::showDisplayOrder(const BlockFilterOutcome& outcome) {
   grid_.setDisplayOrder(filters_.displayOrder());
   if (!outcome.repaint) return;
+  // The bids window's tabs follow the grid's order.
+  if (bidsWidget_->isVisible()) rebuildBidsTabs();
   grid_.resetHover();
   gridWidget_->syncScrollBars();
   gridWidget_->invalidateAll();
+}
+
+void BlockViews::setCrewFilter(int crew) {
+  SetCrewFilter(doc_, pairWin_, crew, app_.ui());
+  pairingFiltersChanged();
 }
 
 void BlockViews::pairingFiltersChanged() {
@@ -547,7 +565,6 @@ void BlockViews::pairingWindowChanged(bool layoutAgain) {
 }
 
 void BlockViews::blockFiltersChanged() {
-  if (bidsWidget_->isVisible()) rebuildBidsTabs();
   // The name column shows the block-holder marks and credits of everyone.
   const Rect names{0, grid_.geometry().headerHeight, grid_.geometry().nameWidth,
                    gridWidget_->viewport()->height()};

@@ -71,6 +71,8 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   std::span<const int> displayOrder() const { return filters_.displayOrder(); }
   // The pairing filters were applied or cleared.
   void pairingFiltersChanged();
+  // A pilot's stored pairing filter applied to the pairing window.
+  void setCrewFilter(int crew);
 
   // Keys of the main window and of the windows that pass theirs on. True
   // when the views used the key; the others go to the frame's commands.

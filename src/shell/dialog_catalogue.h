@@ -19,8 +19,8 @@
 #include "shell/preferences_dialog.h"
 #include "views/employee_info_dialog.h"
 #include "views/pair_editor.h"
-#include "views/roster_dialogs.h"
 #include "views/pairing_filters.h"
+#include "views/roster_dialogs.h"
 
 namespace lumora {
 

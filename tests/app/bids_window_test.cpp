@@ -47,9 +47,8 @@ TEST_F(BidsWindowTest, ShownByItsCommandFollowsTheGridAndSetsDayRequests) {
   EXPECT_EQ(bids.tabBar().count(), doc.rosterSize());
   EXPECT_EQ(bids.tabBar().tabText(0),
             QStringLiteral("1. ") + QString::fromLatin1(doc.pilot(0).Name.c_str()));
-  // The pairing filters are not there to switch or edit.
-  EXPECT_FALSE(bids.filtersToggle().isEnabled());
-  EXPECT_FALSE(bids.selectFiltersButton().isEnabled());
+  ASSERT_TRUE(bids.filtersToggle().isEnabled());
+  EXPECT_TRUE(bids.selectFiltersButton().isEnabled());
 
   // A left click on crew member 2's name selects his tab.
   BlockGridWidget& grid = views.gridWidget();
@@ -58,6 +57,14 @@ TEST_F(BidsWindowTest, ShownByItsCommandFollowsTheGridAndSetsDayRequests) {
                     QPoint((name.left + name.right) / 2, (name.top + name.bottom) / 2));
   QApplication::processEvents();
   EXPECT_EQ(bids.tabBar().currentIndex(), 2);
+
+  // The toggle applies his pairing filter to the pairing window, and clears it.
+  const TPairWin& pairs = *window->app().frontEnd().pairWindowModel();
+  bids.filtersToggle().click();
+  EXPECT_TRUE(pairs.filtersOn());
+  EXPECT_EQ(pairs.filterName(), doc.pilot(2).Name);
+  bids.filtersToggle().click();
+  EXPECT_FALSE(pairs.filtersOn());
   EXPECT_TRUE(bids.bidsPane().toPlainText().startsWith(QStringLiteral("C PILOT")));
   EXPECT_TRUE(bids.guessPane().toPlainText().startsWith(
       QStringLiteral("--- Requested Days Off ---\n20, 21, 22, \n")));
