@@ -251,6 +251,10 @@ void MainWindow::buildToolBar() {
         gauge_->setValue(0);
         gauge_->setFormat(QString());
         gauge_->setAlignment(Qt::AlignCenter);
+        gauge_->setAccessibleName(QStringLiteral("Open time"));
+        gauge_->setToolTip(
+            QStringLiteral("Open time: the credit of the pairing instances no "
+                           "crew member holds yet"));
         toolBar_->addWidget(gauge_);
         break;
       case ToolBarItem::Kind::TimeBankText:
@@ -258,6 +262,10 @@ void MainWindow::buildToolBar() {
         timeBank_->setObjectName(QStringLiteral("timeBankText"));
         timeBank_->setFixedSize(item.width, item.height);
         timeBank_->setFont(gadgetFont);
+        timeBank_->setAccessibleName(QStringLiteral("Time bank"));
+        timeBank_->setToolTip(
+            QStringLiteral("Time bank: the sum of the crew members' time banks "
+                           "and TBB credit"));
         toolBar_->addWidget(timeBank_);
         break;
     }
@@ -370,6 +378,10 @@ void MainWindow::showOpenTime(std::int64_t open, std::int64_t total, std::string
   gauge_->setRange(0, std::max(1, thousands(total)));
   gauge_->setValue(std::min(thousands(open), gauge_->maximum()));
   gauge_->setFormat(fromCoreText(text));
+  gauge_->setToolTip(
+      QStringLiteral("Open time %1 of %2 (hours:minutes): the credit of the pairing "
+                     "instances no crew member holds yet")
+          .arg(fromCoreText(text).trimmed(), fromCoreText(OpenTimeText(total)).trimmed()));
 }
 
 void MainWindow::showState() {

@@ -50,6 +50,11 @@ void ToolboxWindow::rebuild() {
     const Rect r = TButtonWin::buttonRect(n);
     button->setGeometry(r.left, r.top, r.width(), r.height());
     button->setFont(font);
+    // What the code places, before it is pressed: the caption's own text.
+    const std::string& message = model_.button(n).item.message;
+    button->setToolTip(fromCoreText(message));
+    button->setAccessibleName(fromCoreText(model_.button(n).item.code));
+    button->setAccessibleDescription(fromCoreText(message));
     // The keyboard belongs to the grid: a button with the focus would take
     // Space as a click.
     button->setFocusPolicy(Qt::NoFocus);

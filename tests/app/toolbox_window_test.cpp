@@ -50,6 +50,9 @@ TEST_F(ToolboxWindowTest, ButtonsSitWhereTheModelPutsThem) {
     EXPECT_EQ(button->geometry(), QRect(37 * (n % 12), 22 * (n / 12), 35, 20));
     EXPECT_EQ(button->text(), QString::fromLatin1(model.button(n).item.code.c_str()));
     EXPECT_EQ(button->font().pixelSize(), 15);
+    // The code is explained before it is pressed.
+    EXPECT_FALSE(button->toolTip().isEmpty());
+    EXPECT_EQ(button->toolTip(), QString::fromLatin1(model.button(n).item.message.c_str()));
   }
   EXPECT_EQ(window.buttonWidget(model.count()), nullptr);
   EXPECT_EQ(window.size(), QSize(450, 22 * model.rowCount()));
