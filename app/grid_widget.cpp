@@ -75,7 +75,9 @@ void BlockGridWidget::syncScrollBars() {
   // Setting a range may move a bar; the move arrives in scrollContentsBy().
   horizontalScrollBar()->setRange(0, BlockGridView::kColumns - 1);
   horizontalScrollBar()->setPageStep(visibleColumns());
-  verticalScrollBar()->setRange(0, std::max(0, view_.scrollRows() - 1));
+  // The last page is a full one: the rows past the roster (the summary's
+  // room) end at the bottom edge instead of scrolling on to an empty window.
+  verticalScrollBar()->setRange(0, std::max(0, view_.scrollRows() - visibleRows()));
   verticalScrollBar()->setPageStep(visibleRows());
   // The view may hold a position the bars did not set (a new row count).
   if (view_.firstColumn() != horizontalScrollBar()->value() ||

@@ -103,16 +103,18 @@ TEST_F(GridWidgetTest, ScrollRangesAreTheDaysAndTheRosterWithRoomBelow) {
   const QScrollBar& columns = *widget_->horizontalScrollBar();
   const QScrollBar& rows = *widget_->verticalScrollBar();
   EXPECT_EQ(columns.maximum(), 61);
-  EXPECT_EQ(rows.maximum(), doc_->PilotCount + 10 - 1);
   const GridGeometry& g = view_->geometry();
-  EXPECT_EQ(rows.pageStep(), (widget_->viewport()->height() - g.headerHeight) / g.rowHeight);
+  const int page = (widget_->viewport()->height() - g.headerHeight) / g.rowHeight;
+  EXPECT_EQ(rows.pageStep(), page);
+  // The last page is full: the room below the roster ends at the bottom edge.
+  EXPECT_EQ(rows.maximum(), std::max(0, doc_->PilotCount + 10 - page));
 
   widget_->horizontalScrollBar()->setValue(5);
   EXPECT_EQ(view_->firstColumn(), 5);
   EXPECT_EQ(scrolls_.back(), (Point{5, 0}));
   widget_->scrollTo(500, 100000);
   EXPECT_EQ(view_->firstColumn(), 61);
-  EXPECT_EQ(view_->firstRow(), doc_->PilotCount + 9);
+  EXPECT_EQ(view_->firstRow(), rows.maximum());
   widget_->scrollTo(-4, -4);
   EXPECT_EQ(scrolls_.back(), (Point{0, 0}));
 
@@ -128,7 +130,7 @@ TEST_F(GridWidgetTest, ScrollRangesAreTheDaysAndTheRosterWithRoomBelow) {
   std::vector<int> firstFive{0, 1, 2, 3, 4};
   view_->setDisplayOrder(firstFive);
   widget_->syncScrollBars();
-  EXPECT_EQ(rows.maximum(), view_->scrollRows() - 1);
+  EXPECT_EQ(rows.maximum(), std::max(0, view_->scrollRows() - page));
   EXPECT_EQ(view_->firstRow(), rows.value());
   EXPECT_LE(view_->firstRow(), rows.maximum());
   EXPECT_EQ(scrolls_.back().y, view_->firstRow());
