@@ -456,6 +456,10 @@ void BlockViews::gridMouseUp(MouseButton button, Point p, KeyState keys) {
   gestures_.mouseUp(button, grid_.gestureHit(p), keys);
   gridWidget_->setGridCursor(GridCursor::Arrow);
   window_.refreshAfterChange();
+  // The cell under the pointer may hold something else now: its status is
+  // shown again without waiting for the pointer to leave it.
+  grid_.resetHover();
+  if (doc_.BlocksShown) gridMouseMove(p, false);
 }
 
 void BlockViews::gridMouseMove(Point p, bool buttonsDown) {

@@ -893,8 +893,27 @@ std::optional<std::string> BlockGridView::hoverStatus(Point p) {
     hoverDay_ = -1;
     hoverRow_ = -1;
     const TPilot& pilot = doc_.pilot(hit.crew);
-    std::string text = pilot.Name + pilot.ExceptionsText;
-    if (!pilot.WarningsText.empty()) text += " WARN " + pilot.WarningsText;
+    // The findings are stored as items each ended by "+": the status bar
+    // sets them apart from the name and from each other instead.
+    const auto items = [](const std::string& stored) {
+      std::string shown;
+      std::size_t start = 0;
+      while (start < stored.size()) {
+        std::size_t end = stored.find('+', start);
+        if (end == std::string::npos) end = stored.size();
+        const std::size_t first = stored.find_first_not_of(' ', start);
+        if (first != std::string::npos && first < end) {
+          if (!shown.empty()) shown += "; ";
+          shown += stored.substr(first, end - first);
+        }
+        start = end + 1;
+      }
+      return shown;
+    };
+    std::string text = pilot.Name;
+    if (const std::string exceptions = items(pilot.ExceptionsText); !exceptions.empty())
+      text += "  " + exceptions;
+    if (!pilot.WarningsText.empty()) text += "  WARN " + items(pilot.WarningsText);
     return text;
   }
   return std::nullopt;

@@ -357,8 +357,8 @@ TEST_F(BlockGridTest, HoverStatusTexts) {
   pilot(0).DayOther[5][kOtherHardTime] = -1;
   pilot(0).DutyTotals[31 + 40] = {0, 0, 60};
   pilot(0).Name = "ANN";
-  pilot(0).ExceptionsText = " Rest 3";
-  pilot(0).WarningsText = " Con 4";
+  pilot(0).ExceptionsText = " Rest 3+ 60h/7d+";
+  pilot(0).WarningsText = " Con 4+";
 
   const auto at = [&](int day) { return Point{ColumnX(day) + 3, RowY(0) + 5}; };
   EXPECT_EQ(grid.hoverStatus(at(1)),
@@ -369,7 +369,8 @@ TEST_F(BlockGridTest, HoverStatusTexts) {
   EXPECT_EQ(grid.hoverStatus(at(6)), "");
   EXPECT_EQ(grid.hoverStatus(at(40)), " Duty 00:00 00:00 01:00");
   EXPECT_EQ(grid.hoverStatus(at(41)), "");
-  EXPECT_EQ(grid.hoverStatus({5, RowY(0) + 5}), "ANN Rest 3 WARN  Con 4");
+  // The stored findings' "+" ends are shown as separators.
+  EXPECT_EQ(grid.hoverStatus({5, RowY(0) + 5}), "ANN  Rest 3; 60h/7d  WARN Con 4");
   EXPECT_EQ(grid.hoverStatus({50, RowY(0) + 8}), std::nullopt);  // same name row
 
   grid.setLastMonthOverlay(true);
