@@ -419,6 +419,7 @@ void BlockViews::setLastMonthOverlay(bool on) {
   doc_.view.lastMonthView = on ? 1 : 0;
   grid_.setLastMonthOverlay(on);
   gestures_.setLastMonthOverlay(on);
+  pairWidget_->setLastMonthShown(on);
   grid_.resetHover();
   gridWidget_->invalidateAll();
 }

@@ -68,6 +68,12 @@ void PairWindowWidget::followGrid(int firstColumn) {
   viewport()->update();
 }
 
+void PairWindowWidget::setLastMonthShown(bool shown) {
+  if (lastMonthShown_ == shown) return;
+  lastMonthShown_ = shown;
+  viewport()->update();
+}
+
 void PairWindowWidget::invalidate(const Rect& rect) {
   if (rect.empty()) return;
   viewport()->update(QRect(rect.left, rect.top, rect.width(), rect.height()));
@@ -84,6 +90,10 @@ void PairWindowWidget::followWidth(int clientWidth, int x0) {
 
 void PairWindowWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
+  if (lastMonthShown_) {
+    painter.fillRect(event->rect(), palette().window());
+    return;
+  }
   QtCanvas canvas(painter, fonts_);
   const QRect dirty = event->rect();
   const QRect client = viewport()->rect();

@@ -41,6 +41,9 @@ class PairWindowWidget : public QAbstractScrollArea {
   void refreshCaption();
   // Horizontal scrolling: the grid's first visible day column.
   void followGrid(int firstColumn);
+  // While the grid shows last month's days its columns are not this month's:
+  // the bars would sit under the wrong days, so none are drawn.
+  void setLastMonthShown(bool shown);
   // Repaints `rect` (window coordinates).
   void invalidate(const Rect& rect);
 
@@ -76,6 +79,7 @@ class PairWindowWidget : public QAbstractScrollArea {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  bool lastMonthShown_ = false;
   TPairWin& model_;
   CanvasFonts fonts_;
 };

@@ -772,7 +772,8 @@ void BlockGridView::paintLastMonthHeader(Canvas& c, const PaintContext& pc) cons
   const std::string_view caption = "L  A  S  T   M  O  N  T  H";
   const int x = columnX(kLastMonthLabelColumn);
   const TextStyle yellow{FontRole::Grid, colors::kYellow};
-  c.text({x, std::max(0, (band - pc.font.height) / 2)}, caption, yellow);
+  // Only in the third band: in the first it would be written over the
+  // weekday names.
   c.text({x, 2 * band + std::max(0, (band - pc.font.height) / 2)}, caption, yellow);
 }
 
