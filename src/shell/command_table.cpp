@@ -55,6 +55,11 @@ bool HelpPageFound(const CommandContext& c) {
 bool PairWindowShown(const CommandContext& c) {
   return c.doc->PairWindowVisible != 0;
 }
+// The pairing window shows open instances only: its menu item is ticked, so
+// that the mode can be seen without looking for grey frames.
+bool OnlyOpenPairingsShown(const CommandContext& c) {
+  return c.doc->ShowAssignedPairs == 0;
+}
 bool ToolboxShown(const CommandContext& c) {
   return c.doc->ToolboxWindowVisible != 0;
 }
@@ -148,7 +153,8 @@ constexpr std::array kCommands{
     FilterCommand<kSearchFilter>("&Display Only Blocks Matching Search String", BlocksShown),
     Done(kHistory, M::FullMenu, "&History", Always),
     Done(kWarnings, M::FullMenu, "&Warnings and Exceptions", Always),
-    Done(kShowOnlyOpenPairings, M::FullMenu, "Show &Only Open Pairings", Always),
+    CommandInfo{kShowOnlyOpenPairings, M::FullMenu, "Show &Only Open Pairings", nullptr, Always,
+                Implementation::Built, nullptr, OnlyOpenPairingsShown, ""},
     Done(kCalculator, M::FullMenu, "&Calculator", CalculatorFound),
     Done(kSharedNotes, M::FullMenu, "Sh&ared Notes for File...", Always),
     Done(kGlobalInfo, M::FullMenu, "&Global Info...", Always),

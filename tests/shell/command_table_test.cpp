@@ -181,6 +181,23 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   EXPECT_EQ(Enabled(), cabin);
 }
 
+TEST_F(CommandStates, WindowTogglesAreTickedWhileTheirStateIsOn) {
+  const struct {
+    int command;
+    std::uint8_t TDocument::*flag;
+    std::uint8_t on;
+  } cases[] = {{kPairingsWindow, &TDocument::PairWindowVisible, 1},
+               {kToolbox, &TDocument::ToolboxWindowVisible, 1},
+               {kShowOnlyOpenPairings, &TDocument::ShowAssignedPairs, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    doc.get()->*c.flag = c.on;
+    EXPECT_TRUE(IsCommandChecked(*FindCommand(c.command), context));
+    doc.get()->*c.flag = static_cast<std::uint8_t>(1 - c.on);
+    EXPECT_FALSE(IsCommandChecked(*FindCommand(c.command), context));
+  }
+}
+
 TEST_F(CommandStates, CommandsNotBuiltStayDisabledAndUncheckedWhateverTheState) {
   doc->PairWindowVisible = doc->ToolboxWindowVisible = doc->BlockSearchOn = 1;
   doc->view.blockFilters.fill(1);
