@@ -109,13 +109,13 @@ std::vector<std::string> Lines(std::string_view text) {
 
 // The words of an activity record behind each time field, and the message
 // each adds when it does not read.
-struct DayTimeSpec {
+struct DayTimeControl {
   ActivityWord word;
   int maxHours;
   std::string_view error;
   EmployeeField field;
 };
-constexpr std::array<DayTimeSpec, kDayTimeFieldCount> kDayTimeSpecs{{
+constexpr std::array<DayTimeControl, kDayTimeFieldCount> kDayTimeControls{{
     {kActDailyHardTime, 23, "Hard Time Error", EmployeeField::HardTime},
     {kActDutyStart, 23, " ,Duty Start Time Error", EmployeeField::DutyStart},
     {kActDutyStartHomeBase, 23, " ,Duty Start Home Base Time Error",
@@ -283,7 +283,7 @@ void EmployeeInfoDialog::showDay(int index) {
   dayIndex_ = std::clamp(index, kFirstDayIndex, kLastDayIndex);
   const DayRecord& rec = pilot().Activity[static_cast<std::size_t>(dayIndex_)];
   for (std::size_t f = 0; f < kDayTimeFieldCount; ++f) {
-    dayTimes[f] = Clock(rec[kDayTimeSpecs[f].word]);
+    dayTimes[f] = Clock(rec[kDayTimeControls[f].word]);
   }
   openedDayTimes_ = dayTimes;
   dayWorked = std::clamp(rec[kActWorkedState], 0, 2);
@@ -316,21 +316,21 @@ bool EmployeeInfoDialog::storeDay(Ui& ui) {
   std::string errors;
   EmployeeField first = EmployeeField::None;
   for (std::size_t f = 0; f < kDayTimeFieldCount; ++f) {
-    const DayTimeSpec& spec = kDayTimeSpecs[f];
+    const DayTimeControl& control = kDayTimeControls[f];
     if (dayTimes[f] == openedDayTimes_[f]) {
-      values[f] = rec[spec.word];
+      values[f] = rec[control.word];
       continue;
     }
-    const std::optional<int> value = ReadDayTime(dayTimes[f], spec.maxHours);
+    const std::optional<int> value = ReadDayTime(dayTimes[f], control.maxHours);
     if (value) {
       values[f] = *value;
       continue;
     }
-    errors += spec.error;
-    if (first == EmployeeField::None) first = spec.field;
+    errors += control.error;
+    if (first == EmployeeField::None) first = control.field;
   }
   if (!errors.empty()) return refuse(ui, errors, Icon::Error, first);
-  for (std::size_t f = 0; f < kDayTimeFieldCount; ++f) rec[kDayTimeSpecs[f].word] = values[f];
+  for (std::size_t f = 0; f < kDayTimeFieldCount; ++f) rec[kDayTimeControls[f].word] = values[f];
   rec[kActWorkedState] = std::clamp(dayWorked, 0, 2);
   rec[kActCarsDuty] = dayCarsDuty ? 1 : 0;
   openedDayTimes_ = dayTimes;
