@@ -40,12 +40,25 @@ UndoOutcome UndoLastTransaction(BlockEditContext& ctx) {
   return UndoOutcome::Refused;
 }
 
+namespace {
+
+// Records read from a file are not validated: anything outside the arrays
+// shows as zero or empty.
+int RecordPairNumber(const TDocument& doc, const TransactionRecord& r) {
+  return r.pairing >= 0 && r.pairing < kPairSlots ? doc.pair(r.pairing).Number : 0;
+}
+
+std::string RecordCrewName(const TDocument& doc, const TransactionRecord& r) {
+  return r.crew >= 0 && r.crew < kPilotSlots ? ShownName(doc.pilot(r.crew)) : std::string();
+}
+
+}  // namespace
+
 std::string UndoDescription(const TDocument& doc) {
   if (doc.History.empty()) return {};
   const TransactionRecord& r = doc.History[0];
-  const int number = r.pairing >= 0 && r.pairing < kPairSlots ? doc.pair(r.pairing).Number : 0;
-  const std::string name =
-      r.crew >= 0 && r.crew < kPilotSlots ? ShownName(doc.pilot(r.crew)) : std::string();
+  const int number = RecordPairNumber(doc, r);
+  const std::string name = RecordCrewName(doc, r);
   const bool assign = r.kind == TransactionRecord::kAssign;
   char text[160];
   std::snprintf(text, sizeof text, "%s %04d %s %s on %d %s", assign ? "assign" : "remove", number,
@@ -58,13 +71,10 @@ std::vector<std::string> HistoryLines(const TDocument& doc) {
   std::string text;
   for (std::size_t i = 0; i < doc.History.size(); ++i) {
     const TransactionRecord& r = doc.History[i];
-    // Records read from a file are not validated: anything outside the
-    // arrays shows as zero or empty.
-    const int number = r.pairing >= 0 && r.pairing < kPairSlots ? doc.pair(r.pairing).Number : 0;
+    const int number = RecordPairNumber(doc, r);
     std::array<std::int32_t, 3> date{};
     if (r.day >= 0 && r.day < kBlockDays) date = doc.cal.MonthDays[static_cast<std::size_t>(r.day)];
-    const std::string name =
-        r.crew >= 0 && r.crew < kPilotSlots ? ShownName(doc.pilot(r.crew)) : std::string();
+    const std::string name = RecordCrewName(doc, r);
     char head[96];
     std::snprintf(head, sizeof head, "%s\t%d\t%02d/%02d/%04d\t",
                   r.kind == TransactionRecord::kAssign ? "Assign" : "Remove", number, date[0],
