@@ -6,7 +6,6 @@
 
 #include "files/backup.h"
 #include "files/schedule_file.h"
-#include "imports/pairing_warnings.h"
 #include "model/daylight_saving.h"
 #include "model/set_dates_dialog.h"
 #include "platform/settings_catalogue.h"
@@ -114,6 +113,13 @@ StartResult LumoraApp::start(std::string_view commandLine,
   caption_ = text::kAppCaption;
   frontEnd_.documentCreated();
   session_->setViews(&frontEnd_.blockViews());
+  // Invalid pairings at Build Blocks: the warnings with the editor attached,
+  // and on request the pairing editor's command on the first invalid one.
+  session_->setPairingHooks({[this] { RunPairingWarnings(*this); },
+                             [this](int firstInvalid) {
+                               document().view.pairEditorCurrent = firstInvalid;
+                               dispatch(command::kPairingEditor);
+                             }});
 
   if (openEventLog) openEventLog(session_->log());
 
@@ -217,11 +223,7 @@ void LumoraApp::NewFile() {
   NewFileWizardHooks hooks;
   hooks.saveAs = [this] { return SaveAs(); };
   hooks.closeViews = [this] { CloseViews(); };
-  hooks.prg.showPairingWarnings = [this] {
-    PairingValidateDialog warnings(document());
-    AttachPairingEditor(warnings, *this);
-    ui_.run(warnings);
-  };
+  hooks.prg.showPairingWarnings = [this] { RunPairingWarnings(*this); };
   hooks.prg.refreshCaption = [this] { changed(); };
   hooks.prg.setGaugeCaption = [this](std::string_view caption) {
     frontEnd_.setGaugeCaption(caption);
@@ -334,7 +336,8 @@ bool LumoraApp::SaveAs() {
 void LumoraApp::BuildBlocks(const WindowSwitches& windows) {
   if (document().BlocksShown) return;
   session_->buildBlocks(windows);
-  frontEnd_.blocksBuilt();
+  // Left for the pairing editor, the blocks are not built.
+  if (document().BlocksShown) frontEnd_.blocksBuilt();
   changed();
 }
 

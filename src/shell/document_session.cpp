@@ -31,6 +31,15 @@ class SessionClipboard final : public Clipboard {
   std::string text_;
 };
 
+// Validates every pairing in table order; the position of the first invalid
+// one, or -1.
+int FirstInvalidPairing(TDocument& doc) {
+  ValidateAllPairings(doc);
+  for (int p = 0; p <= doc.LastPair; ++p)
+    if (!doc.pair(p).Valid) return p;
+  return -1;
+}
+
 std::unique_ptr<Clipboard> OwnClipboardUnless(const Clipboard* given) {
   if (given != nullptr) return nullptr;
   return std::make_unique<SessionClipboard>();
@@ -90,7 +99,21 @@ void DocumentSession::buildBlocks(const WindowSwitches& windows) {
   BlockViewSink& sink = *views_;
   log_.write("BuildBlocksBegin\n");
   RepairAssignments(doc, ui_);
-  ValidateAllPairings(doc);
+  if (FirstInvalidPairing(doc) >= 0) {
+    if (pairingHooks_.showWarnings)
+      pairingHooks_.showWarnings();
+    else
+      ShowPairingWarnings(doc, ui_);
+    // The warnings may have been corrected from the dialog; the editor is
+    // offered on the first pairing still invalid.
+    const int firstInvalid = FirstInvalidPairing(doc);
+    if (firstInvalid >= 0 && pairingHooks_.editPairings &&
+        ui_.ask(shell_text::kInvalidPairingsQuestion, kAppCaption, Buttons::YesNo,
+                Icon::Question) == Answer::Yes) {
+      pairingHooks_.editPairings(firstInvalid);
+      return;
+    }
+  }
 
   doc.view.selection = PairSelection{};
   doc.view.previousSelection = PairSelection{};

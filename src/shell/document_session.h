@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "building/block_edit.h"
 #include "files/schedule_file.h"
@@ -77,10 +78,23 @@ class DocumentSession {
   // longer fresh nor untitled.
   bool saveAs(const std::filesystem::path& path);
 
+  // What building the blocks does about invalid pairings.
+  struct PairingHooks {
+    // Shows the pairing warnings; empty: the session's own list.
+    std::function<void()> showWarnings;
+    // Opens the pairing editor on the table position of the first invalid
+    // pairing. Empty (no editor, as in the batch tool): building goes on
+    // without asking.
+    std::function<void(int firstInvalid)> editPairings;
+  };
+  void setPairingHooks(PairingHooks hooks) { pairingHooks_ = std::move(hooks); }
+
   // Derives what the schedule file does not store, checks every block and
   // marks the blocks built; the block filters and search check boxes come
   // back as the last document left them. Does nothing when the blocks are
-  // already built.
+  // already built. An invalid pairing shows the pairing warnings; when some
+  // stay invalid and there is an editor, the user may go and correct them
+  // instead, and the blocks are not built (BlocksShown stays clear).
   void buildBlocks(const WindowSwitches& windows);
   // The floating windows shown now, for a rebuild that keeps them.
   WindowSwitches shownWindows() const;
@@ -120,6 +134,7 @@ class DocumentSession {
   BlockRules* rules_ = &ownRules_;
   BlockViewSink noViews_;
   BlockViewSink* views_ = &noViews_;
+  PairingHooks pairingHooks_;
 };
 
 }  // namespace lumora

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "imports/lis_scan.h"
-#include "imports/pairing_warnings.h"
 #include "imports/prg_dialog.h"
 #include "platform/ui.h"
 #include "shell/app_state.h"
@@ -29,11 +28,7 @@ void ImportPairings(LumoraApp& app) {
   hooks.closeViews = [&app] { app.CloseViews(); };
   hooks.buildBlocks = [&app, windows] { app.BuildBlocks(windows); };
   hooks.scanLisFiles = [&app] { ImportLis(app); };
-  hooks.import.showPairingWarnings = [&app] {
-    PairingValidateDialog dialog(app.document());
-    AttachPairingEditor(dialog, app);
-    app.ui().run(dialog);
-  };
+  hooks.import.showPairingWarnings = [&app] { RunPairingWarnings(app); };
   hooks.import.refreshCaption = [&app] {
     app.UpdateFileCaption();
     app.changed();

@@ -27,11 +27,7 @@ void EditPairings(LumoraApp& app) {
   if (editing) app.CloseViews();
   PairDialog editor(doc);
   app.ui().run(editor);
-  if (editing) {
-    PairingValidateDialog warnings(doc);
-    AttachPairingEditor(warnings, app);
-    app.ui().run(warnings);
-  }
+  if (editing) RunPairingWarnings(app);
   app.changed();
 }
 
@@ -55,6 +51,12 @@ void AttachPairingEditor(PairingValidateDialog& warnings, LumoraApp& app) {
     app.ui().run(editor);
     app.changed();
   });
+}
+
+void RunPairingWarnings(LumoraApp& app) {
+  PairingValidateDialog warnings(app.document());
+  AttachPairingEditor(warnings, app);
+  app.ui().run(warnings);
 }
 
 void RegisterPairingEditCommands(CommandRegistry& commands) {

@@ -26,6 +26,10 @@ inline constexpr const char* kCautionCaption = "Caution!";
 inline constexpr const char* kOpenDiscardQuestion =
     "All changes to file will be overwritten. Open File Anyway";
 
+// Building the blocks while some pairings are still invalid.
+inline constexpr const char* kInvalidPairingsQuestion =
+    "Not all Pairings are Valid. Do you want to edit the pairings to correct the errors as noted.";
+
 // Closing.
 inline constexpr const char* kCloseQuestion = "File has been modified. DO YOU WANT TO SAVE IT?";
 inline constexpr const char* kCloseCaption = "Quitting Lumora!";

@@ -12,6 +12,7 @@
 #include "files/temp_folder.h"
 #include "imports/pairing_warnings.h"
 #include "shell/instance_lock.h"
+#include "shell/shell_texts.h"
 #include "support/document_builder.h"
 #include "support/scripted_ui.h"
 #include "views/pair_editor.h"
@@ -124,6 +125,62 @@ TEST_F(PairingEditCommands, TheComplementIsChangedWithTheViewsClosedAndTheBlocks
   ui.onDialog<CrewComplementDialog>([](CrewComplementDialog&) { return false; });
   ASSERT_TRUE(app->dispatch(command::kCrewComplement));
   EXPECT_EQ(app->document().LastPair, 2);
+}
+
+TEST_F(PairingEditCommands, BuildBlocksWithAnInvalidPairingShowsTheWarningsAndMayOpenTheEditor) {
+  const std::string warnings(PairingValidateDialog::kCaption);
+  const std::string question = shell_text::kInvalidPairingsQuestion;
+  const std::string password(EditOrViewPairsDialog::kCaption);
+  const std::string editor(PairDialog::kViewCaption);
+  enum class Case { Valid, CorrectedInWarnings, BuildAnyway, Edit };
+  struct Row {
+    Case what;
+    std::vector<std::string> shown;  // dialog captions and question texts
+    bool built;
+  };
+  const Row rows[] = {
+      {Case::Valid, {}, true},
+      {Case::CorrectedInWarnings, {warnings}, true},
+      {Case::BuildAnyway, {warnings, question}, true},
+      {Case::Edit, {warnings, question, password, editor}, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.what));
+    Start();
+    app->CloseViews();
+    TDocument& doc = app->document();
+    // Daily credits that no longer add up to the total make the second
+    // pairing invalid.
+    if (row.what != Case::Valid) {
+      doc.pair(1).Credit += 5;
+      ui.onDialog<PairingValidateDialog>([&](PairingValidateDialog&) {
+        if (row.what == Case::CorrectedInWarnings) doc.pair(1).Credit -= 5;
+        return true;
+      });
+    }
+    if (row.what == Case::BuildAnyway) ui.answers.push_back(Answer::No);
+    if (row.what == Case::Edit) {
+      ui.answers.push_back(Answer::Yes);
+      ui.onDialog<EditOrViewPairsDialog>([](EditOrViewPairsDialog&) { return true; });
+      ui.onDialog<PairDialog>([](PairDialog& pairs) {
+        EXPECT_EQ(pairs.current(), 1);
+        return true;
+      });
+    }
+    ui.shown.clear();
+    ASSERT_TRUE(app->dispatch(command::kBuildBlocks));
+    std::vector<std::string> shown;
+    for (const testing::Shown& s : ui.shown)
+      shown.push_back(s.kind == testing::Shown::Kind::Question ? s.text : s.caption);
+    EXPECT_EQ(shown, row.shown);
+    if (row.what == Case::BuildAnyway) {
+      EXPECT_EQ(ui.last().caption, kAppCaption);
+    }
+    EXPECT_EQ(doc.BlocksShown != 0, row.built);
+    EXPECT_TRUE(ui.dialogs.empty() && ui.answers.empty());
+    app->shutdown();
+    app.reset();
+  }
 }
 
 }  // namespace
