@@ -5,19 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "app/core_text.h"
+#include "app/import_windows.h"
 #include "app/main_window.h"
 #include "app_test_support.h"
 #include "doubles/fixed_clock.h"
 #include "shell/instance_lock.h"
+#include "shell/shell_texts.h"
 
 namespace lumora::testing {
 
@@ -53,6 +58,16 @@ class FrameTest : public ::testing::Test {
     return window;
   }
 
+  // The sample's pairing file keeps pairings that never operate: building the
+  // blocks shows the pairing warnings and asks whether to edit them. Every
+  // warnings window after the first `skip` ones is closed and the blocks are
+  // built anyway.
+  void buildDespiteInvalidPairings(int skip = 0) {
+    ui.standingAnswers.emplace(shell_text::kInvalidPairingsQuestion, Answer::No);
+    warningsCloser_ = std::make_unique<WarningsCloser>(skip);
+    QApplication::instance()->installEventFilter(warningsCloser_.get());
+  }
+
   // The action of a command on the window's menus, or nothing.
   static QAction* menuAction(const MainWindow& window, int command) {
     return findAction(window.menuBar()->actions(), command);
@@ -69,12 +84,27 @@ class FrameTest : public ::testing::Test {
     return nullptr;
   }
 
+  class WarningsCloser final : public QObject {
+   public:
+    explicit WarningsCloser(int skip) : skip_(skip) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      auto* warnings = qobject_cast<PairingWarningsWindow*>(watched);
+      if (warnings != nullptr && event->type() == QEvent::Show && skip_-- <= 0)
+        QTimer::singleShot(0, warnings, [warnings] { warnings->accept(); });
+      return false;
+    }
+
+   private:
+    int skip_;
+  };
+
   QTemporaryDir temp_;
   EnvGuard config_{"LUMORA_CONFIG_DIR",
                    QFile::encodeName(temp_.path() + QStringLiteral("/config"))};
   ScriptedUi ui;
   FixedClock clock{{2026, 6, 15, 9, 30, 0}};
   FileInstanceLock lock{file("lumora.lock")};
+  std::unique_ptr<WarningsCloser> warningsCloser_;
 };
 
 }  // namespace lumora::testing

@@ -67,6 +67,7 @@ TEST_F(ImportWindowsTest, ThisMonthsPairingsLoadsTheSampleThroughTheWindows) {
     });
     dialog.okButton().click();
   });
+  buildDespiteInvalidPairings(1);
   command->trigger();
 
   const TDocument& doc = window->app().document();

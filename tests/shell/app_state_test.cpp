@@ -28,6 +28,8 @@ using Names = std::vector<std::string>;
 
 class AppTest : public ::testing::Test {
  protected:
+  AppTest() { testing::BuildDespiteInvalidPairings(ui); }
+
   void Start(std::string_view commandLine = "", AppEnvironment environment = {}) {
     app = std::make_unique<LumoraApp>(AppServices{ui, clock, settings, front, lock},
                                       std::move(environment));

@@ -25,6 +25,7 @@ namespace {
 class ExportCommands : public ::testing::Test {
  protected:
   ExportCommands() {
+    testing::BuildDespiteInvalidPairings(ui);
     auto doc = std::make_unique<TDocument>();
     testing::FillRandomDocument(*doc, 4);
     testing::ScriptedUi saveUi;

@@ -6,7 +6,10 @@
 #include <functional>
 #include <vector>
 
+#include "imports/pairing_warnings.h"
 #include "shell/app_state.h"
+#include "shell/shell_texts.h"
+#include "support/scripted_ui.h"
 
 namespace lumora::testing {
 
@@ -32,5 +35,13 @@ class FakeFrontEnd : public AppFrontEnd {
   std::vector<std::filesystem::path> started, helpPages;
   std::vector<bool> filterRuns;  // one per application, true when it searched
 };
+
+// Random months hold pairings that do not validate: every build of their
+// blocks shows the pairing warnings and asks whether to edit them. Tests that
+// are about something else close the warnings and build anyway.
+inline void BuildDespiteInvalidPairings(ScriptedUi& ui) {
+  ui.standingDialogs.emplace(PairingValidateDialog::kCaption);
+  ui.standingAnswers.emplace(shell_text::kInvalidPairingsQuestion, Answer::No);
+}
 
 }  // namespace lumora::testing

@@ -38,6 +38,7 @@ class RecordingPrinter final : public Printer {
 class PrintCommands : public ::testing::Test {
  protected:
   void start(CrewKind kind, bool withPrinter = true) {
+    testing::BuildDespiteInvalidPairings(ui);
     auto doc = std::make_unique<TDocument>();
     testing::FillRandomDocument(*doc, 7);
     doc->CrewType = static_cast<std::uint8_t>(kind);

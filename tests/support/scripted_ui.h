@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,12 @@ class ScriptedUi : public Ui {
   // Scripts for the dialogs, taken one per dialog. An unscripted dialog
   // fails the running test and is cancelled.
   std::deque<DialogScript> dialogs;
+  // Fallbacks for what a test does not care about but may come at any time
+  // (the pairing warnings at every build of a random month): a question with
+  // this text gets this answer, and a dialog with this title is accepted, when
+  // nothing is queued for it.
+  std::map<std::string, Answer, std::less<>> standingAnswers;
+  std::set<std::string, std::less<>> standingDialogs;
   // Queues the script of the next dialog, which must be a `Model`.
   template <class Model, class Script>
   void onDialog(Script script) {

@@ -71,7 +71,8 @@ TEST(DemoMonth, OpensWithoutMessagesWithItsBlocksAndFindings) {
   EXPECT_EQ(doc->PilotCount, 80);
   EXPECT_EQ(doc->FileDescriptor, "YULCRJCAM");
   EXPECT_EQ(doc->cal.MonthLength, 30);
-  EXPECT_GE(doc->LastPair, 149);
+  EXPECT_GE(doc->LastPair,
+            140);  // the pairings operating in the month (the silence above: all valid)
 
   int assignedCells = 0;
   int otherCells = 0;
