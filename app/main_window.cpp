@@ -29,6 +29,7 @@
 #include "app/key_map.h"
 #include "app/preferences_windows.h"
 #include "app/qt_ui.h"
+#include "app/running_copy.h"
 #include "shell/command_table.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
@@ -124,9 +125,15 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
   windowUi_ = std::make_unique<WindowUi>(*ui_, dialogs_, this);
   ui_ = windowUi_.get();
   InstanceLock* lock = services.instanceLock;
+  RunningCopy* runningCopy = services.runningCopy;
   if (lock == nullptr) {
     ownLock_ = std::make_unique<FileInstanceLock>(DefaultInstanceLockPath());
     lock = ownLock_.get();
+    if (runningCopy == nullptr) {
+      ownRunningCopy_ =
+          std::make_unique<LocalRunningCopy>(fromCorePath(DefaultInstanceSocketPath().string()));
+      runningCopy = ownRunningCopy_.get();
+    }
   }
   AppEnvironment environment;
   if (services.environment) {
@@ -145,6 +152,7 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
     printer = qtPrinter_.get();
   }
   appServices.printer = printer;
+  appServices.runningCopy = runningCopy;
   app_ = std::make_unique<LumoraApp>(appServices, std::move(environment));
 
   setWindowTitle(QString::fromLatin1(shell_text::kAppCaption));
@@ -200,14 +208,59 @@ StartResult MainWindow::start(std::string_view commandLine, bool openEventLog) {
     return result;
   }
   started_ = true;
+  // Later copies hand their files to this one; only the holder of the real
+  // lock listens, so a test's window or a screenshot run never answers them.
+  if (ownLock_ != nullptr && ownLock_->held()) {
+    listener_ = new RunningCopyListener(
+        fromCorePath(DefaultInstanceSocketPath().string()),
+        [this](const std::string& file) { takeRequestFromOtherCopy(file); }, this);
+    listener_->listen();
+  }
   showState();
   return result;
+}
+
+bool MainWindow::listensForOtherCopies() const {
+  return listener_ != nullptr && listener_->listening();
+}
+
+void MainWindow::takeRequestFromOtherCopy(const std::string& file) {
+  if (!started_ || shutDown_) return;
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
+  // A file opened under an open dialog would pull the document from under
+  // it: the request waits until the dialog has closed (the last one wins).
+  if (QApplication::activeModalWidget() != nullptr) {
+    const bool waiting = pendingRequest_.has_value();
+    pendingRequest_ = file;
+    if (!waiting) retryPendingRequest();
+    return;
+  }
+  if (file.empty()) return;
+  app_->OpenFile(file);
+  refreshAfterChange();
+}
+
+void MainWindow::retryPendingRequest() {
+  QTimer::singleShot(kPendingRequestRetryMs, this, [this] {
+    if (!pendingRequest_) return;
+    if (QApplication::activeModalWidget() != nullptr) {
+      retryPendingRequest();
+      return;
+    }
+    const std::string file = std::move(*pendingRequest_);
+    pendingRequest_.reset();
+    takeRequestFromOtherCopy(file);
+  });
 }
 
 void MainWindow::shutdown() {
   if (!started_ || shutDown_) return;
   shutDown_ = true;
   timer_.stop();
+  if (listener_ != nullptr) listener_->close();
   app_->shutdown();
 }
 

@@ -39,9 +39,12 @@ namespace lumora {
 
 class BlockViews;
 class CommandActions;
+class FileInstanceLock;
 class InstanceLock;
 class PreferencesDialog;
 class QtUi;
+class RunningCopy;
+class RunningCopyListener;
 
 // What the main window uses besides its own dialogs; each one left empty is
 // the real thing: message boxes and file dialogs on the window, the system
@@ -55,6 +58,9 @@ struct MainWindowServices {
   Mailer* mailer = nullptr;
   // The printer; Qt's print support on this window when none is given.
   Printer* printer = nullptr;
+  // The copy already running, reached through the socket beside the lock
+  // file when none is given and the lock is the real one.
+  RunningCopy* runningCopy = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -67,6 +73,9 @@ class MainWindow : public QMainWindow {
   };
 
   static constexpr QSize kDefaultSize{1280, 800};
+  // How often a request from another copy looks whether the dialog it waits
+  // for has closed.
+  static constexpr int kPendingRequestRetryMs = 200;
   // A remembered size below this is taken as damaged.
   static constexpr QSize kSmallestRemembered{320, 240};
 
@@ -81,6 +90,12 @@ class MainWindow : public QMainWindow {
   StartResult start(std::string_view commandLine, bool openEventLog = true);
   // After the window has closed: the event log's last line and the lock.
   void shutdown();
+  // A later copy of the program was started with `file` (empty: none): this
+  // window comes to the front and opens it as File > Open does, once no
+  // dialog is open.
+  void takeRequestFromOtherCopy(const std::string& file);
+  // Whether later copies reach this one.
+  bool listensForOtherCopies() const;
 
   LumoraApp& app() { return *app_; }
   const LumoraApp& app() const { return *app_; }
@@ -148,6 +163,7 @@ class MainWindow : public QMainWindow {
   void refreshBlockControls();
   void refreshFigures();
   void restoreWindowGeometry();
+  void retryPendingRequest();
   void storeWindowGeometry() const;
 
   Geometry geometryMode_;
@@ -160,7 +176,11 @@ class MainWindow : public QMainWindow {
   DesktopMailer desktopMailer_;
   std::unique_ptr<QtPrinter> qtPrinter_;
   const Clock* clock_;
-  std::unique_ptr<InstanceLock> ownLock_;
+  std::unique_ptr<FileInstanceLock> ownLock_;
+  std::unique_ptr<RunningCopy> ownRunningCopy_;
+  RunningCopyListener* listener_ = nullptr;
+  // A request from another copy that waits for the open dialog to close.
+  std::optional<std::string> pendingRequest_;
   IniSettingsStore settings_;
   QtClipboard clipboard_;
   QTimer timer_;

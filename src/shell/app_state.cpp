@@ -69,6 +69,7 @@ LumoraApp::LumoraApp(const AppServices& services, AppEnvironment environment,
       settings_(services.settings),
       frontEnd_(services.frontEnd),
       instanceLock_(services.instanceLock),
+      runningCopy_(services.runningCopy),
       clipboard_(services.clipboard),
       mailer_(services.mailer),
       printer_(services.printer),
@@ -91,6 +92,11 @@ StartResult LumoraApp::start(std::string_view commandLine,
   // log or open a file it then drops.
   const LockResult lock = instanceLock_.acquire();
   if (lock == LockResult::HeldElsewhere) {
+    // The running copy opens the file itself, asking about its own unsaved
+    // changes first; only when it cannot be reached is the user told.
+    if (runningCopy_ != nullptr &&
+        runningCopy_->handOver(CommandLineFile(commandLine).value_or(std::string())))
+      return {false, 0};
     ui_.message(text::kAlreadyRunning, text::kAppCaption, Icon::Information);
     return {false, text::kExitAlreadyRunning};
   }

@@ -29,6 +29,7 @@ namespace lumora {
 class Clock;
 class Clipboard;
 class InstanceLock;
+class RunningCopy;
 class Mailer;
 class Printer;
 class SettingsStore;
@@ -122,6 +123,9 @@ struct AppServices {
   Mailer* mailer = nullptr;
   // The printer of the print commands; without one they print nothing.
   Printer* printer = nullptr;
+  // The copy already running, which a second start hands its file to; without
+  // one a second start only says that a copy runs.
+  RunningCopy* runningCopy = nullptr;
 };
 
 struct StartResult {
@@ -225,6 +229,7 @@ class LumoraApp {
   SettingsStore& settings_;
   AppFrontEnd& frontEnd_;
   InstanceLock& instanceLock_;
+  RunningCopy* runningCopy_;
   Clipboard* clipboard_;
   Mailer* mailer_;
   Printer* printer_;

@@ -43,11 +43,23 @@ void FileInstanceLock::release() {
   fd_ = -1;
 }
 
-std::filesystem::path DefaultInstanceLockPath() {
+namespace {
+
+std::filesystem::path RuntimeFile(const char* extension) {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime != nullptr && runtime[0] == '/')
-    return std::filesystem::path(runtime) / "lumora.lock";
-  return std::filesystem::path("/tmp") / ("lumora-" + std::to_string(::getuid()) + ".lock");
+    return std::filesystem::path(runtime) / (std::string("lumora") + extension);
+  return std::filesystem::path("/tmp") / ("lumora-" + std::to_string(::getuid()) + extension);
+}
+
+}  // namespace
+
+std::filesystem::path DefaultInstanceLockPath() {
+  return RuntimeFile(".lock");
+}
+
+std::filesystem::path DefaultInstanceSocketPath() {
+  return RuntimeFile(".socket");
 }
 
 }  // namespace lumora

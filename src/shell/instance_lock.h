@@ -3,6 +3,7 @@
 // file in the runtime folder until it exits.
 
 #include <filesystem>
+#include <string>
 
 namespace lumora {
 
@@ -37,8 +38,21 @@ class FileInstanceLock final : public InstanceLock {
   int fd_ = -1;
 };
 
+// The copy that holds the lock, as a second copy reaches it: the second copy
+// hands over the file of its command line and ends instead of refusing.
+class RunningCopy {
+ public:
+  virtual ~RunningCopy() = default;
+  // True once the running copy has taken the request: open `file` (an
+  // absolute path), or only come to the front when it is empty. False when
+  // nobody answered.
+  virtual bool handOver(const std::string& file) = 0;
+};
+
 // "lumora.lock" in $XDG_RUNTIME_DIR, or a per-user name in /tmp when that is
 // not set to an absolute folder.
 std::filesystem::path DefaultInstanceLockPath();
+// Where the running copy listens for the next ones: beside the lock, per user.
+std::filesystem::path DefaultInstanceSocketPath();
 
 }  // namespace lumora

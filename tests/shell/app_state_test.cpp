@@ -100,18 +100,47 @@ TEST_F(AppTest, StartsEmptyOrWithTheQuotedFileAndHoldsTheLockUntilShutdown) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
+// The running copy as a second copy reaches it.
+struct RecordingRunningCopy final : RunningCopy {
+  bool answers = true;
+  Names handed;
+  bool handOver(const std::string& file) override {
+    handed.push_back(file);
+    return answers;
+  }
+};
+
 TEST_F(AppTest, ASecondCopyOrAFailedAllocationEndsTheRunWithItsMessage) {
-  {
+  const std::string file = WriteScheduleFile("a.lm2", 1).string();
+  // A second copy hands its file (or nothing) to the running one and ends
+  // quietly; only when the running one does not answer is the user told.
+  struct Case {
+    const char* commandLine;
+    bool answers;
+    std::string handed;
+  };
+  for (const Case& c : {Case{"", true, ""}, Case{"FILE", true, file}, Case{"FILE", false, file}}) {
+    SCOPED_TRACE(std::string(c.commandLine) + (c.answers ? " answered" : " unanswered"));
+    ui.shown.clear();
     FileInstanceLock running(folder / "lumora.lock");
     ASSERT_EQ(running.acquire(), LockResult::Acquired);
-    LumoraApp second(AppServices{ui, clock, settings, front, lock}, AppEnvironment{});
+    RecordingRunningCopy runningCopy;
+    runningCopy.answers = c.answers;
+    AppServices services{ui, clock, settings, front, lock};
+    services.runningCopy = &runningCopy;
+    LumoraApp second(services, AppEnvironment{});
     bool logOpened = false;
-    const StartResult result =
-        second.start(WriteScheduleFile("a.lm2", 1).string(), [&](EventLog&) { logOpened = true; });
+    const std::string commandLine = c.commandLine[0] != 0 ? "\"" + file + "\"" : "";
+    const StartResult result = second.start(commandLine, [&](EventLog&) { logOpened = true; });
     EXPECT_FALSE(result.run);
     EXPECT_EQ(result.exitCode, 0);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    ExpectLast("Lumora is Currently Running", "Lumora");
+    EXPECT_EQ(runningCopy.handed, Names{c.handed});
+    if (c.answers) {
+      EXPECT_TRUE(ui.shown.empty());
+    } else {
+      ASSERT_EQ(ui.shown.size(), 1u);
+      ExpectLast("Lumora is Currently Running", "Lumora");
+    }
     EXPECT_FALSE(logOpened);
     EXPECT_FALSE(second.hasDocument());
     EXPECT_TRUE(settings.values.empty());
