@@ -18,23 +18,9 @@ namespace {
 // The property that marks a recent-files entry with its place in the list.
 constexpr const char* kRecentIndex = "recentIndex";
 
-// The desktop's usual keys for the file commands; none of them is a key the
-// program gives another meaning.
+// The desktop's usual keys, which the command table names.
 QKeySequence StandardKeys(int command) {
-  switch (command) {
-    case command::kNew:
-      return QKeySequence::New;
-    case command::kOpen:
-      return QKeySequence::Open;
-    case command::kSave:
-      return QKeySequence::Save;
-    case command::kSaveAs:
-      return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    case command::kExit:
-      return QKeySequence::Quit;
-    default:
-      return {};
-  }
+  return QKeySequence(fromCoreText(DesktopKeyOf(command)), QKeySequence::PortableText);
 }
 
 // The menu text of a file name: "&" is a mnemonic marker in menus.

@@ -162,10 +162,12 @@ constexpr std::array kCommands{
     Done(kKeyboardShortcuts, M::FullMenu, "&Keyboard Shortcuts", Always),
     CommandInfo{kAbout, M::BothMenus, "&About Lumora and Support...", "&About Lumora...", Always,
                 Implementation::Built, nullptr, nullptr, ""},
-    // No menu item: two ids that do nothing, and the help page.
+    // The manual, on both menus: it is what a new user looks for first.
+    CommandInfo{kHelpIndex, M::BothMenus, "&Contents", "&Contents", HelpPageFound,
+                Implementation::Built, nullptr, nullptr, ""},
+    // No menu item: two ids that do nothing, and the help on help.
     Done(kNoAction1, M::NoMenu, nullptr, Always),
     Done(kNoAction2, M::NoMenu, nullptr, Always),
-    Done(kHelpIndex, M::NoMenu, nullptr, HelpPageFound),
     Done(kHelpOnHelp, M::NoMenu, nullptr, HelpPageFound),
 };
 
@@ -206,14 +208,14 @@ std::vector<MenuItem> FullMenu() {
                       Item(kSearchFilter), Separator(), Item(kHistory), Separator(),
                       Item(kWarnings), Separator(), Item(kShowOnlyOpenPairings), Separator(),
                       Item(kCalculator), Separator(), Item(kSharedNotes), Item(kGlobalInfo)}),
-      Popup("&Help", {Item(kKeyboardShortcuts), Separator(), Item(kAbout)}),
+      Popup("&Help", {Item(kHelpIndex), Item(kKeyboardShortcuts), Separator(), Item(kAbout)}),
   };
 }
 
 std::vector<MenuItem> ReducedMenu() {
   return {
       Popup("&File", {Item(kNew, true), Item(kOpen, true), Separator(), Item(kExit, true)}),
-      Popup("&Help", {Item(kAbout, true)}),
+      Popup("&Help", {Item(kHelpIndex, true), Separator(), Item(kAbout, true)}),
   };
 }
 
@@ -323,6 +325,25 @@ std::string_view KeyTextOf(int command, const CommandContext& context) {
   for (const KeyName& name : kNames)
     if (CommandForKey(name.key, context) == command) return name.text;
   return {};
+}
+
+std::string_view DesktopKeyOf(int command) {
+  switch (command) {
+    case kNew:
+      return "Ctrl+N";
+    case kOpen:
+      return "Ctrl+O";
+    case kSave:
+      return "Ctrl+S";
+    case kSaveAs:
+      return "Ctrl+Shift+S";
+    case kExit:
+      return "Ctrl+Q";
+    case kHelpIndex:
+      return "Ctrl+F1";
+    default:
+      return {};
+  }
 }
 
 }  // namespace lumora

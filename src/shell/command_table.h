@@ -74,10 +74,10 @@ inline constexpr int kGlobalInfo = 127;
 // Help
 inline constexpr int kKeyboardShortcuts = 11852;
 inline constexpr int kAbout = 205;
+inline constexpr int kHelpIndex = 106;  // Help > Contents: the manual
 // No menu item
 inline constexpr int kNoAction1 = 134;
 inline constexpr int kNoAction2 = 11849;
-inline constexpr int kHelpIndex = 106;
 inline constexpr int kHelpOnHelp = 107;
 }  // namespace command
 
@@ -176,5 +176,11 @@ int CommandForKey(ShellKey key, const CommandContext& context);
 // The key that runs `command` now, as a menu shows it beside the command's
 // text ("F8", "="), or nothing.
 std::string_view KeyTextOf(int command, const CommandContext& context);
+
+// The desktop's usual key of a command, as the menus show it ("Ctrl+O"), or
+// nothing: the file commands' keys and Ctrl+F1 for the manual (F1 is Undo
+// here, with or without Shift). None is a key the program gives another
+// meaning.
+std::string_view DesktopKeyOf(int command);
 
 }  // namespace lumora
