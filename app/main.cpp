@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/core_text.h"
 #include "app/main_window.h"
@@ -67,6 +69,19 @@ int runScreenshot(const std::string& commandLine, const QString& path) {
   return code;
 }
 
+// --help and --version only print: they need no display, so that they work
+// over a remote shell and when the build writes the manual pages.
+bool onlyPrints(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--") break;
+    if (argument == "-h" || argument == "-?" || argument == "--help" || argument == "--help-all" ||
+        argument == "-v" || argument == "--version")
+      return true;
+  }
+  return false;
+}
+
 // Whatever escaped the run ends it.
 int endWithException(const char* what, bool screenshot) {
   std::fprintf(stderr, "lumora: %s\n", what);
@@ -81,12 +96,18 @@ int endWithException(const char* what, bool screenshot) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(lumora::kAppCaption));
-  QApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+  const std::unique_ptr<QCoreApplication> app = onlyPrints(argc, argv)
+                                                    ? std::make_unique<QCoreApplication>(argc, argv)
+                                                    : std::make_unique<QApplication>(argc, argv);
+  QCoreApplication::setApplicationName(QString::fromLatin1(lumora::kAppCaption));
+  QCoreApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+  // The desktop matches the window to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(LUMORA_APP_ID));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Lumora: monthly crew block building"));
+  parser.setApplicationDescription(
+      QStringLiteral("Lumora builds a month's airline crew schedules for one crew base and "
+                     "category.\nA file given while Lumora runs opens in the running copy."));
   const QCommandLineOption helpOption = parser.addHelpOption();
   const QCommandLineOption versionOption = parser.addVersionOption();
   const QCommandLineOption screenshotOption(
@@ -96,7 +117,7 @@ int main(int argc, char** argv) {
   parser.addOption(screenshotOption);
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Schedule file to open."),
                                QStringLiteral("[file]"));
-  if (!parser.parse(QApplication::arguments())) {
+  if (!parser.parse(QCoreApplication::arguments())) {
     std::fprintf(stderr, "lumora: %s\n", qPrintable(parser.errorText()));
     return 2;
   }

@@ -25,7 +25,8 @@
 
 int main(int argc, char** argv) {
   using namespace lumora::cli;
-  CLI::App app{"Lumora batch tool: runs schedule-file commands without windows"};
+  // Named, so that the usage line reads as the command is typed wherever it lies.
+  CLI::App app{"Lumora batch tool: runs schedule-file commands without windows", "lumora-cli"};
   app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
   app.require_subcommand(0, 1);
 

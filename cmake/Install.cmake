@@ -4,7 +4,6 @@
 # metadata. Test, bench, fuzz and tool programs have no install rules.
 include(GNUInstallDirs)
 
-set(LUMORA_APP_ID io.github.lumora.Lumora)
 set(_dist ${PROJECT_SOURCE_DIR}/dist)
 
 if(TARGET lumora)
@@ -23,22 +22,25 @@ if(NOT _help_from_bin STREQUAL "../share/lumora/help")
 endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/lumora/help)
 
+set(LUMORA_PACKAGE_HOMEPAGE "https://github.com/lumora/lumora"
+    CACHE STRING "The project's home page, named by the package and the AppStream metadata")
 install(FILES ${_dist}/${LUMORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${_dist}/${LUMORA_APP_ID}.metainfo.xml ${PROJECT_BINARY_DIR}/dist/${LUMORA_APP_ID}.metainfo.xml
                @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/dist/${LUMORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_dist}/lumora-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME lumora.xml)
 
-# The application icon: the window icon's SVG, and PNG renderings of it for
-# menus that do not draw SVG. Without rsvg-convert only the SVG is installed.
+# The application icon, named by the application's id: the window icon's
+# SVG, and PNG renderings of it for menus that do not draw SVG. Without
+# rsvg-convert only the SVG is installed.
 set(_svg ${PROJECT_SOURCE_DIR}/app/resources/lumora.svg)
-install(FILES ${_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${LUMORA_APP_ID}.svg)
 set(LUMORA_ICON_SIZES 16 22 24 32 48 64 128 256)
 find_program(LUMORA_RSVG_CONVERT rsvg-convert)
 if(LUMORA_RSVG_CONVERT)
   set(_pngs)
   foreach(_size IN LISTS LUMORA_ICON_SIZES)
-    set(_png ${PROJECT_BINARY_DIR}/icons/${_size}/lumora.png)
+    set(_png ${PROJECT_BINARY_DIR}/icons/${_size}/${LUMORA_APP_ID}.png)
     add_custom_command(
       OUTPUT ${_png}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icons/${_size}
@@ -51,6 +53,33 @@ if(LUMORA_RSVG_CONVERT)
   add_custom_target(lumora_icons ALL DEPENDS ${_pngs})
 else()
   message(STATUS "rsvg-convert not found: only the SVG application icon is installed")
+endif()
+
+# Manual pages of both programs, written by help2man from their own --help
+# and --version, with the sections those do not give from dist/NAME.h2m: the
+# pages cannot drift from the options. The desktop program prints without a
+# display; the offscreen platform is named all the same, should Qt ask.
+find_program(LUMORA_HELP2MAN help2man)
+if(LUMORA_HELP2MAN)
+  set(_pages)
+  foreach(_program lumora lumora-cli)
+    if(TARGET ${_program})
+      set(_page ${PROJECT_BINARY_DIR}/man/${_program}.1)
+      add_custom_command(
+        OUTPUT ${_page}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${LUMORA_HELP2MAN} --no-info
+                --section=1 --include=${_dist}/${_program}.h2m --output=${_page} $<TARGET_FILE:${_program}>
+        COMMAND gzip -9nf ${_page}
+        DEPENDS ${_program} ${_dist}/${_program}.h2m
+        VERBATIM)
+      list(APPEND _pages ${_page}.gz)
+      install(FILES ${_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+  endforeach()
+  add_custom_target(lumora_man_pages ALL DEPENDS ${_pages})
+else()
+  message(STATUS "help2man not found: no manual pages are installed")
 endif()
 
 # Debian wants a copyright file and a changelog (compressed as its tools do)

@@ -2,7 +2,8 @@
 # Its Depends line comes from dpkg-shlibdeps over the installed programs, so
 # it follows whatever Qt and C++ runtime the build linked.
 set(CPACK_PACKAGE_NAME lumora)
-set(CPACK_PACKAGE_VENDOR "The Lumora developers")
+set(CPACK_PACKAGE_VENDOR "Lumora developers")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LUMORA_PACKAGE_HOMEPAGE}")
 # The Maintainer field (cmake/Install.cmake); whoever publishes the package
 # puts their own address.
 set(CPACK_PACKAGE_CONTACT "${LUMORA_PACKAGE_MAINTAINER}")
