@@ -59,8 +59,12 @@ endif()
 # and --version, with the sections those do not give from dist/NAME.h2m: the
 # pages cannot drift from the options. The desktop program prints without a
 # display; the offscreen platform is named all the same, should Qt ask.
+# Sanitizer and fuzzing builds are never installed: their programs are not
+# run at build time.
 find_program(LUMORA_HELP2MAN help2man)
-if(LUMORA_HELP2MAN)
+set(LUMORA_MAN_PAGES OFF)
+if(LUMORA_HELP2MAN AND NOT LUMORA_SANITIZE AND NOT LUMORA_BUILD_FUZZ)
+  set(LUMORA_MAN_PAGES ON)
   set(_pages)
   foreach(_program lumora lumora-cli)
     if(TARGET ${_program})
@@ -78,7 +82,7 @@ if(LUMORA_HELP2MAN)
     endif()
   endforeach()
   add_custom_target(lumora_man_pages ALL DEPENDS ${_pages})
-else()
+elseif(NOT LUMORA_HELP2MAN)
   message(STATUS "help2man not found: no manual pages are installed")
 endif()
 
