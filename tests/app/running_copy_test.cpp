@@ -1,5 +1,3 @@
-#include "app/running_copy.h"
-
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -9,9 +7,9 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QStatusBar>
 #include <QTest>
 #include <cstring>
+#include <functional>
 
 #include "frame_fixture.h"
 
@@ -108,19 +106,6 @@ TEST_F(FrameTest, ARequestFromAnotherCopyOpensAsFileOpenDoes) {
   window->takeRequestFromOtherCopy("");
   EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("August.lm2")));
   window->shutdown();
-}
-
-TEST(RunningCopyTest, NobodyListeningOrANameTooLongIsNotTaken) {
-  QTemporaryDir temp;
-  LocalRunningCopy copy(temp.filePath(QStringLiteral("lumora.socket")), 500);
-  EXPECT_FALSE(copy.handOver("/data/a.lm2"));
-  std::string handed = "none";
-  RunningCopyListener listener(temp.filePath(QStringLiteral("lumora.socket")),
-                               [&](const std::string& file) { handed = file; });
-  ASSERT_TRUE(listener.listen());
-  EXPECT_FALSE(copy.handOver(std::string(kLongestHandedOverName + 1, 'x')));
-  QTest::qWait(20);
-  EXPECT_EQ(handed, "none");
 }
 
 }  // namespace
