@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWidget>
@@ -61,6 +62,15 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
   gridWidget_->onKeyRelease = keyUp;
   gridWidget_->onScrolled = [this](int column, int) { pairWidget_->followGrid(column); };
   gridWidget_->onGeometryChanged = [this] { geometryChanged(); };
+  gridWidget_->onResized = [this] { followMainWindow(); };
+  pairPlace_ = ReadPairWindowPlace(app.settings());
+  toolboxPlace_ = ReadToolboxPlace(app.settings());
+  // A window manager reports a drag as a run of moves: the user's place is
+  // taken once they stop.
+  settleTimer_ = std::make_unique<QTimer>();
+  settleTimer_->setSingleShot(true);
+  settleTimer_->setInterval(250);
+  QObject::connect(settleTimer_.get(), &QTimer::timeout, [this] { adoptUserPlaces(); });
 
   pairWidget_ = std::make_unique<PairWindowWidget>(pairWin_, fonts_, &window_);
   pairWidget_->setObjectName(QStringLiteral("pairWindow"));
@@ -91,6 +101,7 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
   pairWidget_->onClosed = [this] {
     if (!syncing_) app_.pairWindowClosed();
   };
+  pairWidget_->onGeometryChanged = [this] { toolWindowMoved(); };
 
   toolboxWidget_ = std::make_unique<ToolboxWindow>(toolbox_, doc_, &window_);
   toolboxWidget_->setObjectName(QStringLiteral("toolboxWindow"));
@@ -100,6 +111,7 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
     if (!syncing_) app_.toolboxClosed();
     refreshCorner();
   };
+  toolboxWidget_->onMoved = [this] { toolWindowMoved(); };
   makeBidsWindow();
 }
 
@@ -178,6 +190,12 @@ BlockViews::~BlockViews() {
   const QRect frame = bidsWidget_->geometry();
   StoreBidsWindowPlacement(app_.settings(),
                            {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1});
+  settleTimer_->stop();
+  adoptUserPlaces();
+  if (pairPlace_ != ReadPairWindowPlace(app_.settings()))
+    StorePairWindowPlace(app_.settings(), pairPlace_);
+  if (toolboxPlace_ != ReadToolboxPlace(app_.settings()))
+    StoreToolboxPlace(app_.settings(), toolboxPlace_);
   // The windows go before the models they show.
   bidsWidget_.reset();
   textWindow_.reset();
@@ -215,13 +233,73 @@ void BlockViews::geometryChanged() {
   pairWin_.setGeometry(g.cellWidth, g.rowHeight);
   pairWidget_->updateScrollRange();
   bidsWidget_->setGridMetrics(fonts_.grid, g.cellWidth);
-  mainWindowResized();
+  // The first day column moves with the name column's width.
+  placeToolWindows();
   pairWidget_->viewport()->update();
 }
 
-void BlockViews::mainWindowResized() {
-  if (pairWidget_->isVisible())
-    pairWidget_->followWidth(window_.centralWidget()->width(), grid_.geometry().nameWidth);
+void BlockViews::followMainWindow() {
+  placeToolWindows();
+}
+
+ToolWindowArea BlockViews::toolWindowArea() const {
+  ToolWindowArea area;
+  const BlockGridWidget& grid = *gridWidget_;
+  // X0 counts from the viewport's left edge; the right edge takes in the
+  // vertical scroll bar, so that the pairing window's bar sits under it.
+  const QPoint origin = grid.viewport()->mapToGlobal(QPoint(0, 0));
+  const QPoint corner = grid.mapToGlobal(QPoint(grid.width(), 0));
+  area.grid = {origin.x(), origin.y(), corner.x(), origin.y() + gridWidget_->viewport()->height()};
+  const QScreen* screen = window_.screen();
+  const QRect free = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  area.screen = {free.left(), free.top(), free.right() + 1, free.bottom() + 1};
+  area.x0 = grid_.geometry().nameWidth;
+  area.rowHeight = grid_.geometry().rowHeight;
+  // The main window's own caption tells how high the window manager draws
+  // one; without a window manager (offscreen) there is none.
+  area.caption = std::max(0, window_.geometry().top() - window_.frameGeometry().top());
+  return area;
+}
+
+void BlockViews::placeToolWindows() {
+  if (!window_.isVisible()) return;
+  const ToolWindowArea area = toolWindowArea();
+  if (pairWidget_->isVisible()) {
+    const Rect frame = PairWindowFrame(area, pairPlace_);
+    pairPlaced_ = QRect(frame.left, frame.top, frame.width(), frame.height());
+    pairWidget_->place(pairPlaced_);
+  }
+  if (toolboxWidget_->isVisible() && !toolboxPlace_) placeToolbox(area);
+}
+
+void BlockViews::placeToolbox(const ToolWindowArea& area) {
+  const Rect pairs = PairWindowFrame(area, pairPlace_);
+  const Point origin =
+      ToolboxOrigin(area, pairs, toolboxWidget_->width(), toolboxWidget_->height(), toolboxPlace_);
+  toolboxPlaced_ = QPoint(origin.x, origin.y);
+  if (toolboxWidget_->pos() != toolboxPlaced_) toolboxWidget_->move(toolboxPlaced_);
+}
+
+void BlockViews::toolWindowMoved() {
+  const bool pairsAway = pairWidget_->isVisible() && pairWidget_->geometry() != pairPlaced_;
+  const bool toolboxAway = toolboxWidget_->isVisible() && toolboxWidget_->pos() != toolboxPlaced_;
+  if (pairsAway || toolboxAway) settleTimer_->start();
+}
+
+void BlockViews::adoptUserPlaces() {
+  if (!window_.isVisible()) return;
+  const ToolWindowArea area = toolWindowArea();
+  if (pairWidget_->isVisible() && pairWidget_->geometry() != pairPlaced_) {
+    const QRect now = pairWidget_->geometry();
+    pairPlace_ =
+        PairWindowPlaceOf(area, {now.left(), now.top(), now.right() + 1, now.bottom() + 1});
+  }
+  if (toolboxWidget_->isVisible() && toolboxWidget_->pos() != toolboxPlaced_) {
+    toolboxPlace_ = Point{toolboxWidget_->x(), toolboxWidget_->y()};
+    toolboxPlaced_ = toolboxWidget_->pos();
+  }
+  // Whatever the user did sideways, the columns line up with the grid's again.
+  placeToolWindows();
 }
 
 // --- the frame's moments
@@ -287,9 +365,9 @@ void BlockViews::syncWindows() {
   const bool wantToolbox = built && doc_.ToolboxWindowVisible != 0;
   syncing_ = true;
   if (wantPairs && !pairWidget_->isVisible()) {
-    const QRect client(window_.centralWidget()->mapToGlobal(QPoint(0, 0)),
-                       window_.centralWidget()->size());
-    pairWidget_->placeUnderHeader(client, grid_.geometry().nameWidth, grid_.geometry().rowHeight);
+    const Rect frame = PairWindowFrame(toolWindowArea(), pairPlace_);
+    pairPlaced_ = QRect(frame.left, frame.top, frame.width(), frame.height());
+    pairWidget_->place(pairPlaced_);
     pairWidget_->followGrid(grid_.firstColumn());
     pairWidget_->relayout();
     pairWidget_->refreshCaption();
@@ -300,7 +378,9 @@ void BlockViews::syncWindows() {
   }
   if (wantToolbox && !toolboxWidget_->isVisible()) {
     toolboxWidget_->rebuild();
+    placeToolbox(toolWindowArea());
     toolboxWidget_->show();
+    toolboxWidget_->raise();
   } else if (!wantToolbox && toolboxWidget_->isVisible()) {
     toolboxWidget_->hide();
   }

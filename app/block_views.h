@@ -6,7 +6,9 @@
 // changes the core reports into repaints of the smallest areas.
 
 #include <QPoint>
+#include <QRect>
 #include <memory>
+#include <optional>
 
 #include "app/qt_canvas.h"
 #include "building/block_edit.h"
@@ -16,9 +18,11 @@
 #include "views/block_grid.h"
 #include "views/grid_gestures.h"
 #include "views/pair_window.h"
+#include "views/tool_window_placement.h"
 #include "views/toolbox_window.h"
 
 class QKeyEvent;
+class QTimer;
 class QWidget;
 
 namespace lumora {
@@ -64,7 +68,11 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   // The bids window asks about its pending edits; hiding stores them first.
   void storeBidEdits();
   void hideBidsWindow();
-  void mainWindowResized();
+  // The main window moved, changed its size or state: the pairing window
+  // follows the grid's day columns (and the toolbox, until the user moved it).
+  void followMainWindow();
+  // What the floating windows are placed against now.
+  ToolWindowArea toolWindowArea() const;
   // The block filters: the display order built again, with `search` after
   // the search box's text was searched.
   void applyBlockFilters(bool search);
@@ -115,6 +123,14 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void checkEveryBlock();
   void showDisplayOrder(const BlockFilterOutcome& outcome);
   void geometryChanged();
+  // Puts the pairing window (and the toolbox the user did not move) where
+  // they belong now.
+  void placeToolWindows();
+  void placeToolbox(const ToolWindowArea& area);
+  // A floating window's move or resize that placeToolWindows() did not ask
+  // for; once it settles, the user's place is kept and the columns line up.
+  void toolWindowMoved();
+  void adoptUserPlaces();
   // What the crew-member editors end with: the block filters again.
   void reapplyBlockFilters();
   void makeBidsWindow();
@@ -142,6 +158,12 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   // pairing text opened by a click goes there.
   QPoint lastClick_;
   bool syncing_ = false;
+  // Where the user put the floating windows, and where they were put last.
+  PairWindowPlace pairPlace_;
+  std::optional<Point> toolboxPlace_;
+  QRect pairPlaced_;
+  QPoint toolboxPlaced_;
+  std::unique_ptr<QTimer> settleTimer_;
 };
 
 }  // namespace lumora

@@ -126,6 +126,7 @@ void BlockGridWidget::paintEvent(QPaintEvent* event) {
 void BlockGridWidget::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   syncScrollBars();
+  if (onResized) onResized();
 }
 
 void BlockGridWidget::buttonEvent(QMouseEvent* event, bool down) {

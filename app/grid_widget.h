@@ -62,6 +62,8 @@ class BlockGridWidget : public QAbstractScrollArea {
   std::function<void(int firstColumn, int firstRow)> onScrolled;
   // After setFonts() changed the geometry.
   std::function<void()> onGeometryChanged;
+  // After the widget changed its size.
+  std::function<void()> onResized;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

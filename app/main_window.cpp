@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QProgressBar>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -523,7 +524,19 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (views_) views_->mainWindowResized();
+  if (views_) views_->followMainWindow();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (views_) views_->followMainWindow();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Maximizing and restoring end with a resize, but the window manager may
+  // move the window without one.
+  if (event->type() == QEvent::WindowStateChange && views_) views_->followMainWindow();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -149,6 +149,8 @@ class MainWindow : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
   // The floating windows the document shows appear once this window has.
   void showEvent(QShowEvent* event) override;
   // Tab is a command of this window, not a move between its controls.

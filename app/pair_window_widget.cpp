@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -79,13 +80,8 @@ void PairWindowWidget::invalidate(const Rect& rect) {
   viewport()->update(QRect(rect.left, rect.top, rect.width(), rect.height()));
 }
 
-void PairWindowWidget::placeUnderHeader(const QRect& clientArea, int x0, int rowHeight) {
-  setGeometry(clientArea.left() + x0, clientArea.top() + kPlacedTop,
-              std::max(0, clientArea.width() - x0 - 1), std::max(0, kPlacedRows * rowHeight));
-}
-
-void PairWindowWidget::followWidth(int clientWidth, int x0) {
-  resize(std::max(0, clientWidth - x0 - 5), height());
+void PairWindowWidget::place(const QRect& frame) {
+  if (geometry() != frame) setGeometry(frame);
 }
 
 void PairWindowWidget::paintEvent(QPaintEvent* event) {
@@ -167,6 +163,12 @@ void PairWindowWidget::scrollContentsBy(int /*dx*/, int /*dy*/) {
 void PairWindowWidget::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   updateScrollRange();
+  if (onGeometryChanged) onGeometryChanged();
+}
+
+void PairWindowWidget::moveEvent(QMoveEvent* event) {
+  QAbstractScrollArea::moveEvent(event);
+  if (onGeometryChanged) onGeometryChanged();
 }
 
 }  // namespace lumora

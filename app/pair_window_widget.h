@@ -22,11 +22,6 @@ class PairWindowWidget : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  // Height of a freshly placed window, in grid rows.
-  static constexpr int kPlacedRows = 10;
-  // Top of a freshly placed window in the main window's client area.
-  static constexpr int kPlacedTop = 200;
-
   // `model` must outlive the widget.
   PairWindowWidget(TPairWin& model, const CanvasFonts& fonts, QWidget* parent = nullptr);
 
@@ -47,12 +42,8 @@ class PairWindowWidget : public QAbstractScrollArea {
   // Repaints `rect` (window coordinates).
   void invalidate(const Rect& rect);
 
-  // Opening: at X0 of the grid and 200 pixels down in `clientArea` (the main
-  // window's client area in screen coordinates), as wide as the client area
-  // less X0 and 1, and `rowHeight` x 10 high.
-  void placeUnderHeader(const QRect& clientArea, int x0, int rowHeight);
-  // The main window was resized: the width follows its client width.
-  void followWidth(int clientWidth, int x0);
+  // Puts the client area at `frame` (screen coordinates) unless it is there.
+  void place(const QRect& frame);
 
   // After the model handled a left button release; `globalPos` is where the
   // pointer was, for placing a pairing text window.
@@ -65,6 +56,8 @@ class PairWindowWidget : public QAbstractScrollArea {
   // The user closed the window with its close box (or close() was called);
   // hide() says nothing.
   std::function<void()> onClosed;
+  // The window moved or changed its size, by place() or by the user.
+  std::function<void()> onGeometryChanged;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -77,6 +70,7 @@ class PairWindowWidget : public QAbstractScrollArea {
   void closeEvent(QCloseEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   bool lastMonthShown_ = false;

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
@@ -34,7 +35,6 @@ ToolboxWindow::ToolboxWindow(TButtonWin& model, TDocument& doc, QWidget* mainWin
     : QWidget(mainWindow, Qt::Tool), model_(model), doc_(doc) {
   setFocusPolicy(Qt::StrongFocus);
   setFont(toolboxFont());
-  move(kToolboxWindowOrigin.x, kToolboxWindowOrigin.y);
 }
 
 ToolboxWindow::~ToolboxWindow() = default;
@@ -67,7 +67,6 @@ void ToolboxWindow::rebuild() {
   // The window manager draws the caption above the client area.
   const Rect frame = model_.windowRect(0);
   setFixedSize(frame.width(), frame.height());
-  if (!isVisible()) move(frame.left, frame.top);
   refreshCaption();
 }
 
@@ -115,6 +114,11 @@ bool ToolboxWindow::eventFilter(QObject* watched, QEvent* e) {
 void ToolboxWindow::closeEvent(QCloseEvent* e) {
   QWidget::closeEvent(e);
   if (onClosed) onClosed();
+}
+
+void ToolboxWindow::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  if (onMoved) onMoved();
 }
 
 }  // namespace lumora

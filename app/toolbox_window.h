@@ -24,7 +24,7 @@ class ToolboxWindow : public QWidget {
   ~ToolboxWindow() override;
 
   // Rebuilds the model for the document and the buttons, caption and size
-  // with it. A window that is not shown goes back to its start position.
+  // with it. Where the window goes is its owner's choice.
   void rebuild();
   // Shows the model's caption again (after a pairing was selected).
   void refreshCaption();
@@ -34,6 +34,8 @@ class ToolboxWindow : public QWidget {
   std::function<void(QKeyEvent*)> onKeyRelease;
   // The user closed the window (close box, or close()); hide() does not call it.
   std::function<void()> onClosed;
+  // The window moved (by its owner or by the user).
+  std::function<void()> onMoved;
 
   // The button widget for model button n (tests, screenshots).
   QPushButton* buttonWidget(int n) const;
@@ -42,6 +44,7 @@ class ToolboxWindow : public QWidget {
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
 
  private:
   bool forwardKey(QEvent* e);

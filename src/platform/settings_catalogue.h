@@ -52,11 +52,10 @@ inline constexpr SettingKey kHoldCtrlKey{kSectionLm, "HoldCtrlKey", "1", 1, Sett
 inline constexpr SettingKey kAllowIllegal{kSectionLm, "AllowIllegal", "1", 1, SettingKind::Flag};
 inline constexpr SettingKey kDebugFile{kSectionLm, "DebugFile", "0", 0, SettingKind::Flag};
 inline constexpr SettingKey kDisableFtp{kSectionLm, "DisableFTP", "0", 0, SettingKind::Flag};
-// Grid cell paddings: one default at start, another in the dialog.
+// Grid cell paddings. The preferences show the paddings in use, so that
+// their OK with nothing changed keeps the grid as it is.
 inline constexpr SettingKey kXPaddingAtStart{kSectionLm, "XPadding", "09", 9, SettingKind::Text};
-inline constexpr SettingKey kXPaddingInDialog{kSectionLm, "XPadding", "10", 10, SettingKind::Text};
 inline constexpr SettingKey kYPaddingAtStart{kSectionLm, "YPadding", "05", 5, SettingKind::Text};
-inline constexpr SettingKey kYPaddingInDialog{kSectionLm, "YPadding", "07", 7, SettingKind::Text};
 inline constexpr SettingKey kFont{kSectionLm, "Font", "", 0, SettingKind::Struct};
 inline constexpr SettingKey kCustomColors{kSectionLm, "CustomColors", kDefaultColorsText, 0,
                                           SettingKind::Text};
@@ -116,6 +115,16 @@ inline constexpr SettingKey kBidWinX{kSectionLm, "BidWinX", "200", 200, SettingK
 inline constexpr SettingKey kBidWinY{kSectionLm, "BidWinY", "300", 300, SettingKind::Number};
 inline constexpr SettingKey kBidWinW{kSectionLm, "BidWinW", "300", 300, SettingKind::Number};
 inline constexpr SettingKey kBidWinH{kSectionLm, "BidWinH", "200", 200, SettingKind::Number};
+
+// Where the user left the pairing window (from the grid's top, and its
+// height) and the toolbox (on the screen); -32000 for a place never chosen.
+inline constexpr SettingKey kPairWinTop{kSectionLm, "PairWinTop", "-32000", -32000,
+                                        SettingKind::Number};
+inline constexpr SettingKey kPairWinH{kSectionLm, "PairWinH", "0", 0, SettingKind::Number};
+inline constexpr SettingKey kToolboxX{kSectionLm, "ToolboxX", "-32000", -32000,
+                                      SettingKind::Number};
+inline constexpr SettingKey kToolboxY{kSectionLm, "ToolboxY", "-32000", -32000,
+                                      SettingKind::Number};
 
 // Copy-to-clipboard dialog.
 inline constexpr SettingKey kClipPairs{kSectionClipboard, "ClipPairs", "0", 0, SettingKind::Flag};

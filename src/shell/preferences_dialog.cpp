@@ -1,5 +1,6 @@
 #include "shell/preferences_dialog.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/captions.h"
@@ -49,11 +50,10 @@ const BoxControl* FindBox(int id) {
   return nullptr;
 }
 
-std::string EditText(const SettingsStore& store, const SettingKey& key) {
-  std::string text = ReadSetting(store, key);
-  if (text.size() < PreferencesDialog::kPaddingDigits) return std::string(key.defaultText);
-  text.resize(PreferencesDialog::kPaddingDigits);
-  return text;
+// The padding in use, as its two-digit edit shows it.
+std::string EditText(int padding) {
+  const int shown = std::clamp(padding, 0, 99);
+  return {static_cast<char>('0' + shown / 10), static_cast<char>('0' + shown % 10)};
 }
 
 std::string_view Typed(const std::string& edit) {
@@ -66,8 +66,11 @@ PreferencesDialog::PreferencesDialog(SettingsStore& store, StartupSettings& disp
                                      bool eventLogOpen)
     : store_(store), display_(display), eventLogOpen_(eventLogOpen) {
   for (const BoxControl& box : kBoxes) this->*box.field = ReadSettingFlag(store, *box.key);
-  xPadding = EditText(store, kXPaddingInDialog);
-  yPadding = EditText(store, kYPaddingInDialog);
+  // The paddings the grid is laid out with, not the stored texts: a text the
+  // start reads otherwise (one digit, none) would change the grid on an OK
+  // that changed nothing.
+  xPadding = EditText(display.paddings.x);
+  yPadding = EditText(display.paddings.y);
 }
 
 std::string_view PreferencesDialog::label(int controlId) {
@@ -146,8 +149,8 @@ PreferencesOutcome PreferencesDialog::ok(SettingsStore& store, const ShellSwitch
   s.debugFile = debugFile;
 
   outcome.paddings = paddings();
-  outcome.saved &= WriteSetting(store, kXPaddingInDialog, Typed(xPadding));
-  outcome.saved &= WriteSetting(store, kYPaddingInDialog, Typed(yPadding));
+  outcome.saved &= WriteSetting(store, kXPaddingAtStart, Typed(xPadding));
+  outcome.saved &= WriteSetting(store, kYPaddingAtStart, Typed(yPadding));
   return outcome;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "app/rules_windows.h"
 #include "app/screenshot.h"
 #include "app/toolbox_window.h"
+#include "doubles/memory_settings.h"
 #include "files/schedule_file.h"
 #include "frame_fixture.h"
 #include "shell/document_lifecycle.h"
@@ -178,6 +180,55 @@ TEST_F(BlockViewsTest, PickAssignDragUndoAndPlaceByMouse) {
 
   ui.answers.push_back(Answer::No);  // "save it?" on closing
   window->close();
+  window->shutdown();
+}
+
+TEST_F(BlockViewsTest, ThePairingWindowKeepsToTheGridsDayColumns) {
+  const auto window = startWindow(preparedDemo().string());
+  window->resize(1100, 700);
+  window->show();
+  QApplication::processEvents();
+  BlockViews& views = *window->views();
+  PairWindowWidget& pairs = views.pairWindow();
+  ToolboxWindow& toolbox = views.toolboxWindow();
+  ASSERT_TRUE(pairs.isVisible());
+  const auto columnsLineUp = [&](const char* after) {
+    SCOPED_TRACE(after);
+    QApplication::processEvents();
+    const QWidget& grid = *views.gridWidget().viewport();
+    const int firstDay = grid.mapToGlobal(QPoint(views.gridModel().geometry().nameWidth, 0)).x();
+    EXPECT_EQ(pairs.viewport()->mapToGlobal(QPoint(0, 0)).x(), firstDay);
+    EXPECT_EQ(pairs.geometry().right(),
+              views.gridWidget().mapToGlobal(QPoint(0, 0)).x() + views.gridWidget().width() - 1);
+    EXPECT_EQ(pairs.model().firstColumn(), views.gridModel().firstColumn());
+    // The toolbox above the pairing window leaves its client area alone.
+    EXPECT_FALSE(toolbox.geometry().intersects(pairs.geometry()));
+  };
+  columnsLineUp("opening");
+  window->move(window->pos() + QPoint(40, 30));
+  columnsLineUp("a move");
+  window->resize(900, 600);
+  columnsLineUp("a resize");
+  views.gridWidget().horizontalScrollBar()->setValue(4);
+  columnsLineUp("scrolling");
+  // A font with wider names moves the first day column.
+  FontDescription larger = window->display().font.font();
+  larger.height = -19;
+  MemorySettings scratch;
+  window->app().display().font.ok(larger, false, scratch);
+  window->applyDisplay();
+  columnsLineUp("a font change");
+
+  // Moved by the user: its height and its distance from the grid's top stay;
+  // sideways it goes back under the columns once the move settles.
+  const QRect moved = pairs.geometry().translated(-60, -80).adjusted(0, 0, 0, -20);
+  pairs.setGeometry(moved);
+  QTest::qWait(400);
+  EXPECT_EQ(pairs.geometry().top(), moved.top());
+  EXPECT_EQ(pairs.geometry().height(), moved.height());
+  window->move(window->pos() + QPoint(0, 10));
+  columnsLineUp("a move after the user's");
+  EXPECT_EQ(pairs.geometry().top(), moved.top() + 10);
   window->shutdown();
 }
 

@@ -30,8 +30,8 @@ TEST_F(FrameTest, PreferencesAreWrittenAndSurviveARestart) {
                 QStringLiteral(" Display Grid for Weekdays"));
       EXPECT_FALSE(dialog.box(PreferencesDialog::kAllowIllegalBox)->isEnabled());
       EXPECT_TRUE(dialog.box(PreferencesDialog::kAllowIllegalBox)->isChecked());
-      EXPECT_EQ(dialog.edit(PreferencesDialog::kXPaddingEdit)->text(), QStringLiteral("10"));
-      EXPECT_EQ(dialog.edit(PreferencesDialog::kYPaddingEdit)->text(), QStringLiteral("07"));
+      EXPECT_EQ(dialog.edit(PreferencesDialog::kXPaddingEdit)->text(), QStringLiteral("09"));
+      EXPECT_EQ(dialog.edit(PreferencesDialog::kYPaddingEdit)->text(), QStringLiteral("05"));
       dialog.box(PreferencesDialog::kGridBox)->click();
       dialog.box(PreferencesDialog::kLayoversBox)->click();
       dialog.box(PreferencesDialog::kDebugFileBox)->click();

@@ -36,7 +36,7 @@ TEST(SettingsCatalogueTest, TheKeysWithTwoDefaultsGiveEachUseItsOwn) {
   EXPECT_TRUE(ReadSettingFlag(store, kPrintXesWhenPrinting));
 
   // Every entry's number default agrees with its text default, and the only
-  // keys listed twice are those three and the PRG folder, stored under
+  // keys listed twice are that one and the PRG folder, stored under
   // another spelling.
   for (const SettingKey& key : AllSettingKeys()) {
     EXPECT_EQ(key.defaultInt, std::atoi(std::string(key.defaultText).c_str())) << key.key;
@@ -46,8 +46,8 @@ TEST(SettingsCatalogueTest, TheKeysWithTwoDefaultsGiveEachUseItsOwn) {
       uses += MemorySettings::Key(other.section, other.key) ==
               MemorySettings::Key(key.section, key.key);
     }
-    const bool twoUses = key.key == "PrintXes" || key.key == "XPadding" || key.key == "YPadding" ||
-                         key.key == "LastPrgPath" || key.key == "LastPRGPath";
+    const bool twoUses =
+        key.key == "PrintXes" || key.key == "LastPrgPath" || key.key == "LastPRGPath";
     EXPECT_EQ(uses, twoUses ? 2 : 1) << key.key;
   }
 }

@@ -21,7 +21,7 @@ using testing::Shown;
 
 using D = PreferencesDialog;
 
-TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefault) {
+TEST(PreferencesDialogTest, OnlyOneChecksABoxAndThePaddingsShownAreThoseInUse) {
   MemorySettings store;
   StartupSettings display;
   const D fresh(store, display, false);
@@ -30,7 +30,7 @@ TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefau
   EXPECT_FALSE(ReadSettingFlag(store, kPrintXesWhenPrinting));
   EXPECT_TRUE(fresh.checked(D::kAllowIllegalBox));
   EXPECT_FALSE(D::enabled(D::kAllowIllegalBox));
-  EXPECT_EQ(std::tie(fresh.xPadding, fresh.yPadding), std::make_tuple("10", "07"));
+  EXPECT_EQ(std::tie(fresh.xPadding, fresh.yPadding), std::make_tuple("09", "05"));
   EXPECT_EQ(fresh.shownLabel(D::kDebugFileBox), "Log Events to C:\\LMDebug.txt");
   D named(store, display, false);
   named.logFile = "/home/s/.local/state/lumora/LMDebug/LMDebug.txt";
@@ -42,11 +42,14 @@ TEST(PreferencesDialogTest, OnlyOneChecksABoxAndAShortPaddingShowsTheDialogDefau
   store.writeString("LM", "printxes", "0");
   store.writeString("LM", "XPadding", "5");
   store.writeString("LM", "YPadding", "123");
-  const D dialog(store, display, false);
+  StartupSettings inUse = ReadStartupSettings(store);
+  const D dialog(store, inUse, false);
   EXPECT_TRUE(dialog.checked(D::kGridBox));
   EXPECT_FALSE(dialog.checked(D::kLayoversBox));
   EXPECT_FALSE(dialog.checked(D::kPrintXesBox));
-  EXPECT_EQ(std::tie(dialog.xPadding, dialog.yPadding), std::make_tuple("10", "12"));
+  // OK with nothing changed lays the grid out as it is.
+  EXPECT_EQ(std::tie(dialog.xPadding, dialog.yPadding), std::make_tuple("05", "12"));
+  EXPECT_EQ(dialog.paddings(), inUse.paddings);
 
   // At start the same texts are used as they are.
   const StartupSettings start = ReadStartupSettings(store);
