@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 
@@ -27,10 +28,12 @@
 #include "app/core_text.h"
 #include "app/dialog_windows.h"
 #include "app/frame_windows.h"
+#include "app/grid_widget.h"
 #include "app/key_map.h"
 #include "app/preferences_windows.h"
 #include "app/qt_ui.h"
 #include "app/running_copy.h"
+#include "app/start_page.h"
 #include "shell/command_table.h"
 #include "shell/event_log_startup.h"
 #include "shell/instance_lock.h"
@@ -163,6 +166,16 @@ MainWindow::MainWindow(Geometry geometry, MainWindowServices services, QWidget* 
   blockArea->setFocusPolicy(Qt::StrongFocus);
   blockArea->setAutoFillBackground(true);
   setCentralWidget(blockArea);
+  auto* blockLayout = new QVBoxLayout(blockArea);
+  blockLayout->setContentsMargins(0, 0, 0, 0);
+  startPage_ = new StartPage(blockArea);
+  blockLayout->addWidget(startPage_);
+  startPage_->onNew = [this] { runCommand(command::kNew); };
+  startPage_->onOpen = [this] { runCommand(command::kOpen); };
+  startPage_->onRecent = [this](std::size_t index) {
+    app_->openRecent(index);
+    showState();
+  };
   useColors(app_->display().colors);
 
   auto* status = new QStatusBar(this);
@@ -413,6 +426,20 @@ void MainWindow::refreshBlockControls() {
 void MainWindow::refreshCommands() {
   actions_->refresh();
   refreshBlockControls();
+  refreshStartPage();
+}
+
+void MainWindow::refreshStartPage() {
+  // A document with a name or blocks is open; the start-up document is not.
+  const bool open = app_->hasDocument() &&
+                    (app_->document().BlocksShown != 0 || !app_->document().FileName.empty());
+  startPage_->setRecentFiles(app_->recentFiles().entries());
+  startPage_->setVisible(!open);
+  if (views_ && views_->gridWidget().isHidden() == open) {
+    views_->gridWidget().setVisible(open);
+    // The grid's keys work at once.
+    if (open) views_->gridWidget().setFocus();
+  }
 }
 
 void MainWindow::refreshFigures() {

@@ -45,6 +45,7 @@ class PreferencesDialog;
 class QtUi;
 class RunningCopy;
 class RunningCopyListener;
+class StartPage;
 
 // What the main window uses besides its own dialogs; each one left empty is
 // the real thing: message boxes and file dialogs on the window, the system
@@ -108,6 +109,8 @@ class MainWindow : public QMainWindow {
   QToolBar& toolBar() const { return *toolBar_; }
   QProgressBar& openTimeGauge() const { return *gauge_; }
   QLabel& timeBankField() const { return *timeBank_; }
+  // Shown instead of the grid while no schedule is open.
+  StartPage& startPage() const { return *startPage_; }
   // The tool bar's action of a command, or nothing.
   QAction* toolBarAction(int command) const;
   // The open-time gauge: its range is the credit of every pairing instance,
@@ -164,6 +167,7 @@ class MainWindow : public QMainWindow {
   void refreshCommands();
   void refreshBlockControls();
   void refreshFigures();
+  void refreshStartPage();
   void restoreWindowGeometry();
   void retryPendingRequest();
   void storeWindowGeometry() const;
@@ -190,6 +194,7 @@ class MainWindow : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QProgressBar* gauge_ = nullptr;
   QLabel* timeBank_ = nullptr;
+  StartPage* startPage_ = nullptr;
   // The block-filter buttons (with their commands) and the search group,
   // on a tool bar of their own.
   QToolBar* filterBar_ = nullptr;

@@ -113,8 +113,8 @@ inline constexpr SettingKey kBuildingStatus{kSectionLm, "BuildingStatus", "0", 0
 // Bids window position and size.
 inline constexpr SettingKey kBidWinX{kSectionLm, "BidWinX", "200", 200, SettingKind::Number};
 inline constexpr SettingKey kBidWinY{kSectionLm, "BidWinY", "300", 300, SettingKind::Number};
-inline constexpr SettingKey kBidWinW{kSectionLm, "BidWinW", "300", 300, SettingKind::Number};
-inline constexpr SettingKey kBidWinH{kSectionLm, "BidWinH", "200", 200, SettingKind::Number};
+inline constexpr SettingKey kBidWinW{kSectionLm, "BidWinW", "960", 960, SettingKind::Number};
+inline constexpr SettingKey kBidWinH{kSectionLm, "BidWinH", "340", 340, SettingKind::Number};
 
 // Where the user left the pairing window (from the grid's top, and its
 // height) and the toolbox (on the screen); -32000 for a place never chosen.

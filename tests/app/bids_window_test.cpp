@@ -49,6 +49,11 @@ TEST_F(BidsWindowTest, ShownByItsCommandFollowsTheGridAndSetsDayRequests) {
             QStringLiteral("1. ") + QString::fromLatin1(doc.pilot(0).Name.c_str()));
   ASSERT_TRUE(bids.filtersToggle().isEnabled());
   EXPECT_TRUE(bids.selectFiltersButton().isEnabled());
+  // At its first size every button's label shows whole.
+  for (const QPushButton* button : bids.findChildren<QPushButton*>()) {
+    const int text = button->fontMetrics().horizontalAdvance(button->text());
+    EXPECT_LE(text, button->width() - 4) << button->text().toStdString();
+  }
 
   // A left click on crew member 2's name selects his tab.
   BlockGridWidget& grid = views.gridWidget();

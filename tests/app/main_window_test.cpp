@@ -5,16 +5,21 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <fstream>
 #include <iterator>
 
+#include "app/block_views.h"
 #include "app/config_folder.h"
 #include "app/frame_windows.h"
+#include "app/grid_widget.h"
 #include "app/key_map.h"
+#include "app/start_page.h"
 #include "building/undo.h"
 #include "frame_fixture.h"
 #include "shell/command_table.h"
@@ -245,10 +250,15 @@ TEST_F(FrameTest, OpenThenSaveAsRoundTripsTheFileAndListsBothAsRecent) {
   const auto title = [&](const std::filesystem::path& p) {
     return QStringLiteral("Lumora - ") + fromCorePath(p.string()) + QStringLiteral("[*]");
   };
+  // Nothing open: the start page stands in for the grid.
+  EXPECT_FALSE(window->startPage().isHidden());
+  EXPECT_TRUE(window->views()->gridWidget().isHidden());
 
   ui.openResults.push_back({in.string()});
-  menuAction(*window, command::kOpen)->trigger();
+  window->startPage().openButton().click();
   EXPECT_EQ(window->windowTitle(), title(in));
+  EXPECT_TRUE(window->startPage().isHidden());
+  EXPECT_FALSE(window->views()->gridWidget().isHidden());
   ASSERT_EQ(ui.fileDialogs.size(), 1u);
   EXPECT_EQ(ui.fileDialogs[0].title, "Open");
 
@@ -280,6 +290,19 @@ TEST_F(FrameTest, OpenThenSaveAsRoundTripsTheFileAndListsBothAsRecent) {
   }
   EXPECT_EQ(window->windowTitle(), title(in));
   window->shutdown();
+
+  // The next start lists them on its start page; a click opens one.
+  const auto next = startWindow();
+  next->show();
+  QApplication::processEvents();
+  QListWidget& recent = next->startPage().recentList();
+  ASSERT_EQ(recent.count(), 2);
+  EXPECT_EQ(recent.item(0)->toolTip(), fromCorePath(in.string()));
+  QTest::mouseClick(recent.viewport(), Qt::LeftButton, {},
+                    recent.visualItemRect(recent.item(1)).center());
+  EXPECT_EQ(next->windowTitle(), title(out));
+  EXPECT_TRUE(next->startPage().isHidden());
+  next->shutdown();
 }
 
 TEST_F(FrameTest, ToolBarShowsOpenTimeAndTheTimeBank) {

@@ -186,7 +186,7 @@ TEST_F(BidsWindowTest, TabsFollowTheDisplayOrderAndKeepTheirCrewMember) {
 
 TEST(BidsWindowPlacement, StaysOnTheScreen) {
   MemorySettings settings;
-  EXPECT_EQ(BidsWindowPlacement(settings, 1920, 1080), (Rect{200, 300, 500, 500}));
+  EXPECT_EQ(BidsWindowPlacement(settings, 1920, 1080), (Rect{200, 300, 1160, 640}));
   StoreBidsWindowPlacement(settings, {1900, 1070, 2300, 1370});
   EXPECT_EQ(BidsWindowPlacement(settings, 1920, 1080), (Rect{200, 300, 600, 600}));
   EXPECT_EQ(BidsWindowPlacement(settings, 2560, 1440), (Rect{1900, 1070, 2300, 1370}));
