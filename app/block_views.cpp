@@ -63,6 +63,23 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
   gridWidget_->onScrolled = [this](int column, int) { pairWidget_->followGrid(column); };
   gridWidget_->onGeometryChanged = [this] { geometryChanged(); };
   gridWidget_->onResized = [this] { followMainWindow(); };
+  gridWidget_->setAccessibleName(QStringLiteral("Blocks"));
+  // The corner icons say what they open before they are pressed.
+  gridWidget_->toolTipAt = [this](Point p) {
+    if (!doc_.BlocksShown || grid_.hitTest(p).area != GridArea::Corner) return QString();
+    switch (grid_.cornerButton(p)) {
+      case CornerButton::PairWindow:
+        return QStringLiteral("Pairings window (F4)");
+      case CornerButton::Toolbox:
+        return QStringLiteral("Toolbox: day-off requests and other assignment codes");
+      case CornerButton::Third:
+        return doc_.crewKind() == CrewKind::FlightAttendants ? QStringLiteral("Pairing filters")
+                                                             : QStringLiteral("Bids window");
+      case CornerButton::None:
+        break;
+    }
+    return QString();
+  };
   pairPlace_ = ReadPairWindowPlace(app.settings());
   toolboxPlace_ = ReadToolboxPlace(app.settings());
   // A window manager reports a drag as a run of moves: the user's place is
@@ -74,6 +91,7 @@ BlockViews::BlockViews(MainWindow& window, LumoraApp& app, QWidget& container)
 
   pairWidget_ = std::make_unique<PairWindowWidget>(pairWin_, fonts_, &window_);
   pairWidget_->setObjectName(QStringLiteral("pairWindow"));
+  pairWidget_->setAccessibleName(QStringLiteral("Pairings"));
   pairWidget_->onLeftClick = [this](const PairWinClick& c, QPoint at) { pairWindowClicked(c, at); };
   pairWidget_->onRightClick = [this](const PairWinRightClick& click) {
     if (click.onPairing) {

@@ -229,14 +229,21 @@ EmployeeInfoWindow::EmployeeInfoWindow(EmployeeInfoDialog& model, Ui& ui, QWidge
   QFont fixed(QStringLiteral("Courier New"));
   fixed.setStyleHint(QFont::Monospace);
   ruleLog_->setFont(fixed);
+  // Side by side, so that the window fits a small laptop screen.
   auto* results = new QGridLayout;
-  results->addWidget(new QLabel(QStringLiteral("CARs 60/7 or 70/7 Rule Checking Results"), this), 0,
-                     0, 1, 2);
-  results->addWidget(ruleLog_, 1, 0, 1, 2);
-  results->addWidget(new QLabel(QStringLiteral("Illegalities"), this), 2, 0);
-  results->addWidget(new QLabel(QStringLiteral("Warnings"), this), 2, 1);
-  results->addWidget(illegal_, 3, 0);
-  results->addWidget(warnings_, 3, 1);
+  const std::array<std::pair<QString, QListWidget*>, 3> panes{
+      {{QStringLiteral("CARs 60/7 or 70/7 Rule Checking Results"), ruleLog_},
+       {QStringLiteral("Illegalities"), illegal_},
+       {QStringLiteral("Warnings"), warnings_}}};
+  for (int c = 0; c < 3; ++c) {
+    const auto& [caption, list] = panes[static_cast<std::size_t>(c)];
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(list);
+    results->addWidget(label, 0, c);
+    results->addWidget(list, 1, c);
+    list->setMinimumHeight(list->fontMetrics().height() * 4);
+    results->setColumnStretch(c, c == 0 ? 2 : 1);
+  }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &EmployeeInfoWindow::accept);
@@ -245,12 +252,16 @@ EmployeeInfoWindow::EmployeeInfoWindow(EmployeeInfoDialog& model, Ui& ui, QWidge
   auto* left = new QVBoxLayout;
   left->addLayout(identity);
   left->addWidget(limits);
-  left->addWidget(new QLabel(QStringLiteral("Quick Notes for this month:"), this));
-  left->addWidget(notes_);
+  auto* right = new QVBoxLayout;
+  right->addWidget(days);
+  auto* notesLabel = new QLabel(QStringLiteral("Quick Notes for this month:"), this);
+  notesLabel->setBuddy(notes_);
+  right->addWidget(notesLabel);
+  right->addWidget(notes_);
   auto* top = new QHBoxLayout;
   top->addLayout(left);
   top->addLayout(flagsColumn);
-  top->addWidget(days);
+  top->addLayout(right);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(results);
@@ -258,7 +269,7 @@ EmployeeInfoWindow::EmployeeInfoWindow(EmployeeInfoDialog& model, Ui& ui, QWidge
 
   showBars();
   showDay();
-  resize(900, 760);
+  resize(960, 660);
 }
 
 void EmployeeInfoWindow::showBars() {

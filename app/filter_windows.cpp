@@ -52,6 +52,8 @@ QComboBox* TextCombo(QWidget* parent, const std::array<std::string, kPairFilterC
                      const std::string& current) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(QStringLiteral("filterText"));
+  combo->setAccessibleName(QStringLiteral("Text filter"));
+  combo->setToolTip(QStringLiteral("Key words or letters a pairing's text must contain"));
   combo->setEditable(true);
   combo->lineEdit()->setMaxLength(static_cast<int>(kTextFilterLength));
   for (const std::string& text : recent)
@@ -99,6 +101,8 @@ FilterWizardWindow::FilterWizardWindow(FilterWizardDialog& model, Ui& ui, QWidge
     auto* right = new QLineEdit(fromCoreText(model.right(i)), this);
     left->setObjectName(QStringLiteral("wizardLeft%1").arg(i));
     right->setObjectName(QStringLiteral("wizardRight%1").arg(i));
+    left->setAccessibleName(QStringLiteral("Key words to show, line %1").arg(i + 1));
+    right->setAccessibleName(QStringLiteral("Key words to leave out, line %1").arg(i + 1));
     left->setMaxLength(static_cast<int>(FilterWizardDialog::kBoxLength));
     right->setMaxLength(static_cast<int>(FilterWizardDialog::kBoxLength));
     layout->addWidget(left, i + 1, 0);

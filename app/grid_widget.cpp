@@ -1,12 +1,14 @@
 #include "app/grid_widget.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRect>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 namespace lumora {
@@ -121,6 +123,21 @@ void BlockGridWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   QtCanvas canvas(painter, fonts_);
   view_.paint(canvas, toRect(event->rect()), toRect(viewport()->rect()), corner_);
+}
+
+bool BlockGridWidget::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && toolTipAt) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = toolTipAt({help->pos().x(), help->pos().y()});
+    if (tip.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), tip, viewport());
+    }
+    return true;
+  }
+  return QAbstractScrollArea::viewportEvent(event);
 }
 
 void BlockGridWidget::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,7 @@
 // and the keys' meanings belong to the main window.
 
 #include <QAbstractScrollArea>
+#include <QString>
 #include <functional>
 
 #include "app/qt_canvas.h"
@@ -64,10 +65,13 @@ class BlockGridWidget : public QAbstractScrollArea {
   std::function<void()> onGeometryChanged;
   // After the widget changed its size.
   std::function<void()> onResized;
+  // The tooltip of a point of the grid; empty for none.
+  std::function<QString(Point)> toolTipAt;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/accessible_names.h"
 #include "app/block_views.h"
 #include "app/command_actions.h"
 #include "app/config_folder.h"
@@ -370,6 +371,9 @@ void MainWindow::buildBlockControls() {
   searchEdit_ = new QLineEdit(group);
   searchEdit_->setObjectName(controlName("searchEdit", kSearchEditId));
   searchEdit_->setMaxLength(kSearchLength);
+  searchEdit_->setAccessibleName(QStringLiteral("Search text"));
+  searchEdit_->setToolTip(
+      QStringLiteral("The text to look for in the places ticked beside it; Enter searches"));
   row->addWidget(searchEdit_);
   // Enter searches; so does leaving a box whose text changed.
   const auto search = [this] {
@@ -567,6 +571,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
+  nameControls(*this);
   QMainWindow::showEvent(event);
   // After the window manager has placed this window.
   QTimer::singleShot(0, this, [this] {

@@ -1,5 +1,8 @@
 #include "app/model_dialog.h"
 
+#include <QShowEvent>
+
+#include "app/accessible_names.h"
 #include "app/core_text.h"
 #include "platform/dialog_model.h"
 
@@ -14,6 +17,12 @@ ModelDialog::ModelDialog(DialogModel& model, Ui& ui, QWidget* parent)
 void ModelDialog::accept() {
   commitFields();
   if (model_.accept(ui_)) QDialog::accept();
+}
+
+void ModelDialog::showEvent(QShowEvent* event) {
+  // Every time: a window may add controls as its model's pages change.
+  nameControls(*this);
+  QDialog::showEvent(event);
 }
 
 void ModelDialog::reject() {

@@ -21,6 +21,8 @@ class ModelDialog : public QDialog {
   void reject() override;
 
  protected:
+  // Controls the window left unnamed take their labels' names.
+  void showEvent(QShowEvent* event) override;
   // Widgets that do not write to the model as they change hand their values
   // over here, before the model's OK.
   virtual void commitFields() {}

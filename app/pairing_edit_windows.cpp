@@ -181,6 +181,10 @@ PairEditorWindow::PairEditorWindow(PairDialog& model, Ui& ui, QWidget* parent)
 
   connect(next_, &QPushButton::clicked, this, [this] { goTo(model_.current() + 1); });
   connect(previous_, &QPushButton::clicked, this, [this] { goTo(model_.current() - 1); });
+  pairBar_->setAccessibleName(QStringLiteral("Pairing"));
+  pairBar_->setToolTip(QStringLiteral("Moves through the pairings"));
+  dayBar_->setAccessibleName(QStringLiteral("Day of the pairing"));
+  dayBar_->setToolTip(QStringLiteral("Moves through the pairing's days"));
   connect(pairBar_, &QScrollBar::valueChanged, this, [this](int value) { goTo(value); });
   connect(dayBar_, &QScrollBar::valueChanged, this, [this](int value) { moveDay(value); });
   fill();
