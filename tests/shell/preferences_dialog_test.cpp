@@ -159,7 +159,8 @@ TEST(GridFontTest, TheChosenFontIsStoredWithItsBoldVariantAndFlightAttendantFile
   chosen.italic = true;
 
   GridFontChoice fonts;
-  EXPECT_EQ(dialog.fontChosen(fonts, chosen, false, store), (GridPaddings{11, 7}));
+  // The edits' paddings: the typed one and the one in use.
+  EXPECT_EQ(dialog.fontChosen(fonts, chosen, false, store), (GridPaddings{11, 5}));
   EXPECT_EQ(fonts.font().weight, 600);
   EXPECT_EQ(fonts.boldFont().weight, 700);
   EXPECT_TRUE(fonts.boldFont().italic);
