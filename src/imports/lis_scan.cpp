@@ -80,9 +80,14 @@ std::string_view TextAt(std::string_view bytes, std::size_t offset) {
 void RemoveCraSummary(std::string& text) {
   const std::size_t last = text.rfind("***");
   if (last == std::string::npos || last == 0) return;
-  const std::size_t before = text.rfind("***", last - 1);
+  std::size_t before = text.rfind("***", last - 1);
   if (before == std::string::npos) return;
-  text.erase(before, last + 3 - before);
+  std::size_t end = last + 3;
+  // The blanks the summary was appended with go with it, or every scan
+  // would leave two more behind.
+  if (before > 0 && text[before - 1] == ' ') --before;
+  if (end < text.size() && text[end] == ' ') ++end;
+  text.erase(before, end - before);
 }
 
 void RemoveFrenchMarker(std::string& text) {
@@ -93,6 +98,21 @@ void RemoveFrenchMarker(std::string& text) {
 void RemoveMealsText(std::string& text) {
   const std::size_t at = text.find(kMealsUs);
   if (at != std::string::npos && at >= 4) text.erase(at - 4, kMealsTextLength);
+}
+
+// The last place at or before `from` where `flight` stands as a whole
+// number: " 875" inside " 8757" is another flight, and marking there would
+// write into the middle of that leg's times.
+std::size_t FindFlightBackwards(const std::string& text, std::string_view flight,
+                                std::size_t from) {
+  const auto digit = [&](std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+  };
+  for (std::size_t n = text.rfind(flight, from); n != std::string::npos;
+       n = n == 0 ? std::string::npos : text.rfind(flight, n - 1)) {
+    if (!digit(n + flight.size()) && (n == 0 || !digit(n - 1))) return n;
+  }
+  return std::string::npos;
 }
 
 // Marks the leg lines of `text` with the aircraft types of the block and
@@ -111,11 +131,21 @@ std::pair<std::size_t, std::size_t> MarkAircraft(std::string& text, std::string_
       if (marker.lis == kAircraftMarkers[0].lis) ++cra;
       if (m > flightOffset) {
         const std::string_view flight = block.substr(m - flightOffset, 4);
-        const std::size_t n = text.rfind(flight, from);
+        const std::size_t n = FindFlightBackwards(text, flight, from);
         if (n == std::string::npos) {
           errors.add(key + " Flight Number not Located");
         } else if (text.size() < kMaxMarkedText) {
-          text.insert(std::min(n + kLegLineEnd, text.size()), marker.display);
+          const std::size_t end = std::min(n + kLegLineEnd, text.size());
+          // A leg line marked by an earlier scan keeps one marker: this
+          // scan's, which also follows a change of aircraft in the listing.
+          const auto marked = [&] {
+            return std::any_of(kAircraftMarkers.begin(), kAircraftMarkers.end(),
+                               [&](const AircraftMarker& a) {
+                                 return text.compare(end, a.display.size(), a.display) == 0;
+                               });
+          };
+          while (marked()) text.erase(end, marker.display.size());
+          text.insert(end, marker.display);
         }
       }
       if (m == 0) break;

@@ -146,6 +146,23 @@ TEST_F(LisScanTest, BandsFollowTheShareOfCraLegsAndIncompleteListingsAreErrors) 
   EXPECT_EQ(errors[errors.size() - 2], " Can't Locate MEALS CAD:");
 }
 
+// " 875" also stands inside " 8757"; marking there would cut into that
+// leg's times, and every later scan would cut again.
+TEST_F(LisScanTest, AFlightNumberIsFoundOnlyAsAWholeNumber) {
+  TPair& pair =
+      addPair("M", 7123, kHead + DisplayLeg(" 875", "YQB-YUL") + DisplayLeg("8757", "YYT-YUL"));
+  const std::string lis =
+      Filler() + Listing("M7123", {LisLeg(" 875", "CRA"), LisLeg("8757", "CRJ")});
+  const std::string expected = kHead + DisplayLeg(" 875", "YQB-YUL").insert(39, "  CRA") +
+                               DisplayLeg("8757", "YYT-YUL").insert(39, "  CRJ") +
+                               " *** CRA>49% CRA>24% CRA>0% *** " +
+                               "\n   MEALS US:  12.50  MEALS CAD: 17.25";
+  for (int scans = 1; scans <= 2; ++scans) {
+    ASSERT_TRUE(scan(lis));
+    EXPECT_EQ(pair.DisplayText, expected) << scans << " scans";
+  }
+}
+
 TEST_F(LisScanTest, ScanningAgainKeepsOneSummaryOneMealsTextAndOneFrenchMarker) {
   doc->CrewType = 2;
   TPair& french = addPair("M", 7123, kHead + DisplayLeg("0401", "YUL-YOW"));
@@ -161,8 +178,9 @@ TEST_F(LisScanTest, ScanningAgainKeepsOneSummaryOneMealsTextAndOneFrenchMarker) 
   ASSERT_TRUE(scan(second));
 
   const std::string& text = french.DisplayText;
-  // Each scan puts its marker at the same column, before the earlier ones.
-  EXPECT_NE(text.find(DisplayLeg("0401", "YUL-YOW").insert(39, "  CRJ  CRA")), std::string::npos);
+  // The later listing's aircraft replaces the earlier marker.
+  EXPECT_NE(text.find(DisplayLeg("0401", "YUL-YOW").insert(39, "  CRJ")), std::string::npos);
+  EXPECT_EQ(text.find("  CRA"), std::string::npos);
   const auto once = [&](std::string_view what) {
     return text.find(what) != std::string::npos && text.find(what) == text.rfind(what);
   };

@@ -196,10 +196,13 @@ void FillRandomDocument(TDocument& doc, std::uint32_t seed, const RandomDocument
   doc.ReservedPrevMonthWord = draw.word();
   for (std::string& text : doc.ReservedShortTexts) text = draw.shortText();
 
-  doc.PilotCount = draw.range(0, std::clamp(options.maxPilots, 0, kMaxRosterPilots));
-  doc.LastPair = draw.range(-1, std::clamp(options.maxPairs, 0, kPairSlots) - 1);
+  const auto count = [&](int low, int high) {
+    return options.fullTables ? high : draw.range(low, high);
+  };
+  doc.PilotCount = count(0, std::clamp(options.maxPilots, 0, kMaxRosterPilots));
+  doc.LastPair = count(-1, std::clamp(options.maxPairs, 0, kPairSlots) - 1);
   doc.LastBasePair = draw.wild() ? draw.word() : draw.range(-1, doc.LastPair);
-  doc.ToolboxCount = draw.range(0, std::clamp(options.maxToolbox, 0, kToolboxSlots));
+  doc.ToolboxCount = count(0, std::clamp(options.maxToolbox, 0, kToolboxSlots));
 
   for (std::int32_t p = 0; p <= doc.LastPair; ++p) FillPair(doc.Pairs[p], draw);
   for (std::int32_t c = 0; c < doc.PilotCount; ++c) FillPilot(doc.Pilots[c], draw, doc.LastPair);

@@ -20,6 +20,8 @@ struct RandomDocumentOptions {
   // LastBasePair), so that a saved and reloaded document saves to the same
   // bytes. true: any value of the field's type, for robustness tests.
   bool wild = false;
+  // The three counts at the maxima above instead of drawn.
+  bool fullTables = false;
 };
 
 // Clears the document (ClearDocument) and fills it. Fields that the file
