@@ -100,17 +100,26 @@ void RemoveMealsText(std::string& text) {
   if (at != std::string::npos && at >= 4) text.erase(at - 4, kMealsTextLength);
 }
 
-// The last place at or before `from` where `flight` stands as a whole
-// number: " 875" inside " 8757" is another flight, and marking there would
-// write into the middle of that leg's times.
+// The last place at or before `from` where `flight` stands as a leg line's
+// flight number: a whole number with only the duty day, blanks and a
+// deadhead's "DH" before it on its line. " 875" inside " 8757" is another flight, and " 555" in a
+// hotel's telephone number no flight at all; marking there would write into
+// the middle of another line.
 std::size_t FindFlightBackwards(const std::string& text, std::string_view flight,
                                 std::size_t from) {
   const auto digit = [&](std::size_t i) {
     return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
   };
+  const auto flightField = [&](std::size_t n) {
+    if (digit(n + flight.size()) || (n > 0 && digit(n - 1))) return false;
+    const std::size_t lineEnd = n == 0 ? std::string::npos : text.rfind('\n', n - 1);
+    const std::size_t lineStart = lineEnd == std::string::npos ? 0 : lineEnd + 1;
+    const std::size_t other = text.find_first_not_of(" 0123456789DH", lineStart);
+    return other == std::string::npos || other >= n;
+  };
   for (std::size_t n = text.rfind(flight, from); n != std::string::npos;
        n = n == 0 ? std::string::npos : text.rfind(flight, n - 1)) {
-    if (!digit(n + flight.size()) && (n == 0 || !digit(n - 1))) return n;
+    if (flightField(n)) return n;
   }
   return std::string::npos;
 }

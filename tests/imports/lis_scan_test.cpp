@@ -146,15 +146,17 @@ TEST_F(LisScanTest, BandsFollowTheShareOfCraLegsAndIncompleteListingsAreErrors) 
   EXPECT_EQ(errors[errors.size() - 2], " Can't Locate MEALS CAD:");
 }
 
-// " 875" also stands inside " 8757"; marking there would cut into that
-// leg's times, and every later scan would cut again.
-TEST_F(LisScanTest, AFlightNumberIsFoundOnlyAsAWholeNumber) {
-  TPair& pair =
-      addPair("M", 7123, kHead + DisplayLeg(" 875", "YQB-YUL") + DisplayLeg("8757", "YYT-YUL"));
+// " 875" also stands inside " 8757" and in a hotel's telephone number;
+// marking there would cut into another line, and every later scan would cut
+// again.
+TEST_F(LisScanTest, AFlightNumberIsFoundOnlyAsALegsFlightNumber) {
+  const std::string hotel = "    HOTEL TEL 875 0184\n";
+  TPair& pair = addPair(
+      "M", 7123, kHead + DisplayLeg(" 875", "YQB-YUL") + DisplayLeg("8757", "YYT-YUL") + hotel);
   const std::string lis =
       Filler() + Listing("M7123", {LisLeg(" 875", "CRA"), LisLeg("8757", "CRJ")});
   const std::string expected = kHead + DisplayLeg(" 875", "YQB-YUL").insert(39, "  CRA") +
-                               DisplayLeg("8757", "YYT-YUL").insert(39, "  CRJ") +
+                               DisplayLeg("8757", "YYT-YUL").insert(39, "  CRJ") + hotel +
                                " *** CRA>49% CRA>24% CRA>0% *** " +
                                "\n   MEALS US:  12.50  MEALS CAD: 17.25";
   for (int scans = 1; scans <= 2; ++scans) {

@@ -39,6 +39,9 @@ std::size_t Index(int i) {
 }  // namespace
 
 std::vector<std::uint32_t> PropertySeeds(int defaultRounds) {
+#ifdef LUMORA_PROPERTY_FEWER_ROUNDS
+  defaultRounds = std::max(1, defaultRounds / 2);
+#endif
   const long rounds = EnvNumber("LUMORA_PROPERTY_ROUNDS").value_or(defaultRounds);
   const auto first = static_cast<std::uint32_t>(EnvNumber("LUMORA_PROPERTY_SEED").value_or(1));
   std::vector<std::uint32_t> seeds;
@@ -125,8 +128,9 @@ Bytes PropertyMonth::bytes() {
   return EncodeScheduleFile(doc(), kScheduleFile);
 }
 
-void PropertyMonth::build(std::uint32_t seed) {
+void PropertyMonth::build(std::uint32_t seed, bool pastRestChecks) {
   shape_ = ShapeFor(seed);
+  pastRestChecks_ = pastRestChecks;
   rng_ = samples::Rng::Stream(seed, "property-blocks");
   samples::WorldOptions world;
   world.category = shape_.category;
@@ -230,7 +234,7 @@ bool PropertyMonth::randomEdit(bool pairingsOnly) {
         for (int day = 0; day < days; ++day)
           if (d.pair(pair).DayStatus[Index(day)] == kOpenInstance) open.push_back(day);
         if (open.empty()) continue;
-        const bool pastChecks = !pairingsOnly && rng_.Percent(10);
+        const bool pastChecks = rng_.Percent(10) && pastRestChecks_ && !pairingsOnly;
         return AssignPair(ctx, crew, pair, rng_.Pick(open), pastChecks) == kAssigned;
       }
       return false;

@@ -77,7 +77,9 @@ class PropertyMonth {
   // Allocates the document once; build() fills it again for each seed.
   explicit PropertyMonth(std::filesystem::path folder);
 
-  void build(std::uint32_t seed);
+  // With `pastRestChecks` false no assignment skips the rest checks, so
+  // every assignment could be made again (undo makes it again with them).
+  void build(std::uint32_t seed, bool pastRestChecks = true);
 
   DocumentSession& session() { return session_; }
   TDocument& doc() { return session_.document(); }
@@ -113,6 +115,7 @@ class PropertyMonth {
   DocumentSession session_;
   MonthShape shape_;
   samples::Rng rng_{1};
+  bool pastRestChecks_ = true;
   std::vector<samples::OutputFile> files_;
 };
 
