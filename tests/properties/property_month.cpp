@@ -38,7 +38,8 @@ std::size_t Index(int i) {
 
 }  // namespace
 
-std::vector<std::uint32_t> PropertySeeds(int defaultRounds) {
+std::vector<std::uint32_t> PropertySeeds(int defaultRounds,
+                                         std::initializer_list<std::uint32_t> found) {
 #ifdef LUMORA_PROPERTY_FEWER_ROUNDS
   defaultRounds = std::max(1, defaultRounds / 2);
 #endif
@@ -46,6 +47,9 @@ std::vector<std::uint32_t> PropertySeeds(int defaultRounds) {
   const auto first = static_cast<std::uint32_t>(EnvNumber("LUMORA_PROPERTY_SEED").value_or(1));
   std::vector<std::uint32_t> seeds;
   for (long r = 0; r < rounds; ++r) seeds.push_back(first + static_cast<std::uint32_t>(r));
+  if (!EnvNumber("LUMORA_PROPERTY_SEED"))
+    for (const std::uint32_t seed : found)
+      if (std::find(seeds.begin(), seeds.end(), seed) == seeds.end()) seeds.push_back(seed);
   return seeds;
 }
 

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -33,8 +34,10 @@ namespace lumora::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 // The seeds of one property's run: `defaultRounds` of them from a fixed
-// first seed, unless the environment says otherwise.
-std::vector<std::uint32_t> PropertySeeds(int defaultRounds);
+// first seed, unless the environment says otherwise, then the seeds that
+// once found a fault (not when a seed is being replayed).
+std::vector<std::uint32_t> PropertySeeds(int defaultRounds,
+                                         std::initializer_list<std::uint32_t> found = {});
 
 // Empty when the two are equal, else where they first differ.
 std::string ByteDifference(const Bytes& expected, const Bytes& actual);

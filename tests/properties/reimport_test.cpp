@@ -76,7 +76,9 @@ TEST_F(Reimport, ASecondImportOfTheSameFileChangesNothing) {
        }},
       {"bids", [&] { ImportPilotBids(doc, text("bids.csv"), session.importServices()); }},
   };
-  const auto seeds = PropertySeeds(3);
+  // Seed 1 stacked the LIS scan's markers; seed 24 marked a leg by a
+  // hotel's telephone number.
+  const auto seeds = PropertySeeds(3, {1, 24});
   for (std::size_t round = 0; round < seeds.size() && !HasFailure(); ++round) {
     month.build(seeds[round]);
     SCOPED_TRACE(ReplayNote(seeds[round], round) + ": " + month.shape().describe());
