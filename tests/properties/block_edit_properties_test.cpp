@@ -29,7 +29,9 @@ class BlockEditProperties : public ::testing::Test {
 // checks, which refuse a pairing once assigned past them, so these months
 // have none.
 TEST_F(BlockEditProperties, UndoingEveryEditRestoresTheSavedBytes) {
-  const auto seeds = PropertySeeds(8);
+  // Seeds 11 and 147 once built months with such pairings: one forced, one
+  // with a code placed beside it afterwards.
+  const auto seeds = PropertySeeds(8, {11, 147});
   for (std::size_t round = 0; round < seeds.size() && !HasFailure(); ++round) {
     month.build(seeds[round], false);
     SCOPED_TRACE(ReplayNote(seeds[round], round) + ": " + month.shape().describe());

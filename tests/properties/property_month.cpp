@@ -208,7 +208,11 @@ void PropertyMonth::fillBlocks() {
     if (rng_.Percent(5)) pilot.BidReserve = 1;
   }
   session_.buildBlocks(WindowSwitches{true, true, false});
-  for (int i = 0; i < shape_.edits; ++i) randomEdit();
+  // Without assignments past the rest checks, no code is placed after a
+  // pairing either: a code placed beside a pairing later is never weighed
+  // against its rest, which would make that pairing one undo cannot bring
+  // back.
+  for (int i = 0; i < shape_.edits; ++i) randomEdit(!pastRestChecks_);
   for (int c = 0; c < d.PilotCount; ++c)
     for (int day = 0; day < d.monthDays(); ++day)
       if (d.pilot(c).DayCell[Index(day)] >= 0 && rng_.Percent(15))

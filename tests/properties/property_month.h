@@ -80,8 +80,9 @@ class PropertyMonth {
   // Allocates the document once; build() fills it again for each seed.
   explicit PropertyMonth(std::filesystem::path folder);
 
-  // With `pastRestChecks` false no assignment skips the rest checks, so
-  // every assignment could be made again (undo makes it again with them).
+  // With `pastRestChecks` false the blocks get only pairings, each assigned
+  // with the rest checks, so every one could be made again (undo makes it
+  // again with them).
   void build(std::uint32_t seed, bool pastRestChecks = true);
 
   DocumentSession& session() { return session_; }
