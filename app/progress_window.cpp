@@ -17,7 +17,7 @@ ProgressWindow::ProgressWindow(std::string_view title, std::string_view lineForm
   dialog_->setWindowTitle(fromCoreText(title));
   dialog_->setWindowModality(Qt::NonModal);
   dialog_->setBar(bar_);
-  // The caller cannot be told of a cancel, so there is no button for it.
+  // Only work that can stop halfway gets a Cancel button (allowCancel).
   dialog_->setCancelButton(nullptr);
   // The window stays until the caller is done with it, whatever the position.
   dialog_->setAutoReset(false);
@@ -43,6 +43,22 @@ void ProgressWindow::setPosition(int position) {
   refresh();
 }
 
+void ProgressWindow::allowCancel() {
+  if (!alive_ || cancellable_) return;
+  cancellable_ = true;
+  dialog_->setCancelButtonText(QStringLiteral("Cancel"));
+  // Events now reach the dialog's button; nothing else of the program may
+  // take input meanwhile. A window takes a new modality when shown again.
+  dialog_->hide();
+  dialog_->setWindowModality(Qt::ApplicationModal);
+  dialog_->show();
+  refresh();
+}
+
+bool ProgressWindow::cancelled() const {
+  return alive_ && cancellable_ && dialog_->wasCanceled();
+}
+
 QString ProgressWindow::percentText() const {
   return bar_->text();
 }
@@ -58,8 +74,15 @@ void ProgressWindow::refresh() {
   bar_->setFormat(fromCoreText(formatProgressPercent(position_, maximum_)));
   // The caller runs on the one thread without returning to the event loop;
   // letting the window paint here is what makes it a progress window. User
-  // input stays queued until the command is over.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // input stays queued until the command is over, unless the window offers
+  // Cancel: then it is modal and only its button can take the input. A few
+  // paints a second are enough to follow the work and to catch the click.
+  constexpr qint64 kPaintEveryMs = 50;
+  const bool done = maximum_ > 0 && position_ >= maximum_;
+  if (sincePaint_.isValid() && sincePaint_.elapsed() < kPaintEveryMs && !done) return;
+  sincePaint_.start();
+  QCoreApplication::processEvents(cancellable_ ? QEventLoop::AllEvents
+                                               : QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace lumora

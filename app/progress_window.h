@@ -1,6 +1,7 @@
 #pragma once
 // The modeless progress window of imports and scans.
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressDialog>
 #include <memory>
@@ -22,6 +23,8 @@ class ProgressWindow final : public Progress {
 
   void setRange(int maximum) override;
   void setPosition(int position) override;
+  void allowCancel() override;
+  bool cancelled() const override;
 
   const QProgressDialog& dialog() const { return *dialog_; }
   QString lineText() const { return dialog_->labelText(); }
@@ -33,6 +36,10 @@ class ProgressWindow final : public Progress {
   std::string lineFormat_;
   int maximum_ = 0;
   int position_ = 0;
+  bool cancellable_ = false;
+  // Since the window last painted: painting at every step of a long scan
+  // cost more than the scan.
+  QElapsedTimer sincePaint_;
   std::unique_ptr<QProgressDialog> dialog_;
   // The parent window may take the dialog down first; then it is not ours to delete.
   QPointer<QProgressDialog> alive_;

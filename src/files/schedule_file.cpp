@@ -244,14 +244,31 @@ std::string ShortText(const std::array<std::uint8_t, kShortTextBytes>& bytes) {
   return text;
 }
 
+// What a refused load read before it stopped: the crew and pairing records
+// written, and whether anything was read at all.
+struct ReadSoFar {
+  bool anything = false;
+  std::int32_t pilots = 0;
+  std::int32_t pairs = 0;
+};
+
 // Not a schedule file, or one whose counts the document cannot hold.
-LoadResult Refuse(TDocument& doc, Ui& ui, EventLog& log, LoadResult result, bool readSomething) {
+LoadResult Refuse(TDocument& doc, Ui& ui, EventLog& log, LoadResult result, ReadSoFar read) {
   ui.message(doc.FileName, kNotValidCaption, Icon::Error);
-  if (readSomething) {
+  if (read.anything) {
     // Whatever was read so far goes; the caller still knows the file by name.
+    // The document was empty before the load, so the records read are the
+    // only ones to clear: a whole clear cost more than most loads.
+    log.write("BeginDeleteAll\n");
+    for (std::int32_t c = 0; c < read.pilots; ++c) doc.pilot(c).Clear();
+    for (std::int32_t p = 0; p < std::min(read.pairs, kMaxImportedPairs); ++p) doc.pair(p).Clear();
+    doc.PilotCount = 0;
+    doc.LastPair = -1;
+    doc.LastBasePair = -1;
     const std::string fileName = doc.FileName;
-    ClearDocument(doc, log);
+    ClearDocumentFields(doc);
     doc.FileName = fileName;
+    log.write("EndDeleteAll\n");
   }
   result.loaded = false;
   return result;
@@ -379,7 +396,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   const std::string_view tag = header.substr(0, std::min(header.size(), kFileTagLength));
   result.version = std::string(header.substr(tag.size()));
   const std::optional<std::int32_t> kind = KindOfTag(tag);
-  if (!kind) return Refuse(doc, ui, log, result, false);
+  if (!kind) return Refuse(doc, ui, log, result, {});
   doc.FileKind = *kind;
   const std::string& version = result.version;
 
@@ -393,7 +410,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   doc.MinCredit = r.readWord();
   doc.DaysOffBlockHolder = r.readWord();
   doc.DaysOffReserve = r.readWord();
-  if (monthLength < 0 || monthLength > kMonthDays) return Refuse(doc, ui, log, result, true);
+  if (monthLength < 0 || monthLength > kMonthDays) return Refuse(doc, ui, log, result, {true});
   cal.MonthLength = monthLength;
   for (std::size_t d = 0; d < static_cast<std::size_t>(monthLength); ++d) {
     for (std::int32_t& part : cal.MonthDays[d]) part = r.readWord();
@@ -406,7 +423,7 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   const std::int32_t pilotCount = r.readWord();
   const std::int32_t lastPair = r.readWord();
   if (pilotCount < 0 || pilotCount > kMaxRosterPilots || lastPair < -1 || lastPair > kPairSlots - 1)
-    return Refuse(doc, ui, log, result, true);
+    return Refuse(doc, ui, log, result, {true});
   doc.PilotCount = pilotCount;
   doc.LastPair = lastPair;
 
@@ -478,7 +495,8 @@ LoadResult DecodeScheduleFile(TDocument& doc, std::span<const std::uint8_t> byte
   doc.ToolboxCount = 0;
   if (version > "25") {
     const std::int32_t toolboxCount = r.readWord();
-    if (toolboxCount < 0 || toolboxCount > kToolboxSlots) return Refuse(doc, ui, log, result, true);
+    if (toolboxCount < 0 || toolboxCount > kToolboxSlots)
+      return Refuse(doc, ui, log, result, {true, pilotCount, lastPair + 1});
     for (std::int32_t t = 0; t < toolboxCount; ++t) ReadToolboxItem(r, doc.toolboxItem(t));
     doc.ToolboxCount = toolboxCount;
   }

@@ -125,17 +125,28 @@ std::size_t FindFlightBackwards(const std::string& text, std::string_view flight
 }
 
 // Marks the leg lines of `text` with the aircraft types of the block and
-// returns the counts of CRA markers and of all markers.
+// returns the counts of CRA markers and of all markers. `brackets` is scratch
+// space kept between pairings.
 std::pair<std::size_t, std::size_t> MarkAircraft(std::string& text, std::string_view block,
                                                  std::size_t flightOffset, const std::string& key,
-                                                 ImportWarnings& errors) {
+                                                 ImportWarnings& errors,
+                                                 std::vector<std::size_t>& brackets) {
+  // Every marker ends in "[": the places of the brackets, found once, stand in
+  // for a search of the whole block per marker, which made a month's scan
+  // compare the listings four times over.
+  constexpr std::size_t kMarkerLength = 5;
+  brackets.clear();
+  for (std::size_t at = block.find('['); at != std::string_view::npos; at = block.find('[', at + 1))
+    if (at + 1 >= kMarkerLength) brackets.push_back(at + 1 - kMarkerLength);
+
   std::size_t cra = 0;
   std::size_t all = 0;
   for (const AircraftMarker& marker : kAircraftMarkers) {
     std::size_t from = block.size() - 1;
-    for (;;) {
-      const std::size_t m = block.rfind(marker.lis, from);
-      if (m == std::string_view::npos) break;
+    // Last to first, as a backward search from the end of the block finds them.
+    for (auto it = brackets.rbegin(); it != brackets.rend(); ++it) {
+      const std::size_t m = *it;
+      if (block.substr(m, kMarkerLength) != marker.lis) continue;
       ++all;
       if (marker.lis == kAircraftMarkers[0].lis) ++cra;
       if (m > flightOffset) {
@@ -175,8 +186,13 @@ class KeyPlaces {
     for (const std::string& key : keys)
       if (UsualShape(key)) last_.emplace(key, std::string_view::npos);
     if (last_.empty() || text.size() < kUsualLength) return;
-    for (std::size_t i = 0; i + kUsualLength <= text.size(); ++i) {
-      if (!UsualShape(text.substr(i, kUsualLength))) continue;
+    // A key of the usual shape ends every run of four digits with a
+    // character in front of it: the runs are counted as the pass goes.
+    std::size_t digits = 0;
+    for (std::size_t end = 0; end < text.size(); ++end) {
+      digits = text[end] >= '0' && text[end] <= '9' ? digits + 1 : 0;
+      if (digits < kUsualLength - 1 || end + 1 < kUsualLength) continue;
+      const std::size_t i = end + 1 - kUsualLength;
       const auto found = last_.find(text.substr(i, kUsualLength));
       if (found != last_.end()) found->second = i;
     }
@@ -246,7 +262,10 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
 
   std::unique_ptr<Progress> progress =
       ui.progress("Scanning LIS Pairings", "Scanning Pairing %d of %d");
-  if (progress) progress->setRange(last + 1);
+  if (progress) {
+    progress->setRange(last + 1);
+    progress->allowCancel();
+  }
 
   std::vector<std::string> keys;
   keys.reserve(static_cast<std::size_t>(last + 1));
@@ -255,11 +274,24 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
   const KeyPlaces places(lisText, keys);
 
   ImportWarnings errors(kMaxErrorLines);
+  std::vector<std::size_t> brackets;
   std::string summary;
   int french = 0;
+  // The display texts as they were, so that a cancelled scan leaves none half marked.
+  std::vector<std::string> before;
+  before.reserve(static_cast<std::size_t>(last + 1));
   for (int p = 0; p <= last; ++p) {
-    if (progress) progress->setPosition(p + 1);
+    if (progress) {
+      progress->setPosition(p + 1);
+      if (progress->cancelled()) {
+        for (int q = 0; q < p; ++q)
+          doc.pair(q).DisplayText = std::move(before[static_cast<std::size_t>(q)]);
+        services.log.write("LIS scan cancelled\n");
+        return false;
+      }
+    }
     TPair& pair = doc.pair(p);
+    before.push_back(pair.DisplayText);
     const std::string& key = keys[static_cast<std::size_t>(p)];
     // A pairing without a prefix has no letter; its key is never found.
     const std::string shownKey = key.front() == '\0' ? key.substr(1) : key;
@@ -293,7 +325,7 @@ bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices&
       continue;
     }
 
-    const auto [cra, all] = MarkAircraft(text, block, flightOffset, shownKey, errors);
+    const auto [cra, all] = MarkAircraft(text, block, flightOffset, shownKey, errors, brackets);
 
     RemoveCraSummary(text);
     const double share = all == 0 ? 0.0 : static_cast<double>(cra) / static_cast<double>(all);
@@ -389,7 +421,7 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
     const bool runsOn = more && length > 0 && offset + length == bytes.size();
     const std::size_t room = kLisMaxText - lisText.size();
     if (text.size() > room || runsOn) {
-      ui.message("LIS File is Larger than buffer. Some data was not Loaded", kAppCaption,
+      ui.message("LIS File is Larger than buffer. Some data was not Loaded\n" + file, kAppCaption,
                  Icon::Warning);
       text = text.substr(0, room);
     }

@@ -54,7 +54,8 @@ bool ScanLisFiles(TDocument& doc, const ImportServices& services, const LisScanH
 // The scan proper on the LIS text of every file, one after the other: marks
 // the pairings, shows the errors and the summary, marks the document changed.
 // Returns false (nothing marked) when the text is shorter than 5000
-// characters.
+// characters, or when the user cancels in the progress window: the display
+// texts are then as they were.
 bool ScanLisText(TDocument& doc, std::string_view lisText, const ImportServices& services,
                  const LisScanHooks& hooks = {});
 

@@ -33,7 +33,11 @@ void ZeroData(TDocument& doc, bool crew, bool pairings, EventLog& log) {
 void ClearDocument(TDocument& doc, EventLog& log) {
   log.write("BeginDeleteAll\n");
   ZeroData(doc, true, true, log);
+  ClearDocumentFields(doc);
+  log.write("EndDeleteAll\n");
+}
 
+void ClearDocumentFields(TDocument& doc) {
   doc.FileKind = kScheduleFile;
   doc.ReservedMonthWord = 1;
   doc.AvgCredit = 4650;
@@ -85,7 +89,6 @@ void ClearDocument(TDocument& doc, EventLog& log) {
 
   for (std::string& filter : doc.PairFilters) filter.clear();
   doc.ToolboxCount = 0;
-  log.write("EndDeleteAll\n");
 }
 
 void RepairAssignments(TDocument& doc, Ui& ui) {

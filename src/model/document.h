@@ -175,6 +175,10 @@ class TDocument {
 // and dates, the days-off rules and the shared texts of the previous file.
 void ClearDocument(TDocument& doc, EventLog& log);
 
+// What ClearDocument resets besides the crew and pairing records, for a
+// caller that knows which records it wrote and clears only those.
+void ClearDocumentFields(TDocument& doc);
+
 // Clears every crew slot and/or the imported pairing slots.
 void ZeroData(TDocument& doc, bool crew, bool pairings, EventLog& log);
 

@@ -12,10 +12,12 @@ void TPair::Clear() {
   OnTime = OffTime = Credit = 0;
   Length = AdjLength = 0;
   Number = TAFB = FatUnits = 0;
+  // Whole-array assignment rather than an element loop: an import clears
+  // every slot of the table, and this is most of what it writes.
   for (MonthDayArray* a :
        {&DayStatus, &DayExcludeCredit, &DayPairingType, &DailyStartTime, &DailyStartTimeAtBase,
         &DailyOnDutyBreak, &DailyDutyTime, &DailyHardTime, &DailyCredit})
-    a->fill(0);
+    *a = MonthDayArray{};
   Overnight = FilterState = Valid = UsaSegments = FrenchPairing = 0;
   DisplayText.clear();
   PairingText.clear();

@@ -31,6 +31,10 @@ class Progress {
   virtual ~Progress() = default;
   virtual void setRange(int maximum) = 0;
   virtual void setPosition(int position) = 0;
+  // Work that can stop halfway and put back what it did offers a Cancel
+  // button, then asks at each step whether it was pressed.
+  virtual void allowCancel() {}
+  virtual bool cancelled() const { return false; }
 };
 
 class Ui {

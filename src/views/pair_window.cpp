@@ -140,6 +140,7 @@ bool TPairWin::usable(const TPair& p, int day, int slot) const {
 
 void TPairWin::place(const TPair& p, int pair, int day, int slot) {
   at(day, slot) = pair;
+  layoutRows_ = std::max(layoutRows_, slot + 1);
   const int duty = DutyDaysOf(p);
   for (int i = 1; i < duty && day + i < kLayoutDays; ++i) at(day + i, slot) = kCoveredCell;
   if (p.Overnight && day + 1 < kLayoutDays) at(day + 1, slot) = kCoveredCell;
@@ -147,7 +148,10 @@ void TPairWin::place(const TPair& p, int pair, int day, int slot) {
 
 void TPairWin::LayoutPairWin() {
   SortPairings();
-  std::fill(layout_.begin(), layout_.end(), kFreeCell);
+  // Only the rows the last layout wrote hold anything: a month fills a few
+  // hundred of the six thousand.
+  std::fill_n(layout_.begin(), static_cast<std::ptrdiff_t>(layoutRows_) * kLayoutDays, kFreeCell);
+  layoutRows_ = 0;
   int highest = 0;
   int band = 0;
   bool placedInBand = false;
@@ -200,7 +204,8 @@ void TPairWin::LayoutPairWin() {
 // cabin member: no other position of the trip (same number) is open on the
 // day while this one is, and no French-qualified member holds one there.
 void TPairWin::MarkFrenchPairings() {
-  std::fill(bold_.begin(), bold_.end(), std::uint8_t{0});
+  std::fill_n(bold_.begin(), static_cast<std::ptrdiff_t>(boldRows_) * kLayoutDays, std::uint8_t{0});
+  boldRows_ = 0;
   if (doc_.CrewType != kFlightAttendants) return;
   const int days = std::min(ShownDays(doc_), kMonthDays);
   const int rows = std::min(highestSlot_ + 1, kSlotRows);
@@ -232,6 +237,7 @@ void TPairWin::MarkFrenchPairings() {
     }
   }
 
+  boldRows_ = rows;
   for (int s = 0; s < rows; ++s) {
     for (int d = 0; d < days; ++d) {
       const int pair = cell(d, s);

@@ -140,6 +140,9 @@ class TPairWin {
   std::vector<std::uint8_t> heldByQualified_;
   std::vector<int> order_;
   int highestSlot_ = 0;
+  // Rows of layout_ and bold_ written since they were last cleared.
+  int layoutRows_ = 0;
+  int boldRows_ = 0;
   int cellWidth_ = 30;
   int rowHeight_ = 20;
   int firstColumn_ = 0;

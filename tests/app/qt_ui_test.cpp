@@ -107,6 +107,19 @@ TEST(QtUiTest, ProgressWindowIsModelessFollowsItsPositionAndMayOutliveItsParent)
   EXPECT_TRUE(window.dialog().isVisible());
   EXPECT_EQ(window.percentText(), QStringLiteral("100%"));
 
+  // Work that can stop halfway gets a Cancel button, and the window turns
+  // modal so that the click is all the input the program takes meanwhile.
+  auto scan = ui.progress("Scanning LIS Pairings", "Scanning Pairing %d of %d");
+  const auto& cancellable = dynamic_cast<ProgressWindow&>(*scan);
+  scan->allowCancel();
+  EXPECT_TRUE(cancellable.dialog().isModal());
+  EXPECT_FALSE(scan->cancelled());
+  auto* cancel = cancellable.dialog().findChild<QPushButton*>();
+  ASSERT_NE(cancel, nullptr);
+  cancel->click();
+  EXPECT_TRUE(scan->cancelled());
+  EXPECT_FALSE(progress->cancelled());
+
   auto parent = std::make_unique<QWidget>();
   QtUi child(parent.get());
   auto orphan = child.progress("Loading", "%d of %d");

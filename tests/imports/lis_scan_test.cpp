@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <ranges>
@@ -204,6 +205,20 @@ TEST_F(LisScanTest, ScanningAgainKeepsOneSummaryOneMealsTextAndOneFrenchMarker) 
   EXPECT_EQ(french.FrenchPairing, 0);
 }
 
+TEST_F(LisScanTest, CancelInTheProgressWindowPutsBackEveryMarkedText) {
+  const std::string first = kHead + DisplayLeg("0401", "YUL-YOW");
+  addPair("M", 7123, first);
+  addPair("M", 7124, kHead + DisplayLeg("0501", "YUL-YQB"));
+  const std::string lis = Filler() + Listing("M7123", {LisLeg("0401", "CRA")}) +
+                          Listing("M7124", {LisLeg("0501", "CRA")});
+  ui.cancelAtPosition = 2;  // after the first pairing was marked
+  EXPECT_FALSE(scan(lis));
+  EXPECT_EQ(doc->Pairs[0].DisplayText, first);
+  EXPECT_EQ(doc->Modified, 0);
+  EXPECT_TRUE(ui.shown.empty());  // neither errors nor summary
+  EXPECT_NE(std::ranges::find(ui.progressEvents, "cancel offered"), ui.progressEvents.end());
+}
+
 TEST(LisFileTextTest, SkipsTheBinaryHeaderInStepsOfAHundred) {
   std::string header(1536, 'x');
   header[700] = '\0';
@@ -286,8 +301,9 @@ TEST_F(LisFilesTest, KeepsAtMostSixMillionCharacters) {
   const std::string small = write("FEB_W2.LIS", Filler() + Filler());
   ui.openResults = {{big, small}};
   ASSERT_TRUE(scanFiles());
-  EXPECT_EQ(ui.messageTexts(),
-            Lines(2, "LIS File is Larger than buffer. Some data was not Loaded"));
+  // Each message names the file it is about.
+  const std::string tooLarge = "LIS File is Larger than buffer. Some data was not Loaded\n";
+  EXPECT_EQ(ui.messageTexts(), (Lines{tooLarge + big, tooLarge + small}));
   EXPECT_EQ(doc->Pairs[0].DisplayText.find("  CRA"), std::string::npos);
   EXPECT_EQ(list(kLisErrorsCaption).at(0), "M7123 Not Found in LIS File");
 }

@@ -7,14 +7,24 @@ namespace lumora::testing {
 namespace {
 class RecordingProgress : public Progress {
  public:
-  explicit RecordingProgress(std::vector<std::string>& events) : events_(events) {}
+  RecordingProgress(std::vector<std::string>& events, int cancelAt)
+      : events_(events), cancelAt_(cancelAt) {}
   void setRange(int maximum) override { events_.push_back("range " + std::to_string(maximum)); }
   void setPosition(int position) override {
     events_.push_back("position " + std::to_string(position));
+    position_ = position;
   }
+  void allowCancel() override {
+    events_.push_back("cancel offered");
+    offered_ = true;
+  }
+  bool cancelled() const override { return offered_ && cancelAt_ >= 0 && position_ >= cancelAt_; }
 
  private:
   std::vector<std::string>& events_;
+  int cancelAt_;
+  int position_ = 0;
+  bool offered_ = false;
 };
 }  // namespace
 
@@ -82,7 +92,7 @@ bool ScriptedUi::wrongDialog(const DialogModel& model) {
 std::unique_ptr<Progress> ScriptedUi::progress(std::string_view title,
                                                std::string_view lineFormat) {
   progressEvents.push_back("open " + std::string(title) + " / " + std::string(lineFormat));
-  return std::make_unique<RecordingProgress>(progressEvents);
+  return std::make_unique<RecordingProgress>(progressEvents, cancelAtPosition);
 }
 
 std::vector<std::string> ScriptedUi::messageTexts() const {

@@ -58,6 +58,8 @@ class ScriptedUi : public Ui {
   std::vector<FileDialogOptions> fileDialogs;
   int beeps = 0;
   std::vector<std::string> progressEvents;
+  // The position at which the user presses the progress window's Cancel; -1: never.
+  int cancelAtPosition = -1;
 
   void message(std::string_view text, std::string_view caption, Icon icon) override;
   Answer ask(std::string_view text, std::string_view caption, Buttons buttons, Icon icon) override;
