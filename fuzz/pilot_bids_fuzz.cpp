@@ -50,10 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     d->pair(1).Prefix = "M";
     return d;
   }();
-  static testing::NullUi ui;
-  static testing::RecordingClipboard clipboard;
-  static testing::MemorySettings settings;
   static EventLog log;
+  // Fresh for every input: what one input leaves in them (the clipboard's
+  // texts above all) must not pile up, or every input looks like a leak.
+  testing::NullUi ui;
+  testing::RecordingClipboard clipboard;
+  testing::MemorySettings settings;
   const ImportServices services{ui, clipboard, settings, log};
 
   doc->PilotCount = kCrew;
