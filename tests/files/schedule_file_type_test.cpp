@@ -50,13 +50,32 @@ std::string ReadAll(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The declaration of one type in the file.
+std::string TypeSection(const std::string& xml, const std::string& type) {
+  const auto start = xml.find("<mime-type type=\"" + type + "\"");
+  if (start == std::string::npos) return {};
+  return xml.substr(start, xml.find("</mime-type>", start) - start);
+}
+
 TEST(ScheduleFileType, MagicAndGlobRecogniseARenamedScheduleFileAndNoOtherKind) {
   const std::string xml =
       ReadAll(std::filesystem::path(LUMORA_SOURCE_DIR) / "dist" / "lumora-mime.xml");
-  EXPECT_NE(xml.find(std::string("<glob pattern=\"*.") + shell_text::kScheduleExtension + "\"/>"),
-            std::string::npos);
-  const std::vector<Match> magic = DeclaredMagic(xml);
+  const std::string schedule = TypeSection(xml, "application/x-lumora-schedule");
+  const std::string viewer = TypeSection(xml, "application/x-lumora-viewer");
+  EXPECT_NE(
+      schedule.find(std::string("<glob pattern=\"*.") + shell_text::kScheduleExtension + "\"/>"),
+      std::string::npos);
+  EXPECT_NE(viewer.find("<glob pattern=\"*.lmv\"/>"), std::string::npos);
+  const std::vector<Match> magic = DeclaredMagic(schedule);
   ASSERT_EQ(magic.size(), 2u);
+  // The viewer's rule: the stream mark, then any one of its kind tags.
+  const std::vector<Match> viewerRules = DeclaredMagic(viewer);
+  ASSERT_EQ(viewerRules.size(), 4u);
+  const auto isViewer = [&](const std::string& file) {
+    for (std::size_t tag = 1; tag < viewerRules.size(); ++tag)
+      if (Satisfies(file, {viewerRules[0], viewerRules[tag]})) return true;
+    return false;
+  };
 
   testing::TempFolder folder;
   testing::ScriptedUi ui;
@@ -69,9 +88,14 @@ TEST(ScheduleFileType, MagicAndGlobRecogniseARenamedScheduleFileAndNoOtherKind) 
     std::filesystem::rename(saved, renamed);
     return ReadAll(renamed);
   };
-  EXPECT_TRUE(Satisfies(save(kScheduleFile, "schedule"), magic));
-  EXPECT_FALSE(Satisfies(save(kScheduleViewerFile, "viewer"), magic));
-  EXPECT_FALSE(Satisfies(save(kCompanyFile, "company"), magic));
+  const std::string scheduleFile = save(kScheduleFile, "schedule");
+  EXPECT_TRUE(Satisfies(scheduleFile, magic));
+  EXPECT_FALSE(isViewer(scheduleFile));
+  for (const std::int32_t kind : {kRosterViewerFile, kScheduleViewerFile, kCompanyFile}) {
+    const std::string file = save(kind, "kind" + std::to_string(kind));
+    EXPECT_FALSE(Satisfies(file, magic)) << kind;
+    EXPECT_TRUE(isViewer(file)) << kind;
+  }
 }
 
 }  // namespace
