@@ -67,8 +67,11 @@ std::vector<std::string> PairingWarningsLines(TDocument& doc) {
   for (int p = 0; p <= last; ++p) {
     const TPair& pair = doc.pair(p);
     const int days = DaysOf(pair);
-    int hard = 0;
-    for (int i = 0; i < days; ++i) hard += pair.DailyHardTime[static_cast<std::size_t>(i)];
+    // Summed wide: a damaged pairing's daily values must not overflow; the
+    // line shows the sum as a 32-bit time, as a sound pairing's always fits.
+    std::int64_t hardSum = 0;
+    for (int i = 0; i < days; ++i) hardSum += pair.DailyHardTime[static_cast<std::size_t>(i)];
+    const auto hard = static_cast<std::int32_t>(hardSum);
     int operating = 0;
     for (int d = 0; d < monthLength; ++d) {
       if (pair.DayStatus[static_cast<std::size_t>(d)] == 0) continue;
