@@ -54,7 +54,9 @@ std::string FrenchQuestion(const TDocument& doc, int crew, int otherMember) {
 void RefreshAfterChange(BlockEditContext& ctx, int crew) {
   RecalcBlockCredit(ctx.doc, crew, false, ctx.ui, ctx.views);
   ctx.doc.Modified = 1;
+  const HolderMarks before = HolderMarksOf(ctx.doc);
   RefreshDocumentFigures(ctx.doc, ctx.views);
+  RecheckAcrossHolderLine(ctx, before);
 }
 
 void RecordTransaction(TDocument& doc, std::int32_t kind, int crew, int pair, int day) {
@@ -199,10 +201,31 @@ int RemovePair(BlockEditContext& ctx, int crew, int pair, int day) {
 void RightClickFollowUps(BlockEditContext& ctx, int crew) {
   TDocument& doc = ctx.doc;
   RecalcBlockCredit(doc, crew, false, ctx.ui, ctx.views);
+  const HolderMarks before = HolderMarksOf(doc);
   RefreshDocumentFigures(doc, ctx.views);
   ctx.views.blockFiltersChanged();
   ctx.rules.CheckBlock(doc, crew);
   ctx.views.rowsChanged(doc.crewKind() == CrewKind::Captains ? BlockViewSink::kAllRows : crew);
+  RecheckAcrossHolderLine(ctx, before, crew);
+}
+
+HolderMarks HolderMarksOf(const TDocument& doc) {
+  HolderMarks marks{};
+  const int count = doc.rosterSize();
+  for (int k = 0; k < count; ++k)
+    marks[static_cast<std::size_t>(k)] = doc.pilot(k).BelowBlockHolderLine;
+  return marks;
+}
+
+void RecheckAcrossHolderLine(BlockEditContext& ctx, const HolderMarks& before, int checkedSince) {
+  TDocument& doc = ctx.doc;
+  const int count = doc.rosterSize();
+  for (int k = 0; k < count; ++k) {
+    if (k == checkedSince) continue;
+    if (doc.pilot(k).BelowBlockHolderLine == before[static_cast<std::size_t>(k)]) continue;
+    ctx.rules.CheckBlock(doc, k);
+    ctx.views.rowsChanged(k);
+  }
 }
 
 bool RemovePairByRightClick(BlockEditContext& ctx, int crew, int day) {

@@ -4,7 +4,11 @@
 // cell, the instance's status and the transaction history in step and end
 // with the same refresh of checks, credit and document-wide figures.
 
+#include <array>
+#include <cstdint>
+
 #include "building/block_edit.h"
+#include "model/capacity.h"
 
 namespace lumora {
 
@@ -49,5 +53,18 @@ void RightClickFollowUps(BlockEditContext& ctx, int crew);
 // CheckBlock for the crew member, then, in flight-attendant files, for every
 // crew member the French cabin rule marked; the views are told.
 void CheckBlockAndCabin(BlockEditContext& ctx, int crew);
+
+// The block-holder marks of every crew slot. A change of one block moves the
+// open time and with it the block-holder line, which can carry other crew
+// members across it; the reserve-line rules read the mark, so their findings
+// would go stale until the next full build.
+using HolderMarks = std::array<std::uint8_t, kPilotSlots>;
+HolderMarks HolderMarksOf(const TDocument& doc);
+
+// Runs the block checks again for every crew member whose mark differs from
+// `before`, but `checkedSince` (checked after the line moved, -1: none), and
+// tells the views.
+void RecheckAcrossHolderLine(BlockEditContext& ctx, const HolderMarks& before,
+                             int checkedSince = -1);
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "building/assign.h"
 #include "building/block_figures.h"
 #include "building/block_rules.h"
 #include "building/roster_bounds.h"
@@ -79,8 +80,10 @@ PlaceResult PlaceToolboxItem(BlockEditContext& ctx, const ToolboxItem& item, int
     if (item.reserve != 0) ctx.views.rowsChanged(BlockViewSink::kAllRows);
 
     RecalcBlockCredit(doc, crew, false, ctx.ui, ctx.views);
+    const HolderMarks before = HolderMarksOf(doc);
     FindBlockHolderLine(doc, ctx.views);
     CheckTheBlock(ctx, crew);
+    RecheckAcrossHolderLine(ctx, before, crew);
     UpdateLeaveBlockMark(doc, crew);
   } else {
     // The request number is the credit's size; a stored toolbox entry can

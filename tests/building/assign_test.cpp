@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "building/block_figures.h"
 #include "building/french_cabin.h"
 #include "building/undo.h"
 #include "building_fixture.h"
@@ -51,6 +52,7 @@ TEST_F(AssignTest, RefusalsComeInTheOrderOfTheirCodes) {
 TEST_F(AssignTest, AssigningFillsTheCellRecordsAndRefreshes) {
   doc.view.selection = {p, 2, 7};
   doc.Pairs[p].DayStatus[9] = -kOpenInstance;  // an extra-crew instance keeps its sign
+  FindBlockHolderLine(doc, views);
 
   ASSERT_EQ(AssignPair(ctx, a, p, 2, false), kAssigned);
   ASSERT_EQ(AssignPair(ctx, b, p, 9, false), kAssigned);
@@ -200,6 +202,7 @@ TEST_F(FrenchCabinTest, JuniorNonFrenchMemberIsAsked) {
 
 TEST_F(FrenchCabinTest, SeniorNonFrenchMemberNamesTheOtherAndRechecksHim) {
   Place(holderLate, purser, 4);
+  FindBlockHolderLine(doc, views);
   ui.answers = {Answer::Yes};
   EXPECT_EQ(AssignPair(ctx, crew, attendant, 4, false), kAssigned);
   ASSERT_EQ(Questions().size(), 1u);

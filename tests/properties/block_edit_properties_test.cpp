@@ -70,7 +70,9 @@ std::string FirstDifference(const std::vector<std::string>& a, const std::vector
 }
 
 TEST_F(BlockEditProperties, BuildingTheBlocksAgainFindsWhatTheEditsLeft) {
-  const auto seeds = PropertySeeds(6);
+  // Seed 122 once left a crew member's reserve-line finding stale when
+  // another crew member's edit moved the block-holder line across him.
+  const auto seeds = PropertySeeds(6, {122});
   for (std::size_t round = 0; round < seeds.size() && !HasFailure(); ++round) {
     month.build(seeds[round]);
     SCOPED_TRACE(ReplayNote(seeds[round], round) + ": " + month.shape().describe());
