@@ -207,6 +207,9 @@ void BuildFullMonth(DocumentSession& session, std::uint32_t seed) {
   // text, which at this size takes many times longer than all the rest.
   std::vector<samples::OutputFile> files = samples::WriteSampleSet(world);
   std::erase_if(files, [](const samples::OutputFile& f) { return f.name.ends_with(".LIS"); });
+  for (samples::OutputFile& file : files)
+    if (file.name.ends_with(".PRG"))
+      file.bytes = demo::WithoutPairingsOutsideMonth(file.bytes, kFullYear, kFullMonth);
   demo::ImportSampleSet(doc, files, session.importServices());
   doc.ShowAssignedPairs = 1;
   session.buildBlocks(kWindows);

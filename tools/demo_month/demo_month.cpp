@@ -115,37 +115,13 @@ std::vector<samples::CrewMember> DemoCrew(const DemoMonthOptions& options) {
   return crew;
 }
 
-// The PRG file also carries pairings that operate only before or after the
-// month; a scheduler's month would not keep them, and each would be reported
-// as never operating every time the blocks are built.
-std::string WithoutPairingsOutsideMonth(const std::string& prg) {
-  static_assert(kMonth == 2, "the eve and the month's end below are February's");
-  const std::string eve = std::to_string(kYear * 10000 + (kMonth - 1) * 100 + 31);
-  const std::string monthEnd = std::to_string(kYear * 10000 + kMonth * 100 + 28);
-  std::set<std::string> outside;
-  std::istringstream in(prg);
-  for (std::string line; std::getline(in, line);) {
-    if (line.size() < 31 || line[0] != '1') continue;
-    const std::string first = line.substr(15, 8);
-    const std::string last = line.substr(23, 8);
-    if (last < eve || first > monthEnd) outside.insert(line.substr(1, 5));
-  }
-  std::string kept;
-  std::istringstream again(prg);
-  for (std::string line; std::getline(again, line);) {
-    if (line.size() >= 6 && outside.contains(line.substr(1, 5))) continue;
-    kept += line;
-    kept += '\n';
-  }
-  return kept;
-}
-
 void ImportPairings(TDocument& doc, const DemoMonthOptions& options, const ImportServices& services,
                     DemoMonthSummary& summary) {
   const std::filesystem::path dir = options.samples;
   std::vector<samples::OutputFile> files;
   files.push_back({"YULPILOT.box", ReadWhole(dir / "YULPILOT.box")});
-  files.push_back({"YULCRJCA.PRG", WithoutPairingsOutsideMonth(ReadWhole(dir / "YULCRJCA.PRG"))});
+  files.push_back({"YULCRJCA.PRG",
+                   WithoutPairingsOutsideMonth(ReadWhole(dir / "YULCRJCA.PRG"), kYear, kMonth)});
   for (int week = 1; week <= 4; ++week) {
     const std::string name = "YULCRJCA_FEB27_W" + std::to_string(week) + ".LIS";
     files.push_back({name, ReadWhole(dir / name)});
@@ -366,6 +342,33 @@ void AddRoster(TDocument& doc, const std::vector<samples::CrewMember>& crew, int
     }
   }
   doc.PilotCount = count;
+}
+
+std::string WithoutPairingsOutsideMonth(const std::string& prg, int year, int month) {
+  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int length = kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
+  // The eve is the day before the month: a pairing that ends on it can still
+  // reach into the month's first day.
+  const std::string eve = std::to_string(month == 1 ? (year - 1) * 10000 + 1231
+                                                    : year * 10000 + (month - 1) * 100 + 31);
+  const std::string monthEnd = std::to_string(year * 10000 + month * 100 + length);
+  std::set<std::string> outside;
+  std::istringstream in(prg);
+  for (std::string line; std::getline(in, line);) {
+    if (line.size() < 31 || line[0] != '1') continue;
+    const std::string first = line.substr(15, 8);
+    const std::string last = line.substr(23, 8);
+    if (last < eve || first > monthEnd) outside.insert(line.substr(1, 5));
+  }
+  std::string kept;
+  std::istringstream again(prg);
+  for (std::string line; std::getline(again, line);) {
+    if (line.size() >= 6 && outside.contains(line.substr(1, 5))) continue;
+    kept += line;
+    kept += '\n';
+  }
+  return kept;
 }
 
 void ImportSampleSet(TDocument& doc, const std::vector<samples::OutputFile>& files,

@@ -57,6 +57,11 @@ void AddRoster(TDocument& doc, const std::vector<samples::CrewMember>& crew, int
 void ImportSampleSet(TDocument& doc, const std::vector<samples::OutputFile>& files,
                      const ImportServices& services);
 
+// The PRG file also carries pairings that operate only before or after the
+// month; a scheduler's month would not keep them, and each would be reported
+// as never operating every time the blocks are built. The text without them.
+std::string WithoutPairingsOutsideMonth(const std::string& prg, int year, int month);
+
 // A Ui without anyone in front of it: each message is one line
 // "CAPTION: TEXT" on `out`, each question the same with " [No]", file dialogs
 // are cancelled.
