@@ -29,6 +29,7 @@ void ClearSlot(TPilot& pilot) {
 // state. Both go with any change of the order.
 void RosterChanged(TDocument& doc) {
   doc.History.clear();
+  doc.AcceptedProposals.clear();
   doc.view.gestureCrew = doc.view.gestureDay = doc.view.gesturePair = -1;
   doc.view.lastShownDay = doc.view.lastShownSlot = -1;
   doc.Modified = 1;

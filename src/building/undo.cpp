@@ -11,6 +11,28 @@
 
 namespace lumora {
 
+namespace {
+
+// Takes every assignment of the newest accepted proposal out again, newest
+// first, and leaves the history as it was before the acceptance: the
+// removals are not recorded, since the marker stands for all of them.
+bool UndoProposal(BlockEditContext& ctx, const TransactionRecord& marker) {
+  TDocument& doc = ctx.doc;
+  const TransactionRecord* records = nullptr;
+  const std::size_t count = doc.AcceptedProposals.newest(marker, &records);
+  if (count == 0) return false;
+  const TransactionHistory kept = doc.History;
+  for (std::size_t i = count; i-- > 0;) {
+    const TransactionRecord& r = records[i];
+    RemovePair(ctx, r.crew, r.pairing, r.day);
+  }
+  doc.History = kept;
+  doc.AcceptedProposals.popNewest();
+  return true;
+}
+
+}  // namespace
+
 UndoOutcome UndoLastTransaction(BlockEditContext& ctx) {
   TDocument& doc = ctx.doc;
   if (doc.History.empty()) {
@@ -21,6 +43,20 @@ UndoOutcome UndoLastTransaction(BlockEditContext& ctx) {
 
   // A copy: the operation below adds a record in front of this one.
   const TransactionRecord record = doc.History[0];
+  if (record.kind == TransactionRecord::kProposal) {
+    if (UndoProposal(ctx, record)) {
+      doc.History.removeNewest();
+      return UndoOutcome::Undone;
+    }
+    // The proposal was accepted before the file was last opened: its
+    // assignments were never saved as records.
+    ctx.ui.message(
+        "Unable to UNDO that Transaction: the proposal's assignments are only known until the "
+        "file is closed",
+        kAppCaption, Icon::None);
+    doc.History.removeNewest();
+    return UndoOutcome::Refused;
+  }
   // The history may come from a file: a kind that is neither is refused
   // like any other record that cannot be reversed.
   int result = kAssignRefused;
@@ -57,6 +93,8 @@ std::string RecordCrewName(const TDocument& doc, const TransactionRecord& r) {
 std::string UndoDescription(const TDocument& doc) {
   if (doc.History.empty()) return {};
   const TransactionRecord& r = doc.History[0];
+  if (r.kind == TransactionRecord::kProposal)
+    return "accept proposal of " + std::to_string(ProposalMarkerCount(r)) + " assignments";
   const int number = RecordPairNumber(doc, r);
   const std::string name = RecordCrewName(doc, r);
   const bool assign = r.kind == TransactionRecord::kAssign;
@@ -71,6 +109,10 @@ std::vector<std::string> HistoryLines(const TDocument& doc) {
   std::string text;
   for (std::size_t i = 0; i < doc.History.size(); ++i) {
     const TransactionRecord& r = doc.History[i];
+    if (r.kind == TransactionRecord::kProposal) {
+      text += "Proposal\t" + std::to_string(ProposalMarkerCount(r)) + " assignments\t\t+";
+      continue;
+    }
     const int number = RecordPairNumber(doc, r);
     std::array<std::int32_t, 3> date{};
     if (r.day >= 0 && r.day < kBlockDays) date = doc.cal.MonthDays[static_cast<std::size_t>(r.day)];

@@ -86,6 +86,7 @@ void ClearDocumentFields(TDocument& doc) {
   doc.cal.FirstWeekday = 0;
 
   doc.History.clear();
+  doc.AcceptedProposals.clear();
 
   for (std::string& filter : doc.PairFilters) filter.clear();
   doc.ToolboxCount = 0;

@@ -118,7 +118,8 @@ class TDocument {
   std::string SharedNotes;  // personal data
   std::string AirportDetails;
   std::array<std::string, kAirportPageCount> AirportPages;
-  TransactionHistory History;  // saved in its text form
+  TransactionHistory History;        // saved in its text form
+  ProposalGroups AcceptedProposals;  // behind the history's proposal markers; not stored
 
   // --- stored but used by nothing else
   std::array<std::uint8_t, 10> ReservedFlags{};

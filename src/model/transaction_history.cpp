@@ -1,6 +1,7 @@
 #include "model/transaction_history.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "model/time_text.h"
@@ -15,6 +16,69 @@ constexpr std::size_t kFieldWidth = 4;
 constexpr std::size_t kRecordWidth = kKindWidth + 3 * kFieldWidth;
 
 }  // namespace
+
+TransactionRecord ProposalMarker(std::int32_t serial, std::size_t count) {
+  const auto capped = static_cast<std::int32_t>(std::min<std::size_t>(count, 99'999'999));
+  return TransactionRecord{TransactionRecord::kProposal, serial, capped / 10'000, capped % 10'000};
+}
+
+std::size_t ProposalMarkerCount(const TransactionRecord& marker) {
+  if (marker.crew < 0 || marker.pairing < 0) return 0;
+  return static_cast<std::size_t>(marker.crew) * 10'000 + static_cast<std::size_t>(marker.pairing);
+}
+
+namespace {
+
+// Serials differ between runs so that a marker saved by an earlier run is
+// unlikely to name a group of this one; a mismatch in count catches the rest.
+std::int32_t FirstSerial() {
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::int32_t>(ticks % 9'999) + 1;
+}
+
+}  // namespace
+
+ProposalGroups::ProposalGroups() : nextSerial_(FirstSerial()) {}
+
+std::int32_t ProposalGroups::push(const TransactionRecord* records, std::size_t count) {
+  if (count == 0 || count > kRecordCapacity) return 0;
+  auto end = [this] {
+    return groups_ == 0 ? std::size_t{0} : group_[groups_ - 1].first + group_[groups_ - 1].count;
+  };
+  while (groups_ > 0 && (groups_ == kGroupCapacity || end() + count > kRecordCapacity))
+    dropOldest();
+  const std::size_t first = end();
+  std::copy(records, records + count, records_.begin() + static_cast<std::ptrdiff_t>(first));
+  const std::int32_t serial = nextSerial_;
+  nextSerial_ = nextSerial_ % 9'999 + 1;
+  group_[groups_++] = Group{serial, first, count};
+  return serial;
+}
+
+std::size_t ProposalGroups::newest(const TransactionRecord& marker,
+                                   const TransactionRecord** records) const {
+  *records = nullptr;
+  if (groups_ == 0 || marker.kind != TransactionRecord::kProposal) return 0;
+  const Group& g = group_[groups_ - 1];
+  if (g.serial != marker.day || g.count != ProposalMarkerCount(marker)) return 0;
+  *records = records_.begin() + static_cast<std::ptrdiff_t>(g.first);
+  return g.count;
+}
+
+void ProposalGroups::popNewest() {
+  if (groups_ > 0) --groups_;
+}
+
+void ProposalGroups::dropOldest() {
+  const std::size_t shift = group_[0].count;
+  const std::size_t used = group_[groups_ - 1].first + group_[groups_ - 1].count;
+  std::copy(records_.begin() + static_cast<std::ptrdiff_t>(shift),
+            records_.begin() + static_cast<std::ptrdiff_t>(used), records_.begin());
+  std::copy(group_.begin() + 1, group_.begin() + static_cast<std::ptrdiff_t>(groups_),
+            group_.begin());
+  --groups_;
+  for (std::size_t i = 0; i < groups_; ++i) group_[i].first -= shift;
+}
 
 void TransactionHistory::add(const TransactionRecord& record) {
   // The oldest record falls off once the history is full, which is the same

@@ -10,11 +10,18 @@
 #include <string>
 #include <string_view>
 
+#include "model/capacity.h"
+#include "model/fixed_array.h"
+
 namespace lumora {
 
 struct TransactionRecord {
   static constexpr std::int32_t kRemove = 0;
   static constexpr std::int32_t kAssign = 1;
+  // An accepted proposal, undone as one: `day` is the group's serial, `crew`
+  // and `pairing` its assignment count in ten-thousands and units, so the
+  // record keeps its four-digit fields.
+  static constexpr std::int32_t kProposal = 2;
 
   std::int32_t kind = kRemove;
   std::int32_t day = 0;      // day index, 0 = first day of the month
@@ -49,6 +56,47 @@ class TransactionHistory {
  private:
   std::array<TransactionRecord, kCapacity> records_{};
   std::size_t size_ = 0;
+};
+
+// A proposal marker for the group `serial` of `count` assignments, and the
+// count a marker carries.
+TransactionRecord ProposalMarker(std::int32_t serial, std::size_t count);
+std::size_t ProposalMarkerCount(const TransactionRecord& marker);
+
+// The assignments behind the proposal markers of the history: far more than
+// the history could hold as records. Kept in memory only, so a marker read
+// from a file finds no group and cannot be undone. Groups stack up in the
+// order they were accepted; undo only ever takes the newest.
+class ProposalGroups {
+ public:
+  // Every open instance of a full month, and one group per history record.
+  static constexpr std::size_t kRecordCapacity = std::size_t{kPairSlots} * kMonthDays;
+  static constexpr std::size_t kGroupCapacity = TransactionHistory::kCapacity;
+
+  ProposalGroups();
+
+  // Stores a group and returns its serial (1 to 9999), or 0 when it is empty.
+  // The oldest groups make room when the store is full; their markers then
+  // find nothing.
+  std::int32_t push(const TransactionRecord* records, std::size_t count);
+  // The newest group's records, when it is the one `marker` names; else empty.
+  std::size_t newest(const TransactionRecord& marker, const TransactionRecord** records) const;
+  void popNewest();
+  void clear() { groups_ = 0; }
+  std::size_t groupCount() const { return groups_; }
+
+ private:
+  struct Group {
+    std::int32_t serial = 0;
+    std::size_t first = 0;
+    std::size_t count = 0;
+  };
+  void dropOldest();
+
+  FixedArray<TransactionRecord> records_{kRecordCapacity};
+  std::array<Group, kGroupCapacity> group_{};
+  std::size_t groups_ = 0;
+  std::int32_t nextSerial_;
 };
 
 // "%04d" with the number of records, then "%02d%04d%04d%04d" (kind, day, crew,
