@@ -4,7 +4,9 @@
 // for that pairing number, and the dialog that assigns the instance to one
 // of them.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "building/block_edit.h"
 #include "model/document.h"
 #include "platform/dialog_model.h"
+#include "rules/rule_results.h"
 
 namespace lumora {
 
@@ -27,6 +30,28 @@ inline constexpr int kLegalWithException = 2;
 // kLegal otherwise. Works on the scratch crew slot and empties it again; no
 // real crew member changes. Invalid indexes are not legal.
 int TestLegalFor(TDocument& doc, int crew, int pair, int day);
+
+// The first duty that the query's rest walk (TestLegalFor's) finds starting
+// before the legal time the one before it left, with `pair` on `day`: its
+// day (-1: every rest holds), by how much it is early and the rest owed
+// (0 when the day is a day off that the previous duty runs into).
+struct RestBreach {
+  int day = -1;
+  std::int64_t shortBy = 0;
+  std::int64_t rest = 0;
+};
+RestBreach FirstRestBreach(const TDocument& doc, const TPilot& pilot, int pair, int day);
+
+// The findings of the block check of crew member `crew`'s block with `pair`
+// on `day` (as it is when either lies outside the month or the table), run
+// on the scratch slot, which is emptied again; no real crew member changes.
+// With `figures`, what the rules measured where they flagged a day.
+struct ScratchFindings {
+  std::string exceptions;
+  std::string warnings;
+  std::array<std::uint8_t, kBlockDays> exceptionDays{};
+};
+ScratchFindings CheckOnScratch(TDocument& doc, int crew, int pair, int day, RuleFigures* figures);
 
 // Whether day `day` holds an open instance of pairing `pair`.
 bool HasOpenInstance(const TDocument& doc, int pair, int day);
