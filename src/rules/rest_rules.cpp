@@ -43,8 +43,11 @@ std::string RestFigure(const TCalendar& cal, Moment start, Moment earliest, Mome
   if (rest <= 0)
     return "the duty on " + BlockDayText(cal, day) + " starts " + HoursMinutes(earliest - start) +
            " before its earliest legal start";
-  return "rest " + HoursMinutes(start - (earliest - rest)) + " before " + BlockDayText(cal, day) +
-         ", minimum " + HoursMinutes(rest);
+  const Moment had = start - (earliest - rest);
+  if (had < 0)
+    return "overlaps the duty before " + BlockDayText(cal, day) + " by " + HoursMinutes(-had);
+  return "rest " + HoursMinutes(had) + " before " + BlockDayText(cal, day) + ", minimum " +
+         HoursMinutes(rest);
 }
 
 }  // namespace
