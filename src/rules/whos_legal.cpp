@@ -11,6 +11,7 @@
 #include "rules/check_block.h"
 #include "rules/days_off.h"
 #include "rules/rule_results.h"
+#include "rules/why_not.h"
 
 namespace lumora {
 
@@ -164,6 +165,17 @@ WhosLegalLists WhosLegalFor(TDocument& doc, int pair, int day) {
 
 WhosLegalDialog::WhosLegalDialog(BlockEditContext ctx, int pair, int day)
     : ctx_(ctx), pair_(pair), day_(day), lists_(WhosLegalFor(ctx.doc, pair, day)) {}
+
+std::vector<std::string> WhosLegalDialog::crewChoices() const {
+  std::vector<std::string> lines;
+  for (int i = 0; i < ctx_.doc.rosterSize(); ++i)
+    lines.push_back(NumberedLine(i, "", ctx_.doc.pilot(i).Name));
+  return lines;
+}
+
+void WhosLegalDialog::whyNot(Ui& ui, int crew) {
+  ShowWhyNot(ctx_.doc, ui, crew, pair_, day_);
+}
 
 bool WhosLegalDialog::accept(Ui& ui) {
   if (selected_ < 0 || static_cast<std::size_t>(selected_) >= lists_.legal.size()) {

@@ -71,6 +71,7 @@ class WhosLegalDialog final : public DialogModel {
   static constexpr std::string_view kBiddersTitle = "Who Bid this Pairing Number";
   static constexpr std::string_view kAssignText = "Assign...";
   static constexpr std::string_view kNoSelection = "You have not Selected an Employee";
+  static constexpr std::string_view kWhyNotText = "Why Not?...";
 
   // The lists are made once here and not refreshed after a refusal.
   WhosLegalDialog(BlockEditContext ctx, int pair, int day);
@@ -78,6 +79,13 @@ class WhosLegalDialog final : public DialogModel {
   std::string_view title() const override { return lists_.caption; }
   const std::vector<std::string>& legal() const { return lists_.legal; }
   const std::vector<std::string>& bidders() const { return lists_.bidders; }
+
+  // Every crew member of the roster as "%03d %s": the legal list leaves most
+  // out, and "Why Not?..." may ask about any of them.
+  std::vector<std::string> crewChoices() const;
+  // "Why Not?...": why the instance could not go into the block of roster
+  // index `crew` (or that it could), as a message. Changes nothing.
+  void whyNot(Ui& ui, int crew);
 
   // The line of the legal list selected (-1: none).
   void select(int line) { selected_ = line; }

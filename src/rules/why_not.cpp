@@ -5,6 +5,7 @@
 
 #include "building/block_figures.h"
 #include "model/time_text.h"
+#include "platform/ui.h"
 #include "rules/rest_rules.h"
 #include "rules/rule_results.h"
 #include "rules/whos_legal.h"
@@ -55,7 +56,8 @@ std::string HeldOn(const TDocument& doc, const TPilot& pilot, int day) {
 }
 
 // Refusals that need no rule run: the instance itself, the days it covers,
-// and what keeps a crew member from taking pairings at all.
+// and what keeps a crew member from taking pairings at all. True when nothing
+// more is worth asking.
 bool RefusedOutright(const TDocument& doc, int crew, int pair, int day, WhyNot& why) {
   auto refuse = [&why](std::string rule, std::string figures) {
     why.reasons.push_back({std::move(rule), std::move(figures)});
@@ -70,12 +72,15 @@ bool RefusedOutright(const TDocument& doc, int crew, int pair, int day, WhyNot& 
   if (pairing.DayStatus[U(day)] == kNoInstance)
     return refuse("No instance", "pairing " + PairingNumber(pairing) + " does not start on " +
                                      BlockDayText(doc.cal, day));
+  // An instance someone else holds is refused, but the rules are still worth
+  // reading: the scheduler may be thinking of moving it.
   if (!HasOpenInstance(doc, pair, day)) {
     if (pilot.DayCell[U(day)] == pair) return refuse("Assigned", instance + " is in his block");
+    std::string holder = " is not open";
     for (int other = 0; other < doc.rosterSize(); ++other)
       if (doc.pilot(other).DayCell[U(day)] == pair)
-        return refuse("Assigned", instance + " is assigned to " + CrewLine(doc, other));
-    return refuse("Assigned", instance + " is not open");
+        holder = " is assigned to " + CrewLine(doc, other);
+    why.reasons.push_back({"Assigned", instance + holder});
   }
   const int last = std::min(day + std::max<int>(pairing.Length, 1), kBlockDays) - 1;
   for (int d = day; d <= last; ++d)
@@ -219,6 +224,12 @@ std::string WhyNotText(const TDocument& doc, int crew, int pair, int day, const 
 
 std::string ExplainWhyNotText(TDocument& doc, int crew, int pair, int day) {
   return WhyNotText(doc, crew, pair, day, ExplainWhyNot(doc, crew, pair, day));
+}
+
+void ShowWhyNot(TDocument& doc, Ui& ui, int crew, int pair, int day) {
+  const WhyNot why = ExplainWhyNot(doc, crew, pair, day);
+  ui.message(WhyNotText(doc, crew, pair, day, why), kWhyNotCaption,
+             why.legal ? Icon::Information : Icon::Warning);
 }
 
 }  // namespace lumora

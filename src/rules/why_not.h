@@ -13,6 +13,8 @@
 
 namespace lumora {
 
+class Ui;
+
 struct WhyNotReason {
   std::string rule;     // "Rest", "Day taken", or a new exception item as the rules wrote it
   std::string figures;  // what was measured; empty when the rule's words say it all
@@ -30,8 +32,9 @@ struct WhyNot {
 
 // Whether pairing `pair` starting on day index `day` could go into crew member
 // `crew`'s block and, if not, why. Refused outright: indexes out of range, no
-// open instance that day, a day of it taken, bidding reserve or a reserve
-// line. Then the rest test of an assignment and the who-is-legal rest walk,
+// instance that day, a day of it taken, bidding reserve or a reserve line. An
+// instance another crew member holds is refused and still checked against
+// his block: the rest test of an assignment and the who-is-legal rest walk,
 // every exception item the block check would add, and a block credit above
 // the crew member's maximum.
 WhyNot ExplainWhyNot(TDocument& doc, int crew, int pair, int day);
@@ -42,5 +45,11 @@ std::string WhyNotText(const TDocument& doc, int crew, int pair, int day, const 
 
 // Both at once.
 std::string ExplainWhyNotText(TDocument& doc, int crew, int pair, int day);
+
+inline constexpr std::string_view kWhyNotCaption = "Lumora - Why Not?";
+
+// The explanation as a message: what the who-is-legal dialog's "Why Not?..."
+// and the grid's Shift + right click on an empty day show.
+void ShowWhyNot(TDocument& doc, Ui& ui, int crew, int pair, int day);
 
 }  // namespace lumora
