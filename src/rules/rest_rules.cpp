@@ -166,7 +166,8 @@ void CheckPilotRest(const RuleRun& run) {
             flag(exceptions, anyException, d);
             if (run.wantsFigures())
               run.noteFigure("Rest ", d,
-                             RestFigure(cal, start + kReserveEarlyStart, earliest, rest, d));
+                             RestFigure(cal, start, earliest - kReserveEarlyStart,
+                                        rest - kReserveEarlyStart, d));
           }
         }
         earliest = clock + b.hoursAtWork() + kRestAfterReserve;
