@@ -1,13 +1,18 @@
 #include "app/rules_windows.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <charconv>
 
 #include "app/core_text.h"
 #include "app/import_windows.h"
@@ -32,8 +37,22 @@ WhosLegalWindow::WhosLegalWindow(WhosLegalDialog& model, Ui& ui, QWidget* parent
     : ModelDialog(model, ui, parent),
       legal_(filledList(model.legal(), this)),
       bidders_(filledList(model.bidders(), this)),
-      assign_(new QPushButton(fromCoreText(WhosLegalDialog::kAssignText))) {
-  connect(legal_, &QListWidget::currentRowChanged, this, [&model](int row) { model.select(row); });
+      assign_(new QPushButton(fromCoreText(WhosLegalDialog::kAssignText))),
+      crew_(new QComboBox(this)),
+      whyNot_(new QPushButton(fromCoreText(WhosLegalDialog::kWhyNotText), this)) {
+  for (const std::string& line : model.crewChoices()) crew_->addItem(fromCoreText(line));
+  connect(legal_, &QListWidget::currentRowChanged, this, [this, &model](int row) {
+    model.select(row);
+    // The question follows the list: a legal line names its crew member first.
+    if (row < 0 || row >= static_cast<int>(model.legal().size())) return;
+    const std::string& line = model.legal()[static_cast<std::size_t>(row)];
+    int number = 0;
+    std::from_chars(line.data(), line.data() + std::min<std::size_t>(3, line.size()), number);
+    crew_->setCurrentIndex(number - 1);
+  });
+  connect(whyNot_, &QPushButton::clicked, this, [this, &model, &ui] {
+    if (crew_->currentIndex() >= 0) model.whyNot(ui, crew_->currentIndex());
+  });
 
   auto* lists = new QGridLayout;
   lists->addWidget(new QLabel(fromCoreText(WhosLegalDialog::kLegalTitle), this), 0, 0);
@@ -47,10 +66,18 @@ WhosLegalWindow::WhosLegalWindow(WhosLegalDialog& model, Ui& ui, QWidget* parent
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+  auto* ask = new QHBoxLayout;
+  auto* crewLabel = new QLabel(QStringLiteral("Crew Member:"), this);
+  crewLabel->setBuddy(crew_);
+  ask->addWidget(crewLabel);
+  ask->addWidget(crew_, 1);
+  ask->addWidget(whyNot_);
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(lists);
+  layout->addLayout(ask);
   layout->addWidget(buttons);
-  resize(560, 420);
+  resize(560, 440);
 }
 
 SetupMonthWindow::SetupMonthWindow(SetupMonthDialog& model, Ui& ui, QWidget* parent)

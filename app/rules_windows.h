@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class QComboBox;
 
 namespace lumora {
 
@@ -22,7 +23,8 @@ class Ui;
 class WhosLegalDialog;
 
 // "Who Is Legal": the legal list and the bid list side by side; the legal
-// list's selection goes to the model, whose OK is "Assign...".
+// list's selection goes to the model, whose OK is "Assign...". Below them any
+// crew member of the roster may be chosen to ask "Why Not?...".
 class WhosLegalWindow : public ModelDialog {
   Q_OBJECT
 
@@ -32,11 +34,15 @@ class WhosLegalWindow : public ModelDialog {
   QListWidget& legalList() const { return *legal_; }
   QListWidget& bidList() const { return *bidders_; }
   QPushButton& assignButton() const { return *assign_; }
+  QComboBox& crewChoice() const { return *crew_; }
+  QPushButton& whyNotButton() const { return *whyNot_; }
 
  private:
   QListWidget* legal_;  // owned by the dialog
   QListWidget* bidders_;
   QPushButton* assign_;
+  QComboBox* crew_;
+  QPushButton* whyNot_;
 };
 
 // "Setup Month": one scroll bar per blocking rule with its value beside it;

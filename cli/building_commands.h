@@ -13,6 +13,7 @@ class App;
 
 namespace lumora {
 class BlockRules;
+class TDocument;
 class Ui;
 }  // namespace lumora
 
@@ -30,6 +31,12 @@ int RunRemove(const std::string& file, const std::string& output, int crew, int 
               Ui& ui, BlockRules& rules, std::ostream& out,
               std::optional<int> number = std::nullopt);
 int RunUndo(const std::string& file, const std::string& output, Ui& ui, BlockRules& rules);
+
+// With `number`, sets `pairing` to the table position of that pairing on
+// `day` (its open copy, or with `removing` the copy in the crew member's
+// day); false, with a message on stderr, when there is none.
+bool ResolvePairingNumber(const TDocument& doc, const std::optional<int>& number, int crew, int day,
+                          bool removing, int& pairing);
 
 // The subcommands' options, filled by the parser.
 struct BuildingCommandLine {

@@ -8,10 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "building_commands.h"
 #include "commands.h"
 #include "rules/global_info.h"
 #include "rules/setup_month_dialog.h"
 #include "rules/whos_legal.h"
+#include "rules/why_not.h"
 
 namespace lumora::cli {
 
@@ -52,6 +54,23 @@ int RunWhosLegal(const std::string& file, int pairing, int day, Ui& ui, std::ost
   out << '\n';
   for (const std::string& line : lists.bidders) out << line << '\n';
   return kExitOk;
+}
+
+int RunWhyNot(const std::string& file, int crew, int pairing, int day, std::optional<int> number,
+              Ui& ui, std::ostream& out, std::ostream& err) {
+  BatchRun run(ui);
+  if (!run.open(file)) return kExitCannotRun;
+  run.session.buildBlocks({});
+  TDocument& doc = run.session.document();
+  if (!ResolvePairingNumber(doc, number, crew, day, false, pairing)) return kExitCannotRun;
+  if (!doc.isRosterIndex(crew) || !doc.isPairIndex(pairing) || day < 0 || day >= doc.monthDays()) {
+    err << "lumora-cli: no crew member " << crew << ", pairing " << pairing << " or day " << day
+        << " in this month\n";
+    return kExitCannotRun;
+  }
+  const WhyNot why = ExplainWhyNot(doc, crew, pairing, day);
+  out << WhyNotText(doc, crew, pairing, day, why) << '\n';
+  return why.legal ? kExitOk : kExitRefused;
 }
 
 int RunGlobalReport(const std::string& file, Ui& ui, std::ostream& out) {
@@ -126,6 +145,23 @@ std::unique_ptr<RulesCommandLine> AddRulesCommands(CLI::App& app) {
   line->whosLegal->add_option("--pairing", line->pairing, "Pairing index, from 0")->required();
   line->whosLegal->add_option("--day", line->day, "Day index of the month, from 0")->required();
 
+  line->why = app.add_subcommand(
+      "why",
+      "Whether a pairing instance could go into a crew member's block, and if not why; "
+      "exits 0 when it could, 3 when not");
+  line->why->add_option("FILE", line->file, "Schedule file")->required();
+  line->why->add_option("--crew", line->crew, "Roster index of the crew member, from 0")
+      ->required();
+  auto* index = line->why->add_option("--pairing", line->pairing, "Pairing index, from 0");
+  auto* number = line->why->add_option("--number", line->number,
+                                       "Pairing number (4 digits), instead of --pairing");
+  index->excludes(number);
+  number->excludes(index);
+  line->why->callback([index, number] {
+    if (index->count() + number->count() == 0) throw CLI::RequiredError("--pairing or --number");
+  });
+  line->why->add_option("--day", line->day, "Day index of the month, from 0")->required();
+
   CLI::App* report = app.add_subcommand("report", "The month's read-only summaries");
   report->require_subcommand(1);
   line->reportGlobal = report->add_subcommand("global", "The Global Information lines");
@@ -167,6 +203,8 @@ std::optional<int> RunChosenRulesCommand(const RulesCommandLine& line, Ui& ui, s
                                          std::ostream& err) {
   if (line.whosLegal != nullptr && *line.whosLegal)
     return RunWhosLegal(line.file, line.pairing, line.day, ui, out, err);
+  if (line.why != nullptr && *line.why)
+    return RunWhyNot(line.file, line.crew, line.pairing, line.day, line.number, ui, out, err);
   if (line.reportGlobal != nullptr && *line.reportGlobal)
     return RunGlobalReport(line.file, ui, out);
   if (line.reportPairings != nullptr && *line.reportPairings)

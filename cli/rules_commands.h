@@ -26,6 +26,14 @@ namespace lumora::cli {
 int RunWhosLegal(const std::string& file, int pairing, int day, Ui& ui, std::ostream& out,
                  std::ostream& err);
 
+// The explanation of whether pairing `pairing` (or the open one numbered
+// `number`) starting on day index `day` could go into crew member `crew`'s
+// block: kExitOk when it could, kExitRefused when not. Indexes outside the
+// month, or no pairing of that number on the day: a message on `err`,
+// kExitCannotRun.
+int RunWhyNot(const std::string& file, int crew, int pairing, int day, std::optional<int> number,
+              Ui& ui, std::ostream& out, std::ostream& err);
+
 // The "Global Information" lines, one per line.
 int RunGlobalReport(const std::string& file, Ui& ui, std::ostream& out);
 // The pairing report as the clipboard gets it (CR LF line ends kept), two
@@ -43,6 +51,7 @@ int RunSetupMonth(const std::string& file, const std::string& output, const Mont
 
 struct RulesCommandLine {
   CLI::App* whosLegal = nullptr;
+  CLI::App* why = nullptr;
   CLI::App* reportGlobal = nullptr;
   CLI::App* reportPairings = nullptr;
   CLI::App* reportBlocks = nullptr;
@@ -50,8 +59,10 @@ struct RulesCommandLine {
   CLI::App* setupMonth = nullptr;
   std::string file;
   std::string output;
+  int crew = 0;
   int pairing = 0;
   int day = 0;
+  std::optional<int> number;
   MonthRuleValues month;
   ReportBlocksArguments blocks;
 };

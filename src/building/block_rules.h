@@ -3,6 +3,7 @@
 // implements it; building only sees this interface, so the dependency runs
 // from the rules down to building and not back.
 
+#include <cstdint>
 #include <string>
 
 #include "model/document.h"
@@ -15,6 +16,11 @@ struct AssignCheckResult {
   bool accepted = false;
   std::string restBefore;
   std::string restAfter;
+  // The rests measured either side and the minimum they were held to (also
+  // when refused); a rest to the block's end counts up to it.
+  std::int64_t minutesBefore = 0;
+  std::int64_t minutesAfter = 0;
+  std::int32_t minimumRest = 0;
 };
 
 class BlockRules {

@@ -96,19 +96,32 @@ std::vector<std::string_view> EmptyRuleSlots() {
   return names;
 }
 
-void CheckBlock(TDocument& doc, int crew, bool oldRules) {
+namespace {
+
+void RunRules(TDocument& doc, int crew, bool oldRules, RuleFigures* figures) {
   if (crew < 0 || crew >= kPilotSlots) return;
   TPilot& pilot = doc.pilot(crew);
   if (pilot.EmpNumber == -1) return;
   ClearRuleResults(pilot);
 
   RuleScratch scratch;
-  const RuleRun run{doc, crew, oldRules, scratch};
+  const RuleRun run{doc, crew, oldRules, scratch, figures};
   if (const RuleSlot& prepare = PreparationSlot(); prepare.run != nullptr) prepare.run(run);
   const std::span<const RuleSlot> slots =
       doc.crewKind() == CrewKind::FlightAttendants ? CabinRuleSlots() : PilotRuleSlots();
   for (const RuleSlot& slot : slots)
     if (slot.run != nullptr && (slot.applies == nullptr || slot.applies(pilot))) slot.run(run);
+}
+
+}  // namespace
+
+void CheckBlock(TDocument& doc, int crew, bool oldRules) {
+  RunRules(doc, crew, oldRules, nullptr);
+}
+
+void CheckBlockWithFigures(TDocument& doc, int crew, RuleFigures& figures) {
+  figures.clear();
+  RunRules(doc, crew, false, &figures);
 }
 
 void RunTwoCaptainRule(TDocument& doc, bool oldRules) {

@@ -49,6 +49,10 @@ std::vector<std::string_view> EmptyRuleSlots();
 // fatigue rules. An index outside the crew slots does nothing.
 void CheckBlock(TDocument& doc, int crew, bool oldRules = false);
 
+// CheckBlock with the normal rules that also gathers what the rules measured
+// where they flagged a day (emptied first).
+void CheckBlockWithFigures(TDocument& doc, int crew, RuleFigures& figures);
+
 // The two-captain rule over the roster, in captain files only.
 void RunTwoCaptainRule(TDocument& doc, bool oldRules = false);
 

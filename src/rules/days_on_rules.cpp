@@ -139,6 +139,11 @@ void CheckConsecutiveDaysOn(const RuleRun& run) {
     if (count > kMaxReserveDays) {
       exceptions[static_cast<std::size_t>(k)] = true;
       anyException = true;
+      if (run.wantsFigures() && k >= kPrevDays)
+        run.noteFigure(" Con Days On", k - kPrevDays,
+                       std::to_string(count) + " reserve days in a row ending " +
+                           BlockDayText(run.doc.cal, k - kPrevDays) + ", limit " +
+                           std::to_string(kMaxReserveDays));
       if (k >= kPrevDays) {
         pilot.ExceptionDays[static_cast<std::size_t>(k - kPrevDays)] = 1;
         count = 0;

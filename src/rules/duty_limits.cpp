@@ -106,14 +106,29 @@ void CheckHard28(const RuleRun& run) {
     day[U(x + kBefore)] = minutes;
   }
   DayFlags flags{};
+  // The largest total of any window over a flagged day, and its length.
+  std::array<std::int64_t, kBlockDays> worst{};
+  std::array<int, kBlockDays> worstDays{};
   for (int s = -kBefore; s <= L - 1; ++s) {
     std::int64_t total = 0;
     for (int x = s; x <= s + 27; ++x) {
       total += day[U(x + kBefore)];
-      if (x >= 0 && x < L + kCarriedTailDays && total > kHard28Limit) flags[U(x)] = true;
+      if (x >= 0 && x < L + kCarriedTailDays && total > kHard28Limit) {
+        flags[U(x)] = true;
+        if (total > worst[U(x)]) {
+          worst[U(x)] = total;
+          worstDays[U(x)] = x - s + 1;
+        }
+      }
     }
   }
-  Report(run, " 112+ Hours Hard in 28 on", flags, L, " C/Out");
+  constexpr const char* kLabel = " 112+ Hours Hard in 28 on";
+  if (run.wantsFigures())
+    for (int x = 0; x < kBlockDays; ++x)
+      if (flags[U(x)])
+        run.noteFigure(kLabel, x,
+                       WindowFigure(run.doc.cal, worst[U(x)], worstDays[U(x)], x, kHard28Limit));
+  Report(run, kLabel, flags, L, " C/Out");
 }
 
 void CheckHard90(const RuleRun& run) {
@@ -137,7 +152,12 @@ void CheckHard90(const RuleRun& run) {
   for (int i = 0; i <= L + kCarriedTailDays; ++i) {
     total += day[U(i + kLast89Days)];
     if (i > 0) total -= day[U(i - 1)];  // day i - 90 leaves the window
-    if (total > kHard90Limit) flags[U(i)] = true;
+    if (total > kHard90Limit) {
+      flags[U(i)] = true;
+      if (run.wantsFigures())
+        run.noteFigure(" 300+ Hours Hard in 90 on", i,
+                       WindowFigure(run.doc.cal, total, 90, i, kHard90Limit));
+    }
   }
   Report(run, " 300+ Hours Hard in 90 on", flags, L, " C/Out");
 }
@@ -199,6 +219,10 @@ void CheckThree12HourDuties(const RuleRun& run) {
     }
     if (count > 3) {
       flagged[U(k)] = true;
+      if (run.wantsFigures() && k >= kTimelineMonthStart)
+        run.noteFigure(" 3+ 12 Hr Duty on", k - kTimelineMonthStart,
+                       std::to_string(count) + " duties of 12:00 or more in a row, the last on " +
+                           TimelineDayText(doc.cal, k) + ", limit 3");
       count = 0;
     }
   }
@@ -228,8 +252,13 @@ void CheckDuty28(const RuleRun& run) {
   const int L = run.doc.monthDays();
   const TPilot& pilot = run.pilot();
   DayFlags flags{};
-  for (int d = 0; d <= L + kCarriedTailDays; ++d)
-    if (pilot.DutyTotals[U(kTimelineMonthStart + d)][2] > kDuty28Limit) flags[U(d)] = true;
+  for (int d = 0; d <= L + kCarriedTailDays; ++d) {
+    const std::int32_t total = pilot.DutyTotals[U(kTimelineMonthStart + d)][2];
+    if (total <= kDuty28Limit) continue;
+    flags[U(d)] = true;
+    if (run.wantsFigures())
+      run.noteFigure(" 192h+/28d On", d, WindowFigure(run.doc.cal, total, 28, d, kDuty28Limit));
+  }
   Report(run, " 192h+/28d On", flags, L - 1, " C/O.");
 }
 

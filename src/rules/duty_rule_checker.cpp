@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/airports.h"
+#include "model/time_text.h"
 #include "rules/duty_timeline.h"
 #include "rules/fatigue_rules.h"
 
@@ -34,6 +35,7 @@ constexpr int kWindow = 2880;
 constexpr int kScanEnd = 100800;
 constexpr int kMaxDutyIn48 = 1440;
 
+constexpr const char* kLabel = " 60h/7d 2LNR Rules";
 constexpr const char* kRuleLine =
     "--------------------------------------------------------------------------------+";
 
@@ -133,6 +135,11 @@ class Checker {
       }
       const int failedDay = std::max(k, searchTrigger_);
       failed_[U(failedDay)] = true;
+      if (run_.wantsFigures() && failedDay >= kTimelineMonthStart) {
+        const std::string& why =
+            failure_[U(failedDay)].empty() ? failure_[U(k)] : failure_[U(failedDay)];
+        run_.noteFigure(kLabel, failedDay - kTimelineMonthStart, why);
+      }
       if (switched_) logic_ = logicBeforeSwitch_;
       if (switchAttempted_) {
         log_ += "ATTEMPT LOGIC CHANGE FAIL. +";
@@ -145,7 +152,7 @@ class Checker {
 
   void Report() {
     if (std::none_of(failed_.begin(), failed_.end(), [](bool f) { return f; })) return;
-    std::string item = " 60h/7d 2LNR Rules";
+    std::string item = kLabel;
     const int lastMonthK = L_ + kTimelineMonthStart - 1;
     for (int k = kFirstListed; k <= kLastListed; ++k) {
       if (!failed_[U(k)]) continue;
@@ -229,7 +236,19 @@ class Checker {
     const TimelineDate date = DateOfTimelineDay(doc_.cal, k);
     log_ += "Checking ";
     AppendDate(log_, date);
+    failure_[U(k)].clear();
     return logic_ == Logic::SixtySeven ? SixtySeven(k, spill, spillEnd) : SeventySeven(k);
+  }
+
+  // What failed on day k, in figures, for the explanations of a refusal.
+  void Explain(int k, const std::string& text) {
+    if (!run_.wantsFigures()) return;
+    std::string& failure = failure_[U(k)];
+    if (!failure.empty()) failure += "; ";
+    failure += text;
+  }
+  std::string Ending(int days, int k) const {
+    return " in the " + std::to_string(days) + " days ending " + TimelineDayText(doc_.cal, k);
   }
 
   bool SixtySeven(int k, bool spill, Moment spillEnd) {
@@ -238,14 +257,29 @@ class Checker {
       log_ += text;
       passed = false;
     };
-    if (pilot_.DutyTotals[U(k)][1] > kSixtyHours) fail(" FAIL 60HR/7D");
-    if (!spill && NoSdfd(k, k - 6)) fail(" FAIL 2LNR");
-    if (spill && !run_.oldRules && AutumnChangeBefore(spillEnd) && NoSdfd(k - 1, k - 6))
+    constexpr const char* kNoFreeDay = "no day free with a local night rest on each side";
+    if (const std::int32_t week = pilot_.DutyTotals[U(k)][1]; week > kSixtyHours) {
+      fail(" FAIL 60HR/7D");
+      if (run_.wantsFigures())
+        Explain(k, WindowFigure(doc_.cal, week, 7, k - kTimelineMonthStart, kSixtyHours));
+    }
+    if (!spill && NoSdfd(k, k - 6)) {
       fail(" FAIL 2LNR");
+      if (run_.wantsFigures()) Explain(k, kNoFreeDay + Ending(7, k));
+    }
+    if (spill && !run_.oldRules && AutumnChangeBefore(spillEnd) && NoSdfd(k - 1, k - 6)) {
+      fail(" FAIL 2LNR");
+      if (run_.wantsFigures()) Explain(k, kNoFreeDay + Ending(7, k - 1));
+    }
     if (!spill) {
       int count = 0;
       for (int x = k; x >= std::max(k - 27, 0); --x) count += Sdfd(x) ? 1 : 0;
-      if (count < kMinSdfdIn28) fail(" FAIL 4SDFD");
+      if (count < kMinSdfdIn28) {
+        fail(" FAIL 4SDFD");
+        if (run_.wantsFigures())
+          Explain(k, std::to_string(count) + " days free with a local night rest on each side" +
+                         Ending(28, k) + ", at least 4");
+      }
     }
     if (passed && k < L_ + 38) log_ += " PASSED 2LNR 60/7 4SDFD";
     log_ += '+';
@@ -277,6 +311,7 @@ class Checker {
     if (!found) {
       log_ += " FAIL 5LNR/21";
       passed = false;
+      if (run_.wantsFigures()) Explain(k, "no 5 days free in a row" + Ending(kSeventyWindow, k));
     }
     const int floor = std::max(since, 0);
     if (passed) {
@@ -284,6 +319,9 @@ class Checker {
         if (pilot_.DutyTotals[U(x)][0] > kTwelveHours) {
           log_ += " FAIL 12HR DUTY";
           passed = false;
+          if (run_.wantsFigures())
+            Explain(k, "duty " + HoursMinutes(pilot_.DutyTotals[U(x)][0]) + " on " +
+                           TimelineDayText(doc_.cal, x) + ", limit 12:00 under 70 hours in 7 days");
           break;
         }
       }
@@ -295,6 +333,9 @@ class Checker {
             (start < kEarliestDutyStart || Moment{start} + t_.DutyLength[U(x)] > kMinutesPerDay)) {
           log_ += " FAIL EARLY/LATE DUTY";
           passed = false;
+          if (run_.wantsFigures())
+            Explain(k, "duty on " + TimelineDayText(doc_.cal, x) +
+                           " starts before 07:00 or ends after midnight under 70 hours in 7 days");
           break;
         }
       }
@@ -308,6 +349,8 @@ class Checker {
         if (over24_[U(x)]) {
           log_ += " FAIL 24DUTY in 48HR";
           passed = false;
+          if (run_.wantsFigures())
+            Explain(k, "more than 24:00 of duty in 48 hours on " + TimelineDayText(doc_.cal, x));
           break;
         }
       }
@@ -334,6 +377,7 @@ class Checker {
   bool over24Done_ = false;
   TimelineArray<bool> over24_{};
   TimelineArray<bool> failed_{};
+  TimelineArray<std::string> failure_{};
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "model/time_text.h"
+
 namespace lumora {
 
 namespace {
@@ -72,6 +74,10 @@ void CheckFatigueUnits(const RuleRun& run) {
     if (total > kFatigueLimit) {
       flagged[U(d)] = true;
       any = true;
+      if (run.wantsFigures())
+        run.noteFigure(" 100 Plus Fatigue Units on", d,
+                       HoursMinutes(total) + " fatigue units without a day free by " +
+                           BlockDayText(doc.cal, d) + ", limit " + HoursMinutes(kFatigueLimit));
       total = 0;
     }
   }

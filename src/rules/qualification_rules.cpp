@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "building/block_figures.h"
+#include "model/time_text.h"
 
 namespace lumora {
 
@@ -55,6 +56,9 @@ void CheckCheckPilotCredit(const RuleRun& run) {
   char item[64];
   std::snprintf(item, sizeof item, "Check Pilot Pair Credit > %02d:%02d", maximum / 60,
                 maximum % 60);
+  if (run.wantsFigures())
+    run.noteFigure(item, -1,
+                   "pairing credit " + HoursMinutes(total) + ", limit " + HoursMinutes(maximum));
   AppendItem(pilot.ExceptionsText, item);
 }
 

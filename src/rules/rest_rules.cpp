@@ -37,6 +37,19 @@ std::string RestText(Moment rest, std::string_view label) {
   return text;
 }
 
+// "rest 9:30 before 12 Feb, minimum 11:00": the rest that produced the
+// earliest legal start is what the duty starting at `start` cut short.
+std::string RestFigure(const TCalendar& cal, Moment start, Moment earliest, Moment rest, int day) {
+  if (rest <= 0)
+    return "the duty on " + BlockDayText(cal, day) + " starts " + HoursMinutes(earliest - start) +
+           " before its earliest legal start";
+  const Moment had = start - (earliest - rest);
+  if (had < 0)
+    return "overlaps the duty before " + BlockDayText(cal, day) + " by " + HoursMinutes(-had);
+  return "rest " + HoursMinutes(had) + " before " + BlockDayText(cal, day) + ", minimum " +
+         HoursMinutes(rest);
+}
+
 }  // namespace
 
 RestMinimums RestMinimumsOf(CrewKind kind) {
@@ -92,6 +105,9 @@ AssignCheckResult CheckAssignmentRest(const TDocument& doc, int crew, int pair, 
       newEnd += cal.DstShift;
   }
 
+  result.minutesBefore = newStart - previousEnd;
+  result.minutesAfter = nextStart - newEnd;
+  result.minimumRest = minimum;
   if (newStart < previousEnd + minimum || nextStart < newEnd + minimum) return result;
   result.accepted = true;
   if (restBeforeText && newStart < previousEnd + kShortRestNotice)
@@ -116,9 +132,10 @@ void CheckPilotRest(const RuleRun& run) {
     any = true;
   };
   auto testDuty = [&](Moment start, int d) {
-    if (start < earliest)
+    if (start < earliest) {
       flag(exceptions, anyException, d);
-    else if (start < earliest + kWarningMargin)
+      if (run.wantsFigures()) run.noteFigure("Rest ", d, RestFigure(cal, start, earliest, rest, d));
+    } else if (start < earliest + kWarningMargin)
       flag(warnings, anyWarning, d);
   };
 
@@ -145,7 +162,13 @@ void CheckPilotRest(const RuleRun& run) {
         if (start < earliest) {
           if (d == 0 && pilot.Activity[kPreviousMonthLastDay][kActWorkedState] == 2)
             flag(exceptions, anyException, 0);
-          if (start < earliest - kReserveEarlyStart) flag(exceptions, anyException, d);
+          if (start < earliest - kReserveEarlyStart) {
+            flag(exceptions, anyException, d);
+            if (run.wantsFigures())
+              run.noteFigure("Rest ", d,
+                             RestFigure(cal, start, earliest - kReserveEarlyStart,
+                                        rest - kReserveEarlyStart, d));
+          }
         }
         earliest = clock + b.hoursAtWork() + kRestAfterReserve;
         rest = kRestAfterReserve;
@@ -155,7 +178,14 @@ void CheckPilotRest(const RuleRun& run) {
       const Moment start = EndsRestByTwo(pilot.DayCode[static_cast<std::size_t>(d)])
                                ? MomentOf(d, rest + kDayOffLatestEnd)
                                : MomentOf(d, Moment{b.startTime()} + kPilotRest);
-      if (start < earliest && !b.reserve()) flag(exceptions, anyException, d);
+      if (start < earliest && !b.reserve()) {
+        flag(exceptions, anyException, d);
+        if (run.wantsFigures())
+          run.noteFigure("Rest ", d,
+                         "the duty before " + BlockDayText(cal, d) + " ends " +
+                             HoursMinutes(earliest - start) + " too late for its " +
+                             pilot.DayCode[static_cast<std::size_t>(d)]);
+      }
       earliest = MomentOf(d, Moment{b.startTime()} + b.hoursAtWork());
       rest = 0;
       previousStart = start;
@@ -194,6 +224,7 @@ void CheckCabinRest(const RuleRun& run) {
     const BlockDay b = DayOf(run.doc, pilot, d);
     if (b.kind == BlockDay::Kind::Empty) continue;
     bool breach = false;
+    Moment breachBy = 0;
     if (b.kind == BlockDay::Kind::Pairing) {
       const Moment clock = MomentOf(d, b.pair->OnTime);
       const Moment start = DstCorrectedStart(cal, previousStart, clock);
@@ -204,6 +235,7 @@ void CheckCabinRest(const RuleRun& run) {
         spillOver = false;
       }
       breach = start < earliest;
+      breachBy = earliest - start;
       earliest = clock + b.pair->TAFB + kCabinRest;
       previousStart = start;
     } else if (b.containsDuty()) {
@@ -211,18 +243,24 @@ void CheckCabinRest(const RuleRun& run) {
       const Moment start = DstCorrectedStart(cal, previousStart, clock);
       spillOver = false;
       breach = start < earliest && !b.reserve();
+      breachBy = earliest - start;
       earliest = clock + b.hoursAtWork() + kCabinRest;
       previousStart = start;
     } else {
       const Moment start = MomentOf(d, Moment{b.startTime()} + kCabinRest);
       spillOver = false;
       breach = start < earliest && !b.reserve();
+      breachBy = earliest - start;
       earliest = MomentOf(d, Moment{b.startTime()} + b.hoursAtWork());
       previousStart = start;
     }
     if (breach) {
       exceptions[static_cast<std::size_t>(d)] = true;
       anyException = true;
+      if (run.wantsFigures())
+        run.noteFigure(" Rest ", d,
+                       "the duty on " + BlockDayText(cal, d) + " starts " + HoursMinutes(breachBy) +
+                           " before the end of the 12:00 rest it needs");
     }
   }
 

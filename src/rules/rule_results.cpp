@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/time_text.h"
+
 namespace lumora {
 
 int LastRestDay(const TDocument& doc) {
@@ -21,6 +23,21 @@ BlockDay DayOf(const TDocument& doc, const TPilot& pilot, int day) {
     result.pairIndex = cell;
   }
   return result;
+}
+
+std::string TimelineDayText(const TCalendar& cal, int k) {
+  const TimelineDate date = DateOfTimelineDay(cal, std::clamp(k, 0, kRuleDays - 1));
+  return std::to_string(date.day) + " " + MonthTextOf(date.month);
+}
+
+std::string BlockDayText(const TCalendar& cal, int day) {
+  return TimelineDayText(cal, day + kTimelineMonthStart);
+}
+
+std::string WindowFigure(const TCalendar& cal, std::int64_t total, int days, int lastDay,
+                         std::int64_t limit) {
+  return HoursMinutes(total) + " in " + std::to_string(days) + " days ending " +
+         BlockDayText(cal, lastDay) + ", limit " + HoursMinutes(limit);
 }
 
 void AppendItem(std::string& text, std::string_view item) {

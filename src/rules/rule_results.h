@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/calendar.h"
@@ -69,6 +70,26 @@ void ClearRuleResults(TPilot& pilot);
 // rule's label (" 112+ Hours Hard in 28 on") is part of the item.
 std::vector<std::string_view> SplitItems(std::string_view text);
 
+// What a rule measured where it flagged a day ("60:40 in 7 days ending
+// 12 Feb, limit 60:00"). Item texts are read back by files, reports and the
+// two-captain rule, so they keep their form; figures are gathered beside
+// them, and only when a caller asks, so that a plain check formats nothing.
+struct RuleFigure {
+  std::string label;  // the start of the item it belongs to
+  int day = -1;       // the block day index flagged; -1 for the whole block
+  std::string text;
+};
+using RuleFigures = std::vector<RuleFigure>;
+
+// "12 Feb" for timeline day k (the previous month's days first), and for a
+// block day index.
+std::string TimelineDayText(const TCalendar& cal, int k);
+std::string BlockDayText(const TCalendar& cal, int day);
+
+// "<total> in <days> days ending <day>, limit <limit>", times as H:MM.
+std::string WindowFigure(const TCalendar& cal, std::int64_t total, int days, int lastDay,
+                         std::int64_t limit);
+
 // Scratch that one check of a block fills for the rules after it.
 struct RuleScratch {
   std::array<std::int32_t, kBlockDays> HardTimeByDay{};
@@ -82,8 +103,13 @@ struct RuleRun {
   int crew;
   bool oldRules;  // the duty-rule checker without the fatigue rules
   RuleScratch& scratch;
+  RuleFigures* figures = nullptr;  // null: nobody asked for the figures
 
   TPilot& pilot() const { return doc.pilot(crew); }
+  bool wantsFigures() const { return figures != nullptr; }
+  void noteFigure(std::string_view label, int day, std::string text) const {
+    if (figures != nullptr) figures->push_back({std::string(label), day, std::move(text)});
+  }
 };
 
 }  // namespace lumora

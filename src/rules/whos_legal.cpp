@@ -11,6 +11,7 @@
 #include "rules/check_block.h"
 #include "rules/days_off.h"
 #include "rules/rule_results.h"
+#include "rules/why_not.h"
 
 namespace lumora {
 
@@ -20,43 +21,10 @@ constexpr Moment kPilotRest = 660;
 constexpr Moment kCabinRest = 720;
 constexpr int kDaysAfterCounted = 6;  // exception days counted up to L + 5
 
-int ExceptionDayCount(const TPilot& pilot, int monthLength) {
+int ExceptionDayCount(const std::array<std::uint8_t, kBlockDays>& days, int monthLength) {
   const int last = std::min(monthLength + kDaysAfterCounted, kBlockDays);
-  return static_cast<int>(std::count_if(pilot.ExceptionDays.begin(),
-                                        pilot.ExceptionDays.begin() + last,
+  return static_cast<int>(std::count_if(days.begin(), days.begin() + last,
                                         [](std::uint8_t flag) { return flag != 0; }));
-}
-
-// The rest walk of the query over the month with `pair` on `day`: every duty
-// must start at or after the legal time the previous one left.
-bool RestsHold(const TDocument& doc, const TPilot& pilot, int pair, int day) {
-  const Moment rest = doc.crewKind() == CrewKind::FlightAttendants ? kCabinRest : kPilotRest;
-  Moment legal = pilot.LegalCheckIn();
-  for (int x = 0; x < doc.monthDays(); ++x) {
-    const Moment midnight = MomentOf(x, 0);
-    if (x == day) {
-      const TPair& p = doc.pair(pair);
-      const Moment start = midnight + p.OnTime;
-      if (start < legal) return false;
-      legal = start + p.TAFB + rest;
-      continue;
-    }
-    const BlockDay b = DayOf(doc, pilot, x);
-    if (b.kind == BlockDay::Kind::Pairing) {
-      const Moment start = midnight + b.pair->OnTime;
-      if (start < legal) return false;
-      legal = start + b.pair->TAFB + rest;
-    } else if (b.kind == BlockDay::Kind::Other) {
-      if (b.containsDuty()) {
-        const Moment start = midnight + b.startTime();
-        if (start < legal) return false;
-        legal = start + b.hoursAtWork() + rest;
-      } else if (midnight < legal - rest) {
-        return false;  // the previous duty ends after that day's midnight
-      }
-    }
-  }
-  return true;
 }
 
 std::string NumberedLine(int crew, std::string_view marker, const std::string& name) {
@@ -86,6 +54,67 @@ bool BidFor(const std::string& filter, int number) {
 
 }  // namespace
 
+RestBreach FirstRestBreach(const TDocument& doc, const TPilot& pilot, int pair, int day) {
+  const Moment rest = doc.crewKind() == CrewKind::FlightAttendants ? kCabinRest : kPilotRest;
+  Moment legal = pilot.LegalCheckIn();
+  for (int x = 0; x < doc.monthDays(); ++x) {
+    const Moment midnight = MomentOf(x, 0);
+    if (x == day) {
+      const TPair& p = doc.pair(pair);
+      const Moment start = midnight + p.OnTime;
+      if (start < legal) return {x, legal - start, rest};
+      legal = start + p.TAFB + rest;
+      continue;
+    }
+    const BlockDay b = DayOf(doc, pilot, x);
+    if (b.kind == BlockDay::Kind::Pairing) {
+      const Moment start = midnight + b.pair->OnTime;
+      if (start < legal) return {x, legal - start, rest};
+      legal = start + b.pair->TAFB + rest;
+    } else if (b.kind == BlockDay::Kind::Other) {
+      if (b.containsDuty()) {
+        const Moment start = midnight + b.startTime();
+        if (start < legal) return {x, legal - start, rest};
+        legal = start + b.hoursAtWork() + rest;
+      } else if (midnight < legal - rest) {
+        return {x, legal - rest - midnight, 0};  // the previous duty ends after that midnight
+      }
+    }
+  }
+  return {};
+}
+
+ScratchFindings CheckOnScratch(TDocument& doc, int crew, int pair, int day, RuleFigures* figures) {
+  ScratchFindings found;
+  if (!doc.isRosterIndex(crew)) return found;
+  // The cabin rule marks the other holders of a trip for a new check; the
+  // query must leave those marks as they were.
+  const bool cabin = doc.crewKind() == CrewKind::FlightAttendants;
+  std::array<std::uint8_t, kMaxRosterPilots> marks{};
+  if (cabin)
+    for (int i = 0; i < doc.rosterSize(); ++i)
+      marks[static_cast<std::size_t>(i)] = doc.pilot(i).FaChecked;
+
+  TPilot& scratch = doc.pilot(kScratchPilot);
+  scratch = doc.pilot(crew);
+  if (doc.isPairIndex(pair) && day >= 0 && day < doc.monthDays())
+    scratch.DayCell[static_cast<std::size_t>(day)] = pair;
+  if (figures != nullptr)
+    CheckBlockWithFigures(doc, kScratchPilot, *figures);
+  else
+    CheckBlock(doc, kScratchPilot);
+  found.exceptions = scratch.ExceptionsText;
+  found.warnings = scratch.WarningsText;
+  found.exceptionDays = scratch.ExceptionDays;
+  scratch = TPilot{};
+  scratch.RuleCheckLog.clear();
+
+  if (cabin)
+    for (int i = 0; i < doc.rosterSize(); ++i)
+      doc.pilot(i).FaChecked = marks[static_cast<std::size_t>(i)];
+  return found;
+}
+
 bool HasOpenInstance(const TDocument& doc, int pair, int day) {
   if (!doc.isPairIndex(pair) || day < 0 || day >= doc.monthDays()) return false;
   const std::int32_t status = doc.pair(pair).DayStatus[static_cast<std::size_t>(day)];
@@ -98,28 +127,10 @@ int TestLegalFor(TDocument& doc, int crew, int pair, int day) {
   const TPilot& pilot = doc.pilot(crew);
   if (pilot.DayCell[static_cast<std::size_t>(day)] != kEmptyCell || pilot.BidReserve != 0)
     return kNotLegal;
-  if (!RestsHold(doc, pilot, pair, day)) return kNotLegal;
-  const int before = ExceptionDayCount(pilot, doc.monthDays());
-
-  // The cabin rule marks the other holders of a trip for a new check; the
-  // query must leave those marks as they were.
-  const bool cabin = doc.crewKind() == CrewKind::FlightAttendants;
-  std::array<std::uint8_t, kMaxRosterPilots> marks{};
-  if (cabin)
-    for (int i = 0; i < doc.rosterSize(); ++i)
-      marks[static_cast<std::size_t>(i)] = doc.pilot(i).FaChecked;
-
-  TPilot& scratch = doc.pilot(kScratchPilot);
-  scratch = pilot;
-  scratch.DayCell[static_cast<std::size_t>(day)] = pair;
-  CheckBlock(doc, kScratchPilot);
-  const int after = ExceptionDayCount(scratch, doc.monthDays());
-  scratch = TPilot{};
-  scratch.RuleCheckLog.clear();
-
-  if (cabin)
-    for (int i = 0; i < doc.rosterSize(); ++i)
-      doc.pilot(i).FaChecked = marks[static_cast<std::size_t>(i)];
+  if (FirstRestBreach(doc, pilot, pair, day).day >= 0) return kNotLegal;
+  const int before = ExceptionDayCount(pilot.ExceptionDays, doc.monthDays());
+  const ScratchFindings found = CheckOnScratch(doc, crew, pair, day, nullptr);
+  const int after = ExceptionDayCount(found.exceptionDays, doc.monthDays());
   return after > before ? kLegalWithException : kLegal;
 }
 
@@ -154,6 +165,17 @@ WhosLegalLists WhosLegalFor(TDocument& doc, int pair, int day) {
 
 WhosLegalDialog::WhosLegalDialog(BlockEditContext ctx, int pair, int day)
     : ctx_(ctx), pair_(pair), day_(day), lists_(WhosLegalFor(ctx.doc, pair, day)) {}
+
+std::vector<std::string> WhosLegalDialog::crewChoices() const {
+  std::vector<std::string> lines;
+  for (int i = 0; i < ctx_.doc.rosterSize(); ++i)
+    lines.push_back(NumberedLine(i, "", ctx_.doc.pilot(i).Name));
+  return lines;
+}
+
+void WhosLegalDialog::whyNot(Ui& ui, int crew) {
+  ShowWhyNot(ctx_.doc, ui, crew, pair_, day_);
+}
 
 bool WhosLegalDialog::accept(Ui& ui) {
   if (selected_ < 0 || static_cast<std::size_t>(selected_) >= lists_.legal.size()) {

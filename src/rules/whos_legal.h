@@ -4,7 +4,9 @@
 // for that pairing number, and the dialog that assigns the instance to one
 // of them.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "building/block_edit.h"
 #include "model/document.h"
 #include "platform/dialog_model.h"
+#include "rules/rule_results.h"
 
 namespace lumora {
 
@@ -27,6 +30,28 @@ inline constexpr int kLegalWithException = 2;
 // kLegal otherwise. Works on the scratch crew slot and empties it again; no
 // real crew member changes. Invalid indexes are not legal.
 int TestLegalFor(TDocument& doc, int crew, int pair, int day);
+
+// The first duty that the query's rest walk (TestLegalFor's) finds starting
+// before the legal time the one before it left, with `pair` on `day`: its
+// day (-1: every rest holds), by how much it is early and the rest owed
+// (0 when the day is a day off that the previous duty runs into).
+struct RestBreach {
+  int day = -1;
+  std::int64_t shortBy = 0;
+  std::int64_t rest = 0;
+};
+RestBreach FirstRestBreach(const TDocument& doc, const TPilot& pilot, int pair, int day);
+
+// The findings of the block check of crew member `crew`'s block with `pair`
+// on `day` (as it is when either lies outside the month or the table), run
+// on the scratch slot, which is emptied again; no real crew member changes.
+// With `figures`, what the rules measured where they flagged a day.
+struct ScratchFindings {
+  std::string exceptions;
+  std::string warnings;
+  std::array<std::uint8_t, kBlockDays> exceptionDays{};
+};
+ScratchFindings CheckOnScratch(TDocument& doc, int crew, int pair, int day, RuleFigures* figures);
 
 // Whether day `day` holds an open instance of pairing `pair`.
 bool HasOpenInstance(const TDocument& doc, int pair, int day);
@@ -46,6 +71,7 @@ class WhosLegalDialog final : public DialogModel {
   static constexpr std::string_view kBiddersTitle = "Who Bid this Pairing Number";
   static constexpr std::string_view kAssignText = "Assign...";
   static constexpr std::string_view kNoSelection = "You have not Selected an Employee";
+  static constexpr std::string_view kWhyNotText = "Why Not?...";
 
   // The lists are made once here and not refreshed after a refusal.
   WhosLegalDialog(BlockEditContext ctx, int pair, int day);
@@ -53,6 +79,13 @@ class WhosLegalDialog final : public DialogModel {
   std::string_view title() const override { return lists_.caption; }
   const std::vector<std::string>& legal() const { return lists_.legal; }
   const std::vector<std::string>& bidders() const { return lists_.bidders; }
+
+  // Every crew member of the roster as "%03d %s": the legal list leaves most
+  // out, and "Why Not?..." may ask about any of them.
+  std::vector<std::string> crewChoices() const;
+  // "Why Not?...": why the instance could not go into the block of roster
+  // index `crew` (or that it could), as a message. Changes nothing.
+  void whyNot(Ui& ui, int crew);
 
   // The line of the legal list selected (-1: none).
   void select(int line) { selected_ = line; }

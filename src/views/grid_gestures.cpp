@@ -10,6 +10,7 @@
 #include "platform/settings_catalogue.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
+#include "rules/why_not.h"
 
 namespace lumora {
 
@@ -175,7 +176,12 @@ void GridGestures::rightOnDay(int crew, int day, KeyState keys) {
   const auto d = static_cast<std::size_t>(day);
   const std::int32_t cell = pilot.DayCell[d];
   if (cell == kEmptyCell) {
-    actions_.openQuickEmployeeInfo(crew);
+    // With Shift and a pairing chosen in the pairing window, the question is
+    // why a click here would not assign it.
+    if (keys.shift && doc.view.selection.pair >= 0 && !IsPseudoLine(pilot))
+      ShowWhyNot(doc, ctx_.ui, crew, doc.view.selection.pair, day);
+    else
+      actions_.openQuickEmployeeInfo(crew);
     return;
   }
   if (cell == kOtherAssignmentCell) {

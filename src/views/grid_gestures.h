@@ -1,7 +1,8 @@
 #pragma once
 // What the mouse does to the blocks in the block grid: dragging a pairing
 // from one block to another, assigning the selected pairing with a click,
-// locking a pairing in, and sending one back to open with the right button.
+// locking a pairing in, sending one back to open with the right button, and
+// asking why the selected pairing would not go into an empty day.
 // The grid maps the pointer to a crew member and a day and forwards the
 // button events here; this class holds no window of its own.
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -286,6 +287,10 @@ TEST_F(BlockViewsTest, ARightClickOnAnInstanceAsksWhoIsLegal) {
   QString caption;
   whenShown<WhosLegalWindow>([&](WhosLegalWindow& dialog) {
     caption = dialog.windowTitle();
+    // Any crew member may be asked about, not only the listed ones.
+    EXPECT_EQ(dialog.crewChoice().count(), doc.PilotCount);
+    dialog.crewChoice().setCurrentIndex(doc.PilotCount - 1);
+    dialog.whyNotButton().click();
     dialog.reject();
   });
   QTest::mouseClick(views.pairWindow().viewport(), Qt::RightButton, {},
@@ -294,6 +299,8 @@ TEST_F(BlockViewsTest, ARightClickOnAnInstanceAsksWhoIsLegal) {
       QStringLiteral("Lumora - %1 on ")
           .arg(doc.Pairs[static_cast<std::size_t>(found.pair)].Number, 4, 10, QLatin1Char('0'))))
       << caption.toStdString();
+  ASSERT_FALSE(ui.shown.empty());
+  EXPECT_EQ(ui.shown.back().caption, "Lumora - Why Not?");
 }
 
 }  // namespace

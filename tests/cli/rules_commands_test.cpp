@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,6 +49,32 @@ TEST_F(RulesCommandsTest, WhosLegalPrintsCaptionListsAndTheEmptyLineBetween) {
     EXPECT_EQ(none.str(), "");
   }
   EXPECT_NE(err.str(), "");
+}
+
+TEST_F(RulesCommandsTest, WhyNamesTheRefusalAndExitsByTheVerdict) {
+  const std::string file = WriteMonth();
+  struct Case {
+    int crew, pairing, day;
+    std::optional<int> number;
+    int exit;
+    const char* out;
+  };
+  const Case cases[] = {
+      {0, 0, 3, std::nullopt, kExitOk, "4711 on 4 Jul for 001 A ALPHA: legal\n"},
+      {0, 0, 4, 4711, kExitRefused,
+       "4711 on 5 Jul for 001 A ALPHA: not legal\nAssigned: 4711 on 5 Jul is assigned to 002 B "
+       "BRAVO\n"},
+      {0, 0, 5, std::nullopt, kExitRefused,
+       "not legal\nNo instance: pairing 4711 does not start on 6 Jul\n"},
+      {2, 0, 3, std::nullopt, kExitCannotRun, ""},
+      {0, 0, 31, std::nullopt, kExitCannotRun, ""},
+      {0, 0, 3, 815, kExitCannotRun, ""},
+  };
+  for (const Case& c : cases) {
+    std::ostringstream text;
+    EXPECT_EQ(RunWhyNot(file, c.crew, c.pairing, c.day, c.number, ui, text, err), c.exit) << c.day;
+    EXPECT_TRUE(text.str().ends_with(c.out)) << text.str();
+  }
 }
 
 TEST_F(RulesCommandsTest, SetupMonthWritesOnlyValuesTheBarsReach) {

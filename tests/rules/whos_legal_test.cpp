@@ -68,6 +68,12 @@ TEST_F(WhosLegalTest, AssignNeedsASelectionAndReportsRefusals) {
   EXPECT_EQ(dialog.title(), "Lumora - 4711 on 11 Jul");
   EXPECT_FALSE(dialog.accept(ui));
   EXPECT_EQ(ui.lastMessage, "Lumora: You have not Selected an Employee");
+  // Any crew member may be asked about, listed or not.
+  EXPECT_EQ(dialog.crewChoices().size(), 6u);
+  dialog.whyNot(ui, 1);
+  EXPECT_EQ(ui.lastMessage,
+            "Lumora - Why Not?: 4711 on 11 Jul for 002 P Bname: not legal\n"
+            "Bidding reserve: he bids reserve this month");
 
   dialog.select(1);  // F
   ASSERT_TRUE(dialog.accept(ui));

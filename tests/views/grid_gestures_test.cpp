@@ -180,6 +180,11 @@ TEST_F(GesturesTest, RightClickElsewhereHandsOver) {
   Click(MouseButton::Right, GridHit::Name(pseudo));
   Click(MouseButton::Left, GridHit::Name(a));
   Click(MouseButton::Left, GridHit::Name(pseudo));
+  // With a pairing chosen, Shift asks why it would not go into the empty day.
+  doc.view.selection.pair = p;
+  Click(MouseButton::Right, GridHit::Day(a, 2), {false, true});
+  EXPECT_EQ(ui.shown.back().caption, "Lumora - Why Not?");
+  EXPECT_TRUE(ui.shown.back().text.starts_with("0101 on ")) << ui.shown.back().text;
   EXPECT_EQ(actions.calls, (std::vector<std::string>{"info 0 -1", "remove other shift 1 4",
                                                      "move 1 -1", "employee 0 -1"}));
   EXPECT_EQ(views.filterChanges, 1);  // the follow-ups of a right-button change ran
