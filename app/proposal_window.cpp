@@ -81,13 +81,21 @@ ProposalWindow::ProposalWindow(ProposalPreview& model, Ui& ui, QWidget* parent)
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   }
   list_->expandAll();
+  // The list starts on its first line without showing it: the grid stays
+  // where the scheduler left it until he picks a line.
+  if (list_->topLevelItemCount() > 0)
+    list_->setCurrentItem(list_->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
   showSelection();
   connect(list_, &QTreeWidget::itemChanged, this,
           [this](QTreeWidgetItem* item, int /*column*/) { checkChanged(item); });
+  const auto show = [this](QTreeWidgetItem* item) {
+    if (item != nullptr) model_.show(item->data(0, kLineRole).toInt());
+  };
+  // A click on the line already current moves nothing, so clicks count too.
   connect(list_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current, QTreeWidgetItem* /*previous*/) {
-            if (current != nullptr) model_.show(current->data(0, kLineRole).toInt());
-          });
+          [show](QTreeWidgetItem* current, QTreeWidgetItem* /*previous*/) { show(current); });
+  connect(list_, &QTreeWidget::itemClicked, this,
+          [show](QTreeWidgetItem* item, int /*column*/) { show(item); });
 
   auto* figures = new QVBoxLayout;
   for (const std::string& figure : model.figures())

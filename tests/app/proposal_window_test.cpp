@@ -1,5 +1,5 @@
 // "Propose Blocks..." in the main window: the demo month with a few blocks
-// emptied, Discard, the preview in the grid and its list, a line that finds
+// emptied, Cancel, Discard, the preview in the grid and its list, a line that finds
 // its cell, Accept All, and F1 that puts the month back byte for byte.
 
 #include <gtest/gtest.h>
@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QPainter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -55,13 +57,30 @@ QImage Composite(QWidget& window, QWidget& dialog) {
   return image;
 }
 
-TEST_F(ProposalWindowTest, DiscardChangesNothingAcceptAllIsOneStepForF1) {
+TEST_F(ProposalWindowTest, CancelAndDiscardChangeNothingAcceptAllIsOneStepForF1) {
   const auto window = startWindow(openedDemo().string());
   window->show();
   QApplication::processEvents();
   TDocument& doc = window->app().document();
   BlockViews& views = *window->views();
   const std::vector<std::uint8_t> before = EncodeScheduleFile(doc, kScheduleFile);
+
+  // Cancel in the progress window: no preview, nothing changed.
+  ui.cancelAtPosition = 0;
+  QTimer::singleShot(0, [] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* preview = qobject_cast<ProposalWindow*>(widget);
+      if (preview == nullptr || !preview->isVisible()) continue;
+      ADD_FAILURE() << "a cancelled proposal was previewed";
+      preview->reject();
+    }
+  });
+  ASSERT_TRUE(window->app().dispatch(command::kProposeBlocks));
+  QApplication::processEvents();
+  ui.cancelAtPosition = -1;
+  EXPECT_EQ(EncodeScheduleFile(doc, kScheduleFile), before);
+  EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+      QStringLiteral("Proposing blocks cancelled")));
 
   // Discard: nothing changed, and the grid shows the blocks alone again.
   whenShown<ProposalWindow>(
