@@ -18,6 +18,7 @@
 #include "import_prg_command.h"
 #include "last_month_command.h"
 #include "new_command.h"
+#include "propose_command.h"
 #include "roster_commands.h"
 #include "rules_commands.h"
 #include "scan_lis_command.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
 
   const auto filters = AddFilterCommands(app);
 
+  const auto propose = AddProposeCommand(app);
+
   // "help" and "help SUBCOMMAND", for those who type it rather than --help.
   std::string helpTopic;
   CLI::App* help = app.add_subcommand("help", "Show this list, or the options of one subcommand");
@@ -121,6 +124,7 @@ int main(int argc, char** argv) {
     if (const auto rc = RunChosenBidsCommand(*bids, std::cout)) return *rc;
     if (const auto rc = RunChosenComplement(*complement, std::cerr)) return *rc;
     if (const auto rc = RunChosenFilterCommand(*filters, std::cout)) return *rc;
+    if (const auto rc = RunChosenPropose(*propose, std::cout, std::cerr)) return *rc;
     std::cout << app.help();
     return kExitOk;
   } catch (const std::exception& e) {

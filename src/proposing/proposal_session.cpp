@@ -160,6 +160,10 @@ ProposalSession::ProposalSession(TDocument& doc, BlockRules& rules, const std::v
     }
   }
   taken_.assign(instances_.size(), 0);
+  instanceAt_.assign(static_cast<std::size_t>(doc.lastPairIndex() + 1) * kMonthDays, -1);
+  for (std::size_t i = 0; i < instances_.size(); ++i)
+    instanceAt_[static_cast<std::size_t>(instances_[i].pair) * kMonthDays +
+                static_cast<std::size_t>(instances_[i].day)] = static_cast<int>(i);
 
   std::vector<int> chosen = crews;
   if (chosen.empty())
@@ -207,6 +211,13 @@ ProposalSession::ProposalSession(TDocument& doc, BlockRules& rules, const std::v
 
 ProposalSession::~ProposalSession() {
   restore();
+}
+
+int ProposalSession::instanceAt(int pair, int day) const {
+  if (pair < 0 || day < 0 || day >= kMonthDays) return -1;
+  const std::size_t at =
+      static_cast<std::size_t>(pair) * kMonthDays + static_cast<std::size_t>(day);
+  return at < instanceAt_.size() ? instanceAt_[at] : -1;
 }
 
 int ProposalSession::restMinutes() const {
@@ -333,15 +344,21 @@ ProposalFigures ProposalSession::figures(const std::vector<ProposedAssignment>& 
   return f;
 }
 
-std::vector<ProposedAssignment> GreedyPass(ProposalSession& session,
+std::vector<int> AllCrews(ProposalSession& session) {
+  std::vector<int> all(session.crews().size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+  return all;
+}
+
+std::vector<ProposedAssignment> GreedyPass(ProposalSession& session, const std::vector<int>& crews,
                                            const std::function<bool(int)>& keepGoing) {
   std::vector<ProposedAssignment> chosen;
   const std::vector<OpenInstance>& instances = session.instances();
-  std::vector<CrewToFill>& crews = session.crews();
   const int steps = static_cast<int>(crews.size()) * 2;
   int step = 0;
   for (const bool toMaximum : {false, true}) {
-    for (CrewToFill& crew : crews) {
+    for (const int slot : crews) {
+      CrewToFill& crew = session.crews()[static_cast<std::size_t>(slot)];
       if (!keepGoing(steps == 0 ? 100 : 100 * step++ / steps)) return chosen;
       const std::int32_t limit = toMaximum ? crew.limits.maximum : crew.limits.target;
       if (crew.credit >= limit) continue;

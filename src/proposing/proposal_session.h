@@ -65,6 +65,8 @@ class ProposalSession {
   // Takes back what tryAssign kept.
   void unassign(CrewToFill& crew, int instance);
   bool taken(int instance) const { return taken_[static_cast<std::size_t>(instance)] != 0; }
+  // The open instance of `pair` on `day`; -1 when there is none.
+  int instanceAt(int pair, int day) const;
 
   // The document as it was when the session began.
   void restore();
@@ -88,6 +90,7 @@ class ProposalSession {
   std::unique_ptr<Saved> saved_;
   std::vector<OpenInstance> instances_;
   std::vector<std::uint8_t> taken_;
+  std::vector<int> instanceAt_;  // pair * kMonthDays + day
   std::vector<CrewToFill> crews_;
   // Each crew member's findings as they were after the last kept assignment.
   std::vector<std::string> exceptions_;
@@ -97,7 +100,27 @@ class ProposalSession {
 // The greedy pass: in seniority order each crew member takes the instances
 // he bid for, then the largest he can fly, first up to his target and, in a
 // second round, up to his maximum. Leaves its choices applied.
-std::vector<ProposedAssignment> GreedyPass(ProposalSession& session,
+// `crews` are indexes into the session's crews, in the order to serve them.
+std::vector<ProposedAssignment> GreedyPass(ProposalSession& session, const std::vector<int>& crews,
                                            const std::function<bool(int)>& keepGoing);
+
+struct SolvedPass {
+  std::vector<ProposedAssignment> chosen;
+  bool optimal = true;   // every part of the model was solved to the end
+  bool cutOff = false;   // some part stopped at its time limit
+  bool stopped = false;  // keepGoing said no
+  std::string status;
+};
+
+// The optimizer: the crew in seniority groups, each group's candidates
+// (cheap tests, then TestLegalFor) solved as one model that starts from the
+// greedy choice, then applied with every rule on; what the model could not
+// see (rolling limits, fatigue, runs of days on) drops out there and the
+// group's crew are filled up greedily again. Leaves its choices applied.
+SolvedPass OptimizedPass(ProposalSession& session, const std::vector<ProposedAssignment>& greedy,
+                         double seconds, const std::function<bool(int)>& keepGoing);
+
+// Every crew member of the session, in seniority order.
+std::vector<int> AllCrews(ProposalSession& session);
 
 }  // namespace lumora

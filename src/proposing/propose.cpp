@@ -50,6 +50,13 @@ class RefusingUi final : public Ui {
   Ui& inner_;
 };
 
+// Covered credit first, then bids, then balance.
+bool Better(const ProposalFigures& a, const ProposalFigures& b) {
+  if (a.creditCovered != b.creditCovered) return a.creditCovered > b.creditCovered;
+  if (a.bidsMet != b.bidsMet) return a.bidsMet > b.bidsMet;
+  return a.imbalance < b.imbalance;
+}
+
 }  // namespace
 
 std::string_view ReasonName(ProposalReason reason) {
@@ -88,8 +95,9 @@ Proposal ProposeBlocks(TDocument& doc, BlockRules& rules, const ProposalOptions&
   }
 
   const int greedyShare = options.greedyOnly ? 100 : 30;
-  std::vector<ProposedAssignment> greedy = GreedyPass(
-      session, [&](int percent) { return report(percent * greedyShare / 100, "Greedy pass"); });
+  std::vector<ProposedAssignment> greedy = GreedyPass(session, AllCrews(session), [&](int percent) {
+    return report(percent * greedyShare / 100, "Greedy pass");
+  });
   session.restore();
   if (cancelled) {
     proposal.status = ProposalStatus::Cancelled;
@@ -99,9 +107,36 @@ Proposal ProposeBlocks(TDocument& doc, BlockRules& rules, const ProposalOptions&
   SortByCrewAndDay(greedy);
   proposal.greedyFigures = session.figures(greedy);
   proposal.figures = proposal.greedyFigures;
-  proposal.assignments = std::move(greedy);
+  proposal.assignments = greedy;
   proposal.status = ProposalStatus::Greedy;
   proposal.solverStatus = "greedy";
+  if (options.greedyOnly) {
+    report(100, "Done");
+    return finish();
+  }
+
+  SolvedPass solved = OptimizedPass(session, greedy, options.timeLimitSeconds, [&](int percent) {
+    return report(greedyShare + percent * (100 - greedyShare) / 100, "Solving");
+  });
+  session.restore();
+  if (cancelled || solved.stopped) {
+    proposal.assignments.clear();
+    proposal.figures = ProposalFigures{};
+    proposal.status = ProposalStatus::Cancelled;
+    proposal.solverStatus = "cancelled";
+    return finish();
+  }
+  SortByCrewAndDay(solved.chosen);
+  const ProposalFigures figures = session.figures(solved.chosen);
+  proposal.status = solved.optimal ? ProposalStatus::Optimal : ProposalStatus::TimeLimit;
+  if (Better(figures, proposal.greedyFigures)) {
+    proposal.assignments = std::move(solved.chosen);
+    proposal.figures = figures;
+    proposal.solverStatus = solved.status;
+  } else {
+    // Verification can cost the model's choice more than the greedy one.
+    proposal.solverStatus = "greedy kept; solver: " + solved.status;
+  }
   report(100, "Done");
   return finish();
 }

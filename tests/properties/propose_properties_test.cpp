@@ -73,7 +73,7 @@ TEST_F(ProposeProperties, AcceptedProposalsAreLegalKeepWhatWasThereAndUndoAsOne)
     std::vector<TPilot> crew(doc.Pilots.begin(), doc.Pilots.begin() + doc.rosterSize());
 
     ProposalOptions options;
-    options.timeLimitSeconds = 2;
+    options.timeLimitSeconds = 1;
     options.greedyOnly = round % 2 == 0;
     const Proposal proposal = ProposeBlocks(doc, month.edit().rules, options);
     ASSERT_EQ("", ByteDifference(before, month.bytes())) << "proposing changed the document";
