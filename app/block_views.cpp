@@ -765,11 +765,12 @@ void BlockViews::showProposedCell(int crew, int day) {
     const int before = std::clamp((left - g.nameWidth) / std::max(1, g.cellWidth), 0, columns);
     const int after = std::clamp((right - g.nameWidth) / std::max(1, g.cellWidth) + 1, 0, columns);
     if (right > g.nameWidth && before < columns) {
-      if (before >= 3 || columns - after < before) {
-        freeColumns = std::max(1, before);
-      } else {
+      // Right of it only when the day is late enough to be scrolled there.
+      if (before < 3 && columns - after > before && day >= after) {
         firstFree = after;
         freeColumns = columns - after;
+      } else {
+        freeColumns = std::max(1, before);
       }
     }
   }

@@ -33,10 +33,15 @@ Proposal Compute(LumoraApp& app) {
     progress->setPosition(percent);
     return !progress->cancelled();
   };
-  app.ui().setWaitCursor(true);
-  Proposal proposal = ProposeBlocks(app.document(), app.rules(), options);
-  app.ui().setWaitCursor(false);
-  return proposal;
+  // The wait cursor goes whatever way the computation ends.
+  struct WaitCursor {
+    Ui& ui;
+    explicit WaitCursor(Ui& u) : ui(u) { ui.setWaitCursor(true); }
+    ~WaitCursor() { ui.setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+  } wait(app.ui());
+  return ProposeBlocks(app.document(), app.rules(), options);
 }
 
 void ProposeBlocksCommand(LumoraApp& app) {

@@ -1,6 +1,7 @@
 // "Propose Blocks..." in the main window: the demo month with a few blocks
-// emptied, Cancel, Discard, the preview in the grid and its list, a line that finds
+// emptied, Cancel, the preview in the grid and its list, a line that finds
 // its cell, Accept All, and F1 that puts the month back byte for byte.
+// Discard has its test with the preview model; the grid clearing shows here after Accept All.
 
 #include <gtest/gtest.h>
 
@@ -29,15 +30,17 @@ const std::filesystem::path kDemo =
 
 class ProposalWindowTest : public FrameTest {
  protected:
-  // The demo month with the pairings of the first crew members' blocks
-  // taken out, so that there is open time to propose.
+  // The demo month cut to its first crew members, with the pairings of the
+  // first blocks taken out: open time to propose, and a model small enough
+  // to be solved at once.
   std::filesystem::path openedDemo() {
     auto doc = std::make_unique<TDocument>();
     ScriptedUi quiet;
     EventLog log;
     doc->FileName = kDemo.string();
     EXPECT_TRUE(LoadFile(*doc, quiet, log).loaded);
-    for (int crew = 0; crew < 6; ++crew)
+    doc->PilotCount = 12;
+    for (int crew = 0; crew < 4; ++crew)
       for (std::int32_t& cell : doc->Pilots[static_cast<std::size_t>(crew)].DayCell)
         if (cell >= 0) cell = kEmptyCell;
     doc->BlocksShown = 1;
@@ -57,7 +60,7 @@ QImage Composite(QWidget& window, QWidget& dialog) {
   return image;
 }
 
-TEST_F(ProposalWindowTest, CancelAndDiscardChangeNothingAcceptAllIsOneStepForF1) {
+TEST_F(ProposalWindowTest, CancelChangesNothingAcceptAllIsOneStepForF1) {
   const auto window = startWindow(openedDemo().string());
   window->show();
   QApplication::processEvents();
@@ -81,13 +84,6 @@ TEST_F(ProposalWindowTest, CancelAndDiscardChangeNothingAcceptAllIsOneStepForF1)
   EXPECT_EQ(EncodeScheduleFile(doc, kScheduleFile), before);
   EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
       QStringLiteral("Proposing blocks cancelled")));
-
-  // Discard: nothing changed, and the grid shows the blocks alone again.
-  whenShown<ProposalWindow>(
-      [](ProposalWindow& dialog) { QTest::mouseClick(&dialog.discardButton(), Qt::LeftButton); });
-  ASSERT_TRUE(window->app().dispatch(command::kProposeBlocks));
-  EXPECT_EQ(EncodeScheduleFile(doc, kScheduleFile), before);
-  EXPECT_TRUE(views.gridModel().proposedCells().empty());
 
   // What the preview shows; an assertion leaves only this, and the dialog
   // still closes.
