@@ -8,6 +8,7 @@
 #include <OsiClpSolverInterface.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <numeric>
 
@@ -17,13 +18,24 @@ namespace {
 
 // CBC copies the handler into the model it works on; the copies share the
 // question.
+// CBC's own limit counts processor time; the user waits by the clock.
 class StopWhenAsked final : public CbcEventHandler {
  public:
-  StopWhenAsked(const std::function<bool()>& keepGoing, bool& stopped)
-      : keepGoing_(keepGoing), stopped_(stopped) {}
+  StopWhenAsked(const std::function<bool()>& keepGoing, double seconds, bool& stopped, bool& cutOff)
+      : keepGoing_(keepGoing),
+        deadline_(std::chrono::steady_clock::now() +
+                  std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                      std::chrono::duration<double>(seconds))),
+        stopped_(stopped),
+        cutOff_(cutOff) {}
   CbcAction event(CbcEvent) override {
-    if (stopped_ || (keepGoing_ && !keepGoing_())) {
+    if (stopped_ || cutOff_) return stop;
+    if (keepGoing_ && !keepGoing_()) {
       stopped_ = true;
+      return stop;
+    }
+    if (std::chrono::steady_clock::now() > deadline_) {
+      cutOff_ = true;
       return stop;
     }
     return noAction;
@@ -32,7 +44,9 @@ class StopWhenAsked final : public CbcEventHandler {
 
  private:
   const std::function<bool()>& keepGoing_;
+  std::chrono::steady_clock::time_point deadline_;
   bool& stopped_;
+  bool& cutOff_;
 };
 
 struct Rows {
@@ -112,6 +126,10 @@ ModelResult SolveAssignmentModel(const ModelInput& input) {
       rows.put(room, j, cands[static_cast<std::size_t>(j)].credit);
       rows.put(target, j, cands[static_cast<std::size_t>(j)].credit);
     }
+    if (crew.workDays >= 0) {
+      const int work = rows.add(-1e30, crew.workDays);
+      for (const int j : mine) rows.put(work, j, cands[static_cast<std::size_t>(j)].days);
+    }
     rows.put(target, n + 2 * k, 1.0);
     rows.put(target, n + 2 * k + 1, -1.0);
     // Two duties conflict when one reports before the other's rest is over:
@@ -127,10 +145,11 @@ ModelResult SolveAssignmentModel(const ModelInput& input) {
         const auto& other = cands[static_cast<std::size_t>(mine[b])];
         if (other.from <= at && at < other.until) clique.push_back(mine[b]);
       }
+      std::sort(clique.begin(), clique.end());
+      // A clique inside the previous one adds nothing.
       if (clique.size() < 2 ||
           std::includes(previous.begin(), previous.end(), clique.begin(), clique.end()))
         continue;
-      std::sort(clique.begin(), clique.end());
       const int r = rows.add(-1e30, 1.0);
       for (const int j : clique) rows.put(r, j, 1.0);
       previous = clique;
@@ -155,7 +174,8 @@ ModelResult SolveAssignmentModel(const ModelInput& input) {
   model.setLogLevel(0);
   model.messageHandler()->setLogLevel(0);
   model.solver()->messageHandler()->setLogLevel(0);
-  StopWhenAsked handler(input.keepGoing, result.stopped);
+  bool wallCutOff = false;
+  StopWhenAsked handler(input.keepGoing, input.seconds, result.stopped, wallCutOff);
   model.passInEventHandler(&handler);
 
   // The starting solution, when one is given.
@@ -183,14 +203,16 @@ ModelResult SolveAssignmentModel(const ModelInput& input) {
 
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f", std::max(input.seconds, 0.05));
-  const char* argv[] = {"lumora", "-log",   "0",      "-slog",  "0",    "-sec",
-                        seconds,  "-ratio", "0.0005", "-solve", "-quit"};
+  // Without preprocessing: its post-processing faults when the event
+  // handler stops the search, and these models gain little from it.
+  const char* argv[] = {"lumora", "-log",  "0",      "-slog",  "0",      "-preprocess", "off",
+                        "-sec",   seconds, "-ratio", "0.0002", "-solve", "-quit"};
   CbcMain1(
       static_cast<int>(std::size(argv)), argv, model, [](CbcModel*, int) { return 0; }, data);
 
   const double* best = model.bestSolution();
-  result.optimal = model.isProvenOptimal() && !result.stopped;
-  result.cutOff = model.isSecondsLimitReached();
+  result.cutOff = model.isSecondsLimitReached() || wallCutOff;
+  result.optimal = model.isProvenOptimal() && !result.stopped && !result.cutOff;
   if (best != nullptr) {
     result.solved = true;
     for (int j = 0; j < n; ++j)

@@ -20,17 +20,19 @@ struct ModelCandidate {
   std::int64_t from = 0;   // report, in minutes
   std::int64_t until = 0;  // the earliest a next duty may report
   bool start = false;      // part of the starting solution
+  int days = 1;            // block days it covers
 };
 
 struct ModelCrew {
   std::int64_t room = 0;      // credit he may still take
   std::int64_t toTarget = 0;  // credit up to his target (negative when above)
+  int workDays = -1;          // days he may still work and keep his days off; -1: no bound
 };
 
 struct ModelInput {
   std::vector<ModelCandidate> candidates;
   std::vector<ModelCrew> crews;
-  double seconds = 1.0;
+  double seconds = 1.0;          // wall clock: the machine may be shared
   double balanceWeight = 0.001;  // per minute off the target
   // Asked now and then while solving; false stops the solver.
   std::function<bool()> keepGoing;

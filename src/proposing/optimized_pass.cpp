@@ -4,6 +4,7 @@
 
 #include "proposing/assignment_model.h"
 #include "proposing/proposal_session.h"
+#include "rules/days_off.h"
 #include "rules/whos_legal.h"
 
 namespace lumora {
@@ -24,6 +25,16 @@ using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point t) {
   return std::chrono::duration<double>(Clock::now() - t).count();
+}
+
+// The days he may still work before his days off fall short of what he
+// needs: his own minimum or the document's rule. Leave and the finer points
+// of the rule are left to the verification.
+int WorkDaysLeft(const TDocument& doc, const CrewToFill& crew) {
+  if (DaysOffStatus(doc, crew.index) == TotalStatus::OutsideRange) return -1;
+  const TPilot& pilot = doc.pilot(crew.index);
+  const int required = TPilot::Effective(pilot.MinDaysOffOverride(), doc.DaysOffBlockHolder);
+  return std::max(0, CountDaysOff(doc, crew.index) - required);
 }
 
 }  // namespace
@@ -49,6 +60,8 @@ SolvedPass OptimizedPass(ProposalSession& session, const std::vector<ProposedAss
 
   const std::size_t groups = (crews.size() + kGroupSize - 1) / kGroupSize;
   std::vector<int> offered(instances.size(), 0);
+  int dropped = 0;
+  int refilled = 0;
   for (std::size_t g = 0; g < groups; ++g) {
     const std::size_t first = g * kGroupSize;
     const std::size_t last = std::min(crews.size(), first + kGroupSize);
@@ -67,8 +80,8 @@ SolvedPass OptimizedPass(ProposalSession& session, const std::vector<ProposedAss
     for (std::size_t k = first; k < last; ++k) {
       CrewToFill& crew = crews[k];
       const int model = static_cast<int>(input.crews.size());
-      input.crews.push_back(
-          ModelCrew{crew.limits.maximum - crew.credit, crew.limits.target - crew.credit});
+      input.crews.push_back(ModelCrew{crew.limits.maximum - crew.credit,
+                                      crew.limits.target - crew.credit, WorkDaysLeft(doc, crew)});
       crewOf.push_back(k);
       auto offer = [&](int i, bool start) {
         const OpenInstance& inst = instances[static_cast<std::size_t>(i)];
@@ -84,6 +97,7 @@ SolvedPass OptimizedPass(ProposalSession& session, const std::vector<ProposedAss
             inst.end + rest,
             std::int64_t{inst.day + static_cast<int>(std::popcount(inst.days))} * kMinutesPerDay);
         c.start = start;
+        c.days = std::popcount(inst.days);
         input.candidates.push_back(c);
         ++offered[static_cast<std::size_t>(i)];
       };
@@ -162,13 +176,19 @@ SolvedPass OptimizedPass(ProposalSession& session, const std::vector<ProposedAss
       });
       for (const int i : chosen[m]) {
         const std::int32_t before = crew.credit;
-        if (session.tryAssign(crew, i)) pass.chosen.push_back(session.describe(crew, i, before));
+        if (session.tryAssign(crew, i))
+          pass.chosen.push_back(session.describe(crew, i, before));
+        else
+          ++dropped;
       }
     }
     // What verification dropped leaves room the model could not fill.
     std::vector<ProposedAssignment> refill = GreedyPass(session, group, [&](int) { return true; });
     pass.chosen.insert(pass.chosen.end(), refill.begin(), refill.end());
+    refilled += static_cast<int>(refill.size());
   }
+  pass.status += "; " + std::to_string(dropped) + " dropped by the rules, " +
+                 std::to_string(refilled) + " refilled";
   return pass;
 }
 

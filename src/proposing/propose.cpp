@@ -135,7 +135,9 @@ Proposal ProposeBlocks(TDocument& doc, BlockRules& rules, const ProposalOptions&
     proposal.solverStatus = solved.status;
   } else {
     // Verification can cost the model's choice more than the greedy one.
-    proposal.solverStatus = "greedy kept; solver: " + solved.status;
+    proposal.solverStatus = "greedy kept (the solver's choice covered " +
+                            std::to_string(figures.creditCovered) + " min, " +
+                            std::to_string(figures.bidsMet) + " bids); solver: " + solved.status;
   }
   report(100, "Done");
   return finish();

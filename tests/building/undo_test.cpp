@@ -77,5 +77,32 @@ TEST_F(UndoTest, HistoryLinesNewestFirstAndWhatUndoWouldUndo) {
   EXPECT_TRUE(HistoryLines(doc).empty());
 }
 
+// A proposal's marker stands for its group while the group is in memory; the
+// same marker read back from the file's text has none and is refused.
+TEST_F(UndoTest, AProposalMarkerUndoesItsGroupOnlyWhileTheGroupIsKnown) {
+  ASSERT_EQ(AssignPair(ctx, a, p, 2, false), kAssigned);
+  ASSERT_EQ(AssignPair(ctx, b, p, 9, false), kAssigned);
+  const std::vector<TransactionRecord> group = {{TransactionRecord::kAssign, 2, a, p},
+                                                {TransactionRecord::kAssign, 9, b, p}};
+  doc.History.clear();
+  const TransactionRecord marker =
+      ProposalMarker(doc.AcceptedProposals.push(group.data(), group.size()), group.size());
+  doc.History.add(marker);
+  EXPECT_EQ("accept proposal of 2 assignments", UndoDescription(doc));
+  const std::string text = ToHistoryText(doc.History);
+
+  EXPECT_EQ(UndoLastTransaction(ctx), UndoOutcome::Undone);
+  EXPECT_EQ(doc.Pilots[a].DayCell[2], kEmptyCell);
+  EXPECT_EQ(doc.Pilots[b].DayCell[9], kEmptyCell);
+  EXPECT_TRUE(doc.History.empty());
+
+  FromHistoryText(text, doc.History);
+  ASSERT_EQ(doc.History.size(), 1u);
+  EXPECT_EQ(doc.History[0], marker);
+  EXPECT_EQ(UndoLastTransaction(ctx), UndoOutcome::Refused);
+  EXPECT_TRUE(doc.History.empty());
+  EXPECT_EQ(ui.messageTexts().size(), 1u);
+}
+
 }  // namespace
 }  // namespace lumora::testing
