@@ -100,7 +100,11 @@ ProposalWindow::ProposalWindow(ProposalPreview& model, Ui& ui, QWidget* parent)
   auto* figures = new QVBoxLayout;
   for (const std::string& figure : model.figures())
     figures->addWidget(new QLabel(fromCoreText(figure), this));
-  figures->addWidget(new QLabel(fromCoreText(model.status()), this));
+  // The solver's line can be long; it wraps rather than widen the window
+  // over the grid.
+  auto* status = new QLabel(fromCoreText(model.status()), this);
+  status->setWordWrap(true);
+  figures->addWidget(status);
 
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(acceptAll_, QDialogButtonBox::ActionRole);

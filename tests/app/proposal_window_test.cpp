@@ -84,6 +84,7 @@ TEST_F(ProposalWindowTest, CancelChangesNothingAcceptAllIsOneStepForF1) {
   EXPECT_EQ(EncodeScheduleFile(doc, kScheduleFile), before);
   EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
       QStringLiteral("Proposing blocks cancelled")));
+  window->statusBar()->clearMessage();
 
   // What the preview shows; an assertion leaves only this, and the dialog
   // still closes.
