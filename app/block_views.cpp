@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/bids_window.h"
 #include "app/core_text.h"
@@ -736,6 +737,52 @@ void BlockViews::openMoveOnRoster(int crew) {
     gridWidget_->viewport()->update();
     app_.changed();
   }
+}
+
+void BlockViews::showProposedCells(std::span<const ProposedCell> cells) {
+  grid_.setProposedCells({cells.begin(), cells.end()});
+  gridWidget_->invalidateAll();
+}
+
+void BlockViews::showProposedCell(int crew, int day) {
+  const int row = grid_.rowOf(crew);
+  if (row < 0) {
+    if (doc_.isRosterIndex(crew))
+      app_.frontEnd().showNote(doc_.pilot(crew).Name + " is hidden by the block filters.");
+    return;
+  }
+  // The preview's list stands over part of the grid: the day is brought into
+  // the columns left of it, or right of it when too few are left, and
+  // nothing moves when the cell is in sight there already.
+  const GridGeometry& g = grid_.geometry();
+  const int columns = gridWidget_->visibleColumns();
+  int firstFree = 0;
+  int freeColumns = columns;
+  if (const QWidget* list = QApplication::activeModalWidget()) {
+    const QWidget* viewport = gridWidget_->viewport();
+    const int left = list->frameGeometry().left() - viewport->mapToGlobal(QPoint(0, 0)).x();
+    const int right = list->frameGeometry().right() - viewport->mapToGlobal(QPoint(0, 0)).x();
+    const int before = std::clamp((left - g.nameWidth) / std::max(1, g.cellWidth), 0, columns);
+    const int after = std::clamp((right - g.nameWidth) / std::max(1, g.cellWidth) + 1, 0, columns);
+    if (right > g.nameWidth && before < columns) {
+      // Right of it only when the day is late enough to be scrolled there.
+      if (before < 3 && columns - after > before && day >= after) {
+        firstFree = after;
+        freeColumns = columns - after;
+      } else {
+        freeColumns = std::max(1, before);
+      }
+    }
+  }
+  const int rows = gridWidget_->visibleRows();
+  int firstColumn = grid_.firstColumn();
+  int firstRow = grid_.firstRow();
+  if (day < firstColumn + firstFree || day >= firstColumn + firstFree + freeColumns)
+    firstColumn = std::max(0, day - firstFree - std::min(2, freeColumns - 1));
+  if (row < firstRow || row >= firstRow + rows) firstRow = std::max(0, row - rows / 4);
+  gridWidget_->scrollTo(firstColumn, firstRow);
+  grid_.setProposedFocus(crew, day);
+  gridWidget_->invalidateAll();
 }
 
 }  // namespace lumora

@@ -81,6 +81,10 @@ class BlockViews final : public BlockViewSink, public GridGestureActions {
   void pairingFiltersChanged();
   // A pilot's stored pairing filter applied to the pairing window.
   void setCrewFilter(int crew);
+  // Proposed assignments drawn in the grid (an empty list: none), and one of
+  // them brought into view and framed.
+  void showProposedCells(std::span<const ProposedCell> cells);
+  void showProposedCell(int crew, int day);
 
   // Keys of the main window and of the windows that pass theirs on. True
   // when the views used the key; the others go to the frame's commands.

@@ -12,6 +12,7 @@
 #include "app/new_file_wizard_window.h"
 #include "app/pairing_edit_windows.h"
 #include "app/preferences_windows.h"
+#include "app/proposal_window.h"
 #include "app/rules_windows.h"
 #include "building/crew_complement.h"
 #include "files/backup.h"
@@ -31,6 +32,7 @@
 #include "views/employee_info_dialog.h"
 #include "views/pair_editor.h"
 #include "views/pairing_filters.h"
+#include "views/proposal_preview.h"
 #include "views/roster_dialogs.h"
 
 namespace lumora {
@@ -61,6 +63,7 @@ void RegisterDialogWindows(DialogRegistry& dialogs, MainWindow& window) {
   dialogs.add<FilterWizardDialog, FilterWizardWindow>();
   dialogs.add<BidFilterEditor, BidFilterEditorWindow>();
   dialogs.add<FilterWindowDialog, FilterWindowWindow>();
+  dialogs.add<ProposalPreview, ProposalWindow>();
   dialogs.add<PreferencesDialog>([&window](PreferencesDialog& model, Ui& ui, QWidget* parent) {
     auto preferences = std::make_unique<PreferencesWindow>(model, ui, parent);
     QObject::connect(preferences.get(), &PreferencesWindow::fontRequested, &window,

@@ -43,6 +43,11 @@ void ProgressWindow::setPosition(int position) {
   refresh();
 }
 
+void ProgressWindow::setStage(std::string_view stage) {
+  stage_ = stage;
+  refresh();
+}
+
 void ProgressWindow::allowCancel() {
   if (!alive_ || cancellable_) return;
   cancellable_ = true;
@@ -65,7 +70,8 @@ QString ProgressWindow::percentText() const {
 
 void ProgressWindow::refresh() {
   if (!alive_) return;
-  dialog_->setLabelText(fromCoreText(formatProgressLine(lineFormat_, position_, maximum_)));
+  dialog_->setLabelText(
+      fromCoreText(stage_.empty() ? formatProgressLine(lineFormat_, position_, maximum_) : stage_));
   // The bar shows our own percentage text; a literal format without %p/%v/%m
   // is shown as it stands.
   const int range = std::max(maximum_, 1);

@@ -23,6 +23,7 @@ class ProgressWindow final : public Progress {
 
   void setRange(int maximum) override;
   void setPosition(int position) override;
+  void setStage(std::string_view stage) override;
   void allowCancel() override;
   bool cancelled() const override;
 
@@ -34,6 +35,7 @@ class ProgressWindow final : public Progress {
   void refresh();
 
   std::string lineFormat_;
+  std::string stage_;
   int maximum_ = 0;
   int position_ = 0;
   bool cancellable_ = false;

@@ -107,6 +107,8 @@ CanvasFonts DefaultCanvasFonts(const GridFontChoice& choice) {
   CanvasFonts fonts;
   fonts.grid = FontFromDescription(choice.font());
   fonts.gridBold = FontFromDescription(choice.boldFont());
+  fonts.gridItalic = fonts.grid;
+  fonts.gridItalic.setItalic(true);
   FontDescription pairText;
   pairText.family = "CONSOLAS";
   pairText.height = kPairTextPixels;
@@ -165,6 +167,10 @@ const QtCanvas::RoleFont& QtCanvas::font(FontRole role) const {
     case FontRole::PrintPairings:
       f = &fonts_.printPairings;
       index = 5;
+      break;
+    case FontRole::GridItalic:
+      f = &fonts_.gridItalic;
+      index = 6;
       break;
     case FontRole::Grid:
       break;

@@ -29,7 +29,7 @@ namespace lumora {
 // assigned anew never draw with an old layout.
 class TextLayouts {
  public:
-  static constexpr std::size_t kRoles = 6;
+  static constexpr std::size_t kRoles = 7;
   struct Entry {
     QStaticText text;
     int width;  // the font's advance, as the views measure texts
@@ -58,6 +58,7 @@ class TextLayouts {
 struct CanvasFonts {
   QFont grid;
   QFont gridBold;
+  QFont gridItalic;
   QFont pairText;
   QFont toolbox;
   QFont printBlocks;

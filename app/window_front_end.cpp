@@ -98,4 +98,12 @@ void WindowFrontEnd::toggleShowOnlyOpenPairings() {
   if (BlockViews* views = window_.views()) views->toggleShowOnlyOpenPairings();
 }
 
+void WindowFrontEnd::showProposedCells(std::span<const ProposedCell> cells) {
+  if (BlockViews* views = window_.views()) views->showProposedCells(cells);
+}
+
+void WindowFrontEnd::showProposedCell(int crew, int day) {
+  if (BlockViews* views = window_.views()) views->showProposedCell(crew, day);
+}
+
 }  // namespace lumora

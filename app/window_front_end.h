@@ -31,6 +31,8 @@ class WindowFrontEnd final : public AppFrontEnd {
   TPairWin* pairWindowModel() override;
   void pairingFiltersChanged() override;
   void applyBlockFilters(bool search) override;
+  void showProposedCells(std::span<const ProposedCell> cells) override;
+  void showProposedCell(int crew, int day) override;
 
  private:
   MainWindow& window_;

@@ -70,10 +70,11 @@ struct Pen {
 
 // The fonts a view asks for; the front end maps each to a platform font.
 enum class FontRole {
-  Grid,      // the grid font of the preferences
-  GridBold,  // its bold variant (French pairings)
-  PairText,  // the pairing text window: a fixed-pitch font, 16 pixels
-  Toolbox,   // the toolbox buttons: 15 pixels high, 6 wide
+  Grid,        // the grid font of the preferences
+  GridBold,    // its bold variant (French pairings)
+  GridItalic,  // its italic variant (proposed assignments, not yet in a block)
+  PairText,    // the pairing text window: a fixed-pitch font, 16 pixels
+  Toolbox,     // the toolbox buttons: 15 pixels high, 6 wide
   // The printouts' fonts, sized in their pages' logical units.
   PrintBlocks,    // the printed blocks: Arial, 9 high
   PrintPairings,  // the visual pairings: Arial, 10 high, 6 wide

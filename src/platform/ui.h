@@ -31,6 +31,9 @@ class Progress {
   virtual ~Progress() = default;
   virtual void setRange(int maximum) = 0;
   virtual void setPosition(int position) = 0;
+  // Work that goes through steps of its own names the one it is at; the
+  // window shows that name instead of the counts.
+  virtual void setStage(std::string_view /*stage*/) {}
   // Work that can stop halfway and put back what it did offers a Cancel
   // button, then asks at each step whether it was pressed.
   virtual void allowCancel() {}

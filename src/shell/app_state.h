@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,7 @@
 #include "shell/frame_dialogs.h"
 #include "shell/recent_files.h"
 #include "shell/startup_settings.h"
+#include "views/block_grid.h"
 
 namespace lumora {
 
@@ -97,6 +99,13 @@ class AppFrontEnd {
   // A block filter was toggled or the search asked for: the display order is
   // built again, with `search` after searching the search box's text.
   virtual void applyBlockFilters(bool /*search*/) {}
+
+  // Proposed assignments drawn in the grid over the blocks, until an empty
+  // list takes them away; they are no part of the document.
+  virtual void showProposedCells(std::span<const ProposedCell> /*cells*/) {}
+  // Brings a crew member's day into the grid's view and frames the proposed
+  // assignment there.
+  virtual void showProposedCell(int /*crew*/, int /*day*/) {}
 };
 
 // What the frame found on this desktop at start.

@@ -45,6 +45,7 @@ CommandRegistry AllCommands() {
   RegisterRosterCommands(commands);
   RegisterBidsCommands(commands);
   RegisterPairingEditCommands(commands);
+  RegisterProposeCommands(commands);
   commands.requireComplete();
   return commands;
 }

@@ -46,5 +46,6 @@ void RegisterRosterCommands(CommandRegistry& commands);       // roster_commands
 void RegisterBidsCommands(CommandRegistry& commands);         // bids_commands.cpp
 void RegisterPairingEditCommands(CommandRegistry& commands);  // pairing_edit_commands.cpp
 void RegisterFilterCommands(CommandRegistry& commands);       // filter_commands.cpp
+void RegisterProposeCommands(CommandRegistry& commands);      // propose_commands.cpp
 
 }  // namespace lumora

@@ -134,6 +134,7 @@ constexpr std::array kCommands{
     Done(kUndo, M::FullMenu, "&Undo F1", Always),
     // Build
     Done(kBuildBlocks, M::FullMenu, "&Build Blocks", Always),
+    Done(kProposeBlocks, M::FullMenu, "&Propose Blocks...", BlocksShown),
     // View
     CommandInfo{kPairingsWindow, M::FullMenu, "&Pairings Window", nullptr, BlocksShown,
                 Implementation::Built, nullptr, PairWindowShown, ""},
@@ -198,7 +199,7 @@ std::vector<MenuItem> FullMenu() {
            Item(kPreferences), Separator(), Item(kExit)}),
       Popup("&Edit", {Item(kCopyBlocks), Separator(), Item(kRoster), Item(kMonth),
                       Item(kPairingEditor), Item(kCrewComplement), Separator(), Item(kUndo)}),
-      Popup("&Build", {Item(kBuildBlocks)}),
+      Popup("&Build", {Item(kBuildBlocks), Item(kProposeBlocks)}),
       Popup("&View", {Item(kPairingsWindow), Item(kToolbox), Item(kPairingFiltersWindow),
                       Item(kBidsWindow), Separator(),
                       Popup("Hid&e Blocks", {Item(kHideLeaveBlocks), Item(kHideCompleted),

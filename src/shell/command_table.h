@@ -52,6 +52,7 @@ inline constexpr int kCrewComplement = 11847;
 inline constexpr int kUndo = 11842;
 // Build
 inline constexpr int kBuildBlocks = 140;
+inline constexpr int kProposeBlocks = 141;
 // View
 inline constexpr int kPairingsWindow = 101;
 inline constexpr int kToolbox = 102;

@@ -20,6 +20,7 @@
 #include "views/employee_info_dialog.h"
 #include "views/pair_editor.h"
 #include "views/pairing_filters.h"
+#include "views/proposal_preview.h"
 #include "views/roster_dialogs.h"
 
 namespace lumora {
@@ -33,6 +34,6 @@ using CoreDialogModels =
                     BawLinExportDialog, BawLinImportDialog, ViewerKindDialog, NewFileWizard,
                     CopyBlocksDialog, EmployeeInfoDialog, QuickEmpInfoDialog, RosterDialog,
                     MoveEmployeeDialog, CrewComplementDialog, EditOrViewPairsDialog, PairDialog,
-                    FilterWizardDialog, BidFilterEditor, FilterWindowDialog>;
+                    FilterWizardDialog, BidFilterEditor, FilterWindowDialog, ProposalPreview>;
 
 }  // namespace lumora

@@ -25,6 +25,12 @@ constexpr Rgb kLightBlue{102, 178, 255};
 constexpr Rgb kPurple{153, 50, 204};
 constexpr Rgb kDarkGreen{0, 100, 0};
 constexpr Rgb kWatermarkGrey{160, 160, 160};
+// Proposed assignments: a lavender no palette entry uses, so that they never
+// pass for pairings already in a block.
+constexpr Rgb kProposedGround{236, 228, 255};
+constexpr Rgb kProposedHatch{150, 120, 215};
+constexpr Rgb kProposedText{70, 20, 140};
+constexpr int kHatchStep = 5;
 
 constexpr int kLowMaxCredit = 4500;    // an own maximum below 75:00 is marked
 constexpr int kFlagMarkWidth = 30;     // the marks at the end of the name area
@@ -114,6 +120,35 @@ const char* WorkedStateWord(int state) {
       return "Reserve";
     default:
       return "None";
+  }
+}
+
+void PaintProposedMark(Canvas& c, const Rect& ground, const Rect& duty, Point textAt,
+                       std::string_view number, bool framed) {
+  c.fillRect(ground, kProposedGround);
+  // Rising diagonals x + y = s through the duty's box, each cut to the box.
+  const Pen hatch{kProposedHatch, LineStyle::Solid, 1};
+  if (!duty.empty()) {
+    const int right = duty.right - 1;
+    const int bottom = duty.bottom - 1;
+    const int first = duty.left + duty.top;
+    for (int s = first + (kHatchStep - 1) / 2; s <= right + bottom; s += kHatchStep) {
+      Point from{s - bottom, bottom};
+      if (from.x < duty.left) from = {duty.left, s - duty.left};
+      Point to{s - duty.top, duty.top};
+      if (to.x > right) to = {right, s - right};
+      c.line(from, to, hatch);
+    }
+  }
+  c.text(textAt, number, {FontRole::GridItalic, kProposedText, true, kProposedGround});
+  if (framed) {
+    const Pen frame{kProposedText, LineStyle::Solid, 2};
+    const int r = ground.right - 1;
+    const int b = ground.bottom - 1;
+    c.line({ground.left, ground.top}, {r, ground.top}, frame);
+    c.line({r, ground.top}, {r, b}, frame);
+    c.line({r, b}, {ground.left, b}, frame);
+    c.line({ground.left, b}, {ground.left, ground.top}, frame);
   }
 }
 
@@ -234,6 +269,39 @@ CornerButton BlockGridView::cornerButton(Point p) const {
   if (p.x <= 83) return CornerButton::Toolbox;
   if (p.x <= 123) return CornerButton::Third;
   return CornerButton::None;
+}
+
+void BlockGridView::setProposedCells(std::vector<ProposedCell> cells) {
+  proposed_ = std::move(cells);
+  std::sort(proposed_.begin(), proposed_.end(), [](const ProposedCell& a, const ProposedCell& b) {
+    return a.crew != b.crew ? a.crew < b.crew : a.day < b.day;
+  });
+  proposedFocus_ = {};
+}
+
+void BlockGridView::setProposedFocus(int crew, int day) {
+  proposedFocus_ = {crew, day, -1};
+}
+
+namespace {
+
+// The proposed cells of one crew member, by day.
+std::span<const ProposedCell> CellsOf(std::span<const ProposedCell> cells, int crew) {
+  const auto first = std::lower_bound(cells.begin(), cells.end(), crew,
+                                      [](const ProposedCell& c, int k) { return c.crew < k; });
+  const auto last = std::upper_bound(first, cells.end(), crew,
+                                     [](int k, const ProposedCell& c) { return k < c.crew; });
+  return {first, last};
+}
+
+}  // namespace
+
+Rect BlockGridView::proposedRect(int crew, int day) const {
+  for (const ProposedCell& cell : CellsOf(proposed_, crew)) {
+    if (cell.day != day || !doc_.isPairIndex(cell.pair)) continue;
+    return cellsRect(crew, day, std::clamp<int>(doc_.pair(cell.pair).Length, 1, kMonthDays));
+  }
+  return {};
 }
 
 bool BlockGridView::searchHighlight(int crew) const {
@@ -626,6 +694,30 @@ void BlockGridView::paintRowCells(Canvas& c, const PaintContext& pc, int row, in
   for (int d = std::max(0, firstDay - kMonthDays); d <= lastDay; ++d) {
     const std::int32_t cell = pilot.DayCell[static_cast<std::size_t>(d)];
     if (cell >= 0 && doc_.isPairIndex(cell)) paintPairing(c, pc, y, pilot, d, cell);
+  }
+  if (!proposed_.empty()) paintProposed(c, pc, y, crew, lastDay);
+}
+
+void BlockGridView::paintProposed(Canvas& c, const PaintContext& pc, int rowTop, int crew,
+                                  int lastDay) const {
+  const GridGeometry& g = geometry_;
+  const int W = g.cellWidth;
+  const int textY = rowTop + std::max(1, (g.rowHeight - pc.font.height) / 2 + 1);
+  for (const ProposedCell& cell : CellsOf(proposed_, crew)) {
+    if (cell.day > lastDay || !doc_.isPairIndex(cell.pair) || cell.day < 0) continue;
+    const TPair& pair = doc_.pair(cell.pair);
+    const int length = std::clamp<int>(pair.Length, 1, kMonthDays);
+    const int x = columnX(cell.day);
+    if (x + length * W < pc.area.left || x > pc.area.right) continue;
+    const int onTime = std::clamp(pair.OnTime, 0, kMinutesPerDay);
+    const int offTime = pair.OffTime <= 0 ? kMinutesPerDay : std::min(pair.OffTime, kMinutesPerDay);
+    const Rect ground{x + 1, rowTop + 1, x + length * W, rowTop + g.rowHeight};
+    const Rect duty{x + onTime * W / kMinutesPerDay, rowTop + 4,
+                    x + (length - 1) * W + offTime * W / kMinutesPerDay, rowTop + g.rowHeight - 2};
+    const std::string number = Printf("%04d", pair.Number);
+    PaintProposedMark(c, ground, duty, {x + 2, textY},
+                      options_.showFullPair ? number : Last(number, 3),
+                      proposedFocus_.crew == crew && proposedFocus_.day == cell.day);
   }
 }
 

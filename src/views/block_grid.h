@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/document.h"
@@ -39,6 +40,21 @@ struct CornerState {
 
 // The name of a previous-month worked state (0 none, 1 worked, 2 reserve).
 const char* WorkedStateWord(int state);
+
+// An assignment shown in the grid before it is made (a proposal the
+// scheduler is deciding on); the document knows nothing of it.
+struct ProposedCell {
+  int crew = -1;
+  int day = -1;
+  int pair = -1;
+  friend bool operator==(const ProposedCell&, const ProposedCell&) = default;
+};
+
+// How a proposed assignment looks: a pale ground over its days, its duty
+// hatched and its number in italics on the ground, framed when it is the
+// one the scheduler picked. The grid and the legend beside it share it.
+void PaintProposedMark(Canvas& c, const Rect& ground, const Rect& duty, Point textAt,
+                       std::string_view number, bool framed);
 
 class BlockGridView {
  public:
@@ -80,6 +96,16 @@ class BlockGridView {
   void setFullCredits(bool on) { fullCredits_ = on; }
   bool fullCredits() const { return fullCredits_; }
 
+  // Proposed assignments drawn over the blocks until cleared (an empty
+  // list); `focus` frames the one on that crew member's day, if any.
+  void setProposedCells(std::vector<ProposedCell> cells);
+  std::span<const ProposedCell> proposedCells() const { return proposed_; }
+  void setProposedFocus(int crew, int day);
+  // The cells of one crew member's proposed assignment starting on `day`,
+  // as cellsRect gives them; an empty Rect when there is none or it is out
+  // of view.
+  Rect proposedRect(int crew, int day) const;
+
   // The block search's highlight of one crew member; the block search sets
   // it, nothing else does.
   bool searchHighlight(int crew) const;
@@ -116,6 +142,8 @@ class BlockGridView {
   int firstRow_ = 0;
   bool lastMonthOverlay_ = false;
   bool fullCredits_ = false;
+  std::vector<ProposedCell> proposed_;  // by crew, then day
+  ProposedCell proposedFocus_;
   // Hover cache.
   int hoverDay_ = -1;
   int hoverRow_ = -1;
@@ -132,6 +160,7 @@ class BlockGridView {
   void paintRowCells(Canvas& c, const PaintContext& pc, int row, int crew) const;
   void paintPairing(Canvas& c, const PaintContext& pc, int rowTop, const TPilot& pilot, int day,
                     int pair) const;
+  void paintProposed(Canvas& c, const PaintContext& pc, int rowTop, int crew, int lastDay) const;
   void paintSummary(Canvas& c, const PaintContext& pc) const;
   void paintLastMonthHeader(Canvas& c, const PaintContext& pc) const;
   void paintLastMonthRow(Canvas& c, const PaintContext& pc, int row) const;

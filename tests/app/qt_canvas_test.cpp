@@ -161,6 +161,8 @@ class PlainCanvas final : public Canvas {
     switch (role) {
       case FontRole::GridBold:
         return fonts().gridBold;
+      case FontRole::GridItalic:
+        return fonts().gridItalic;
       case FontRole::PairText:
         return fonts().pairText;
       case FontRole::Toolbox:
@@ -203,6 +205,7 @@ TEST(QtCanvas, PaintsAGridPixelForPixelAsPlainPainterCallsWould) {
 TEST(QtCanvasFonts, SizesFollowTheDescriptionAndIconsDraw) {
   EXPECT_TRUE(QFontInfo(fonts().gridBold).bold());
   EXPECT_FALSE(QFontInfo(fonts().grid).bold());
+  EXPECT_TRUE(QFontInfo(fonts().gridItalic).italic());
   EXPECT_TRUE(QFontInfo(fonts().pairText).fixedPitch());
   // A negative height is the character's em, a positive one the whole cell.
   FontDescription description;

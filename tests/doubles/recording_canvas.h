@@ -35,6 +35,7 @@ class RecordingCanvas final : public Canvas {
   RecordingCanvas() {
     metrics_[FontRole::Grid] = {7, 16};
     metrics_[FontRole::GridBold] = {7, 16};
+    metrics_[FontRole::GridItalic] = {7, 16};
     metrics_[FontRole::PairText] = {9, 16};
     metrics_[FontRole::Toolbox] = {6, 15};
     metrics_[FontRole::PrintBlocks] = {5, 9};

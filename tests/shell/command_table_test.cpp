@@ -161,7 +161,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
 
   // The grid shown enables its floating windows and the printouts.
   doc->BlocksShown = 1;
-  named.insert({kPairingsWindow, kToolbox, kBidsWindow, kCopyBlocks, kPrintBlocks, kPrintPairings});
+  named.insert({kPairingsWindow, kToolbox, kBidsWindow, kCopyBlocks, kPrintBlocks, kPrintPairings,
+                kProposeBlocks});
   // And the block filters.
   const Ids filters{kHideLeaveBlocks,  kHideCompleted,   kHideCheckPilots, kHideBlockHolders,
                     kShowBlockHolders, kShowCheckPilots, kShowLtc,         kSearchFilter};
@@ -175,7 +176,8 @@ TEST_F(CommandStates, EachDocumentStateEnablesItsCommands) {
   cabin.erase(kHideCheckPilots);
   EXPECT_EQ(Enabled(), cabin);
   doc->BlocksShown = 0;
-  for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings})
+  for (int id : {kBidsWindow, kPairingsWindow, kToolbox, kCopyBlocks, kPrintBlocks, kPrintPairings,
+                 kProposeBlocks})
     cabin.erase(id);
   for (int id : filters) cabin.erase(id);
   EXPECT_EQ(Enabled(), cabin);
