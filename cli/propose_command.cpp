@@ -45,7 +45,8 @@ std::unique_ptr<ProposeCommandLine> AddProposeCommand(CLI::App& app) {
   line->propose->add_option("-o,--output", line->output, "Schedule file to write")->required();
   line->propose->add_option("--crew", line->crews, "Roster index to fill, from 0 (repeatable)");
   line->propose
-      ->add_option("--time-limit", line->timeLimit, "Seconds the solver may take (default 20)")
+      ->add_option("--time-limit", line->timeLimit,
+                   "Seconds the solver may take (default: by the crew to fill, 0.2 to 20)")
       ->check(CLI::Range(0.0, 3600.0));
   line->propose->add_flag("--greedy", line->greedy, "Only the greedy seniority-order pass");
   line->propose->add_flag("--json", line->json, "Print the proposal as JSON");

@@ -19,7 +19,7 @@ struct ProposeCommandLine {
   std::string file;
   std::string output;
   std::vector<int> crews;
-  double timeLimit = 20.0;
+  double timeLimit = 0.0;  // 0: by the crew to fill
   bool greedy = false;
   bool json = false;
 };

@@ -71,6 +71,10 @@ std::string_view ReasonName(ProposalReason reason) {
   return {};
 }
 
+double DefaultTimeLimit(std::size_t crewCount) {
+  return std::clamp(0.005 * static_cast<double>(crewCount), 0.2, 20.0);
+}
+
 Proposal ProposeBlocks(TDocument& doc, BlockRules& rules, const ProposalOptions& options) {
   const auto started = std::chrono::steady_clock::now();
   Proposal proposal;
@@ -115,7 +119,9 @@ Proposal ProposeBlocks(TDocument& doc, BlockRules& rules, const ProposalOptions&
     return finish();
   }
 
-  SolvedPass solved = OptimizedPass(session, greedy, options.timeLimitSeconds, [&](int percent) {
+  const double limit = options.timeLimitSeconds > 0 ? options.timeLimitSeconds
+                                                    : DefaultTimeLimit(session.crews().size());
+  SolvedPass solved = OptimizedPass(session, greedy, limit, [&](int percent) {
     return report(greedyShare + percent * (100 - greedyShare) / 100, "Solving");
   });
   session.restore();

@@ -4,6 +4,7 @@
 // still short of, and meet bids in seniority order. Computing a proposal
 // never changes the document; accepting one applies it as one undoable step.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -50,8 +51,10 @@ struct ProposalFigures {
 };
 
 struct ProposalOptions {
-  std::vector<int> crews;          // empty: every crew member the rules check
-  double timeLimitSeconds = 20.0;  // solver time limit
+  std::vector<int> crews;  // empty: every crew member the rules check
+  // Solver time limit; 0 sets it by the number of crew members to fill
+  // (DefaultTimeLimit).
+  double timeLimitSeconds = 0.0;
   bool greedyOnly = false;
   // Progress in percent with a stage text; returning false cancels.
   std::function<bool(int percent, std::string_view stage)> progress;
@@ -65,6 +68,12 @@ struct Proposal {
   std::string solverStatus;  // one line for the CLI's JSON and the preview's status
   double seconds = 0.0;
 };
+
+// The solver's time limit for `crewCount` crew members to fill: a small month
+// is answered while the scheduler waits, a full roster in seconds. The model's
+// bound stays a few percent above what verification keeps, so the solver
+// rarely proves its choice best and runs to the limit.
+double DefaultTimeLimit(std::size_t crewCount);
 
 // Computes a proposal for the document as it stands (locked and existing
 // assignments kept). The document is left exactly as it was.
