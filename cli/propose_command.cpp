@@ -15,22 +15,6 @@
 namespace lumora::cli {
 namespace {
 
-std::string_view StatusName(ProposalStatus status) {
-  switch (status) {
-    case ProposalStatus::Optimal:
-      return "optimal";
-    case ProposalStatus::TimeLimit:
-      return "time limit";
-    case ProposalStatus::Greedy:
-      return "greedy";
-    case ProposalStatus::Cancelled:
-      return "cancelled";
-    case ProposalStatus::NothingOpen:
-      return "nothing open";
-  }
-  return {};
-}
-
 nlohmann::json FiguresJson(const ProposalFigures& f) {
   return {{"creditCovered", f.creditCovered}, {"bidsMet", f.bidsMet}, {"imbalance", f.imbalance}};
 }

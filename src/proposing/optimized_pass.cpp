@@ -118,13 +118,8 @@ SolvedPass OptimizedPass(ProposalSession& session, const std::vector<ProposedAss
             std::find(own.begin(), own.end(), static_cast<int>(i)) == own.end())
           order.push_back(static_cast<int>(i));
       std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const OpenInstance& x = instances[static_cast<std::size_t>(a)];
-        const OpenInstance& y = instances[static_cast<std::size_t>(b)];
-        const int rx = crew.bidRank(x.number);
-        const int ry = crew.bidRank(y.number);
-        if ((rx > 0) != (ry > 0)) return rx > 0;
-        if (rx != ry) return rx < ry;
-        return x.credit > y.credit;
+        return OfferedBefore(crew, instances[static_cast<std::size_t>(a)],
+                             instances[static_cast<std::size_t>(b)]);
       });
       int taken = 0;
       int tests = 0;

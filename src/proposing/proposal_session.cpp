@@ -15,6 +15,14 @@
 
 namespace lumora {
 
+bool OfferedBefore(const CrewToFill& crew, const OpenInstance& x, const OpenInstance& y) {
+  const int rx = crew.bidRank(x.number);
+  const int ry = crew.bidRank(y.number);
+  if ((rx > 0) != (ry > 0)) return rx > 0;
+  if (rx != ry) return rx < ry;
+  return x.credit > y.credit;
+}
+
 namespace {
 
 // Whoever answers the questions of a trial assignment says No: a short rest
@@ -366,15 +374,9 @@ std::vector<ProposedAssignment> GreedyPass(ProposalSession& session, const std::
       for (std::size_t i = 0; i < instances.size(); ++i)
         if (!session.taken(static_cast<int>(i)) && session.fits(crew, instances[i]))
           order.push_back(static_cast<int>(i));
-      // His bids in his order, then the largest credit, then the earliest day.
       std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const OpenInstance& x = instances[static_cast<std::size_t>(a)];
-        const OpenInstance& y = instances[static_cast<std::size_t>(b)];
-        const int rx = crew.bidRank(x.number);
-        const int ry = crew.bidRank(y.number);
-        if ((rx > 0) != (ry > 0)) return rx > 0;
-        if (rx != ry) return rx < ry;
-        return x.credit > y.credit;
+        return OfferedBefore(crew, instances[static_cast<std::size_t>(a)],
+                             instances[static_cast<std::size_t>(b)]);
       });
       for (const int i : order) {
         if (crew.credit >= limit) break;

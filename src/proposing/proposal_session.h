@@ -42,6 +42,11 @@ struct CrewToFill {
 
 // The instances every crew member may be offered, the crew in seniority
 // order, and the chosen instances' bookkeeping.
+// The order in which a crew member is offered open instances: his bids in
+// his order, then the largest credit (a stable sort keeps the earliest day
+// first among equals).
+bool OfferedBefore(const CrewToFill& crew, const OpenInstance& x, const OpenInstance& y);
+
 class ProposalSession {
  public:
   ProposalSession(TDocument& doc, BlockRules& rules, const std::vector<int>& crews);

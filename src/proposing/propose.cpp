@@ -5,7 +5,7 @@
 
 #include "building/assign.h"
 #include "model/document.h"
-#include "platform/ui.h"
+#include "platform/forwarding_ui.h"
 #include "proposing/proposal_session.h"
 
 namespace lumora {
@@ -21,33 +21,12 @@ void SortByCrewAndDay(std::vector<ProposedAssignment>& chosen) {
 
 // A question while accepting means the month changed since the proposal was
 // made; the assignment is then skipped rather than forced.
-class RefusingUi final : public Ui {
+class RefusingUi final : public ForwardingUi {
  public:
-  explicit RefusingUi(Ui& inner) : inner_(inner) {}
-  void message(std::string_view text, std::string_view caption, Icon icon) override {
-    inner_.message(text, caption, icon);
-  }
+  using ForwardingUi::ForwardingUi;
   Answer ask(std::string_view, std::string_view, Buttons buttons, Icon) override {
     return buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
   }
-  std::vector<std::string> openFiles(const FileDialogOptions& o) override {
-    return inner_.openFiles(o);
-  }
-  std::optional<std::string> saveFile(const FileDialogOptions& o) override {
-    return inner_.saveFile(o);
-  }
-  void showList(std::string_view caption, const std::vector<std::string>& lines) override {
-    inner_.showList(caption, lines);
-  }
-  std::unique_ptr<Progress> progress(std::string_view title, std::string_view format) override {
-    return inner_.progress(title, format);
-  }
-  void beep() override { inner_.beep(); }
-  void setWaitCursor(bool on) override { inner_.setWaitCursor(on); }
-  bool run(DialogModel& model) override { return inner_.run(model); }
-
- private:
-  Ui& inner_;
 };
 
 // Covered credit first, then bids, then balance.
@@ -58,6 +37,22 @@ bool Better(const ProposalFigures& a, const ProposalFigures& b) {
 }
 
 }  // namespace
+
+std::string_view StatusName(ProposalStatus status) {
+  switch (status) {
+    case ProposalStatus::Optimal:
+      return "optimal";
+    case ProposalStatus::TimeLimit:
+      return "time limit";
+    case ProposalStatus::Greedy:
+      return "greedy";
+    case ProposalStatus::Cancelled:
+      return "cancelled";
+    case ProposalStatus::NothingOpen:
+      return "nothing open";
+  }
+  return {};
+}
 
 std::string_view ReasonName(ProposalReason reason) {
   switch (reason) {

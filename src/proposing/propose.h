@@ -86,5 +86,7 @@ int AcceptProposal(BlockEditContext& ctx, std::span<const ProposedAssignment> ch
 
 // The preview's and the CLI's text of an assignment's reason.
 std::string_view ReasonName(ProposalReason reason);
+// The CLI's name of a status ("time limit", "greedy", ...).
+std::string_view StatusName(ProposalStatus status);
 
 }  // namespace lumora

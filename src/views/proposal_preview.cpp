@@ -36,20 +36,10 @@ std::string AgainstGreedy(std::string_view label, const std::string& value,
   return line;
 }
 
+// The CLI's word but for the cut-off solver, which a scheduler reads better spelt out.
 std::string_view StatusWord(ProposalStatus status) {
-  switch (status) {
-    case ProposalStatus::Optimal:
-      return "optimal";
-    case ProposalStatus::TimeLimit:
-      return "best found within the time limit";
-    case ProposalStatus::Greedy:
-      return "greedy";
-    case ProposalStatus::Cancelled:
-      return "cancelled";
-    case ProposalStatus::NothingOpen:
-      return "nothing open";
-  }
-  return {};
+  return status == ProposalStatus::TimeLimit ? "best found within the time limit"
+                                             : StatusName(status);
 }
 
 }  // namespace
