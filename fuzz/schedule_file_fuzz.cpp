@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lumora::ValidateAllPairings(doc);
     lumora::FlagExtraCrewPairs(doc, log);
     first.touched.note(doc);
-    if (lumora::fuzzing::Sampled(data, size, 16)) {
+    if (lumora::fuzzing::Sampled(data, size, 64)) {
       const std::vector<std::uint8_t> saved =
           lumora::EncodeScheduleFile(doc, lumora::kScheduleFile);
       TDocument& again = second.fresh();
