@@ -18,14 +18,11 @@ namespace {
 // removals are not recorded, since the marker stands for all of them.
 bool UndoProposal(BlockEditContext& ctx, const TransactionRecord& marker) {
   TDocument& doc = ctx.doc;
-  const TransactionRecord* records = nullptr;
-  const std::size_t count = doc.AcceptedProposals.newest(marker, &records);
-  if (count == 0) return false;
+  const std::span<const TransactionRecord> records = doc.AcceptedProposals.newest(marker);
+  if (records.empty()) return false;
   const TransactionHistory kept = doc.History;
-  for (std::size_t i = count; i-- > 0;) {
-    const TransactionRecord& r = records[i];
-    RemovePair(ctx, r.crew, r.pairing, r.day);
-  }
+  for (auto r = records.rbegin(); r != records.rend(); ++r)
+    RemovePair(ctx, r->crew, r->pairing, r->day);
   doc.History = kept;
   doc.AcceptedProposals.popNewest();
   return true;

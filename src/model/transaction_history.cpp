@@ -40,7 +40,8 @@ std::int32_t FirstSerial() {
 
 ProposalGroups::ProposalGroups() : nextSerial_(FirstSerial()) {}
 
-std::int32_t ProposalGroups::push(const TransactionRecord* records, std::size_t count) {
+std::int32_t ProposalGroups::push(std::span<const TransactionRecord> records) {
+  const std::size_t count = records.size();
   if (count == 0 || count > kRecordCapacity) return 0;
   auto end = [this] {
     return groups_ == 0 ? std::size_t{0} : group_[groups_ - 1].first + group_[groups_ - 1].count;
@@ -48,21 +49,18 @@ std::int32_t ProposalGroups::push(const TransactionRecord* records, std::size_t 
   while (groups_ > 0 && (groups_ == kGroupCapacity || end() + count > kRecordCapacity))
     dropOldest();
   const std::size_t first = end();
-  std::copy(records, records + count, records_.begin() + static_cast<std::ptrdiff_t>(first));
+  std::copy(records.begin(), records.end(), records_.begin() + static_cast<std::ptrdiff_t>(first));
   const std::int32_t serial = nextSerial_;
   nextSerial_ = nextSerial_ % 9'999 + 1;
   group_[groups_++] = Group{serial, first, count};
   return serial;
 }
 
-std::size_t ProposalGroups::newest(const TransactionRecord& marker,
-                                   const TransactionRecord** records) const {
-  *records = nullptr;
-  if (groups_ == 0 || marker.kind != TransactionRecord::kProposal) return 0;
+std::span<const TransactionRecord> ProposalGroups::newest(const TransactionRecord& marker) const {
+  if (groups_ == 0 || marker.kind != TransactionRecord::kProposal) return {};
   const Group& g = group_[groups_ - 1];
-  if (g.serial != marker.day || g.count != ProposalMarkerCount(marker)) return 0;
-  *records = records_.begin() + static_cast<std::ptrdiff_t>(g.first);
-  return g.count;
+  if (g.serial != marker.day || g.count != ProposalMarkerCount(marker)) return {};
+  return {records_.begin() + static_cast<std::ptrdiff_t>(g.first), g.count};
 }
 
 void ProposalGroups::popNewest() {

@@ -7,6 +7,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -78,9 +79,9 @@ class ProposalGroups {
   // Stores a group and returns its serial (1 to 9999), or 0 when it is empty.
   // The oldest groups make room when the store is full; their markers then
   // find nothing.
-  std::int32_t push(const TransactionRecord* records, std::size_t count);
+  std::int32_t push(std::span<const TransactionRecord> records);
   // The newest group's records, when it is the one `marker` names; else empty.
-  std::size_t newest(const TransactionRecord& marker, const TransactionRecord** records) const;
+  std::span<const TransactionRecord> newest(const TransactionRecord& marker) const;
   void popNewest();
   void clear() { groups_ = 0; }
   std::size_t groupCount() const { return groups_; }

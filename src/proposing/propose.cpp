@@ -159,7 +159,7 @@ int AcceptProposal(BlockEditContext& ctx, std::span<const ProposedAssignment> ch
   }
   doc.History = kept;
   if (applied.empty()) return 0;
-  const std::int32_t serial = doc.AcceptedProposals.push(applied.data(), applied.size());
+  const std::int32_t serial = doc.AcceptedProposals.push(applied);
   doc.History.add(ProposalMarker(serial, applied.size()));
   return static_cast<int>(applied.size());
 }

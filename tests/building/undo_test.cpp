@@ -85,8 +85,7 @@ TEST_F(UndoTest, AProposalMarkerUndoesItsGroupOnlyWhileTheGroupIsKnown) {
   const std::vector<TransactionRecord> group = {{TransactionRecord::kAssign, 2, a, p},
                                                 {TransactionRecord::kAssign, 9, b, p}};
   doc.History.clear();
-  const TransactionRecord marker =
-      ProposalMarker(doc.AcceptedProposals.push(group.data(), group.size()), group.size());
+  const TransactionRecord marker = ProposalMarker(doc.AcceptedProposals.push(group), group.size());
   doc.History.add(marker);
   EXPECT_EQ("accept proposal of 2 assignments", UndoDescription(doc));
   const std::string text = ToHistoryText(doc.History);
