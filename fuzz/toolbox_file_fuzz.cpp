@@ -1,6 +1,7 @@
 // Reads arbitrary bytes as a toolbox definition file, into a pilots' and a
 // cabin document. Whatever the bytes, the toolbox stays within its slots, the
-// airport table keeps its fixed-width layout and the button list can be built.
+// airport table keeps its fixed-width layout, each airport's look-up finds its
+// own entry, and the button list can be built.
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "model/airports.h"
 #include "model/code_table.h"
 #include "model/document.h"
+#include "model/time_text.h"
 #include "platform/ui.h"
 
 namespace {
@@ -22,9 +24,16 @@ void Check(lumora::TDocument& doc, std::string_view text, lumora::Ui& ui) {
   const std::string& airports = doc.AirportDetails;
   if (airports.size() % lumora::kAirportEntryLength != 0) std::abort();
   if (airports.size() > lumora::kMaxAirports * lumora::kAirportEntryLength) std::abort();
-  for (std::size_t at = 0; at < airports.size(); at += lumora::kAirportEntryLength) {
-    const std::string_view code = std::string_view(airports).substr(at, 3);
-    if (lumora::AirportTransportTime(airports, code) < 0) std::abort();
+  // Every airport's look-up reads an entry of that airport (the first one of
+  // a code listed twice), never a place inside another airport's entry.
+  constexpr std::size_t kTransportAt = 10;
+  const std::string_view table(airports);
+  for (std::size_t at = 0; at < table.size(); at += lumora::kAirportEntryLength) {
+    const std::string_view code = table.substr(at, 3);
+    std::size_t first = 0;
+    while (table.substr(first, 3) != code) first += lumora::kAirportEntryLength;
+    const int own = lumora::ParseTime(table.substr(first + kTransportAt, 5), true);
+    if (own < 0 || lumora::AirportTransportTime(airports, code) != own) std::abort();
   }
   const auto buttons = lumora::ToolboxButtons(doc);
   if (buttons.size() > static_cast<std::size_t>(lumora::kToolboxButtonSlots)) std::abort();

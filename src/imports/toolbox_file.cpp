@@ -55,7 +55,11 @@ std::optional<std::string> ClockField(std::string_view text) {
 std::optional<std::string> AirportEntry(std::string_view code, std::string_view offset,
                                         std::string_view transport, std::string_view daylight) {
   code = TrimBlanks(code);
-  if (code.size() != 3 || code.find(',') != std::string_view::npos) return std::nullopt;
+  // The look-ups take the first place a code stands anywhere in the table: a
+  // code of digits or a colon, as "0:4", would be found inside an earlier
+  // airport's time and read that airport's fields.
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (code.size() != 3 || !std::all_of(code.begin(), code.end(), letter)) return std::nullopt;
   const auto offsetField = ClockField(offset);
   const auto transportField = ClockField(transport);
   if (!offsetField || !transportField) return std::nullopt;

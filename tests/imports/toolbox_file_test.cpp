@@ -208,6 +208,7 @@ TEST(ToolBoxText, AirportFieldsAreBroughtToTheirWidths) {
                {.code = "YYZ", .offset = "-5:00"},
                {.code = "YUL", .transport = "1:75"},
                {.code = "Y,Z"},
+               {.code = "0:4"},
                {.code = "YOW", .offset = "05:00", .transport = "00:40", .daylight = ""}});
   EXPECT_EQ(ReadToolBoxText(*doc, text, ui), ToolBoxOutcome::Loaded);
   EXPECT_EQ(doc->AirportDetails, "YYC,07:00,00:45,N,YOW,05:00,00:40,Y,");
@@ -217,9 +218,10 @@ TEST(ToolBoxText, AirportFieldsAreBroughtToTheirWidths) {
   EXPECT_EQ(TimeZoneDifference(doc->AirportDetails, doc->FileDescriptor, {}, 0, 0, "YOW", ""),
             -120);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text,
-            "Airport Details not Loaded for \"YVRX\", \"YYZ\", \"YUL\", \"Y,Z\". An Airport needs "
-            "a 3 letter Code, its Offset and Transport Time as HH:MM and a Daylight Saving Flag.");
+  EXPECT_EQ(
+      ui.shown[0].text,
+      "Airport Details not Loaded for \"YVRX\", \"YYZ\", \"YUL\", \"Y,Z\", \"0:4\". An Airport "
+      "needs a 3 letter Code, its Offset and Transport Time as HH:MM and a Daylight Saving Flag.");
 }
 
 TEST(ToolBoxText, CountsBeyondTheTablesAreCapped) {
