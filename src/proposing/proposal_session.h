@@ -40,13 +40,13 @@ struct CrewToFill {
   int bidRank(int number) const;
 };
 
-// The instances every crew member may be offered, the crew in seniority
-// order, and the chosen instances' bookkeeping.
 // The order in which a crew member is offered open instances: his bids in
 // his order, then the largest credit (a stable sort keeps the earliest day
 // first among equals).
 bool OfferedBefore(const CrewToFill& crew, const OpenInstance& x, const OpenInstance& y);
 
+// The instances every crew member may be offered, the crew in seniority
+// order, and the chosen instances' bookkeeping.
 class ProposalSession {
  public:
   ProposalSession(TDocument& doc, BlockRules& rules, const std::vector<int>& crews);
