@@ -6,12 +6,9 @@
 #include <memory>
 #include <new>
 
-#include "doubles/fixed_clock.h"
-#include "doubles/memory_settings.h"
-#include "fake_front_end.h"
+#include "app_rig.h"
 #include "files/backup.h"
 #include "files/schedule_file.h"
-#include "files/temp_folder.h"
 #include "model/set_dates_dialog.h"
 #include "shell/frame_dialogs.h"
 #include "shell/instance_lock.h"
@@ -26,15 +23,9 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class AppTest : public ::testing::Test {
+class AppTest : public testing::AppRig {
  protected:
   AppTest() { testing::BuildDespiteInvalidPairings(ui); }
-
-  void Start(std::string_view commandLine = "", AppEnvironment environment = {}) {
-    app = std::make_unique<LumoraApp>(AppServices{ui, clock, settings, front, lock},
-                                      std::move(environment));
-    ASSERT_TRUE(app->start(commandLine).run);
-  }
 
   // A schedule file of random crew and pairings.
   std::filesystem::path WriteScheduleFile(const std::string& name, std::uint32_t seed,
@@ -43,10 +34,7 @@ class AppTest : public ::testing::Test {
     testing::FillRandomDocument(*doc, seed);
     doc->BlocksShown = blocksShown ? 1 : 0;
     doc->CrewType = crewType;
-    testing::ScriptedUi saveUi;
-    EventLog log;
-    EXPECT_TRUE(SaveFile(*doc, folder / name, kScheduleFile, saveUi, log));
-    return folder / name;
+    return Save(*doc, name);
   }
 
   // A new month through the month dialog, ready to be saved.
@@ -63,14 +51,6 @@ class AppTest : public ::testing::Test {
     EXPECT_EQ(ui.last().text, text);
     EXPECT_EQ(ui.last().caption, caption);
   }
-
-  testing::TempFolder folder;
-  testing::ScriptedUi ui;
-  testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
-  testing::MemorySettings settings;
-  testing::FakeFrontEnd front;
-  FileInstanceLock lock{folder / "lumora.lock"};
-  std::unique_ptr<LumoraApp> app;
 };
 
 TEST(CommandLine, NamesAFileWhenLongEnoughWithoutItsQuotes) {
@@ -126,9 +106,9 @@ TEST_F(AppTest, ASecondCopyOrAFailedAllocationEndsTheRunWithItsMessage) {
     ASSERT_EQ(running.acquire(), LockResult::Acquired);
     RecordingRunningCopy runningCopy;
     runningCopy.answers = c.answers;
-    AppServices services{ui, clock, settings, front, lock};
-    services.runningCopy = &runningCopy;
-    LumoraApp second(services, AppEnvironment{});
+    AppServices handingOver = services;
+    handingOver.runningCopy = &runningCopy;
+    LumoraApp second(handingOver, AppEnvironment{});
     bool logOpened = false;
     const std::string commandLine = c.commandLine[0] != 0 ? "\"" + file + "\"" : "";
     const StartResult result = second.start(commandLine, [&](EventLog&) { logOpened = true; });
@@ -146,7 +126,7 @@ TEST_F(AppTest, ASecondCopyOrAFailedAllocationEndsTheRunWithItsMessage) {
     EXPECT_TRUE(settings.values.empty());
   }
   ui.shown.clear();
-  LumoraApp starved(AppServices{ui, clock, settings, front, lock}, AppEnvironment{},
+  LumoraApp starved(services, AppEnvironment{},
                     []() -> std::unique_ptr<TDocument> { throw std::bad_alloc(); });
   const StartResult result = starved.start("");
   EXPECT_FALSE(result.run);
@@ -158,8 +138,7 @@ TEST_F(AppTest, ASecondCopyOrAFailedAllocationEndsTheRunWithItsMessage) {
 }
 
 TEST_F(AppTest, TheEventLogOpenedAtStartEndsWithTheTerminationLineOnce) {
-  app =
-      std::make_unique<LumoraApp>(AppServices{ui, clock, settings, front, lock}, AppEnvironment{});
+  app = std::make_unique<LumoraApp>(services, AppEnvironment{});
   const auto logFile = folder / "LMDebug.txt";
   ASSERT_TRUE(app->start("", [&](EventLog& log) { log.open(logFile); }).run);
   NewMonth();

@@ -2,55 +2,33 @@
 
 #include <memory>
 
-#include "doubles/fixed_clock.h"
-#include "doubles/memory_settings.h"
-#include "doubles/recording_clipboard.h"
-#include "doubles/recording_mailer.h"
-#include "fake_front_end.h"
-#include "files/schedule_file.h"
-#include "files/temp_folder.h"
+#include "app_rig.h"
 #include "files/viewer_files.h"
 #include "reports/baw_lin_export.h"
 #include "reports/block_texts.h"
 #include "reports/web_files.h"
 #include "rules/exceptions_report.h"
-#include "shell/app_state.h"
-#include "shell/instance_lock.h"
 #include "support/random_document.h"
-#include "support/scripted_ui.h"
 
 namespace lumora {
 namespace {
 
-class ExportCommands : public ::testing::Test {
+class ExportCommands : public testing::AppRig {
  protected:
   ExportCommands() {
     testing::BuildDespiteInvalidPairings(ui);
     auto doc = std::make_unique<TDocument>();
     testing::FillRandomDocument(*doc, 4);
-    testing::ScriptedUi saveUi;
-    EventLog log;
-    EXPECT_TRUE(SaveFile(*doc, file, kScheduleFile, saveUi, log));
-    AppServices services{ui, clock, settings, front, lock};
+    file = Save(*doc, "May.lm2");
     services.mailer = &mailer;
     services.clipboard = &clipboard;
     AppEnvironment environment;
     environment.mailAvailable = true;
-    app = std::make_unique<LumoraApp>(services, std::move(environment));
-    EXPECT_TRUE(app->start(file.string()).run);
+    Start(file.string(), std::move(environment));
     ui.shown.clear();
   }
 
-  testing::TempFolder folder;
-  std::filesystem::path file = folder / "May.lm2";
-  testing::ScriptedUi ui;
-  testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
-  testing::MemorySettings settings;
-  testing::FakeFrontEnd front;
-  testing::RecordingMailer mailer;
-  testing::RecordingClipboard clipboard;
-  FileInstanceLock lock{folder / "lumora.lock"};
-  std::unique_ptr<LumoraApp> app;
+  std::filesystem::path file;
 };
 
 TEST_F(ExportCommands, ViewerAndCompanyShowTheReportSaveAndHandTheCopyToTheMailer) {

@@ -8,30 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "doubles/fixed_clock.h"
-#include "doubles/memory_settings.h"
-#include "fake_front_end.h"
+#include "app_rig.h"
 #include "files/schedule_file.h"
-#include "files/temp_folder.h"
 #include "imports/absences_extract.h"
 #include "imports/lis_scan.h"
 #include "imports/pairing_warnings.h"
 #include "model/calendar.h"
-#include "platform/clipboard.h"
-#include "shell/instance_lock.h"
-#include "support/scripted_ui.h"
 
 namespace lumora {
 namespace {
-
-class RecordingClipboard : public Clipboard {
- public:
-  bool setText(std::string_view value) override {
-    texts.emplace_back(value);
-    return true;
-  }
-  std::vector<std::string> texts;
-};
 
 std::string FileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -42,9 +27,9 @@ std::string Quoted(const std::filesystem::path& path) {
   return "'" + path.string() + "'";
 }
 
-class ImportCommands : public ::testing::Test {
+class ImportCommands : public testing::AppRig {
  protected:
-  ImportCommands() {
+  ImportCommands() : AppRig({2027, 1, 20, 9, 0, 0}) {
     testing::BuildDespiteInvalidPairings(ui);
     // February 2027 for the captains of YUL on the CRJ, saved with the grid
     // and the pairing window shown; one captain flies table position 0 on
@@ -60,13 +45,9 @@ class ImportCommands : public ::testing::Test {
     doc->Pairs[0].Number = 1;
     doc->Pairs[0].DayStatus[5] = 2;
     doc->BlocksShown = doc->PairWindowVisible = 1;
-    testing::ScriptedUi saveUi;
-    EventLog log;
-    EXPECT_TRUE(SaveFile(*doc, schedule, kScheduleFile, saveUi, log));
-
-    app = std::make_unique<LumoraApp>(AppServices{ui, clock, settings, front, lock, &clipboard},
-                                      AppEnvironment{});
-    EXPECT_TRUE(app->start(schedule.string()).run);
+    schedule = Save(*doc, "FEB27.lm2");
+    services.clipboard = &clipboard;
+    Start(schedule.string());
     for (int week = 1; week <= 4; ++week)
       lisFiles.push_back((samples / ("YULCRJCA_FEB27_W" + std::to_string(week) + ".LIS")).string());
   }
@@ -80,19 +61,11 @@ class ImportCommands : public ::testing::Test {
     return app->document().Pairs[0].DisplayText.find("*** CRA") != std::string::npos;
   }
 
-  testing::TempFolder folder;
   std::filesystem::path samples =
       std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "YUL-CRJ-CA-2027-02";
   std::filesystem::path prg = samples / "YULCRJCA.PRG";
-  std::filesystem::path schedule = folder / "FEB27.lm2";
+  std::filesystem::path schedule;
   std::vector<std::string> lisFiles;
-  testing::ScriptedUi ui;
-  testing::FixedClock clock{{2027, 1, 20, 9, 0, 0}};
-  testing::MemorySettings settings;
-  testing::FakeFrontEnd front;
-  RecordingClipboard clipboard;
-  FileInstanceLock lock{folder / "lumora.lock"};
-  std::unique_ptr<LumoraApp> app;
 };
 
 TEST_F(ImportCommands, ThisMonthsPairingsGivesTheBatchToolsDocument) {

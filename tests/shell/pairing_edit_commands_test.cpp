@@ -4,17 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "app_rig.h"
 #include "building/crew_complement.h"
-#include "doubles/fixed_clock.h"
-#include "doubles/memory_settings.h"
-#include "fake_front_end.h"
-#include "files/schedule_file.h"
-#include "files/temp_folder.h"
 #include "imports/pairing_warnings.h"
-#include "shell/instance_lock.h"
 #include "shell/shell_texts.h"
 #include "support/document_builder.h"
-#include "support/scripted_ui.h"
 #include "views/pair_editor.h"
 
 namespace lumora {
@@ -22,8 +16,10 @@ namespace {
 
 // A captains file of July 2026 saved with its blocks shown: pairing 101 on
 // the 5th, flown by the first captain, and pairing 102 on the 8th.
-class PairingEditCommands : public ::testing::Test {
+class PairingEditCommands : public testing::AppRig {
  protected:
+  PairingEditCommands() : AppRig({2026, 6, 20, 9, 0, 0}) {}
+
   void Start(bool withPairings = true) {
     auto doc = std::make_unique<TDocument>();
     testing::DocumentBuilder b(*doc);
@@ -40,23 +36,9 @@ class PairingEditCommands : public ::testing::Test {
       b.place(0, 0, 4);
     }
     doc->BlocksShown = doc->PairWindowVisible = 1;
-    testing::ScriptedUi saveUi;
-    EventLog log;
-    ASSERT_TRUE(SaveFile(*doc, schedule, kScheduleFile, saveUi, log));
-    app = std::make_unique<LumoraApp>(AppServices{ui, clock, settings, front, lock, nullptr},
-                                      AppEnvironment{});
-    ASSERT_TRUE(app->start(schedule.string()).run);
+    AppRig::Start(Save(*doc, "JUL26.lm2").string());
     ASSERT_TRUE(app->document().BlocksShown);
   }
-
-  testing::TempFolder folder;
-  std::filesystem::path schedule = folder / "JUL26.lm2";
-  testing::ScriptedUi ui;
-  testing::FixedClock clock{{2026, 6, 20, 9, 0, 0}};
-  testing::MemorySettings settings;
-  testing::FakeFrontEnd front;
-  FileInstanceLock lock{folder / "lumora.lock"};
-  std::unique_ptr<LumoraApp> app;
 };
 
 TEST_F(PairingEditCommands, WithoutPairingsTheEditorDoesNotOpen) {

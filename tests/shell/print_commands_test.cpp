@@ -4,17 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "doubles/fixed_clock.h"
-#include "doubles/memory_settings.h"
+#include "app_rig.h"
 #include "doubles/recording_canvas.h"
-#include "fake_front_end.h"
-#include "files/schedule_file.h"
-#include "files/temp_folder.h"
 #include "platform/printer.h"
-#include "shell/app_state.h"
-#include "shell/instance_lock.h"
 #include "support/random_document.h"
-#include "support/scripted_ui.h"
 
 namespace lumora {
 namespace {
@@ -35,7 +28,7 @@ class RecordingPrinter final : public Printer {
   testing::RecordingCanvas canvas;
 };
 
-class PrintCommands : public ::testing::Test {
+class PrintCommands : public testing::AppRig {
  protected:
   void start(CrewKind kind, bool withPrinter = true) {
     testing::BuildDespiteInvalidPairings(ui);
@@ -43,26 +36,13 @@ class PrintCommands : public ::testing::Test {
     testing::FillRandomDocument(*doc, 7);
     doc->CrewType = static_cast<std::uint8_t>(kind);
     doc->BlocksShown = 1;
-    testing::ScriptedUi saveUi;
-    EventLog log;
-    EXPECT_TRUE(SaveFile(*doc, file, kScheduleFile, saveUi, log));
-    AppServices services{ui, clock, settings, front, lock};
-    if (withPrinter) services.printer = &printer;
-    app = std::make_unique<LumoraApp>(services, AppEnvironment{});
-    EXPECT_TRUE(app->start(file.string()).run);
+    services.printer = withPrinter ? &printer : nullptr;
+    Start(Save(*doc, "May.lm2").string());
     app->document().BlocksShown = 1;
     ui.shown.clear();
   }
 
-  testing::TempFolder folder;
-  std::filesystem::path file = folder / "May.lm2";
-  testing::ScriptedUi ui;
-  testing::FixedClock clock{{2026, 6, 15, 9, 30, 0}};
-  testing::MemorySettings settings;
-  testing::FakeFrontEnd front;
   RecordingPrinter printer;
-  FileInstanceLock lock{folder / "lumora.lock"};
-  std::unique_ptr<LumoraApp> app;
 };
 
 TEST_F(PrintCommands, PrintBlocksAsksWhetherTheSheetIsADraft) {
