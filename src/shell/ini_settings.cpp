@@ -47,8 +47,17 @@ struct Line {
   std::size_t equals = 0;  // position of "=" in the raw line, entries only
 };
 
+// A line as read keeps a carriage return at its end: a rewrite gives every
+// line it does not change back byte for byte, whatever mix of line ends the
+// file has. It means nothing to the line's content.
+std::string_view WithoutReturn(std::string_view raw) {
+  if (raw.ends_with('\r')) raw.remove_suffix(1);
+  return raw;
+}
+
 // Blank lines, comments and lines without "=" are kept but mean nothing.
 Line Classify(std::string_view raw) {
+  raw = WithoutReturn(raw);
   const std::string_view text = Trim(raw);
   if (text.empty() || text.front() == ';') return {};
   if (text.front() == '[') {
@@ -177,17 +186,22 @@ IniSettingsStore::IniSettingsStore(std::filesystem::path path) : path_(std::move
     return;
   }
   std::string_view rest = *content;
-  if (rest.starts_with(kByteOrderMark)) rest.remove_prefix(kByteOrderMark.size());
+  if (rest.starts_with(kByteOrderMark)) {
+    rest.remove_prefix(kByteOrderMark.size());
+    byteOrderMark_ = true;
+  }
   const std::size_t firstBreak = rest.find('\n');
   if (firstBreak != std::string_view::npos && firstBreak > 0 && rest[firstBreak - 1] == '\r') {
-    lineEnd_ = "\r\n";
+    newLineEnd_ = "\r";
   }
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines_.emplace_back(line);
-    if (end == std::string_view::npos) break;
+    lines_.emplace_back(rest.substr(0, end));
+    if (end == std::string_view::npos) {
+      // The last line gets the file's own line end when it is rewritten.
+      if (!lines_.back().ends_with('\r')) lines_.back() += newLineEnd_;
+      break;
+    }
     rest.remove_prefix(end + 1);
   }
 }
@@ -236,13 +250,14 @@ bool IniSettingsStore::writeString(std::string_view section, std::string_view ke
       std::size_t valueStart = line.equals + 1;
       while (valueStart < lines_[i].size() && kBlanks.find(lines_[i][valueStart]) != kBlanks.npos)
         ++valueStart;
-      lines_[i] = lines_[i].substr(0, valueStart) + std::string(value);
+      const bool returned = lines_[i].ends_with('\r');
+      lines_[i] = lines_[i].substr(0, valueStart) + std::string(value) + (returned ? "\r" : "");
       replaced = true;
       break;
     }
   }
   if (!replaced) {
-    std::string entry = std::string(key) + "=" + std::string(value);
+    std::string entry = std::string(key) + "=" + std::string(value) + newLineEnd_;
     if (firstHeader) {
       // After the last entry of the first section of that name, so that the
       // blank lines and comments before the next section stay where they are.
@@ -254,8 +269,9 @@ bool IniSettingsStore::writeString(std::string_view section, std::string_view ke
       }
       lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
     } else {
-      if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
-      lines_.push_back("[" + std::string(section) + "]");
+      if (!lines_.empty() && !Trim(WithoutReturn(lines_.back())).empty())
+        lines_.push_back(newLineEnd_);
+      lines_.push_back("[" + std::string(section) + "]" + newLineEnd_);
       lines_.push_back(std::move(entry));
     }
   }
@@ -279,10 +295,10 @@ bool IniSettingsStore::writeStruct(std::string_view section, std::string_view ke
 }
 
 bool IniSettingsStore::save() {
-  std::string content;
+  std::string content(byteOrderMark_ ? kByteOrderMark : std::string_view{});
   for (const std::string& line : lines_) {
     content += line;
-    content += lineEnd_;
+    content += '\n';
   }
   if (content.size() > kMaxFileSize) return false;
   std::error_code error;

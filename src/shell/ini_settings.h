@@ -3,7 +3,8 @@
 // Sections and keys compare without regard to case; values are trimmed of
 // surrounding blanks. The file is read once, when the store is made; every
 // write updates the copy in memory and replaces the whole file at once, so
-// a crash in the middle of a write leaves the previous file as it was.
+// a crash in the middle of a write leaves the previous file as it was; the
+// lines a write does not change are written back byte for byte.
 
 #include <cstddef>
 #include <filesystem>
@@ -63,8 +64,9 @@ class IniSettingsStore final : public SettingsStore {
 
   std::filesystem::path path_;
   LoadState state_ = LoadState::Loaded;
-  std::vector<std::string> lines_;  // without their line ends
-  std::string lineEnd_ = "\n";      // the file's own, kept when rewriting it
+  std::vector<std::string> lines_;  // without their "\n", with any "\r" before it
+  bool byteOrderMark_ = false;      // kept in front of the first line
+  std::string newLineEnd_;          // "\r" in a file of "\r\n" lines: new lines end alike
 };
 
 // The struct encoding on its own, for the tests of damaged values.

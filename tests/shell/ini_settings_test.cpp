@@ -120,6 +120,13 @@ TEST(IniSettingsTest, WritesKeepEverythingElseAndTheSpellingOfExistingKeys) {
 
   // Written through: a store made later reads the same.
   EXPECT_EQ(IniSettingsStore(file).readInt("Clipboard", "clipxes", 0), 1);
+
+  // Lines of "\n" with stray carriage returns: the lines not written to keep
+  // theirs, so no other value changes.
+  WriteText(file, "[LM]\nGrid=1\r\r\nAutoSave=0\r\n");
+  EXPECT_TRUE(IniSettingsStore(file).writeString("LM", "Layovers", "1"));
+  EXPECT_EQ(ReadText(file), "[LM]\nGrid=1\r\r\nAutoSave=0\r\nLayovers=1\n");
+  EXPECT_EQ(IniSettingsStore(file).readString("LM", "Grid", ""), "1\r");
 }
 
 TEST(IniSettingsTest, WhatTheLineFormatCannotHoldIsRefusedAndAFailedWriteChangesNothing) {
