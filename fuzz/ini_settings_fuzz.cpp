@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -79,17 +80,28 @@ std::string Bytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-const std::filesystem::path& File() {
-  static const std::filesystem::path file = [] {
+// A folder of this run's own, in memory where the system has one; it goes
+// when the run ends.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
     std::error_code error;
     std::filesystem::path root = "/dev/shm";
     if (!std::filesystem::is_directory(root, error)) root = std::filesystem::temp_directory_path();
-    const std::filesystem::path folder = root / ("lumora-ini-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder / "lumora.ini";
-  }();
-  return file;
-}
+    folder_ = root / ("lumora-ini-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  ~ScratchFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::filesystem::path file() const { return folder_ / "lumora.ini"; }
+
+ private:
+  std::filesystem::path folder_;
+};
 
 }  // namespace
 
@@ -111,7 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string value(entry);
   const bool asStruct = !value.empty() && (static_cast<unsigned char>(value[0]) & 1) != 0;
 
-  const std::filesystem::path& path = File();
+  static const ScratchFolder scratch;
+  const std::filesystem::path path = scratch.file();
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(file.data(), static_cast<std::streamsize>(file.size()));
