@@ -39,9 +39,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
 constexpr QSize kSmallScreen{1366, 768};
 
 QString listed(const std::vector<QString>& lines) {

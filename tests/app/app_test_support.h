@@ -32,6 +32,10 @@ inline void PrintTo(const QPoint& p, std::ostream* os) {
 
 namespace lumora::testing {
 
+// The demo month the widget tests open.
+inline const std::filesystem::path kDemo =
+    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
+
 // Rules that allow everything, for windows that only edit what they show.
 class NoRules final : public BlockRules {
  public:

@@ -21,9 +21,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
 class BidsWindowTest : public FrameTest {};
 
 TEST_F(BidsWindowTest, ShownByItsCommandFollowsTheGridAndSetsDayRequests) {

@@ -29,13 +29,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
-QPoint centre(const Rect& r) {
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class BlockViewsTest : public FrameTest {
  protected:
   // The demo month with the blocks of crew members 0 and 1 emptied, saved

@@ -20,13 +20,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
-QPoint centre(const Rect& r) {
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 QString artifact(const char* name) {
   return QStringLiteral(LUMORA_TEST_ARTIFACTS "/") + QLatin1String(name);
 }

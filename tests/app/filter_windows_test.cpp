@@ -25,9 +25,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
 QPushButton* ButtonNamed(const QWidget& window, const char* text) {
   for (QPushButton* button : window.findChildren<QPushButton*>())
     if (button->text() == QString::fromLatin1(text)) return button;

@@ -21,10 +21,15 @@
 #include "app/main_window.h"
 #include "app_test_support.h"
 #include "doubles/fixed_clock.h"
+#include "platform/canvas.h"
 #include "shell/instance_lock.h"
 #include "shell/shell_texts.h"
 
 namespace lumora::testing {
+
+inline QPoint centre(const Rect& r) {
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 class FrameTest : public ::testing::Test {
  protected:

@@ -19,8 +19,7 @@
 namespace lumora {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
+using testing::kDemo;
 
 // The demo month as the desktop opens it.
 class PairingEditWindowsTest : public ::testing::Test {

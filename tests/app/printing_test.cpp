@@ -29,9 +29,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
 // Prints every page to a PDF file on US letter, across for the wide block
 // sheet and upright for the tall pairings page, as a user would set it up.
 class PdfPrinter final : public Printer {

@@ -25,9 +25,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
 class ProposalWindowTest : public FrameTest {
  protected:
   // The demo month cut to its first crew members, with the pairings of the

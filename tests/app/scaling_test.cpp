@@ -18,9 +18,6 @@
 namespace lumora::testing {
 namespace {
 
-const std::filesystem::path kDemo =
-    std::filesystem::path(LUMORA_SOURCE_DIR) / "samples" / "demo" / "demo-month.lm2";
-
 QImage rendered(QWidget& widget, qreal ratio) {
   QImage image(widget.size() * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);

@@ -1,8 +1,5 @@
 #include "building/assign.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "building/block_figures.h"
 #include "building/french_cabin.h"
 #include "building/undo.h"
@@ -163,9 +160,7 @@ TEST_F(AssignTest, EventLogLines) {
   ASSERT_EQ(UndoLastTransaction(ctx), UndoOutcome::Undone);
   ASSERT_TRUE(RemovePairByRightClick(ctx, a, 9));
   log.close();
-  std::ifstream in(path);
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
-  EXPECT_EQ(text,
+  EXPECT_EQ(ReadText(path),
             "AssignPair 101 to A ALPHA on 10\nRemove Pair 101 from A ALPHA on 10\nUndo\n"
             "AssignPair 101 to A ALPHA on 10\nRemovePair 101 A ALPHA 10 RC\n");
 }

@@ -2,7 +2,6 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -16,10 +15,7 @@
 namespace lumora::cli {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::ReadText;
 
 class CommandsTest : public ::testing::Test {
  protected:
@@ -81,7 +77,7 @@ TEST_F(CommandsTest, SaveWritesWhatWasLoadedAndTheRepairsOfAFileSavedWithTheGrid
   const auto copy = folder / "copy.lm2";
   const auto path = WriteRandomFile(23);
   ASSERT_EQ(RunSave(path.string(), copy.string(), ui), kExitOk) << err.str();
-  EXPECT_EQ(ReadAll(copy), ReadAll(path));
+  EXPECT_EQ(ReadText(copy), ReadText(path));
 
   // Random day cells break the assignment invariants; the load rebuilds the
   // blocks, which repairs them, and the copy holds the repaired document.

@@ -4,11 +4,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +17,8 @@
 
 namespace lumora {
 namespace {
+
+using testing::ReadText;
 
 struct Match {
   std::size_t offset = 0;
@@ -45,11 +44,6 @@ bool Satisfies(const std::string& file, const std::vector<Match>& magic) {
   return true;
 }
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The declaration of one type in the file.
 std::string TypeSection(const std::string& xml, const std::string& type) {
   const auto start = xml.find("<mime-type type=\"" + type + "\"");
@@ -59,7 +53,7 @@ std::string TypeSection(const std::string& xml, const std::string& type) {
 
 TEST(ScheduleFileType, MagicAndGlobRecogniseARenamedScheduleFileAndNoOtherKind) {
   const std::string xml =
-      ReadAll(std::filesystem::path(LUMORA_SOURCE_DIR) / "dist" / "lumora-mime.xml");
+      ReadText(std::filesystem::path(LUMORA_SOURCE_DIR) / "dist" / "lumora-mime.xml");
   const std::string schedule = TypeSection(xml, "application/x-lumora-schedule");
   const std::string viewer = TypeSection(xml, "application/x-lumora-viewer");
   EXPECT_NE(
@@ -86,7 +80,7 @@ TEST(ScheduleFileType, MagicAndGlobRecogniseARenamedScheduleFileAndNoOtherKind) 
     EXPECT_TRUE(SaveFile(*doc, saved, kind, ui, log));
     const auto renamed = folder / name;
     std::filesystem::rename(saved, renamed);
-    return ReadAll(renamed);
+    return ReadText(renamed);
   };
   const std::string scheduleFile = save(kScheduleFile, "schedule");
   EXPECT_TRUE(Satisfies(scheduleFile, magic));

@@ -65,6 +65,15 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
             static_cast<std::streamsize>(bytes.size()));
 }
 
+inline std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
 inline bool RunningAsRoot() {
   return ::geteuid() == 0;
 }

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <memory>
 #include <ranges>
-#include <sstream>
 
 #include "doubles/memory_settings.h"
 #include "doubles/recording_clipboard.h"
@@ -109,10 +108,8 @@ TEST_F(LisScanTest, MarksLegsSharesAndMealsOfACaptainsDocument) {
                    "M7124 is CRA > 49%", "M7125 is CRA 0%", ""}));
   EXPECT_EQ(ui.shown.back().caption, kLisSummaryCaption);  // errors first
   EXPECT_EQ(doc->Modified, 1);
-  std::ifstream in(folder / "events.log");
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_NE(text.str().find("Scanning Pairing 0042 for CRA legs\n"), std::string::npos);
+  EXPECT_NE(ReadText(folder / "events.log").find("Scanning Pairing 0042 for CRA legs\n"),
+            std::string::npos);
   EXPECT_EQ(ui.progressEvents.at(0), "open Scanning LIS Pairings / Scanning Pairing %d of %d");
 }
 

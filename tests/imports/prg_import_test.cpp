@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -22,11 +21,6 @@ namespace lumora::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 int CountOf(std::string_view text, std::string_view part) {
   int n = 0;

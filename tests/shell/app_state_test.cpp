@@ -144,8 +144,7 @@ TEST_F(AppTest, TheEventLogOpenedAtStartEndsWithTheTerminationLineOnce) {
   NewMonth();
   app->shutdown();
   app->shutdown();
-  std::ifstream in(logFile);
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  const std::string text = testing::ReadText(logFile);
   EXPECT_EQ(text.rfind("BeginDeleteAll\n", 0), 0u) << text;  // the cleared start document
   EXPECT_NE(text.find("FileNewBegin\n"), std::string::npos);
   const std::string last = "Lumora Termination Normal\n";

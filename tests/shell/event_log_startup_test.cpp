@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "doubles/fixed_clock.h"
 #include "doubles/memory_settings.h"
 #include "files/temp_folder.h"
@@ -15,15 +12,8 @@
 namespace lumora {
 namespace {
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
+using testing::ReadText;
+using testing::WriteText;
 
 std::string Report(const std::filesystem::path& path) {
   return "Lumora did not shut down normally. A file named " + path.string() +

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,10 +17,7 @@
 namespace lumora {
 namespace {
 
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadText;
 
 std::string Quoted(const std::filesystem::path& path) {
   return "'" + path.string() + "'";
@@ -118,8 +114,8 @@ TEST_F(ImportCommands, ThisMonthsPairingsGivesTheBatchToolsDocument) {
                      " import-prg " + Quoted(schedule) + " " + Quoted(prg) + " --lis";
   for (const std::string& lis : lisFiles) line += " " + Quoted(lis);
   line += " -o " + Quoted(batch) + " > " + Quoted(folder / "batch.txt") + " 2>&1";
-  ASSERT_EQ(std::system(line.c_str()), 0) << FileBytes(folder / "batch.txt");
-  EXPECT_TRUE(FileBytes(desktop) == FileBytes(batch));
+  ASSERT_EQ(std::system(line.c_str()), 0) << ReadText(folder / "batch.txt");
+  EXPECT_TRUE(ReadText(desktop) == ReadText(batch));
 }
 
 TEST_F(ImportCommands, ACancelledDialogLoadsNothingAndTheLisScanRunsOnItsOwn) {

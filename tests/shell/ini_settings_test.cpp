@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "files/atomic_file.h"
@@ -17,18 +16,10 @@
 namespace lumora {
 namespace {
 
+using testing::ReadText;
 using testing::RunningAsRoot;
 using testing::TempFolder;
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
+using testing::WriteText;
 
 TEST(IniSettingsTest, KeysCompareWithoutCaseValuesAreTrimmedAndNumbersAreLeadingDecimals) {
   TempFolder folder;
