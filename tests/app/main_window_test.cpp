@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <fstream>
-#include <iterator>
 
 #include "app/block_views.h"
 #include "app/config_folder.h"
@@ -21,6 +19,7 @@
 #include "app/key_map.h"
 #include "app/start_page.h"
 #include "building/undo.h"
+#include "files/temp_folder.h"
 #include "frame_fixture.h"
 #include "shell/command_table.h"
 #include "shell/dialog_catalogue.h"
@@ -30,6 +29,7 @@ namespace {
 
 using testing::EnvGuard;
 using testing::FrameTest;
+using testing::ReadText;
 
 template <class Model>
 void ExpectWindow(const DialogRegistry& dialogs) {
@@ -273,11 +273,7 @@ TEST_F(FrameTest, OpenThenSaveAsRoundTripsTheFileAndListsBothAsRecent) {
             QStringLiteral("Saved ") + fromCorePath(out.string()));
   // Save As offered the file's own folder.
   EXPECT_EQ(ui.fileDialogs.back().startFolder, in.parent_path().string());
-  const auto bytes = [](const std::filesystem::path& p) {
-    std::ifstream stream(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(stream), {});
-  };
-  EXPECT_EQ(bytes(out), bytes(in));
+  EXPECT_EQ(ReadText(out), ReadText(in));
   EXPECT_TRUE(ui.shown.empty());
 
   // Both are on the File menu, most recent first; the second opens the first file.

@@ -5,11 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <regex>
 #include <string>
 
+#include "files/temp_folder.h"
 #include "model/document.h"
 #include "shell/command_table.h"
 #include "shell/document_lifecycle.h"
@@ -76,13 +76,8 @@ std::string CommandRows() {
   return rows;
 }
 
-std::string ReadManual() {
-  std::ifstream in(kHelp / "index.html", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(HelpManual, ListsEveryCommandWithItsKeysAsTheMenusDo) {
-  const std::string manual = ReadManual();
+  const std::string manual = testing::ReadText(kHelp / "index.html");
   const std::string begin = "<!-- commands: the rows follow the command table -->\n";
   const std::string end = "<!-- end of commands -->";
   const auto from = manual.find(begin);
@@ -102,7 +97,7 @@ TEST(HelpManual, ListsEveryCommandWithItsKeysAsTheMenusDo) {
 }
 
 TEST(HelpManual, EveryPictureItShowsIsThere) {
-  const std::string manual = ReadManual();
+  const std::string manual = testing::ReadText(kHelp / "index.html");
   const std::regex image("<img src=\"([^\"]+)\"");
   int pictures = 0;
   for (auto it = std::sregex_iterator(manual.begin(), manual.end(), image);
